@@ -1,0 +1,46 @@
+#include "prompt/EnterTextStringDialog.h"
+
+#include "sdk/framework/LaunchHelpAction.h"
+#include "ui_EnterTextString.h"
+
+#include <QPushButton>
+
+namespace quarlin::dialogs::prompt {
+
+EnterTextStringDialog::EnterTextStringDialog(QWidget& parent, QString const& prompt, QString const& initialText,
+                                             QString const& helpTopic, bool /*unused*/)
+    : QtDialogAbstract(parent, {})
+    , m_ui(std::make_unique<Ui::EnterTextString>())
+{
+    m_ui->setupUi(this);
+    if (!prompt.isEmpty())
+        m_ui->EnterTextString_Label->setText(prompt); // keeps its buddy, so "&" still works
+    m_ui->EnterTextString_lineEdit->setText(initialText);
+    m_ui->EnterTextString_lineEdit->selectAll();
+    if (!helpTopic.isEmpty())
+        setHelpAction(new common::LaunchHelpAction(helpTopic.toStdString(), *this));
+    // Connected after the initial text is in, so OK starts enabled even for an empty text.
+    connect(m_ui->EnterTextString_lineEdit, SIGNAL(textChanged(QString)), this, SLOT(textChanged(QString)));
+}
+
+EnterTextStringDialog::~EnterTextStringDialog() = default;
+
+QString EnterTextStringDialog::text() const
+{
+    return m_ui->EnterTextString_lineEdit->text();
+}
+
+void EnterTextStringDialog::setOkButtonText(std::string const& caption)
+{
+    if (QPushButton* const ok = m_ui->EnterTextString_buttonBox->button(QDialogButtonBox::Ok))
+        ok->setText(QString::fromStdString(caption));
+}
+
+void EnterTextStringDialog::textChanged(QString const& /*text*/)
+{
+    // The line edit, not the argument, is the truth: a queued or stale call must not re-enable OK.
+    if (QPushButton* const ok = m_ui->EnterTextString_buttonBox->button(QDialogButtonBox::Ok))
+        ok->setEnabled(!m_ui->EnterTextString_lineEdit->text().isEmpty());
+}
+
+} // namespace quarlin::dialogs::prompt

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "quarlin_prompt_export.h"
+
+#include <QAction>
+
+#include <string>
+
+namespace quarlin::dialogs::common {
+
+// Opens one help topic in the host's help when triggered (F1 or a Help button in a dialog).
+class QUARLIN_PROMPT_EXPORT LaunchHelpAction : public QAction
+{
+    Q_OBJECT
+
+public:
+    LaunchHelpAction(std::string const& helpTopic, QObject& parent);
+    ~LaunchHelpAction() override;
+
+    std::string const& helpTopic() const { return m_helpTopic; }
+
+private:
+    std::string m_helpTopic;
+};
+
+} // namespace quarlin::dialogs::common

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "quarlin_prompt_export.h"
+
+#include <boost/shared_ptr.hpp>
+#include <boost/signals2/connection.hpp>
+#include <boost/signals2/signal.hpp>
+
+namespace quarlin::sdk::ui::propertymanager {
+
+// A rule that says whether something (a dialog, a widget) can be used in the current state.
+//
+// Rules are shared as boost::shared_ptr<RelevanceInterface const>; listening does not change
+// the rule's meaning, so connecting works on a const rule. isRelevant() is always answered from
+// the current state. The change signal fires once per real change, with the new value, and only
+// after something listens: a rule subscribes to its sources when its first listener connects.
+class QUARLIN_PROMPT_EXPORT RelevanceInterface
+{
+public:
+    using ChangedSignal = boost::signals2::signal<void(bool relevant)>;
+
+    virtual ~RelevanceInterface();
+    virtual bool isRelevant() const = 0;
+
+    boost::signals2::connection connectRelevanceChanged(ChangedSignal::slot_type const& slot) const;
+    std::size_t listenerCount() const { return m_changed.num_slots(); }
+
+protected:
+    RelevanceInterface() = default;
+    // Compares with the value last announced and fires the change signal if it differs.
+    void reevaluate() const;
+
+private:
+    // Runs after each connection; the first one is where a rule starts following its sources.
+    virtual void signalRelevanceChangedConnected() const = 0;
+
+    mutable ChangedSignal m_changed;
+    mutable bool m_lastAnnounced = false;
+};
+
+using RelevancePtr = boost::shared_ptr<RelevanceInterface const>;
+
+} // namespace quarlin::sdk::ui::propertymanager

@@ -1,0 +1,18 @@
+#include "sdk/host/AppLock.h"
+
+#include "sdk/host/ReferenceHost.h"
+
+namespace quarlin::sdk {
+
+AppLock::AppLock(ImplicitMacroRecording_e recording)
+    : m_recording(recording)
+{
+    host::ReferenceHost::instance().acquireLock(m_recording == ImplicitMacroRecording_On);
+}
+
+AppLock::~AppLock()
+{
+    host::ReferenceHost::instance().releaseLock();
+}
+
+} // namespace quarlin::sdk

@@ -1,0 +1,54 @@
+#pragma once
+
+// The host's C interface, as far as the prompt library calls it.
+
+#include "quarlin_host_export.h"
+#include "sdk/host/HostEnums.h"
+
+#include <cstdint>
+
+enum MessageBoxType_e : std::int32_t {
+    MessageBoxType_Error = 0,
+    MessageBoxType_Warning = 1,
+    MessageBoxType_Information = 2
+};
+
+enum UndoStateCategory_e : std::int32_t { UndoStateCategory_Style = 11 };
+
+enum UnitType_e : std::int32_t { UnitType_Grid = 0, UnitType_Frame = 1, UnitType_Point = 2 };
+
+extern "C" {
+
+// Shows a modal message (or hands it to the host's message sink). A null text shows nothing.
+QUARLIN_HOST_EXPORT void QrnUtilDialogMessageBox(char const* message, MessageBoxType_e type);
+
+// Why the last style get or set failed, newly allocated, or null when nothing failed.
+// Free it with QrnUtilStringDealloc.
+QUARLIN_HOST_EXPORT char* QrnUtilStyleGetLastErrorString(void);
+QUARLIN_HOST_EXPORT void QrnUtilStringDealloc(char** text);
+
+QUARLIN_HOST_EXPORT std::int32_t QrnUtilPageGetCount(void);
+QUARLIN_HOST_EXPORT std::int32_t QrnUtilFrameGetCount(void);
+// PlotType_Invalid when there is no frame.
+QUARLIN_HOST_EXPORT PlotType_e QrnUtilFrameGetPlotType(void);
+QUARLIN_HOST_EXPORT bool QrnUtilDataSetIsAvailable(void);
+
+// Brackets style changes as one undoable step; steps nest, the outermost one counts.
+QUARLIN_HOST_EXPORT void QrnUtilUndoStateBegin(UndoStateCategory_e category);
+QUARLIN_HOST_EXPORT void QrnUtilUndoStateEnd(bool doInvalidate, bool doRecord);
+
+// Smallest and largest value of the 1-based variable; false (outputs untouched) when the
+// variable does not exist or has no values.
+QUARLIN_HOST_EXPORT bool QrnUtilVarGetMinMax(std::int32_t variable, double* minValue, double* maxValue);
+
+QUARLIN_HOST_EXPORT void QrnUtilAxisGetGridRange(double* xMin, double* yMin, double* xMax, double* yMax);
+QUARLIN_HOST_EXPORT double QrnUtilConvertUnits(UnitType_e from, UnitType_e to, double value);
+
+// Red, green and blue of colour map entry 0..63; out-of-range indices give black.
+QUARLIN_HOST_EXPORT void QrnUtilColorMapGetBasicColorRGB(std::int32_t index, std::uint8_t* red,
+                                                         std::uint8_t* green, std::uint8_t* blue);
+
+// Opens a help topic in the host's help.
+QUARLIN_HOST_EXPORT void QrnUtilHelpShowTopic(char const* topic);
+
+} // extern "C"

@@ -1,0 +1,141 @@
+#pragma once
+
+#include "quarlin_host_export.h"
+#include "sdk/host/HostEnums.h"
+#include "sdk/host/QrnUtil.h"
+
+#include <boost/function.hpp>
+#include <boost/signals2/signal.hpp>
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace quarlin::host {
+
+struct Variable
+{
+    std::string name;
+    std::vector<double> values;
+};
+
+struct DataSet
+{
+    std::string title;
+    std::vector<Variable> variables;
+    std::vector<std::string> zones;
+};
+
+struct Rgb
+{
+    std::uint8_t red = 0;
+    std::uint8_t green = 0;
+    std::uint8_t blue = 0;
+    friend bool operator==(Rgb a, Rgb b) { return a.red == b.red && a.green == b.green && a.blue == b.blue; }
+};
+
+struct HostMessage
+{
+    std::string text;
+    MessageBoxType_e type = MessageBoxType_Error;
+};
+
+// The in-memory host behind the C interface. The library only ever sees the C functions; this
+// class is the control panel through which the reference application and the tests set the
+// host's state and observe what the library asked of it. Every state change is announced through
+// StateChangeEventObservable, synchronously, as a real host does on its user-interface thread.
+class QUARLIN_HOST_EXPORT ReferenceHost
+{
+public:
+    enum class MessagePresentation { Show, RecordOnly };
+
+    static ReferenceHost& instance();
+
+    // Back to a fresh host: one page with one sketch frame, no data set, nothing recorded.
+    void reset();
+
+    // --- data set
+    void loadDataSet(DataSet dataSet);
+    // A small 2-D data set with five variables and three zones, enough to exercise every prompt.
+    void loadSampleDataSet();
+    void removeDataSet();
+    bool hasDataSet() const { return m_hasDataSet; }
+    DataSet const& dataSet() const { return m_dataSet; }
+
+    // --- layout
+    void setPageCount(std::int32_t count);
+    void setFrameCount(std::int32_t count);
+    void setPlotType(PlotType_e plotType);
+    std::int32_t pageCount() const { return m_pageCount; }
+    std::int32_t frameCount() const { return m_frameCount; }
+    PlotType_e plotType() const;
+
+    // --- colour map, axes, units
+    Rgb basicColor(std::int32_t index) const;
+    void setBasicColor(std::int32_t index, Rgb color);
+    std::array<double, 4> axisGridRange() const { return m_axisGridRange; }
+    void setAxisGridRange(std::array<double, 4> range);
+    // Points per grid unit; frame units are percent of the frame height.
+    double pointsPerGridUnit() const { return m_pointsPerGridUnit; }
+    double convertUnits(UnitType_e from, UnitType_e to, double value) const;
+
+    // --- messages and help
+    void setMessagePresentation(MessagePresentation presentation) { m_presentation = presentation; }
+    MessagePresentation messagePresentation() const { return m_presentation; }
+    void postMessage(std::string const& text, MessageBoxType_e type);
+    std::vector<HostMessage> const& messages() const { return m_messages; }
+    void showHelp(std::string const& topic);
+    std::vector<std::string> const& helpTopics() const { return m_helpTopics; }
+    void clearRecords();
+
+    // Presents a message to a person; installed by whoever owns the screen (the default shows a
+    // QMessageBox when a widget application runs, and prints to stderr otherwise).
+    using MessagePresenter = boost::function<void(HostMessage const&)>;
+    void setMessagePresenter(MessagePresenter presenter);
+
+    boost::signals2::signal<void(HostMessage const&)> messagePosted;
+    boost::signals2::signal<void(std::string const&)> helpShown;
+
+    // --- locking and undo
+    void acquireLock(bool recordMacro);
+    void releaseLock();
+    int lockDepth() const { return m_lockDepth; }
+    void beginUndoStep();
+    void endUndoStep(bool record);
+    int undoDepth() const { return m_undoDepth; }
+    int completedUndoSteps() const { return m_completedUndoSteps; }
+
+    // --- style errors, filled in by the style store
+    void setLastStyleError(std::string text) { m_lastStyleError = std::move(text); }
+    std::string const& lastStyleError() const { return m_lastStyleError; }
+
+    ReferenceHost(ReferenceHost const&) = delete;
+    ReferenceHost& operator=(ReferenceHost const&) = delete;
+
+private:
+    ReferenceHost();
+    void announce(StateChange_e kind) const;
+
+    bool m_hasDataSet = false;
+    DataSet m_dataSet;
+    std::int32_t m_pageCount = 1;
+    std::int32_t m_frameCount = 1;
+    PlotType_e m_plotType = PlotType_Sketch;
+    std::array<Rgb, 64> m_colorMap{};
+    std::array<double, 4> m_axisGridRange{{0.0, 0.0, 1.0, 1.0}};
+    double m_pointsPerGridUnit = 72.0;
+    double m_frameHeightPoints = 576.0;
+
+    MessagePresentation m_presentation = MessagePresentation::Show;
+    MessagePresenter m_presenter;
+    std::vector<HostMessage> m_messages;
+    std::vector<std::string> m_helpTopics;
+
+    int m_lockDepth = 0;
+    int m_undoDepth = 0;
+    int m_completedUndoSteps = 0;
+    std::string m_lastStyleError;
+};
+
+} // namespace quarlin::host
