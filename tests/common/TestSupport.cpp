@@ -1,0 +1,70 @@
+#include "common/TestSupport.h"
+
+#include "sdk/host/ReferenceHost.h"
+
+#include <QApplication>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStandardPaths>
+
+namespace quarlin::test {
+
+void prepareTestProcess()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    host::ReferenceHost::instance().setMessagePresentation(host::ReferenceHost::MessagePresentation::RecordOnly);
+}
+
+void resetHost()
+{
+    host::ReferenceHost::instance().reset();
+}
+
+ModalRun runModal(QWidget* dialog, std::function<void()> const& launch, std::function<void()> const& actions)
+{
+    ModalRun run;
+    QPointer<QWidget> const guard(dialog);
+    QObject context;
+    QTimer::singleShot(0, &context, [&] {
+        run.actionsRan = true;
+        actions();
+        if (guard && guard->isVisible()) {
+            run.leftOpen = true;
+            QMetaObject::invokeMethod(guard.data(), "reject");
+        }
+    });
+    launch();
+    return run;
+}
+
+void typeText(QWidget* widget, QString const& text)
+{
+    for (QChar const ch : text) {
+        int const code = ch.unicode();
+        bool const ascii = code >= 0x20 && code < 0x7f;
+        QTest::sendKeyEvent(QTest::Click, widget, ascii ? QTest::asciiToKey(char(code)) : Qt::Key_unknown,
+                            QString(ch), Qt::NoModifier);
+    }
+}
+
+void clickIndicator(QAbstractButton* button)
+{
+    QStyleOptionButton option;
+    option.initFrom(button);
+    bool const radio = qobject_cast<QRadioButton*>(button) != nullptr;
+    QRect const area = button->style()->subElementRect(
+        radio ? QStyle::SE_RadioButtonIndicator : QStyle::SE_CheckBoxIndicator, &option, button);
+    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, area.center());
+}
+
+QWidget* nextTabStop(QWidget* from)
+{
+    for (QWidget* w = from->nextInFocusChain(); w && w != from; w = w->nextInFocusChain())
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled())
+            return w;
+    return nullptr;
+}
+
+} // namespace quarlin::test

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QObject>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+
+namespace quarlin::test {
+
+// Puts the process into a state where no test can touch a person's files or screen: test-mode
+// standard paths, and host messages recorded instead of shown. Called before QApplication.
+void prepareTestProcess();
+// Back to a fresh host with nothing recorded; called before each test function.
+void resetHost();
+
+struct ModalRun
+{
+    bool actionsRan = false;
+    // The actions left the modal loop running; the helper rejected the dialog to end it.
+    bool leftOpen = false;
+};
+
+// Calls `launch` (which enters a modal loop) and, from inside that loop, `actions`, as a person
+// would act on the shown dialog. Whatever the actions do, the loop ends: a dialog they leave
+// open is rejected and the result says so.
+ModalRun runModal(QWidget* dialog, std::function<void()> const& launch, std::function<void()> const& actions);
+
+// Types text as a keyboard would, any character included (QTest::keyClicks knows ASCII only).
+void typeText(QWidget* widget, QString const& text);
+
+// Clicks a radio button or check box where a person would: on its indicator, which for a
+// button without text is not the middle of the widget.
+void clickIndicator(QAbstractButton* button);
+
+// The next widget after `from` that Tab reaches.
+QWidget* nextTabStop(QWidget* from);
+
+} // namespace quarlin::test
+
+#define QUARLIN_TEST_MAIN(TestObject)                                                                        \
+    int main(int argc, char** argv)                                                                          \
+    {                                                                                                        \
+        quarlin::test::prepareTestProcess();                                                                 \
+        QApplication app(argc, argv);                                                                        \
+        app.setAttribute(Qt::AA_Use96Dpi, true);                                                             \
+        TestObject tc;                                                                                       \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                           \
+        return QTest::qExec(&tc, argc, argv);                                                                \
+    }

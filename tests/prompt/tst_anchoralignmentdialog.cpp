@@ -1,0 +1,299 @@
+#include "common/TestSupport.h"
+
+#include "prompt/AnchorAlignmentDialog.h"
+#include "sdk/framework/LaunchHelpAction.h"
+#include "sdk/host/ReferenceHost.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <limits>
+
+using quarlin::dialogs::prompt::AnchorAlignmentDialog;
+using quarlin::host::ReferenceHost;
+
+namespace {
+
+char const* const cellNames[9] = {"TopLeft",    "TopCenter",    "TopRight",    "MiddleLeft", "MiddleCenter",
+                                  "MiddleRight", "BottomLeft", "BottomCenter", "BottomRight"};
+
+QRadioButton* cell(QDialog& dialog, int alignment)
+{
+    return dialog.findChild<QRadioButton*>(
+        QStringLiteral("anchorAlignment_%1_RadioButton").arg(QLatin1String(cellNames[alignment])));
+}
+
+int checkedCell(QDialog& dialog)
+{
+    int found = -1;
+    for (int i = 0; i < 9; ++i)
+        if (cell(dialog, i)->isChecked()) {
+            if (found != -1)
+                return -2; // more than one: the group is broken
+            found = i;
+        }
+    return found;
+}
+
+QPushButton* button(QDialog& dialog, QDialogButtonBox::StandardButton which)
+{
+    return dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"))->button(which);
+}
+
+enum class Finish { Ok, Cancel, Escape, Close };
+
+void finish(QDialog& dialog, Finish how)
+{
+    switch (how) {
+    case Finish::Ok: QTest::mouseClick(button(dialog, QDialogButtonBox::Ok), Qt::LeftButton); break;
+    case Finish::Cancel: QTest::mouseClick(button(dialog, QDialogButtonBox::Cancel), Qt::LeftButton); break;
+    case Finish::Escape: QTest::keyClick(&dialog, Qt::Key_Escape); break;
+    case Finish::Close: dialog.close(); break;
+    }
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Finish)
+
+class TestAnchorAlignmentDialog : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { quarlin::test::resetHost(); }
+
+    void formLooksAsDesigned();
+    void gridLabelsStandBesideTheirCells();
+    void getInstanceReturnsTheLiveInstance();
+    void destroyedDialogIsBuiltAfresh();
+    void initialAlignmentChecksItsCell_data();
+    void initialAlignmentChecksItsCell();
+    void pickThenFinish_data();
+    void pickThenFinish();
+    void arrowKeysMoveThePick();
+    void secondGetInstanceOnlyReplacesWhatCancelRestores_data();
+    void secondGetInstanceOnlyReplacesWhatCancelRestores();
+    void helpOpensAnchorTopic();
+    void parentDeletesItselfWhileOpen();
+};
+
+void TestAnchorAlignmentDialog::formLooksAsDesigned()
+{
+    QWidget parent;
+    AnchorAlignmentDialog& dialog = AnchorAlignmentDialog::getInstance(AnchorAlignment_TopLeft, parent);
+    QCOMPARE(dialog.objectName(), QStringLiteral("AnchorAlignment"));
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Anchor Alignment"));
+    QCOMPARE(dialog.windowModality(), Qt::ApplicationModal);
+    QVERIFY(dialog.isModal());
+    QCOMPARE(dialog.size(), QSize(198, 85));
+    QCOMPARE(dialog.layoutDirection(), Qt::LeftToRight);
+    QCOMPARE(dialog.parentWidget(), &parent);
+    QCOMPARE(QByteArray(dialog.metaObject()->className()),
+             QByteArray("quarlin::dialogs::prompt::AnchorAlignmentDialog"));
+    for (int i = 0; i < 9; ++i) {
+        QRadioButton* const b = cell(dialog, i);
+        QVERIFY2(b, cellNames[i]);
+        QVERIFY(b->text().isEmpty());
+        QVERIFY(b->autoExclusive());
+        QCOMPARE(b->parentWidget()->objectName(), QStringLiteral("frame"));
+    }
+    auto* const box = dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
+    QCOMPARE(box->standardButtons(), QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    QVERIFY(box->centerButtons());
+}
+
+void TestAnchorAlignmentDialog::gridLabelsStandBesideTheirCells()
+{
+    QWidget parent;
+    AnchorAlignmentDialog& dialog = AnchorAlignmentDialog::getInstance(AnchorAlignment_TopLeft, parent);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto label = [&](char const* name) {
+        return dialog.findChild<QLabel*>(QStringLiteral("anchorAlignment_%1_Static").arg(QLatin1String(name)));
+    };
+    QCOMPARE(label("Top")->text(), QStringLiteral("Top"));
+    QCOMPARE(label("Middle")->text(), QStringLiteral("Middle"));
+    QCOMPARE(label("Bottom")->text(), QStringLiteral("Bottom"));
+    QCOMPARE(label("Left")->text(), QStringLiteral("Left"));
+    QCOMPARE(label("Center")->text(), QStringLiteral("Cntr"));
+    QCOMPARE(label("Right")->text(), QStringLiteral("Right"));
+    // Row labels left of their row, column labels under their column.
+    auto centre = [](QWidget* w) { return w->mapTo(w->window(), w->rect().center()); };
+    QVERIFY(centre(label("Middle")).x() < centre(cell(dialog, AnchorAlignment_MiddleLeft)).x());
+    QVERIFY(qAbs(centre(label("Middle")).y() - centre(cell(dialog, AnchorAlignment_MiddleLeft)).y()) <= 2);
+    QVERIFY(centre(label("Right")).y() > centre(cell(dialog, AnchorAlignment_BottomRight)).y());
+    QVERIFY(qAbs(centre(label("Right")).x() - centre(cell(dialog, AnchorAlignment_BottomRight)).x())
+            < label("Right")->width());
+    dialog.close();
+}
+
+void TestAnchorAlignmentDialog::getInstanceReturnsTheLiveInstance()
+{
+    QWidget parent, otherParent;
+    AnchorAlignmentDialog& first = AnchorAlignmentDialog::getInstance(AnchorAlignment_TopLeft, parent);
+    AnchorAlignmentDialog& second = AnchorAlignmentDialog::getInstance(AnchorAlignment_BottomRight, otherParent);
+    QCOMPARE(&first, &second);
+    QCOMPARE(second.parentWidget(), &parent); // the parent stays
+}
+
+void TestAnchorAlignmentDialog::destroyedDialogIsBuiltAfresh()
+{
+    QPointer<AnchorAlignmentDialog> old;
+    {
+        QWidget parent;
+        old = &AnchorAlignmentDialog::getInstance(AnchorAlignment_TopLeft, parent);
+        cell(*old, AnchorAlignment_MiddleRight)->click();
+    }
+    QVERIFY(old.isNull()); // died with its parent
+    QWidget parent;
+    AnchorAlignmentDialog& fresh = AnchorAlignmentDialog::getInstance(AnchorAlignment_BottomCenter, parent);
+    QCOMPARE(fresh.parentWidget(), &parent);
+    QCOMPARE(fresh.selectedAlignment(), AnchorAlignment_BottomCenter);
+    QCOMPARE(checkedCell(fresh), int(AnchorAlignment_BottomCenter));
+
+    delete &fresh; // destroying the dialog itself also clears the instance
+    AnchorAlignmentDialog& again = AnchorAlignmentDialog::getInstance(AnchorAlignment_TopRight, parent);
+    QCOMPARE(again.selectedAlignment(), AnchorAlignment_TopRight);
+}
+
+void TestAnchorAlignmentDialog::initialAlignmentChecksItsCell_data()
+{
+    QTest::addColumn<int>("passed");
+    QTest::addColumn<int>("checked");
+    for (int i = 0; i < 9; ++i)
+        QTest::newRow(cellNames[i]) << i << i;
+    QTest::newRow("9, past the grid") << 9 << 0;
+    QTest::newRow("-1") << -1 << 0;
+    QTest::newRow("INT_MAX") << std::numeric_limits<int>::max() << 0;
+}
+
+void TestAnchorAlignmentDialog::initialAlignmentChecksItsCell()
+{
+    QFETCH(int, passed);
+    QFETCH(int, checked);
+    QWidget parent;
+    AnchorAlignmentDialog& dialog = AnchorAlignmentDialog::getInstance(AnchorAlignment_e(passed), parent);
+    QCOMPARE(checkedCell(dialog), checked);
+    QCOMPARE(int(dialog.selectedAlignment()), checked);
+}
+
+void TestAnchorAlignmentDialog::pickThenFinish_data()
+{
+    QTest::addColumn<int>("initial");
+    QTest::addColumn<int>("pick"); // -1: no pick
+    QTest::addColumn<Finish>("how");
+    QTest::addColumn<int>("expected");
+    QTest::addColumn<int>("result");
+    QTest::newRow("bottom-right, OK") << 4 << 8 << Finish::Ok << 8 << int(QDialog::Accepted);
+    QTest::newRow("bottom-right, Cancel") << 4 << 8 << Finish::Cancel << 4 << int(QDialog::Rejected);
+    QTest::newRow("bottom-right, Escape") << 4 << 8 << Finish::Escape << 4 << int(QDialog::Rejected);
+    QTest::newRow("bottom-right, title-bar close") << 4 << 8 << Finish::Close << 4 << int(QDialog::Rejected);
+    QTest::newRow("no pick, OK") << 2 << -1 << Finish::Ok << 2 << int(QDialog::Accepted);
+    QTest::newRow("top-left picked twice, OK") << 6 << 0 << Finish::Ok << 0 << int(QDialog::Accepted);
+    QTest::newRow("out of range, OK") << 42 << -1 << Finish::Ok << 0 << int(QDialog::Accepted);
+    QTest::newRow("out of range, Cancel") << 42 << -1 << Finish::Cancel << 42 << int(QDialog::Rejected);
+    QTest::newRow("out of range, pick, Escape") << -7 << 5 << Finish::Escape << -7 << int(QDialog::Rejected);
+}
+
+void TestAnchorAlignmentDialog::pickThenFinish()
+{
+    QFETCH(int, initial);
+    QFETCH(int, pick);
+    QFETCH(Finish, how);
+    QFETCH(int, expected);
+    QFETCH(int, result);
+    QWidget parent;
+    AnchorAlignmentDialog& dialog = AnchorAlignmentDialog::getInstance(AnchorAlignment_e(initial), parent);
+    auto const run = quarlin::test::runModal(&dialog, [&] { dialog.launch(); }, [&] {
+        if (pick >= 0) {
+            quarlin::test::clickIndicator(cell(dialog, pick));
+            quarlin::test::clickIndicator(cell(dialog, pick)); // a checked radio stays checked
+        }
+        finish(dialog, how);
+    });
+    QVERIFY(!run.leftOpen);
+    QCOMPARE(int(dialog.selectedAlignment()), expected);
+    QCOMPARE(dialog.result(), result);
+    if (pick >= 0) // Cancel restores the value, not the buttons
+        QCOMPARE(checkedCell(dialog), pick);
+}
+
+void TestAnchorAlignmentDialog::arrowKeysMoveThePick()
+{
+    QWidget parent;
+    AnchorAlignmentDialog& dialog = AnchorAlignmentDialog::getInstance(AnchorAlignment_TopLeft, parent);
+    quarlin::test::runModal(&dialog, [&] { dialog.launch(); }, [&] {
+        QApplication::setActiveWindow(&dialog);
+        cell(dialog, AnchorAlignment_TopLeft)->setFocus();
+        QTest::keyClick(cell(dialog, AnchorAlignment_TopLeft), Qt::Key_Right);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
+    });
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(dialog.selectedAlignment(), AnchorAlignment_TopCenter);
+}
+
+void TestAnchorAlignmentDialog::secondGetInstanceOnlyReplacesWhatCancelRestores_data()
+{
+    QTest::addColumn<Finish>("how");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("OK keeps the earlier pick") << Finish::Ok << int(AnchorAlignment_BottomRight);
+    QTest::newRow("Cancel gives the new value") << Finish::Cancel << int(AnchorAlignment_TopCenter);
+}
+
+void TestAnchorAlignmentDialog::secondGetInstanceOnlyReplacesWhatCancelRestores()
+{
+    QFETCH(Finish, how);
+    QFETCH(int, expected);
+    QWidget parent;
+    AnchorAlignmentDialog& dialog = AnchorAlignmentDialog::getInstance(AnchorAlignment_MiddleCenter, parent);
+    quarlin::test::runModal(&dialog, [&] { dialog.launch(); }, [&] {
+        quarlin::test::clickIndicator(cell(dialog, AnchorAlignment_BottomRight));
+        finish(dialog, Finish::Ok);
+    });
+    AnchorAlignmentDialog& again = AnchorAlignmentDialog::getInstance(AnchorAlignment_TopCenter, parent);
+    QCOMPARE(&again, &dialog);
+    QCOMPARE(checkedCell(again), int(AnchorAlignment_BottomRight));
+    QCOMPARE(again.selectedAlignment(), AnchorAlignment_BottomRight);
+    quarlin::test::runModal(&again, [&] { again.launch(); }, [&] { finish(again, how); });
+    QCOMPARE(int(again.selectedAlignment()), expected);
+}
+
+void TestAnchorAlignmentDialog::helpOpensAnchorTopic()
+{
+    QWidget parent;
+    AnchorAlignmentDialog& dialog = AnchorAlignmentDialog::getInstance(AnchorAlignment_TopLeft, parent);
+    auto* const help = qobject_cast<quarlin::dialogs::common::LaunchHelpAction*>(dialog.helpAction());
+    QVERIFY(help);
+    QCOMPARE(help->parent(), &dialog);
+    quarlin::test::runModal(&dialog, [&] { dialog.launch(); }, [&] {
+        QApplication::setActiveWindow(&dialog);
+        QTest::keyClick(cell(dialog, AnchorAlignment_TopLeft), Qt::Key_F1);
+    });
+    QCOMPARE(ReferenceHost::instance().helpTopics(),
+             std::vector<std::string>{"contour.html#contour/details/anchor-alignment"});
+}
+
+// The shape of Qt's own regression test for a dialog whose parent goes away while it runs.
+void TestAnchorAlignmentDialog::parentDeletesItselfWhileOpen()
+{
+    auto* const parent = new QWidget;
+    AnchorAlignmentDialog& dialog = AnchorAlignmentDialog::getInstance(AnchorAlignment_MiddleLeft, *parent);
+    QPointer<AnchorAlignmentDialog> const guard(&dialog);
+    auto const run = quarlin::test::runModal(&dialog, [&] { dialog.launch(); }, [&] {
+        quarlin::test::clickIndicator(cell(dialog, AnchorAlignment_BottomLeft));
+        delete parent; // from inside the dialog's own modal loop
+    });
+    QVERIFY(run.actionsRan);
+    QVERIFY(guard.isNull());
+    QWidget newParent;
+    AnchorAlignmentDialog& fresh = AnchorAlignmentDialog::getInstance(AnchorAlignment_TopRight, newParent);
+    QCOMPARE(fresh.parentWidget(), &newParent);
+    QCOMPARE(fresh.selectedAlignment(), AnchorAlignment_TopRight);
+}
+
+QUARLIN_TEST_MAIN(TestAnchorAlignmentDialog)
+#include "tst_anchoralignmentdialog.moc"

@@ -1,0 +1,230 @@
+#include "common/TestSupport.h"
+
+#include "prompt/EnterTextStringDialog.h"
+#include "sdk/framework/LaunchHelpAction.h"
+#include "sdk/host/ReferenceHost.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+using quarlin::dialogs::prompt::EnterTextStringDialog;
+using quarlin::host::ReferenceHost;
+
+namespace {
+
+QLineEdit* lineEdit(QDialog& d)
+{
+    return d.findChild<QLineEdit*>(QStringLiteral("EnterTextString_lineEdit"));
+}
+
+QPushButton* button(QDialog& d, QDialogButtonBox::StandardButton which)
+{
+    return d.findChild<QDialogButtonBox*>(QStringLiteral("EnterTextString_buttonBox"))->button(which);
+}
+
+} // namespace
+
+class TestEnterTextStringDialog : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { quarlin::test::resetHost(); }
+
+    void formLooksAsDesigned();
+    void promptReplacesLabelAndKeepsShortcut_data();
+    void promptReplacesLabelAndKeepsShortcut();
+    void okFollowsEmptinessFromFirstEdit_data();
+    void okFollowsEmptinessFromFirstEdit();
+    void typedTextComesBackUntrimmed_data();
+    void typedTextComesBackUntrimmed();
+    void okCaptionChangesOnlyTheCaption();
+    void helpOnlyForNonEmptyTopic_data();
+    void helpOnlyForNonEmptyTopic();
+    void enterAcceptsAndEscapeRejects_data();
+    void enterAcceptsAndEscapeRejects();
+    void parentDeletesItselfWhileOpen();
+};
+
+void TestEnterTextStringDialog::formLooksAsDesigned()
+{
+    QWidget parent;
+    EnterTextStringDialog dialog(parent, QString(), QStringLiteral("start"), QString(), false);
+    QCOMPARE(dialog.objectName(), QStringLiteral("EnterTextString"));
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Prompt for text string"));
+    QCOMPARE(dialog.size(), QSize(278, 137));
+    QCOMPARE(dialog.windowModality(), Qt::NonModal); // the form sets none; launch() runs it modally
+    QCOMPARE(QByteArray(dialog.metaObject()->className()),
+             QByteArray("quarlin::dialogs::prompt::EnterTextStringDialog"));
+    auto* const grid = qobject_cast<QGridLayout*>(dialog.layout());
+    QVERIFY(grid);
+    QCOMPARE(grid->objectName(), QStringLiteral("_2"));
+    QCOMPARE(grid->rowStretch(2), 1);
+    auto* const label = dialog.findChild<QLabel*>(QStringLiteral("EnterTextString_Label"));
+    QVERIFY(label->wordWrap());
+    QCOMPARE(label->buddy(), lineEdit(dialog));
+    QCOMPARE(lineEdit(dialog)->sizePolicy().horizontalPolicy(), QSizePolicy::Expanding);
+    QWidget* const afterEdit = quarlin::test::nextTabStop(lineEdit(dialog));
+    QVERIFY(afterEdit);
+    QCOMPARE(afterEdit->parentWidget()->objectName(), QStringLiteral("EnterTextString_buttonBox"));
+    QCOMPARE(lineEdit(dialog)->selectedText(), QStringLiteral("start"));
+}
+
+void TestEnterTextStringDialog::promptReplacesLabelAndKeepsShortcut_data()
+{
+    QTest::addColumn<QString>("prompt");
+    QTest::addColumn<QString>("label");
+    QTest::newRow("empty keeps the form's label") << QString() << QStringLiteral("&Enter your input string:");
+    QTest::newRow("caller's prompt") << QStringLiteral("&Zone title:") << QStringLiteral("&Zone title:");
+}
+
+void TestEnterTextStringDialog::promptReplacesLabelAndKeepsShortcut()
+{
+    QFETCH(QString, prompt);
+    QFETCH(QString, label);
+    QWidget parent;
+    EnterTextStringDialog dialog(parent, prompt, QString(), QString(), false);
+    auto* const l = dialog.findChild<QLabel*>(QStringLiteral("EnterTextString_Label"));
+    QCOMPARE(l->text(), label);
+    QCOMPARE(l->buddy(), lineEdit(dialog));
+}
+
+void TestEnterTextStringDialog::okFollowsEmptinessFromFirstEdit_data()
+{
+    QTest::addColumn<QString>("initial");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("backspaces");
+    QTest::addColumn<bool>("okBeforeEdit");
+    QTest::addColumn<bool>("okAfterEdit");
+    QTest::newRow("empty start, untouched") << QString() << QString() << 0 << true << true;
+    QTest::newRow("empty start, type and delete") << QString() << QStringLiteral("ab") << 2 << true << false;
+    QTest::newRow("empty start, type") << QString() << QStringLiteral("x") << 0 << true << true;
+    QTest::newRow("blanks only") << QString() << QStringLiteral("   ") << 0 << true << true;
+    QTest::newRow("text start, delete all") << QStringLiteral("abc") << QString() << 3 << true << false;
+    QTest::newRow("text start, delete some") << QStringLiteral("abc") << QString() << 1 << true << true;
+}
+
+void TestEnterTextStringDialog::okFollowsEmptinessFromFirstEdit()
+{
+    QFETCH(QString, initial);
+    QFETCH(QString, typed);
+    QFETCH(int, backspaces);
+    QFETCH(bool, okBeforeEdit);
+    QFETCH(bool, okAfterEdit);
+    QWidget parent;
+    EnterTextStringDialog dialog(parent, QString(), initial, QString(), false);
+    QCOMPARE(button(dialog, QDialogButtonBox::Ok)->isEnabled(), okBeforeEdit);
+    dialog.show();
+    QLineEdit* const edit = lineEdit(dialog);
+    edit->setFocus();
+    edit->end(false);
+    quarlin::test::typeText(edit, typed);
+    for (int i = 0; i < backspaces; ++i)
+        QTest::keyClick(edit, Qt::Key_Backspace);
+    QCOMPARE(button(dialog, QDialogButtonBox::Ok)->isEnabled(), okAfterEdit);
+    dialog.reject();
+}
+
+void TestEnterTextStringDialog::typedTextComesBackUntrimmed_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("surrounding blanks") << QStringLiteral("  padded  ");
+    QTest::newRow("unicode") << QStringLiteral("Temperatur \u00b0C \u2013 \u03b1");
+    QTest::newRow("ampersand") << QStringLiteral("A & B");
+}
+
+void TestEnterTextStringDialog::typedTextComesBackUntrimmed()
+{
+    QFETCH(QString, typed);
+    QWidget parent;
+    EnterTextStringDialog dialog(parent, QString(), QStringLiteral("old"), QString(), false);
+    auto const run = quarlin::test::runModal(&dialog, [&] { dialog.launch(); }, [&] {
+        quarlin::test::typeText(lineEdit(dialog), typed); // replaces the selected initial text
+        QTest::keyClick(lineEdit(dialog), Qt::Key_Return);
+    });
+    QVERIFY(!run.leftOpen);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(dialog.text(), typed);
+}
+
+void TestEnterTextStringDialog::okCaptionChangesOnlyTheCaption()
+{
+    QWidget parent;
+    EnterTextStringDialog dialog(parent, QString(), QString(), QString(), false);
+    dialog.setOkButtonText("Umbenennen \xe2\x86\x92"); // UTF-8 arrow
+    QPushButton* const ok = button(dialog, QDialogButtonBox::Ok);
+    QCOMPARE(ok->text(), QStringLiteral("Umbenennen \u2192"));
+    dialog.show();
+    quarlin::test::typeText(lineEdit(dialog), QStringLiteral("a"));
+    QTest::keyClick(lineEdit(dialog), Qt::Key_Backspace);
+    QVERIFY(!ok->isEnabled());
+    quarlin::test::typeText(lineEdit(dialog), QStringLiteral("b"));
+    QVERIFY(ok->isEnabled());
+    QCOMPARE(ok->text(), QStringLiteral("Umbenennen \u2192"));
+    dialog.reject();
+}
+
+void TestEnterTextStringDialog::helpOnlyForNonEmptyTopic_data()
+{
+    QTest::addColumn<QString>("topic");
+    QTest::newRow("no topic") << QString();
+    QTest::newRow("topic") << QStringLiteral("text.html#rename");
+}
+
+void TestEnterTextStringDialog::helpOnlyForNonEmptyTopic()
+{
+    QFETCH(QString, topic);
+    QWidget parent;
+    EnterTextStringDialog dialog(parent, QString(), QString(), topic, false);
+    QCOMPARE(dialog.helpAction() != nullptr, !topic.isEmpty());
+    quarlin::test::runModal(&dialog, [&] { dialog.launch(); }, [&] {
+        QApplication::setActiveWindow(&dialog);
+        QTest::keyClick(lineEdit(dialog), Qt::Key_F1);
+    });
+    std::vector<std::string> const expected = topic.isEmpty() ? std::vector<std::string>{}
+                                                               : std::vector<std::string>{topic.toStdString()};
+    QCOMPARE(ReferenceHost::instance().helpTopics(), expected);
+}
+
+void TestEnterTextStringDialog::enterAcceptsAndEscapeRejects_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("result");
+    QTest::newRow("Enter") << int(Qt::Key_Return) << int(QDialog::Accepted);
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(QDialog::Accepted);
+    QTest::newRow("Escape") << int(Qt::Key_Escape) << int(QDialog::Rejected);
+}
+
+void TestEnterTextStringDialog::enterAcceptsAndEscapeRejects()
+{
+    QFETCH(int, key);
+    QFETCH(int, result);
+    QWidget parent;
+    EnterTextStringDialog dialog(parent, QString(), QStringLiteral("kept"), QString(), false);
+    auto const run = quarlin::test::runModal(&dialog, [&] { dialog.launch(); },
+                                             [&] { QTest::keyClick(lineEdit(dialog), Qt::Key(key)); });
+    QVERIFY(!run.leftOpen);
+    QCOMPARE(dialog.result(), result);
+    QCOMPARE(dialog.text(), QStringLiteral("kept"));
+}
+
+// The shape of Qt's own regression test for a dialog whose parent goes away while it runs.
+void TestEnterTextStringDialog::parentDeletesItselfWhileOpen()
+{
+    auto* const parent = new QWidget;
+    auto* const dialog = new EnterTextStringDialog(*parent, QString(), QString(), QStringLiteral("t.html"), false);
+    QPointer<EnterTextStringDialog> const guard(dialog);
+    auto const run = quarlin::test::runModal(dialog, [&] { dialog->launch(); }, [&] {
+        quarlin::test::typeText(lineEdit(*dialog), QStringLiteral("half typed"));
+        delete parent; // from inside the dialog's own modal loop
+    });
+    QVERIFY(run.actionsRan);
+    QVERIFY(guard.isNull());
+}
+
+QUARLIN_TEST_MAIN(TestEnterTextStringDialog)
+#include "tst_entertextstringdialog.moc"
