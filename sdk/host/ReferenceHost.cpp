@@ -1,14 +1,20 @@
 #include "sdk/host/ReferenceHost.h"
 
-#include "sdk/host/DefaultMessagePresenter.h"
 #include "sdk/host/StateChangeEvent.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cmath>
 
 namespace quarlin::host {
 
 namespace {
+
+// A host without a screen of its own (a batch run) reports messages on stderr.
+void printMessage(HostMessage const& message)
+{
+    std::fprintf(stderr, "%s\n", message.text.c_str());
+}
 
 std::array<Rgb, 64> defaultColorMap()
 {
@@ -41,7 +47,7 @@ ReferenceHost& ReferenceHost::instance()
 
 ReferenceHost::ReferenceHost()
     : m_colorMap(defaultColorMap())
-    , m_presenter(&presentMessageByDefault)
+    , m_presenter(&printMessage)
 {
 }
 
@@ -197,7 +203,7 @@ void ReferenceHost::clearRecords()
 
 void ReferenceHost::setMessagePresenter(MessagePresenter presenter)
 {
-    m_presenter = presenter ? std::move(presenter) : MessagePresenter(&presentMessageByDefault);
+    m_presenter = presenter ? std::move(presenter) : MessagePresenter(&printMessage);
 }
 
 void ReferenceHost::acquireLock(bool /*recordMacro*/)

@@ -89,8 +89,8 @@ public:
     std::vector<std::string> const& helpTopics() const { return m_helpTopics; }
     void clearRecords();
 
-    // Presents a message to a person; installed by whoever owns the screen (the default shows a
-    // QMessageBox when a widget application runs, and prints to stderr otherwise).
+    // Presents a message to a person; installed by whoever owns the screen (the application
+    // shows a message box). Without one, messages go to stderr as in a batch run.
     using MessagePresenter = boost::function<void(HostMessage const&)>;
     void setMessagePresenter(MessagePresenter presenter);
 

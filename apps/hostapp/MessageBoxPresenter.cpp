@@ -1,19 +1,15 @@
-#include "sdk/host/DefaultMessagePresenter.h"
+#include "apps/hostapp/MessageBoxPresenter.h"
 
 #include <QApplication>
 #include <QMessageBox>
 
-#include <cstdio>
+namespace quarlin::hostapp {
 
-namespace quarlin::host {
+using host::HostMessage;
 
-void presentMessageByDefault(HostMessage const& message)
+void presentInMessageBox(HostMessage const& message)
 {
     QString const text = QString::fromStdString(message.text);
-    if (!qobject_cast<QApplication*>(QCoreApplication::instance())) {
-        std::fprintf(stderr, "%s\n", message.text.c_str());
-        return;
-    }
     QWidget* const owner = QApplication::activeModalWidget() ? QApplication::activeModalWidget()
                                                               : QApplication::activeWindow();
     switch (message.type) {
@@ -24,4 +20,4 @@ void presentMessageByDefault(HostMessage const& message)
     }
 }
 
-} // namespace quarlin::host
+} // namespace quarlin::hostapp

@@ -1,0 +1,69 @@
+#include "apps/hostapp/Gallery.h"
+
+#include "apps/hostapp/HostMainWindow.h"
+#include "apps/hostapp/PromptCatalog.h"
+#include "sdk/host/ReferenceHost.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QPixmap>
+#include <QPointer>
+
+#include <cstdio>
+
+namespace quarlin::hostapp {
+
+namespace {
+
+bool save(QWidget& widget, QString const& file)
+{
+    QPixmap const picture = widget.grab();
+    if (picture.isNull() || !picture.save(file)) {
+        std::fprintf(stderr, "%s: could not write\n", qPrintable(file));
+        return false;
+    }
+    std::printf("%s (%dx%d)\n", qPrintable(file), picture.width(), picture.height());
+    return true;
+}
+
+} // namespace
+
+int renderGallery(QString const& directory)
+{
+    QDir const dir(directory);
+    if (!dir.mkpath(QStringLiteral("."))) {
+        std::fprintf(stderr, "cannot create %s\n", qPrintable(directory));
+        return 1;
+    }
+    // The pictures show the prompts as a person meets them in a session with data.
+    host::ReferenceHost::instance().loadSampleDataSet();
+
+    HostSession session;
+    QWidget parent; // the stand-in main window; dialogs die with it
+    int failures = 0;
+    for (PromptEntry const& entry : promptCatalog(session)) {
+        QPointer<QDialog> const dialog = entry.stage(parent);
+        if (!dialog) {
+            std::fprintf(stderr, "%s: not built\n", qPrintable(entry.formName));
+            ++failures;
+            continue;
+        }
+        dialog->show();
+        QApplication::processEvents();
+        QString const file = dir.absoluteFilePath(entry.formName + QStringLiteral(".png"));
+        if (!save(*dialog, file))
+            ++failures;
+        dialog->hide();
+    }
+
+    // The host itself, so the picture set also shows where the prompts are reached from.
+    HostMainWindow window;
+    window.show();
+    QApplication::processEvents();
+    if (!save(window, dir.absoluteFilePath(QStringLiteral("quarlin-host-app.png"))))
+        ++failures;
+    return failures;
+}
+
+} // namespace quarlin::hostapp

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "sdk/host/HostEnums.h"
+
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+class QDialog;
+class QWidget;
+
+namespace quarlin::hostapp {
+
+// What this host remembers between prompts, as a real host keeps its own values.
+struct HostSession
+{
+    AnchorAlignment_e textAnchor = AnchorAlignment_MiddleCenter;
+    QString frameName = QStringLiteral("Frame 001");
+};
+
+// One prompt the host can ask: how the menu runs it for a person, and how the gallery stages it.
+struct PromptEntry
+{
+    QString menuText;
+    // Object name of the dialog's form, and so the gallery's file name.
+    QString formName;
+    // Launches the prompt modally and describes what the user chose and what the host kept.
+    std::function<QString(QWidget& parent)> run;
+    // Builds the prompt, not shown, in a state that shows what it is for.
+    std::function<QDialog*(QWidget& parent)> stage;
+};
+
+// Every prompt of the library, in menu order. Adding a prompt to the host means one entry here.
+std::vector<PromptEntry> promptCatalog(HostSession& session);
+
+} // namespace quarlin::hostapp
