@@ -1,0 +1,182 @@
+#pragma once
+
+#include "property/AllowAnyValueValidator.h"
+#include "quarlin_prompt_export.h"
+#include "sdk/framework/InvalidArgumentException.h"
+#include "sdk/framework/InvalidPropertyValueException.h"
+#include "sdk/framework/PropertyItemInterface.h"
+#include "sdk/host/HostEnums.h"
+#include "sdk/host/Platform.h"
+
+#include <boost/bind/bind.hpp>
+#include <boost/make_shared.hpp>
+#include <boost/shared_ptr.hpp>
+#include <boost/signals2/signal.hpp>
+
+#include <set>
+#include <string>
+#include <vector>
+
+namespace quarlin {
+
+// A typed, observable value. Where the value lives is a derived class's business (memory, the
+// host's style settings, another property); this class fixes what a change means:
+//
+//   setValue(v): the validator must accept v, or InvalidPropertyValueException carries its
+//   message and nothing changes; an equal value is ignored; otherwise the value is stored, read
+//   back, and ValueChanged announces what the property now holds (a derived store may adjust v).
+//
+// PropertyChanged, the untyped signal of the base, fires with every ValueChanged, but only while
+// something listens to it. An exception thrown by a listener leaves setValue after the value was
+// stored. Properties belong to the user-interface thread: setValue takes no lock.
+template <class T>
+class PropertyAbstract : public PropertyItemInterface
+{
+public:
+    using ValueChangedSignal = boost::signals2::signal<void(T const&)>;
+    using ValidatorPtr = boost::shared_ptr<ValidatorInterface<T> const>;
+
+    PropertyAbstract();
+    // Throws InvalidArgumentException for a null validator: a property always has one.
+    explicit PropertyAbstract(ValidatorPtr validator);
+    ~PropertyAbstract() override;
+
+    T value() const { return storedValue(); }
+    operator T() const { return storedValue(); }
+
+    void setValue(T const& value);
+    void operator=(T const& value) { setValue(value); }
+    // Applies other's value as setValue does; validator, signals and listeners stay this one's.
+    PropertyAbstract& operator=(PropertyAbstract const& other);
+
+    ValidatorPtr validator() const { return m_validator; }
+
+    boost::signals2::connection
+    connectToValueChangedSignal(typename ValueChangedSignal::slot_type const& slot,
+                                boost::signals2::connect_position position = boost::signals2::at_back) const
+    {
+        boost::signals2::connection connection = ValueChanged.connect(slot, position);
+        signalValueChangedConnected();
+        return connection;
+    }
+
+protected:
+    // Throws InvalidPropertyValueException with the validator's message when value is refused.
+    virtual void validate(T const& value) const;
+    virtual bool isEqual(T const& value) const;
+    virtual void storeValue(T const& value) = 0;
+    virtual T storedValue() const = 0;
+
+private:
+    virtual void signalValueChangedConnected() const;
+    virtual void emitValueChangedSignal(T const& value) const;
+    void callBaseClassSignalIfThereAreListeners() const;
+    void connectBaseClassSignal();
+
+    mutable ValueChangedSignal ValueChanged;
+    ValidatorPtr m_validator; // shared with whoever built it; never null
+    boost::signals2::scoped_connection m_baseClassSignalConnection;
+};
+
+template <class T>
+PropertyAbstract<T>::PropertyAbstract()
+    : m_validator(boost::make_shared<AllowAnyValueValidator<T>>())
+{
+    connectBaseClassSignal();
+}
+
+template <class T>
+PropertyAbstract<T>::PropertyAbstract(ValidatorPtr validator)
+    : m_validator(std::move(validator))
+{
+    if (!m_validator)
+        throw InvalidArgumentException("A property cannot be built without a validator.");
+    connectBaseClassSignal();
+}
+
+template <class T>
+PropertyAbstract<T>::~PropertyAbstract() = default;
+
+template <class T>
+void PropertyAbstract<T>::connectBaseClassSignal()
+{
+    // First in line, so untyped listeners hear of a change before typed ones.
+    m_baseClassSignalConnection =
+        ValueChanged.connect(boost::bind(&PropertyAbstract::callBaseClassSignalIfThereAreListeners, this));
+}
+
+template <class T>
+void PropertyAbstract<T>::setValue(T const& value)
+{
+    validate(value);
+    if (isEqual(value))
+        return;
+    storeValue(value);
+    emitValueChangedSignal(storedValue());
+}
+
+template <class T>
+PropertyAbstract<T>& PropertyAbstract<T>::operator=(PropertyAbstract const& other)
+{
+    setValue(other.value());
+    return *this;
+}
+
+template <class T>
+void PropertyAbstract<T>::validate(T const& value) const
+{
+    // A copy, so the validator outlives its own call whatever the validation sets off.
+    ValidatorPtr const validator = m_validator;
+    ValidationResult const result = validator->validate(value);
+    if (!result.isValid())
+        throw InvalidPropertyValueException(result.errorString());
+}
+
+namespace detail {
+
+template <class T>
+bool propertyValuesEqual(T const& a, T const& b)
+{
+    return a == b;
+}
+
+// Doubles compare exactly, except that NaN equals NaN. A tolerance would swallow small but real
+// edits (a spin box step of 1e-9 on a data range of 1e-8) and is not transitive, so a chain of
+// small changes could drift without a single signal; NaN must equal itself or setting NaN twice
+// would announce a change each time, and a binding that echoes the value would never settle.
+QUARLIN_PROMPT_EXPORT bool propertyValuesEqual(double a, double b);
+
+} // namespace detail
+
+template <class T>
+bool PropertyAbstract<T>::isEqual(T const& value) const
+{
+    return detail::propertyValuesEqual(value, storedValue());
+}
+
+template <class T>
+void PropertyAbstract<T>::signalValueChangedConnected() const
+{
+}
+
+template <class T>
+void PropertyAbstract<T>::emitValueChangedSignal(T const& value) const
+{
+    ValueChanged(value);
+}
+
+template <class T>
+void PropertyAbstract<T>::callBaseClassSignalIfThereAreListeners() const
+{
+    if (hasPropertyChangedListeners())
+        emitPropertyChanged();
+}
+
+// Compiled once in the library, exported with their virtual tables.
+extern template class QUARLIN_PROMPT_EXPORT PropertyAbstract<int>;
+extern template class QUARLIN_PROMPT_EXPORT PropertyAbstract<bool>;
+extern template class QUARLIN_PROMPT_EXPORT PropertyAbstract<std::string>;
+extern template class QUARLIN_PROMPT_EXPORT PropertyAbstract<RGBMode_e>;
+extern template class QUARLIN_PROMPT_EXPORT PropertyAbstract<double>;
+
+} // namespace quarlin

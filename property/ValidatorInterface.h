@@ -1,0 +1,17 @@
+#pragma once
+
+#include "sdk/framework/ValidationResult.h"
+
+namespace quarlin {
+
+// Says whether a value may become a property's value. Validators hold no per-property state, so
+// one validator can be shared by many properties.
+template <class T>
+class ValidatorInterface
+{
+public:
+    virtual ValidationResult validate(T const& value) const = 0;
+    virtual ~ValidatorInterface() = default;
+};
+
+} // namespace quarlin

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "quarlin_prompt_export.h"
+
+#include <exception>
+#include <string>
+
+namespace quarlin {
+
+// Base of every exception the property model throws; the message is meant for a person and is
+// shown as it stands.
+class QUARLIN_PROMPT_EXPORT ExceptionBase : public std::exception
+{
+public:
+    explicit ExceptionBase(std::string message);
+    ~ExceptionBase() override;
+
+    char const* what() const noexcept override;
+    std::string const& message() const noexcept { return m_message; }
+
+private:
+    std::string m_message;
+};
+
+} // namespace quarlin

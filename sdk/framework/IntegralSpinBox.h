@@ -1,0 +1,49 @@
+#pragma once
+
+#include "quarlin_prompt_export.h"
+#include "sdk/host/Platform.h"
+
+#include <boost/function.hpp>
+
+#include <QSpinBox>
+
+namespace quarlin::ui {
+
+// A spin box for the host's 64-bit indices. The widget's own range is 32-bit, as in every
+// QSpinBox; a larger index is shown clamped to the range.
+//
+// indexCommitted reports what a person settled on, and only that: each step (arrow key, wheel,
+// buttons, Page Up/Down) commits at once; typed text commits on Enter and on focus loss, and
+// only if it was edited. Values set by the program are never reported, so a binding that shows
+// a property's value cannot hear its own echo.
+class QUARLIN_PROMPT_EXPORT IntegralSpinBox : public QSpinBox
+{
+    Q_OBJECT
+
+public:
+    // The value a number of steps (negative: downwards) away from a value.
+    using StepFunction = boost::function<__int64(__int64 value, int steps)>;
+
+    explicit IntegralSpinBox(QWidget* parent = nullptr);
+    ~IntegralSpinBox() override;
+
+    // Shows index, clamped to the range; returns false when it had to clamp.
+    bool setIndexValue(__int64 index);
+    __int64 indexValue() const { return value(); }
+
+    // Replaces the fixed single step; an empty function restores it.
+    void setStepFunction(StepFunction stepFunction);
+
+    void stepBy(int steps) override;
+
+Q_SIGNALS:
+    void indexCommitted(__int64 index);
+
+private:
+    void commitEditedText();
+
+    StepFunction m_stepFunction;
+    bool m_textEdited = false; // a person typed since the last commit or programmatic value
+};
+
+} // namespace quarlin::ui

@@ -1,0 +1,19 @@
+#include "sdk/framework/PropertyItemInterface.h"
+
+namespace quarlin {
+
+PropertyItemInterface::PropertyItemInterface() = default;
+
+PropertyItemInterface::~PropertyItemInterface() = default;
+
+boost::signals2::connection
+PropertyItemInterface::connectToPropertyChangedSignal(PropertyChangedSignal::slot_type const& slot) const
+{
+    boost::signals2::connection connection = PropertyChanged.connect(slot);
+    signalPropertyChangedConnected();
+    return connection;
+}
+
+void PropertyItemInterface::signalPropertyChangedConnected() const {}
+
+} // namespace quarlin
