@@ -41,6 +41,8 @@ public:
     }
 
 protected:
+    // Same equality as the base, without copying the held value to compare it.
+    bool isEqual(T const& value) const override { return detail::propertyValuesEqual(value, m_value); }
     void storeValue(T const& value) override { m_value = value; }
     T storedValue() const override { return m_value; }
 

@@ -27,7 +27,9 @@ namespace quarlin {
 //   back, and ValueChanged announces what the property now holds (a derived store may adjust v).
 //
 // PropertyChanged, the untyped signal of the base, fires with every ValueChanged, but only while
-// something listens to it. An exception thrown by a listener leaves setValue after the value was
+// something listens to it: its relay is the first slot of ValueChanged while untyped listeners
+// exist, and is not connected otherwise, so a property nobody listens to untyped costs no more
+// than the signal it wraps (each slot costs a lock on every change). An exception thrown by a listener leaves setValue after the value was
 // stored. Properties belong to the user-interface thread: setValue takes no lock.
 template <class T>
 class PropertyAbstract : public PropertyItemInterface
@@ -71,18 +73,17 @@ private:
     virtual void signalValueChangedConnected() const;
     virtual void emitValueChangedSignal(T const& value) const;
     void callBaseClassSignalIfThereAreListeners() const;
-    void connectBaseClassSignal();
+    void propertyChangedListenerAdded() const override;
 
     mutable ValueChangedSignal ValueChanged;
     ValidatorPtr m_validator; // shared with whoever built it; never null
-    boost::signals2::scoped_connection m_baseClassSignalConnection;
+    mutable boost::signals2::scoped_connection m_baseClassSignalConnection;
 };
 
 template <class T>
 PropertyAbstract<T>::PropertyAbstract()
     : m_validator(boost::make_shared<AllowAnyValueValidator<T>>())
 {
-    connectBaseClassSignal();
 }
 
 template <class T>
@@ -91,18 +92,18 @@ PropertyAbstract<T>::PropertyAbstract(ValidatorPtr validator)
 {
     if (!m_validator)
         throw InvalidArgumentException("A property cannot be built without a validator.");
-    connectBaseClassSignal();
 }
 
 template <class T>
 PropertyAbstract<T>::~PropertyAbstract() = default;
 
 template <class T>
-void PropertyAbstract<T>::connectBaseClassSignal()
+void PropertyAbstract<T>::propertyChangedListenerAdded() const
 {
-    // First in line, so untyped listeners hear of a change before typed ones.
-    m_baseClassSignalConnection =
-        ValueChanged.connect(boost::bind(&PropertyAbstract::callBaseClassSignalIfThereAreListeners, this));
+    // At the front, so untyped listeners hear of a change before typed ones.
+    if (!m_baseClassSignalConnection.connected())
+        m_baseClassSignalConnection = ValueChanged.connect(
+            boost::bind(&PropertyAbstract::callBaseClassSignalIfThereAreListeners, this), boost::signals2::at_front);
 }
 
 template <class T>
@@ -125,9 +126,7 @@ PropertyAbstract<T>& PropertyAbstract<T>::operator=(PropertyAbstract const& othe
 template <class T>
 void PropertyAbstract<T>::validate(T const& value) const
 {
-    // A copy, so the validator outlives its own call whatever the validation sets off.
-    ValidatorPtr const validator = m_validator;
-    ValidationResult const result = validator->validate(value);
+    ValidationResult const result = m_validator->validate(value);
     if (!result.isValid())
         throw InvalidPropertyValueException(result.errorString());
 }
@@ -170,6 +169,9 @@ void PropertyAbstract<T>::callBaseClassSignalIfThereAreListeners() const
 {
     if (hasPropertyChangedListeners())
         emitPropertyChanged();
+    else
+        m_baseClassSignalConnection.disconnect(); // the last untyped listener left
+
 }
 
 // Compiled once in the library, exported with their virtual tables.

@@ -2,6 +2,7 @@
 
 #include "prompt/AnchorAlignmentDialog.h"
 #include "prompt/EnterTextStringDialog.h"
+#include "prompt/EnterThreeIntValuesDialog.h"
 
 #include <QCoreApplication>
 
@@ -18,6 +19,14 @@ QString anchorName(int alignment)
                                          "bottom left", "bottom centre", "bottom right"};
     return alignment >= 0 && alignment < 9 ? QString::fromLatin1(names[alignment])
                                            : QStringLiteral("value %1").arg(alignment);
+}
+
+EnterThreeIntValuesDialog& indexRangeDialog(HostSession const& session, QWidget& parent)
+{
+    // A later call returns the live dialog as it is; these arguments count on first use only.
+    return EnterThreeIntValuesDialog::getInstance(parent, session.indexBegin, session.indexEnd, session.indexSkip,
+                                                  "Index Range", "data.html#index-range", "&Begin", "&End",
+                                                  "&Skip", 1, 1, 1);
 }
 
 QString finished(QDialog const& dialog)
@@ -64,6 +73,34 @@ std::vector<PromptEntry> promptCatalog(HostSession& session)
                                                                           QStringLiteral("frames.html#frame-name"));
                            dialog->setOkButtonText("Rename");
                            return dialog;
+                       }});
+
+    entries.push_back({QCoreApplication::translate("PromptCatalog", "&Begin/End/Skip..."),
+                       QStringLiteral("EnterThreeIntValues"),
+                       [&session](QWidget& parent) {
+                           EnterThreeIntValuesDialog& dialog = indexRangeDialog(session, parent);
+                           dialog.launch();
+                           // The dialog's values are what the spin boxes committed, OK or not;
+                           // this host takes them only on OK.
+                           if (dialog.result() == QDialog::Accepted) {
+                               session.indexBegin = dialog.value1();
+                               session.indexEnd = dialog.value2();
+                               session.indexSkip = dialog.value3();
+                           }
+                           return QStringLiteral("Begin/End/Skip: %1; dialog holds %2/%3/%4, host reads indices %5 to %6 "
+                                                 "every %7")
+                               .arg(finished(dialog))
+                               .arg(dialog.value1())
+                               .arg(dialog.value2())
+                               .arg(dialog.value3())
+                               .arg(session.indexBegin)
+                               .arg(session.indexEnd)
+                               .arg(session.indexSkip);
+                       },
+                       [&session](QWidget& parent) -> QDialog* {
+                           session.indexEnd = 250;
+                           session.indexSkip = 5;
+                           return &indexRangeDialog(session, parent);
                        }});
 
     return entries;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sdk/host/HostEnums.h"
+#include "sdk/host/Platform.h"
 
 #include <QString>
 
@@ -17,6 +18,10 @@ struct HostSession
 {
     AnchorAlignment_e textAnchor = AnchorAlignment_MiddleCenter;
     QString frameName = QStringLiteral("Frame 001");
+    // The index range the host reads data with: first index, last index, stride.
+    __int64 indexBegin = 1;
+    __int64 indexEnd = 100;
+    __int64 indexSkip = 1;
 };
 
 // One prompt the host can ask: how the menu runs it for a person, and how the gallery stages it.

@@ -30,6 +30,9 @@ protected:
 private:
     // Runs after each connection to PropertyChanged.
     virtual void signalPropertyChangedConnected() const;
+    // Runs after each connection too, before the hook above; for the library's own bookkeeping,
+    // so that a subclass overriding the hook cannot switch it off.
+    virtual void propertyChangedListenerAdded() const;
 
     mutable PropertyChangedSignal PropertyChanged;
 };

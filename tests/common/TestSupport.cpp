@@ -62,7 +62,8 @@ void clickIndicator(QAbstractButton* button)
 QWidget* nextTabStop(QWidget* from)
 {
     for (QWidget* w = from->nextInFocusChain(); w && w != from; w = w->nextInFocusChain())
-        if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled())
+        // A composite widget's own parts (a spin box's line edit) are not separate stops.
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && !from->isAncestorOf(w))
             return w;
     return nullptr;
 }

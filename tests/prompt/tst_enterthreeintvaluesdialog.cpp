@@ -1,0 +1,375 @@
+#include "common/TestSupport.h"
+
+#include "prompt/EnterThreeIntValuesDialog.h"
+#include "sdk/framework/IntegralSpinBox.h"
+#include "sdk/framework/LaunchHelpAction.h"
+#include "sdk/host/ReferenceHost.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+
+using quarlin::dialogs::prompt::EnterThreeIntValuesDialog;
+using quarlin::host::ReferenceHost;
+using quarlin::ui::IntegralSpinBox;
+
+namespace {
+
+struct Args
+{
+    __int64 values[3] = {1, 100, 1};
+    std::string title = "Index Range";
+    std::string help = "data.html#index-range";
+    std::string labels[3] = {"&Begin", "&End", "&Skip"};
+    __int64 minimums[3] = {1, 1, 1};
+};
+
+EnterThreeIntValuesDialog& open(QWidget& parent, Args const& a = Args())
+{
+    return EnterThreeIntValuesDialog::getInstance(parent, a.values[0], a.values[1], a.values[2], a.title, a.help,
+                                                  a.labels[0], a.labels[1], a.labels[2], a.minimums[0],
+                                                  a.minimums[1], a.minimums[2]);
+}
+
+IntegralSpinBox* spin(QDialog& dialog, int n)
+{
+    return dialog.findChild<IntegralSpinBox*>(QStringLiteral("value%1").arg(n));
+}
+
+QLabel* label(QDialog& dialog, int n)
+{
+    return dialog.findChild<QLabel*>(QStringLiteral("valueLabel%1").arg(n));
+}
+
+QPushButton* button(QDialog& dialog, QDialogButtonBox::StandardButton which)
+{
+    return dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"))->button(which);
+}
+
+__int64 valueOf(EnterThreeIntValuesDialog const& dialog, int n)
+{
+    return n == 1 ? dialog.value1() : n == 2 ? dialog.value2() : dialog.value3();
+}
+
+void typeInto(IntegralSpinBox* box, QString const& text)
+{
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    quarlin::test::typeText(box, text);
+}
+
+} // namespace
+
+class TestEnterThreeIntValuesDialog : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        quarlin::test::resetHost();
+        ReferenceHost::instance().loadSampleDataSet();
+    }
+
+    void formLooksAsDesigned();
+    void labelsAndTitleAreUtf8WithShortcuts();
+    void valuesShownAndReadBeforeAnyEdit();
+    void minimumHoldsForTypingAndStepping_data();
+    void minimumHoldsForTypingAndStepping();
+    void noMinimumReachesTheLowerLimit_data();
+    void noMinimumReachesTheLowerLimit();
+    void maximumIsNeverExceeded();
+    void enterCommitsAndAccepts();
+    void cancelKeepsCommittedValues();
+    void secondGetInstanceIgnoresItsArguments();
+    void destroyedDialogIsBuiltFromNewArguments();
+    void helpIsAlwaysInstalled_data();
+    void helpIsAlwaysInstalled();
+    void greyedOutWithoutDataSet();
+    void parentDeletesItselfWhileOpen();
+};
+
+void TestEnterThreeIntValuesDialog::formLooksAsDesigned()
+{
+    QWidget parent;
+    EnterThreeIntValuesDialog& dialog = open(parent);
+    QCOMPARE(dialog.objectName(), QStringLiteral("EnterThreeIntValues"));
+    QVERIFY(dialog.isModal());
+    QCOMPARE(dialog.size(), QSize(358, 116));
+    QCOMPARE(dialog.parentWidget(), &parent);
+    // No meta-object of its own: the frame's is the most derived one.
+    QCOMPARE(QByteArray(dialog.metaObject()->className()), QByteArray("quarlin::dialogs::common::QtDialogAbstract"));
+    for (int n = 1; n <= 3; ++n) {
+        IntegralSpinBox* const box = spin(dialog, n);
+        QVERIFY(box);
+        QVERIFY(box->alignment() & Qt::AlignRight);
+        QVERIFY(!box->keyboardTracking());
+        QCOMPARE(box->maximum(), 2147483646);
+        QCOMPARE(label(dialog, n)->buddy(), box);
+    }
+    auto* const top = dialog.findChild<QLabel*>(QStringLiteral("topLabel"));
+    QVERIFY(top);
+    QCOMPARE(top->text(), QStringLiteral("TextLabel"));
+    QCOMPARE(top->maximumHeight(), 0);
+    auto* const box = dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
+    QCOMPARE(box->standardButtons(), QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QCOMPARE(top->height(), 0); // present, but takes no room
+    QCOMPARE(quarlin::test::nextTabStop(spin(dialog, 1)), spin(dialog, 2));
+    QCOMPARE(quarlin::test::nextTabStop(spin(dialog, 2)), spin(dialog, 3));
+    dialog.reject();
+}
+
+void TestEnterThreeIntValuesDialog::labelsAndTitleAreUtf8WithShortcuts()
+{
+    Args a;
+    a.title = u8"Plage d\u2019indices";
+    a.labels[0] = u8"&D\u00e9but";
+    a.labels[1] = u8"&Fin";
+    a.labels[2] = u8"&Pas \u00b1";
+    QWidget parent;
+    EnterThreeIntValuesDialog& dialog = open(parent, a);
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Plage d\u2019indices"));
+    QCOMPARE(label(dialog, 1)->text(), QStringLiteral("&D\u00e9but"));
+    QCOMPARE(label(dialog, 3)->text(), QStringLiteral("&Pas \u00b1"));
+
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    spin(dialog, 1)->setFocus();
+    QTest::keyClick(&dialog, Qt::Key_P, Qt::AltModifier);
+    QCOMPARE(QApplication::focusWidget(), spin(dialog, 3));
+    QTest::keyClick(&dialog, Qt::Key_F, Qt::AltModifier);
+    QCOMPARE(QApplication::focusWidget(), spin(dialog, 2));
+    dialog.reject();
+}
+
+void TestEnterThreeIntValuesDialog::valuesShownAndReadBeforeAnyEdit()
+{
+    QWidget parent;
+    EnterThreeIntValuesDialog& dialog = open(parent);
+    QCOMPARE(spin(dialog, 1)->value(), 1);
+    QCOMPARE(spin(dialog, 2)->value(), 100);
+    QCOMPARE(spin(dialog, 3)->value(), 1);
+    QCOMPARE(dialog.value1(), __int64(1));
+    QCOMPARE(dialog.value2(), __int64(100));
+    QCOMPARE(dialog.value3(), __int64(1));
+}
+
+void TestEnterThreeIntValuesDialog::minimumHoldsForTypingAndStepping_data()
+{
+    QTest::addColumn<int>("which");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<__int64>("expected");
+    QTest::newRow("begin: 0 typed") << 1 << "0" << __int64(1);
+    QTest::newRow("begin: the minus sign is refused") << 1 << "-5" << __int64(5);
+    QTest::newRow("end: below its minimum of 10") << 2 << "9" << __int64(100);
+    QTest::newRow("end: at its minimum") << 2 << "10" << __int64(10);
+    QTest::newRow("skip: 4 typed") << 3 << "4" << __int64(4);
+}
+
+void TestEnterThreeIntValuesDialog::minimumHoldsForTypingAndStepping()
+{
+    QFETCH(int, which);
+    QFETCH(QString, typed);
+    QFETCH(__int64, expected);
+    Args a;
+    a.minimums[1] = 10;
+    QWidget parent;
+    EnterThreeIntValuesDialog& dialog = open(parent, a);
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    IntegralSpinBox* const box = spin(dialog, which);
+    QCOMPARE(box->minimum(), which == 2 ? 10 : 1);
+    typeInto(box, typed);
+    spin(dialog, which % 3 + 1)->setFocus(); // leave the field
+    QCOMPARE(valueOf(dialog, which), expected);
+
+    // Stepping down ends at the minimum.
+    box->setFocus();
+    box->setIndexValue(box->minimum() + 2);
+    for (int i = 0; i < 4; ++i)
+        QTest::keyClick(box, Qt::Key_Down);
+    QCOMPARE(valueOf(dialog, which), __int64(box->minimum()));
+    dialog.reject();
+}
+
+void TestEnterThreeIntValuesDialog::noMinimumReachesTheLowerLimit_data()
+{
+    QTest::addColumn<__int64>("minimum");
+    QTest::newRow("zero") << __int64(0);
+    QTest::newRow("negative") << __int64(-50);
+}
+
+void TestEnterThreeIntValuesDialog::noMinimumReachesTheLowerLimit()
+{
+    QFETCH(__int64, minimum);
+    Args a;
+    a.minimums[0] = a.minimums[1] = a.minimums[2] = minimum;
+    QWidget parent;
+    EnterThreeIntValuesDialog& dialog = open(parent, a);
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    for (int n = 1; n <= 3; ++n)
+        QCOMPARE(spin(dialog, n)->minimum(), -2147483646);
+    typeInto(spin(dialog, 1), QStringLiteral("-2147483646"));
+    QTest::keyClick(spin(dialog, 1), Qt::Key_Tab);
+    QCOMPARE(dialog.value1(), __int64(-2147483646));
+    QTest::keyClick(spin(dialog, 1), Qt::Key_Down);
+    QCOMPARE(dialog.value1(), __int64(-2147483646));
+    dialog.reject();
+}
+
+void TestEnterThreeIntValuesDialog::maximumIsNeverExceeded()
+{
+    Args a;
+    a.values[1] = 2147483645;
+    QWidget parent;
+    EnterThreeIntValuesDialog& dialog = open(parent, a);
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    IntegralSpinBox* const end = spin(dialog, 2);
+    end->setFocus();
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(end, Qt::Key_Up);
+    QCOMPARE(dialog.value2(), __int64(2147483646));
+    QTest::keyClick(end, Qt::Key_PageUp);
+    QCOMPARE(dialog.value2(), __int64(2147483646));
+    typeInto(end, QStringLiteral("2147483647"));
+    QTest::keyClick(end, Qt::Key_Tab);
+    QVERIFY(dialog.value2() <= 2147483646);
+    QCOMPARE(end->value(), int(dialog.value2()));
+    dialog.reject();
+}
+
+void TestEnterThreeIntValuesDialog::enterCommitsAndAccepts()
+{
+    QWidget parent;
+    EnterThreeIntValuesDialog& dialog = open(parent);
+    auto const run = quarlin::test::runModal(&dialog, [&] { dialog.launch(); }, [&] {
+        typeInto(spin(dialog, 2), QStringLiteral("250"));
+        QTest::keyClick(spin(dialog, 2), Qt::Key_Return);
+    });
+    QVERIFY(!run.leftOpen);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(dialog.value2(), __int64(250));
+}
+
+void TestEnterThreeIntValuesDialog::cancelKeepsCommittedValues()
+{
+    QWidget parent;
+    EnterThreeIntValuesDialog& dialog = open(parent);
+    auto const run = quarlin::test::runModal(&dialog, [&] { dialog.launch(); }, [&] {
+        QApplication::setActiveWindow(&dialog);
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        spin(dialog, 1)->setFocus();
+        QTest::keyClick(spin(dialog, 1), Qt::Key_Up);
+        QTest::keyClick(spin(dialog, 1), Qt::Key_Up);
+        typeInto(spin(dialog, 3), QStringLiteral("7"));
+        QTest::mouseClick(button(dialog, QDialogButtonBox::Cancel), Qt::LeftButton);
+    });
+    QVERIFY(!run.leftOpen);
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    QCOMPARE(dialog.value1(), __int64(3));
+    // Typed into the skip field, then Cancel took the focus: that commit stands too.
+    QCOMPARE(dialog.value3(), __int64(7));
+}
+
+void TestEnterThreeIntValuesDialog::secondGetInstanceIgnoresItsArguments()
+{
+    QWidget parent, otherParent;
+    EnterThreeIntValuesDialog& first = open(parent);
+    Args other;
+    other.values[0] = 50;
+    other.title = "Other";
+    other.labels[0] = "&Other";
+    other.minimums[0] = 40;
+    EnterThreeIntValuesDialog& second = open(otherParent, other);
+    QCOMPARE(&first, &second);
+    QCOMPARE(second.parentWidget(), &parent);
+    QCOMPARE(second.value1(), __int64(1));
+    QCOMPARE(second.windowTitle(), QStringLiteral("Index Range"));
+    QCOMPARE(label(second, 1)->text(), QStringLiteral("&Begin"));
+    QCOMPARE(spin(second, 1)->minimum(), 1);
+}
+
+void TestEnterThreeIntValuesDialog::destroyedDialogIsBuiltFromNewArguments()
+{
+    {
+        QWidget parent;
+        open(parent);
+    }
+    Args a;
+    a.values[0] = 5;
+    a.title = "Second";
+    QWidget parent;
+    EnterThreeIntValuesDialog& fresh = open(parent, a);
+    QCOMPARE(fresh.value1(), __int64(5));
+    QCOMPARE(fresh.windowTitle(), QStringLiteral("Second"));
+    QCOMPARE(EnterThreeIntValuesDialog::relevance().get(), EnterThreeIntValuesDialog::relevance().get());
+}
+
+void TestEnterThreeIntValuesDialog::helpIsAlwaysInstalled_data()
+{
+    QTest::addColumn<QString>("topic");
+    QTest::newRow("topic") << "data.html#index-range";
+    QTest::newRow("empty topic") << "";
+}
+
+void TestEnterThreeIntValuesDialog::helpIsAlwaysInstalled()
+{
+    QFETCH(QString, topic);
+    Args a;
+    a.help = topic.toStdString();
+    QWidget parent;
+    EnterThreeIntValuesDialog& dialog = open(parent, a);
+    QVERIFY(qobject_cast<quarlin::dialogs::common::LaunchHelpAction*>(dialog.helpAction()));
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QTest::keyClick(spin(dialog, 1), Qt::Key_F1);
+    QCOMPARE(ReferenceHost::instance().helpTopics(), std::vector<std::string>{topic.toStdString()});
+    dialog.reject();
+}
+
+void TestEnterThreeIntValuesDialog::greyedOutWithoutDataSet()
+{
+    QWidget parent;
+    EnterThreeIntValuesDialog& dialog = open(parent);
+    QVERIFY(spin(dialog, 1)->isEnabled());
+    ReferenceHost::instance().removeDataSet();
+    QVERIFY(!spin(dialog, 1)->isEnabled());
+    QVERIFY(!button(dialog, QDialogButtonBox::Ok)->isEnabled());
+    ReferenceHost::instance().loadSampleDataSet();
+    QVERIFY(spin(dialog, 1)->isEnabled());
+    QVERIFY(button(dialog, QDialogButtonBox::Ok)->isEnabled());
+}
+
+void TestEnterThreeIntValuesDialog::parentDeletesItselfWhileOpen()
+{
+    auto* const parent = new QWidget;
+    EnterThreeIntValuesDialog& dialog = open(*parent);
+    QPointer<EnterThreeIntValuesDialog> const guard(&dialog);
+    auto const run = quarlin::test::runModal(&dialog, [&] { dialog.launch(); }, [&] {
+        spin(dialog, 1)->setFocus();
+        QTest::keyClick(spin(dialog, 1), Qt::Key_Up);
+        delete parent;
+    });
+    QVERIFY(run.actionsRan);
+    QVERIFY(guard.isNull());
+    QWidget newParent;
+    Args a;
+    a.values[0] = 9;
+    EnterThreeIntValuesDialog& fresh = open(newParent, a);
+    QCOMPARE(fresh.parentWidget(), &newParent);
+    QCOMPARE(fresh.value1(), __int64(9));
+}
+
+QUARLIN_TEST_MAIN(TestEnterThreeIntValuesDialog)
+#include "tst_enterthreeintvaluesdialog.moc"

@@ -1,0 +1,493 @@
+#include "property/Property.h"
+
+#include <QTest>
+
+#include <boost/make_shared.hpp>
+
+#include <cmath>
+#include <limits>
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+using quarlin::InvalidArgumentException;
+using quarlin::InvalidPropertyValueException;
+using quarlin::Property;
+using quarlin::PropertyAbstract;
+using quarlin::ValidationResult;
+using quarlin::ValidatorInterface;
+
+namespace {
+
+// Refuses values above a limit, with a message that names the value.
+class AtMost : public ValidatorInterface<int>
+{
+public:
+    explicit AtMost(int limit)
+        : m_limit(limit)
+    {
+    }
+    ValidationResult validate(int const& value) const override
+    {
+        ValidationResult result;
+        if (value > m_limit)
+            result.setErrorString("Value " + std::to_string(value) + " is above " + std::to_string(m_limit) + ".");
+        return result;
+    }
+
+private:
+    int m_limit;
+};
+
+class NotEmpty : public ValidatorInterface<std::string>
+{
+public:
+    ValidationResult validate(std::string const& value) const override
+    {
+        ValidationResult result;
+        if (value.empty())
+            result.setErrorString("Text cannot be empty.");
+        return result;
+    }
+};
+
+// Keeps its value elsewhere and adjusts it while storing, as a host-backed property can.
+class PercentProperty : public PropertyAbstract<int>
+{
+public:
+    int stores = 0;
+
+protected:
+    void storeValue(int const& value) override
+    {
+        ++stores;
+        m_percent = std::clamp(value, 0, 100);
+    }
+    int storedValue() const override { return m_percent; }
+
+private:
+    int m_percent = 0;
+};
+
+// Records what a property announces, in order, on both signals.
+template <class T>
+struct Recorder
+{
+    std::vector<T> values;
+    int untyped = 0;
+    std::vector<std::string> order;
+
+    void listenTyped(PropertyAbstract<T> const& p)
+    {
+        connections.push_back(p.connectToValueChangedSignal([this](T const& v) {
+            values.push_back(v);
+            order.push_back("typed");
+        }));
+    }
+    void listenUntyped(quarlin::PropertyItemInterface const& p)
+    {
+        connections.push_back(p.connectToPropertyChangedSignal([this] {
+            ++untyped;
+            order.push_back("untyped");
+        }));
+    }
+    std::vector<boost::signals2::scoped_connection> connections;
+};
+
+template <class T>
+void checkEqualValueIsIgnored(T const& initial, T const& equal, T const& different)
+{
+    Property<T> property(initial);
+    Recorder<T> recorder;
+    recorder.listenTyped(property);
+    recorder.listenUntyped(property);
+    property.setValue(equal);
+    QVERIFY(recorder.values.empty());
+    QCOMPARE(recorder.untyped, 0);
+    property.setValue(different);
+    QCOMPARE(recorder.values.size(), std::size_t(1));
+    QVERIFY(recorder.values.front() == different);
+    QCOMPARE(recorder.untyped, 1);
+}
+
+} // namespace
+
+class TestProperty : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void equalValueSendsNothing();
+    void initialValueIsSilentAndUnchecked();
+    void defaultConstructedHoldsValueInitialised();
+    void rejectingValidatorAtConstruction();
+    void rejectingValidatorOnSetKeepsOldValue_data();
+    void rejectingValidatorOnSetKeepsOldValue();
+    void nullValidatorIsRefused();
+    void storeAdjustmentIsWhatIsAnnounced_data();
+    void storeAdjustmentIsWhatIsAnnounced();
+    void untypedSignalOnlyOnceListened();
+    void untypedListenersHearFirst();
+    void untypedListenersComeAndGo();
+    void assignmentFromPropertyCopiesOnlyTheValue();
+    void assignmentFromValueIsSetValue();
+    void stringsCompareCaseSensitively();
+    void vectorsCompareInOrder();
+    void setsCompareAsSets();
+    void doubleEquality_data();
+    void doubleEquality();
+    void throwingListenerLeavesValueStored();
+    void connectHookRunsAfterConnect();
+    void disconnectedListenerHearsNothing();
+    void exceptionsShareOneBase();
+};
+
+void TestProperty::equalValueSendsNothing()
+{
+    checkEqualValueIsIgnored<int>(7, 7, 8);
+    checkEqualValueIsIgnored<bool>(true, true, false);
+    checkEqualValueIsIgnored<__int64>(std::numeric_limits<__int64>::max(), std::numeric_limits<__int64>::max(),
+                                      std::numeric_limits<__int64>::min());
+    checkEqualValueIsIgnored<RGBMode_e>(RGBMode_SpecifyRG, RGBMode_SpecifyRG, RGBMode_SpecifyGB);
+    checkEqualValueIsIgnored<std::string>("Zone 1", std::string("Zone 1"), "Zone 2");
+    checkEqualValueIsIgnored<std::vector<int>>({1, 2, 3}, {1, 2, 3}, {1, 2});
+    checkEqualValueIsIgnored<double>(0.5, 0.5, 0.25);
+}
+
+void TestProperty::initialValueIsSilentAndUnchecked()
+{
+    // A validator that would refuse the initial value is not consulted by this constructor.
+    auto const property = boost::make_shared<Property<int>>(500);
+    QCOMPARE(property->value(), 500);
+    Recorder<int> recorder;
+    recorder.listenTyped(*property);
+    property->setValue(501);
+    QCOMPARE(recorder.values, std::vector<int>{501});
+    QCOMPARE(int(*property), 501); // conversion reads the same value
+}
+
+void TestProperty::defaultConstructedHoldsValueInitialised()
+{
+    QCOMPARE(Property<int>().value(), 0);
+    QCOMPARE(Property<bool>().value(), false);
+    QCOMPARE(Property<double>().value(), 0.0);
+    QVERIFY(Property<std::string>().value().empty());
+    QVERIFY(Property<std::set<int>>().value().empty());
+    QCOMPARE(Property<RGBMode_e>().value(), RGBMode_e(0));
+    QVERIFY(Property<int>().validator());
+    QVERIFY(Property<int>().validator()->validate(std::numeric_limits<int>::min()).isValid());
+}
+
+void TestProperty::rejectingValidatorAtConstruction()
+{
+    auto const validator = boost::make_shared<NotEmpty>();
+    try {
+        Property<std::string> property("", validator);
+        QFAIL("an empty initial value was accepted");
+    } catch (InvalidPropertyValueException const& e) {
+        QCOMPARE(std::string(e.what()), std::string("Text cannot be empty."));
+    }
+    // Nothing kept a hold on the validator: the half-built property is gone.
+    QCOMPARE(validator.use_count(), 1L);
+
+    Property<std::string> accepted("x", validator);
+    QCOMPARE(accepted.value(), std::string("x"));
+    QCOMPARE(accepted.validator(), boost::shared_ptr<ValidatorInterface<std::string> const>(validator));
+}
+
+void TestProperty::rejectingValidatorOnSetKeepsOldValue_data()
+{
+    QTest::addColumn<int>("attempt");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("just above") << 11 << "Value 11 is above 10.";
+    QTest::newRow("far above") << std::numeric_limits<int>::max() << "Value 2147483647 is above 10.";
+}
+
+void TestProperty::rejectingValidatorOnSetKeepsOldValue()
+{
+    QFETCH(int, attempt);
+    QFETCH(QString, message);
+    Property<int> property(3, boost::make_shared<AtMost>(10));
+    Recorder<int> recorder;
+    recorder.listenTyped(property);
+    recorder.listenUntyped(property);
+    try {
+        property.setValue(attempt);
+        QFAIL("the validator's refusal did not reach the caller");
+    } catch (InvalidPropertyValueException const& e) {
+        QCOMPARE(QString::fromStdString(e.message()), message); // exactly the validator's text
+    }
+    QCOMPARE(property.value(), 3);
+    QVERIFY(recorder.values.empty());
+    QCOMPARE(recorder.untyped, 0);
+    // The same refusal through the assignment operator.
+    QVERIFY_EXCEPTION_THROWN(property = attempt, InvalidPropertyValueException);
+    QCOMPARE(property.value(), 3);
+    property = 10;
+    QCOMPARE(property.value(), 10);
+}
+
+void TestProperty::nullValidatorIsRefused()
+{
+    QVERIFY_EXCEPTION_THROWN(Property<int>(1, boost::shared_ptr<ValidatorInterface<int> const>()),
+                             InvalidArgumentException);
+}
+
+void TestProperty::storeAdjustmentIsWhatIsAnnounced_data()
+{
+    QTest::addColumn<int>("set");
+    QTest::addColumn<int>("held");
+    QTest::addColumn<int>("announcements");
+    QTest::newRow("inside") << 40 << 40 << 1;
+    QTest::newRow("clamped above") << 250 << 100 << 1;
+    QTest::newRow("clamped below, equal to the stored 0 after clamping") << -5 << 0 << 1;
+}
+
+void TestProperty::storeAdjustmentIsWhatIsAnnounced()
+{
+    QFETCH(int, set);
+    QFETCH(int, held);
+    QFETCH(int, announcements);
+    PercentProperty property;
+    Recorder<int> recorder;
+    recorder.listenTyped(property);
+    property.setValue(set);
+    QCOMPARE(property.value(), held);
+    QCOMPARE(int(recorder.values.size()), announcements);
+    QCOMPARE(recorder.values.back(), held); // the value held, not the value asked for
+}
+
+void TestProperty::untypedSignalOnlyOnceListened()
+{
+    Property<int> property(0);
+    int typed = 0;
+    boost::signals2::scoped_connection const t =
+        property.connectToValueChangedSignal([&typed](int const&) { ++typed; });
+    QVERIFY(!property.hasPropertyChangedListeners());
+    property.setValue(1);
+    QCOMPARE(typed, 1);
+
+    Recorder<int> recorder;
+    recorder.listenUntyped(property);
+    QVERIFY(property.hasPropertyChangedListeners());
+    property.setValue(2);
+    property.setValue(3);
+    property.setValue(3);
+    QCOMPARE(recorder.untyped, 2); // once per real change
+    QCOMPARE(typed, 3);
+}
+
+void TestProperty::untypedListenersHearFirst()
+{
+    Property<int> property(0);
+    Recorder<int> recorder;
+    std::vector<std::string>& order = recorder.order;
+    boost::signals2::scoped_connection const earlyFront = property.connectToValueChangedSignal(
+        [&order](int const&) { order.push_back("typed at front"); }, boost::signals2::at_front);
+    recorder.listenTyped(property);
+    recorder.listenUntyped(property);
+    property.setValue(1);
+    QCOMPARE(recorder.order, (std::vector<std::string>{"untyped", "typed at front", "typed"}));
+
+    // A listener that asks for the front still follows the base-class hook's position rules of
+    // Boost.Signals2: at_front puts it before everything connected so far.
+    order.clear();
+    recorder.connections.clear();
+    boost::signals2::scoped_connection const front = property.connectToValueChangedSignal(
+        [&order](int const&) { order.push_back("front"); }, boost::signals2::at_front);
+    boost::signals2::scoped_connection const back =
+        property.connectToValueChangedSignal([&order](int const&) { order.push_back("back"); });
+    property.setValue(2);
+    QCOMPARE(order, (std::vector<std::string>{"front", "typed at front", "back"}));
+}
+
+void TestProperty::untypedListenersComeAndGo()
+{
+    Property<int> property(0);
+    int first = 0, second = 0;
+    {
+        boost::signals2::scoped_connection const a = property.connectToPropertyChangedSignal([&first] { ++first; });
+        property.setValue(1);
+    }
+    property.setValue(2); // nobody listens untyped now
+    boost::signals2::scoped_connection const b = property.connectToPropertyChangedSignal([&second] { ++second; });
+    boost::signals2::scoped_connection const c = property.connectToPropertyChangedSignal([&second] { ++second; });
+    property.setValue(3);
+    QCOMPARE(first, 1);
+    QCOMPARE(second, 2); // each listener once per change, however often listeners came and went
+}
+
+void TestProperty::assignmentFromPropertyCopiesOnlyTheValue()
+{
+    auto const limit5 = boost::make_shared<AtMost>(5);
+    auto const limit50 = boost::make_shared<AtMost>(50);
+    Property<int> target(1, limit5);
+    Property<int> source(40, limit50);
+    Recorder<int> targetRecorder, sourceRecorder;
+    targetRecorder.listenTyped(target);
+    sourceRecorder.listenTyped(source);
+
+    // The target's own validator judges the copied value.
+    QVERIFY_EXCEPTION_THROWN(target = source, InvalidPropertyValueException);
+    QCOMPARE(target.value(), 1);
+
+    source = 4;
+    target = source;
+    QCOMPARE(target.value(), 4);
+    QCOMPARE(targetRecorder.values, std::vector<int>{4});
+    QVERIFY(target.validator() == limit5); // validator not copied
+    target = source;                       // equal now: no second announcement
+    QCOMPARE(targetRecorder.values.size(), std::size_t(1));
+
+    source.setValue(5); // listeners were not copied either
+    QCOMPARE(targetRecorder.values.size(), std::size_t(1));
+    QCOMPARE(sourceRecorder.values, (std::vector<int>{4, 5}));
+
+    // Through the abstract base the same rules hold.
+    PropertyAbstract<int>& abstractTarget = target;
+    abstractTarget = static_cast<PropertyAbstract<int> const&>(source);
+    QCOMPARE(target.value(), 5);
+}
+
+void TestProperty::assignmentFromValueIsSetValue()
+{
+    Property<std::string> property("a");
+    Recorder<std::string> recorder;
+    recorder.listenTyped(property);
+    property = std::string("b");
+    property = std::string("b");
+    QCOMPARE(recorder.values, std::vector<std::string>{"b"});
+}
+
+void TestProperty::stringsCompareCaseSensitively()
+{
+    Property<std::string> property("Density");
+    Recorder<std::string> recorder;
+    recorder.listenTyped(property);
+    property.setValue("density");
+    property.setValue("density ");
+    property.setValue(std::string("density \0x", 10)); // embedded NUL: the bytes count
+    QCOMPARE(recorder.values.size(), std::size_t(3));
+    QCOMPARE(property.value().size(), std::size_t(10));
+}
+
+void TestProperty::vectorsCompareInOrder()
+{
+    Property<std::vector<int>> property(std::vector<int>{1, 2, 3});
+    Recorder<std::vector<int>> recorder;
+    recorder.listenTyped(property);
+    property.setValue({3, 2, 1});
+    property.setValue({3, 2, 1});
+    property.setValue({3, 2, 1, 0});
+    QCOMPARE(recorder.values.size(), std::size_t(2));
+}
+
+void TestProperty::setsCompareAsSets()
+{
+    Property<std::set<int>> property(std::set<int>{1, 2});
+    Recorder<std::set<int>> recorder;
+    recorder.listenTyped(property);
+    property.setValue({2, 1}); // the same set
+    QVERIFY(recorder.values.empty());
+    property.setValue({2});
+    QCOMPARE(recorder.values.size(), std::size_t(1));
+}
+
+void TestProperty::doubleEquality_data()
+{
+    double const nan = std::numeric_limits<double>::quiet_NaN();
+    QTest::addColumn<double>("held");
+    QTest::addColumn<double>("set");
+    QTest::addColumn<bool>("announced");
+    QTest::newRow("same") << 1.5 << 1.5 << false;
+    QTest::newRow("one ulp apart") << 1.0 << std::nextafter(1.0, 2.0) << true;
+    QTest::newRow("tiny but real edit") << 1e-8 << 1.1e-8 << true;
+    QTest::newRow("NaN again") << nan << nan << false;
+    QTest::newRow("NaN to number") << nan << 0.0 << true;
+    QTest::newRow("number to NaN") << 0.0 << nan << true;
+    QTest::newRow("negative zero") << 0.0 << -0.0 << false;
+    QTest::newRow("infinity again") << HUGE_VAL << HUGE_VAL << false;
+}
+
+void TestProperty::doubleEquality()
+{
+    QFETCH(double, held);
+    QFETCH(double, set);
+    QFETCH(bool, announced);
+    Property<double> property(held);
+    Recorder<double> recorder;
+    recorder.listenTyped(property);
+    property.setValue(set);
+    QCOMPARE(!recorder.values.empty(), announced);
+}
+
+void TestProperty::throwingListenerLeavesValueStored()
+{
+    Property<int> property(1);
+    Recorder<int> later;
+    boost::signals2::scoped_connection const thrower =
+        property.connectToValueChangedSignal([](int const&) { throw std::runtime_error("listener failed"); });
+    later.listenTyped(property);
+    QVERIFY_EXCEPTION_THROWN(property.setValue(2), std::runtime_error);
+    QCOMPARE(property.value(), 2);
+    QVERIFY(later.values.empty()); // the throw stopped the delivery
+}
+
+void TestProperty::connectHookRunsAfterConnect()
+{
+    // Each hook runs after its slot is in place: a change made from the typed hook reaches the
+    // slot just connected, and the untyped hook already sees its listener.
+    struct Hooked : Property<int>
+    {
+        Hooked* self = this;
+        mutable int typedHooks = 0;
+        mutable std::vector<bool> untypedHookSawListener;
+        void signalValueChangedConnected() const override
+        {
+            ++typedHooks;
+            self->setValue(value() + 1);
+        }
+        void signalPropertyChangedConnected() const override
+        {
+            untypedHookSawListener.push_back(hasPropertyChangedListeners());
+        }
+    } property;
+    std::vector<int> heard;
+    boost::signals2::scoped_connection const typed =
+        property.connectToValueChangedSignal([&heard](int const& v) { heard.push_back(v); });
+    QCOMPARE(property.typedHooks, 1);
+    QCOMPARE(heard, std::vector<int>{1});
+    boost::signals2::scoped_connection const untyped = property.connectToPropertyChangedSignal([] {});
+    QCOMPARE(property.untypedHookSawListener, std::vector<bool>{true});
+}
+
+void TestProperty::disconnectedListenerHearsNothing()
+{
+    Property<int> property(0);
+    Recorder<int> recorder;
+    recorder.listenTyped(property);
+    recorder.listenUntyped(property);
+    recorder.connections.clear();
+    property.setValue(1);
+    QVERIFY(recorder.values.empty());
+    QCOMPARE(recorder.untyped, 0);
+    QVERIFY(!property.hasPropertyChangedListeners());
+}
+
+void TestProperty::exceptionsShareOneBase()
+{
+    try {
+        throw InvalidPropertyValueException("refused");
+    } catch (quarlin::ExceptionBase const& e) {
+        QCOMPARE(std::string(e.what()), std::string("refused"));
+    }
+    try {
+        throw InvalidArgumentException("Cannot convert \"x\" to int");
+    } catch (std::exception const& e) {
+        QCOMPARE(std::string(e.what()), std::string("Cannot convert \"x\" to int"));
+    }
+}
+
+QTEST_APPLESS_MAIN(TestProperty)
+#include "tst_property.moc"
