@@ -59,6 +59,13 @@ void clickIndicator(QAbstractButton* button)
     QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, area.center());
 }
 
+bool showActive(QWidget* window)
+{
+    window->show();
+    QApplication::setActiveWindow(window);
+    return QTest::qWaitForWindowActive(window);
+}
+
 QWidget* nextTabStop(QWidget* from)
 {
     for (QWidget* w = from->nextInFocusChain(); w && w != from; w = w->nextInFocusChain())

@@ -36,6 +36,10 @@ void typeText(QWidget* widget, QString const& text);
 // button without text is not the middle of the widget.
 void clickIndicator(QAbstractButton* button);
 
+// Shows a window and makes it the active one, as a click on it would; keyboard focus and focus
+// changes only happen in an active window. False when the platform never activated it.
+bool showActive(QWidget* window);
+
 // The next widget after `from` that Tab reaches.
 QWidget* nextTabStop(QWidget* from);
 

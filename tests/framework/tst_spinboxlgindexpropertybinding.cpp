@@ -60,10 +60,9 @@ struct Bench
 
     bool show()
     {
-        window.show();
-        QApplication::setActiveWindow(&window);
+        bool const active = quarlin::test::showActive(&window);
         spinBox->setFocus();
-        return QTest::qWaitForWindowActive(&window);
+        return active;
     }
 
     void type(QString const& text)

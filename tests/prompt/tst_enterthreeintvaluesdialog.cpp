@@ -136,9 +136,7 @@ void TestEnterThreeIntValuesDialog::labelsAndTitleAreUtf8WithShortcuts()
     QCOMPARE(label(dialog, 1)->text(), QStringLiteral("&D\u00e9but"));
     QCOMPARE(label(dialog, 3)->text(), QStringLiteral("&Pas \u00b1"));
 
-    dialog.show();
-    QApplication::setActiveWindow(&dialog);
-    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QVERIFY(quarlin::test::showActive(&dialog));
     spin(dialog, 1)->setFocus();
     QTest::keyClick(&dialog, Qt::Key_P, Qt::AltModifier);
     QCOMPARE(QApplication::focusWidget(), spin(dialog, 3));
@@ -180,9 +178,7 @@ void TestEnterThreeIntValuesDialog::minimumHoldsForTypingAndStepping()
     a.minimums[1] = 10;
     QWidget parent;
     EnterThreeIntValuesDialog& dialog = open(parent, a);
-    dialog.show();
-    QApplication::setActiveWindow(&dialog);
-    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QVERIFY(quarlin::test::showActive(&dialog));
     IntegralSpinBox* const box = spin(dialog, which);
     QCOMPARE(box->minimum(), which == 2 ? 10 : 1);
     typeInto(box, typed);
@@ -212,9 +208,7 @@ void TestEnterThreeIntValuesDialog::noMinimumReachesTheLowerLimit()
     a.minimums[0] = a.minimums[1] = a.minimums[2] = minimum;
     QWidget parent;
     EnterThreeIntValuesDialog& dialog = open(parent, a);
-    dialog.show();
-    QApplication::setActiveWindow(&dialog);
-    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QVERIFY(quarlin::test::showActive(&dialog));
     for (int n = 1; n <= 3; ++n)
         QCOMPARE(spin(dialog, n)->minimum(), -2147483646);
     typeInto(spin(dialog, 1), QStringLiteral("-2147483646"));
@@ -231,9 +225,7 @@ void TestEnterThreeIntValuesDialog::maximumIsNeverExceeded()
     a.values[1] = 2147483645;
     QWidget parent;
     EnterThreeIntValuesDialog& dialog = open(parent, a);
-    dialog.show();
-    QApplication::setActiveWindow(&dialog);
-    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QVERIFY(quarlin::test::showActive(&dialog));
     IntegralSpinBox* const end = spin(dialog, 2);
     end->setFocus();
     for (int i = 0; i < 3; ++i)
@@ -266,8 +258,7 @@ void TestEnterThreeIntValuesDialog::cancelKeepsCommittedValues()
     QWidget parent;
     EnterThreeIntValuesDialog& dialog = open(parent);
     auto const run = quarlin::test::runModal(&dialog, [&] { dialog.launch(); }, [&] {
-        QApplication::setActiveWindow(&dialog);
-        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QVERIFY(quarlin::test::showActive(&dialog));
         spin(dialog, 1)->setFocus();
         QTest::keyClick(spin(dialog, 1), Qt::Key_Up);
         QTest::keyClick(spin(dialog, 1), Qt::Key_Up);
@@ -330,9 +321,7 @@ void TestEnterThreeIntValuesDialog::helpIsAlwaysInstalled()
     QWidget parent;
     EnterThreeIntValuesDialog& dialog = open(parent, a);
     QVERIFY(qobject_cast<quarlin::dialogs::common::LaunchHelpAction*>(dialog.helpAction()));
-    dialog.show();
-    QApplication::setActiveWindow(&dialog);
-    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QVERIFY(quarlin::test::showActive(&dialog));
     QTest::keyClick(spin(dialog, 1), Qt::Key_F1);
     QCOMPARE(ReferenceHost::instance().helpTopics(), std::vector<std::string>{topic.toStdString()});
     dialog.reject();
