@@ -15,4 +15,9 @@ AppLock::~AppLock()
     host::ReferenceHost::instance().releaseLock();
 }
 
+bool AppLock::isHeld()
+{
+    return host::ReferenceHost::instance().lockDepth() > 0;
+}
+
 } // namespace quarlin::sdk

@@ -17,6 +17,9 @@ public:
     AppLock(AppLock const&) = delete;
     AppLock& operator=(AppLock const&) = delete;
 
+    // Whether any lock is held: the host is in the middle of a group of calls.
+    static bool isHeld();
+
 private:
     ImplicitMacroRecording_e m_recording;
 };

@@ -1,0 +1,128 @@
+#pragma once
+
+#include "propertybindings/TextConversion.h"
+#include "propertybindings/UIPropertyBindingAbstract.h"
+#include "sdk/framework/QTextFieldObservable.h"
+#include "sdk/host/AppLock.h"
+#include "sdk/host/QrnUtil.h"
+
+#include <QDoubleValidator>
+#include <QIntValidator>
+#include <QLineEdit>
+#include <QPointer>
+
+#include <memory>
+#include <type_traits>
+
+namespace quarlin::sdk::ui::dialogs::propertybindings {
+
+// Object name of the validators bindings install, as against those a dialog's author installed.
+QUARLIN_PROMPT_EXPORT extern char const* const bindingInstalledValidatorName;
+
+// Binds a line edit's text to a property: when a person finishes editing (Enter, focus loss),
+// commitText() converts the text and sets the property. Text that the line edit's validator
+// does not accept is not committed and shows nothing; text that cannot be converted, or that
+// the property refuses, is reported through the host's message box. Either way the field shows
+// the property's value again and keeps the focus, and the property keeps its value.
+//
+// A line edit without a validator, or with one a binding installed, gets the validator for T
+// (QIntValidator for whole numbers and enumerations, QDoubleValidator for double); a validator
+// the dialog installed stays. A null line edit binds nothing (a combo box that is not editable).
+template <class T>
+class LineEditPropertyBindingAbstract : public UIPropertyBindingAbstract<T>
+{
+public:
+    LineEditPropertyBindingAbstract(QLineEdit* lineEdit, boost::shared_ptr<PropertyAbstract<T>> property,
+                                    BindingInterface::WidgetUpdateMode_e mode = BindingInterface::WidgetUpdateImmediate)
+        : UIPropertyBindingAbstract<T>(std::move(property), mode)
+        , m_lineEdit(lineEdit)
+    {
+        if (!lineEdit)
+            return;
+        installValidator(*lineEdit);
+        m_textFieldObservable =
+            std::make_unique<qwidgetobservable::QTextFieldObservable>(*lineEdit, [this] { return commitText(); });
+    }
+
+    ~LineEditPropertyBindingAbstract() override = default;
+
+    // Takes the line edit's text into the property; true when it was taken.
+    bool commitText()
+    {
+        if (!m_lineEdit)
+            return false;
+        AppLock const lock(ImplicitMacroRecording_Off);
+        QString text = m_lineEdit->text();
+        if (QValidator const* const validator = m_lineEdit->validator()) {
+            int position = 0;
+            QValidator::State state = validator->validate(text, position);
+            if (state == QValidator::Invalid) {
+                validator->fixup(text);
+                state = validator->validate(text, position);
+            }
+            if (state != QValidator::Acceptable) {
+                restoreAndFocus();
+                return false;
+            }
+        }
+        T value{};
+        try {
+            value = intern::fromText<T>(text.toStdString());
+        } catch (InvalidArgumentException const& unconvertible) {
+            if constexpr (std::is_enum_v<T>)
+                return false; // no text form: nothing to say, nothing to restore
+            report(unconvertible);
+            return false;
+        }
+        try {
+            this->property().setValue(value);
+        } catch (InvalidPropertyValueException const& refused) {
+            report(refused);
+            return false;
+        }
+        this->updateWidget();
+        return true;
+    }
+
+protected:
+    QLineEdit* lineEdit() const { return m_lineEdit; }
+
+private:
+    static void installValidator(QLineEdit& lineEdit)
+    {
+        QValidator const* const current = lineEdit.validator();
+        if (current && current->objectName() != QLatin1String(bindingInstalledValidatorName))
+            return;
+        QValidator* validator = nullptr;
+        if constexpr (std::is_same_v<T, double>)
+            validator = new QDoubleValidator(&lineEdit);
+        else if constexpr (std::is_integral_v<T> || std::is_enum_v<T>)
+            validator = new QIntValidator(&lineEdit);
+        if (!validator)
+            return;
+        validator->setObjectName(QLatin1String(bindingInstalledValidatorName));
+        lineEdit.setValidator(validator);
+        delete current; // ours, replaced; the line edit owned it
+    }
+
+    void report(ExceptionBase const& failure)
+    {
+        if (!failure.message().empty())
+            QrnUtilDialogMessageBox(failure.message().c_str(), MessageBoxType_Error);
+        restoreAndFocus();
+    }
+
+    void restoreAndFocus()
+    {
+        this->updateWidget();
+        if (m_lineEdit) {
+            m_lineEdit->activateWindow();
+            m_lineEdit->setFocus();
+        }
+    }
+
+    QPointer<QLineEdit> m_lineEdit; // not owned: the dialog's widget tree owns it
+    std::unique_ptr<qwidgetobservable::QTextFieldObservable> m_textFieldObservable; // owned; null without a line edit
+};
+
+} // namespace quarlin::sdk::ui::dialogs::propertybindings

@@ -1,0 +1,113 @@
+#pragma once
+
+#include "property/PropertyAbstract.h"
+#include "sdk/framework/BindingInterface.h"
+#include "sdk/framework/OnIdleActionPerformerSingleShot.h"
+#include "sdk/framework/SignalConnectionCollection.h"
+#include "sdk/framework/UIStylePropertyAbstract.h"
+
+#include <boost/shared_ptr.hpp>
+
+#include <memory>
+
+namespace quarlin::sdk::ui::dialogs::propertybindings {
+
+// Listens to a property and brings a widget up to date when it changes: at once, inside the
+// signal that reported the change, or once at the next idle point however many changes came
+// before it. Built from a UIStylePropertyAbstract, it also follows the property's visibility
+// and sensitivity. Updates read the property again and only write to the widget.
+//
+// Guarantees: no update runs after the binding is destroyed (pending idle updates are dropped);
+// a shared property stays alive as long as the binding.
+template <class T>
+class UIPropertyBindingAbstract : public virtual PropertyBindingInterface
+{
+public:
+    UIPropertyBindingAbstract(boost::shared_ptr<PropertyAbstract<T>> property, WidgetUpdateMode_e mode)
+        : m_mode(mode)
+        , m_uiProperty(nullptr)
+        , m_property(property.get())
+        , m_propertyHolder(std::move(property))
+        , m_widgetPerformer([this] { updateWidget(); })
+    {
+        if (!m_property)
+            throw InvalidArgumentException("A binding needs a property.");
+        connectValueChanged();
+    }
+
+    // The caller keeps the property alive for as long as the binding lives.
+    UIPropertyBindingAbstract(UIStylePropertyAbstract<T>& property, WidgetUpdateMode_e mode)
+        : m_mode(mode)
+        , m_uiProperty(&property)
+        , m_property(&property)
+        , m_widgetPerformer([this] { updateWidget(); })
+        , m_visibilityPerformer(std::make_unique<common::OnIdleActionPerformerSingleShot>([this] { updateVisibility(); }))
+        , m_sensitivityPerformer(
+              std::make_unique<common::OnIdleActionPerformerSingleShot>([this] { updateSensitivity(); }))
+    {
+        connectValueChanged();
+        m_connections.add(property.connectToVisibilityChangedSignal([this] { onVisibilityChanged(); }));
+        m_connections.add(property.connectToSensitivityChangedSignal([this] { onSensitivityChanged(); }));
+    }
+
+    ~UIPropertyBindingAbstract() override = default;
+    UIPropertyBindingAbstract(UIPropertyBindingAbstract const&) = delete;
+    UIPropertyBindingAbstract& operator=(UIPropertyBindingAbstract const&) = delete;
+
+    // Something other than the property made the widget stale: update it at the next idle
+    // point, whatever the mode.
+    virtual void requestWidgetUpdate() { m_widgetPerformer.enableNotification(); }
+
+    PropertyAbstract<T>& property() const { return *m_property; }
+    // Null for a binding built from a shared property.
+    UIStylePropertyAbstract<T>* uiProperty() const { return m_uiProperty; }
+    WidgetUpdateMode_e widgetUpdateMode() const { return m_mode; }
+
+protected:
+    // For connections a concrete binding makes; they die with the binding.
+    SignalConnectionCollection& connections() { return m_connections; }
+
+private:
+    bool immediate() const { return m_mode == WidgetUpdateImmediate; }
+
+    void connectValueChanged()
+    {
+        m_connections.add(m_property->connectToValueChangedSignal([this](T const&) { onPropertyValueChanged(); }));
+    }
+
+    void onPropertyValueChanged()
+    {
+        if (immediate())
+            updateWidget();
+        else
+            m_widgetPerformer.enableNotification();
+    }
+
+    void onVisibilityChanged()
+    {
+        if (immediate())
+            updateVisibility();
+        else
+            m_visibilityPerformer->enableNotification();
+    }
+
+    void onSensitivityChanged()
+    {
+        if (immediate())
+            updateSensitivity();
+        else
+            m_sensitivityPerformer->enableNotification();
+    }
+
+    WidgetUpdateMode_e m_mode;
+    UIStylePropertyAbstract<T>* m_uiProperty;           // not owned: the caller keeps it alive
+    PropertyAbstract<T>* m_property;                    // not owned: the holder or the caller keeps it
+    boost::shared_ptr<PropertyAbstract<T>> m_propertyHolder;
+    common::OnIdleActionPerformerSingleShot m_widgetPerformer;
+    std::unique_ptr<common::OnIdleActionPerformerSingleShot> m_visibilityPerformer;  // owned; null without UI property
+    std::unique_ptr<common::OnIdleActionPerformerSingleShot> m_sensitivityPerformer; // owned; null without UI property
+    // Last, so it disconnects first: no handler runs while the rest is torn down.
+    SignalConnectionCollection m_connections;
+};
+
+} // namespace quarlin::sdk::ui::dialogs::propertybindings

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "propertybindings/models/ListModelInterface.h"
+#include "quarlin_prompt_export.h"
+#include "sdk/host/HostEnums.h"
+
+namespace quarlin::sdk::ui::dialogs::propertybindings::models {
+
+// A read-only list without headers, by default: a derived model gives size, get and getStr and
+// overrides what it does differently.
+template <class T>
+class ListModelAbstract : public virtual ListModelInterface<T>
+{
+public:
+    std::string getStrForEdit(int index) const override { return this->getStr(index); }
+    void set(T, int) override {}
+    bool setEditedItem(std::string const&, int) const override { return false; }
+    bool isEditable() const override { return false; }
+    bool isHeader(int) const override { return false; }
+
+    // Asks size() again after each row, so a model that shrinks while searched ends early;
+    // values compare with ==, exactly for double.
+    int indexOf(T const& value) const override
+    {
+        for (int row = 0; row < this->size(); ++row)
+            if (this->get(row) == value)
+                return row;
+        return -1;
+    }
+};
+
+extern template class QUARLIN_PROMPT_EXPORT ListModelInterface<int>;
+extern template class QUARLIN_PROMPT_EXPORT ListModelInterface<double>;
+extern template class QUARLIN_PROMPT_EXPORT ListModelAbstract<int>;
+extern template class QUARLIN_PROMPT_EXPORT ListModelAbstract<double>;
+
+} // namespace quarlin::sdk::ui::dialogs::propertybindings::models

@@ -1,0 +1,101 @@
+#pragma once
+
+#include <boost/signals2/connection.hpp>
+#include <boost/signals2/signal.hpp>
+
+#include <string>
+
+namespace quarlin::sdk::ui::dialogs::propertybindings::models {
+
+// A list of typed values with display texts, independent of any widget. Rows count from 0 and
+// include header rows. The five signals describe changes as Qt's item models do: a whole-list
+// change, one item, an inserted range, and a removal announced before and confirmed after.
+// Listening does not change the model, so connecting works on a const model.
+template <class T>
+class ListModelInterface
+{
+public:
+    using DataChangedSignal = boost::signals2::signal<void()>;
+    using ItemChangedSignal = boost::signals2::signal<void(int index)>;
+    using RangeSignal = boost::signals2::signal<void(int first, int last)>;
+    using ItemsRemovedSignal = boost::signals2::signal<void()>;
+
+    virtual int size() const = 0;
+    virtual T get(int index) const = 0;
+    virtual std::string getStr(int index) const = 0;
+    virtual std::string getStrForEdit(int index) const = 0;
+    virtual void set(T value, int index) = 0;
+    // Offers edited text for a row; true when the model took it.
+    virtual bool setEditedItem(std::string const& text, int index) const = 0;
+    virtual bool isEditable() const = 0;
+    // A header row is a label between groups of rows; it cannot be chosen.
+    virtual bool isHeader(int index) const = 0;
+    // The lowest row holding the value, or -1.
+    virtual int indexOf(T const& value) const = 0;
+
+    virtual ~ListModelInterface() = default;
+
+    boost::signals2::connection connectToDataChangedSignal(typename DataChangedSignal::slot_type const& slot,
+        boost::signals2::connect_position position = boost::signals2::at_back) const
+    {
+        boost::signals2::connection c = DataChanged.connect(slot, position);
+        signalDataChangedConnected();
+        return c;
+    }
+    boost::signals2::connection connectToItemChangedSignal(typename ItemChangedSignal::slot_type const& slot,
+        boost::signals2::connect_position position = boost::signals2::at_back) const
+    {
+        boost::signals2::connection c = ItemChanged.connect(slot, position);
+        signalItemChangedConnected();
+        return c;
+    }
+    boost::signals2::connection connectToItemsInsertedSignal(typename RangeSignal::slot_type const& slot,
+        boost::signals2::connect_position position = boost::signals2::at_back) const
+    {
+        boost::signals2::connection c = ItemsInserted.connect(slot, position);
+        signalItemsInsertedConnected();
+        return c;
+    }
+    boost::signals2::connection connectToItemsAboutToBeRemovedSignal(typename RangeSignal::slot_type const& slot,
+        boost::signals2::connect_position position = boost::signals2::at_back) const
+    {
+        boost::signals2::connection c = ItemsAboutToBeRemoved.connect(slot, position);
+        signalItemsAboutToBeRemovedConnected();
+        return c;
+    }
+    boost::signals2::connection connectToItemsRemovedSignal(typename ItemsRemovedSignal::slot_type const& slot,
+        boost::signals2::connect_position position = boost::signals2::at_back) const
+    {
+        boost::signals2::connection c = ItemsRemoved.connect(slot, position);
+        signalItemsRemovedConnected();
+        return c;
+    }
+
+protected:
+    ListModelInterface() = default;
+    ListModelInterface(ListModelInterface const&) {} // signals and their listeners stay behind
+    ListModelInterface& operator=(ListModelInterface const&) { return *this; }
+
+    // For models whose rows change: announce each change after (or, for a removal, before and
+    // after) making it.
+    void emitDataChanged() const { DataChanged(); }
+    void emitItemChanged(int index) const { ItemChanged(index); }
+    void emitItemsInserted(int first, int last) const { ItemsInserted(first, last); }
+    void emitItemsAboutToBeRemoved(int first, int last) const { ItemsAboutToBeRemoved(first, last); }
+    void emitItemsRemoved() const { ItemsRemoved(); }
+
+private:
+    virtual void signalDataChangedConnected() const {}
+    virtual void signalItemChangedConnected() const {}
+    virtual void signalItemsInsertedConnected() const {}
+    virtual void signalItemsAboutToBeRemovedConnected() const {}
+    virtual void signalItemsRemovedConnected() const {}
+
+    mutable DataChangedSignal DataChanged;
+    mutable ItemChangedSignal ItemChanged;
+    mutable RangeSignal ItemsInserted;
+    mutable RangeSignal ItemsAboutToBeRemoved;
+    mutable ItemsRemovedSignal ItemsRemoved;
+};
+
+} // namespace quarlin::sdk::ui::dialogs::propertybindings::models

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "propertybindings/models/ListModelAbstract.h"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace quarlin::sdk::ui::dialogs::propertybindings::models {
+
+// A list fixed when it is built: (display text, value) pairs in order. It never changes, so it
+// never signals. A row outside the list throws std::out_of_range.
+template <class T>
+class PremappedListModel : public virtual ListModelAbstract<T>
+{
+public:
+    using Entries = std::vector<std::pair<std::string, T>>;
+
+    explicit PremappedListModel(Entries entries)
+        : m_entries(std::move(entries))
+    {
+    }
+
+    int size() const override { return static_cast<int>(m_entries.size()); }
+    T get(int index) const override { return entry(index).second; }
+    std::string getStr(int index) const override { return entry(index).first; }
+
+private:
+    typename Entries::value_type const& entry(int index) const
+    {
+        if (index < 0 || static_cast<std::size_t>(index) >= m_entries.size())
+            throw std::out_of_range("invalid vector subscript");
+        return m_entries[static_cast<std::size_t>(index)];
+    }
+
+    Entries const m_entries;
+};
+
+} // namespace quarlin::sdk::ui::dialogs::propertybindings::models

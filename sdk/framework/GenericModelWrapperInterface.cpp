@@ -1,0 +1,7 @@
+#include "sdk/framework/GenericModelWrapperInterface.h"
+
+namespace quarlin::sdk::ui::dialogs::propertybindings::models {
+
+GenericModelWrapperInterface::~GenericModelWrapperInterface() = default;
+
+} // namespace quarlin::sdk::ui::dialogs::propertybindings::models
