@@ -33,7 +33,7 @@ void intern::prepareComboForLongLists(QComboBox& combo)
     combo.setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     if (combo.minimumContentsLength() == 0)
         combo.setMinimumContentsLength(typicalNameLength);
-    if (combo.style()->styleHint(QStyle::SH_ComboBox_Popup, nullptr, &combo) != 0) {
+    if (!dynamic_cast<ShortPopupStyle*>(combo.style())) {
         auto* const style = new ShortPopupStyle;
         style->setParent(&combo); // widgets do not own their style
         combo.setStyle(style);

@@ -1,0 +1,383 @@
+#include "common/TestSupport.h"
+#include "propertybindings/TestModels.h"
+
+#include "property/Property.h"
+#include "propertybindings/ComboBoxPropertyBinding.h"
+#include "propertybindings/models/PremappedListModel.h"
+#include "sdk/host/ReferenceHost.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QListView>
+#include <QRegularExpressionValidator>
+#include <QVBoxLayout>
+
+#include <boost/make_shared.hpp>
+
+using quarlin::Property;
+using quarlin::ValidationResult;
+using quarlin::ValidatorInterface;
+using quarlin::host::ReferenceHost;
+using quarlin::test::VectorModel;
+using quarlin::sdk::ui::dialogs::propertybindings::BindingInterface;
+using quarlin::sdk::ui::dialogs::propertybindings::ComboBoxPropertyBinding;
+using quarlin::sdk::ui::dialogs::propertybindings::models::QListModel;
+
+namespace {
+
+using Model = VectorModel<int>;
+
+std::vector<Model::Row> variables(std::vector<int> numbers)
+{
+    std::vector<Model::Row> rows;
+    for (int n : numbers)
+        rows.push_back({"Var " + std::to_string(n), n, false});
+    return rows;
+}
+
+class AtMost : public ValidatorInterface<int>
+{
+public:
+    explicit AtMost(int limit)
+        : m_limit(limit)
+    {
+    }
+    ValidationResult validate(int const& value) const override
+    {
+        ValidationResult result;
+        if (value > m_limit)
+            result.setErrorString("At most " + std::to_string(m_limit) + ", please.");
+        return result;
+    }
+
+private:
+    int m_limit;
+};
+
+// A window with a combo bound to an int property over a test model, and a second widget.
+struct Bench
+{
+    Bench(int initial, std::vector<Model::Row> rows, bool editable = false,
+          boost::shared_ptr<ValidatorInterface<int> const> validator = {}, QValidator* formValidator = nullptr)
+        : property(validator ? boost::make_shared<Property<int>>(initial, validator)
+                             : boost::make_shared<Property<int>>(initial))
+        , model(boost::make_shared<Model>(std::move(rows)))
+    {
+        auto* const layout = new QVBoxLayout(&window);
+        combo = new QComboBox(&window);
+        combo->setEditable(editable);
+        if (formValidator && combo->lineEdit())
+            combo->lineEdit()->setValidator(formValidator);
+        other = new QLineEdit(&window);
+        layout->addWidget(combo);
+        layout->addWidget(other);
+        bind();
+        heardConnection = property->connectToValueChangedSignal([this](int const& v) { heard.push_back(v); });
+    }
+
+    void bind()
+    {
+        binding = std::make_unique<ComboBoxPropertyBinding<int>>(*combo, property, model,
+                                                                 BindingInterface::ModelUpdateImmediate);
+    }
+
+    QListModel* adapter() const { return qobject_cast<QListModel*>(combo->model()); }
+
+    void typeAndEnter(QString const& text)
+    {
+        combo->setFocus();
+        combo->lineEdit()->selectAll();
+        quarlin::test::typeText(combo, text);
+        QTest::keyClick(combo, Qt::Key_Return);
+    }
+
+    QWidget window;
+    QComboBox* combo = nullptr; // owned by window
+    QLineEdit* other = nullptr; // owned by window
+    boost::shared_ptr<Property<int>> property;
+    boost::shared_ptr<Model> model;
+    std::unique_ptr<ComboBoxPropertyBinding<int>> binding;
+    std::vector<int> heard;
+    boost::signals2::scoped_connection heardConnection;
+};
+
+void reachIdle()
+{
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+}
+
+std::vector<std::string> messages()
+{
+    std::vector<std::string> texts;
+    for (auto const& m : ReferenceHost::instance().messages())
+        texts.push_back(m.text);
+    return texts;
+}
+
+} // namespace
+
+class TestComboBoxPropertyBinding : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { quarlin::test::resetHost(); }
+
+    void listedValueIsSelected();
+    void unlistedValueIsShownNotWritten_data();
+    void unlistedValueIsShownNotWritten();
+    void choiceSetsProperty();
+    void propertyChangeSelectsItem();
+    void modelLosingChosenValue_data();
+    void modelLosingChosenValue();
+    void choiceDuringPendingResetIsIgnored();
+    void refusedChoiceIsReportedAndUndone();
+    void editableTextCommit_data();
+    void editableTextCommit();
+    void formValidatorIsKept();
+    void bindingValidatorIsReplacedNotStacked();
+    void enumerationTextIsNotCommitted();
+    void bindingGoneLeavesComboAlone();
+    void longListIsNeverWalked();
+};
+
+void TestComboBoxPropertyBinding::listedValueIsSelected()
+{
+    Bench bench(3, variables({1, 2, 3, 4}));
+    QCOMPARE(bench.combo->currentIndex(), 2);
+    QCOMPARE(bench.combo->currentText(), QStringLiteral("Var 3"));
+    QCOMPARE(bench.combo->insertPolicy(), QComboBox::NoInsert);
+    QVERIFY(qobject_cast<QListView*>(bench.combo->view())->uniformItemSizes());
+    QVERIFY(bench.heard.empty());
+}
+
+void TestComboBoxPropertyBinding::unlistedValueIsShownNotWritten_data()
+{
+    QTest::addColumn<bool>("editable");
+    QTest::addColumn<bool>("empty");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("list shows its first item") << false << false << 0 << QStringLiteral("Var 1");
+    QTest::newRow("empty list is left alone") << false << true << -1 << QString();
+    QTest::newRow("editable shows the value") << true << false << -2 << QStringLiteral("42");
+}
+
+void TestComboBoxPropertyBinding::unlistedValueIsShownNotWritten()
+{
+    QFETCH(bool, editable);
+    QFETCH(bool, empty);
+    QFETCH(int, index);
+    QFETCH(QString, text);
+    Bench bench(42, empty ? variables({}) : variables({1, 2}), editable);
+    if (index != -2)
+        QCOMPARE(bench.combo->currentIndex(), index);
+    QCOMPARE(bench.combo->currentText(), text);
+    reachIdle();
+    QCOMPARE(bench.property->value(), 42);
+    QVERIFY(bench.heard.empty());
+}
+
+void TestComboBoxPropertyBinding::choiceSetsProperty()
+{
+    Bench bench(1, variables({1, 2, 3}));
+    QVERIFY(quarlin::test::showActive(&bench.window));
+    bench.combo->setFocus();
+    QTest::keyClick(bench.combo, Qt::Key_Down);
+    QCOMPARE(bench.property->value(), 2);
+    QTest::keyClick(bench.combo, Qt::Key_End);
+    QCOMPARE(bench.property->value(), 3);
+    Q_EMIT bench.combo->activated(2); // the same item again: no second change
+    QCOMPARE(bench.heard, (std::vector<int>{2, 3}));
+}
+
+void TestComboBoxPropertyBinding::propertyChangeSelectsItem()
+{
+    Bench bench(1, variables({1, 2, 3}));
+    bench.property->setValue(3);
+    QCOMPARE(bench.combo->currentIndex(), 2);
+    bench.property->setValue(7); // not listed: first item shown, value kept
+    QCOMPARE(bench.combo->currentIndex(), 0);
+    QCOMPARE(bench.property->value(), 7);
+}
+
+void TestComboBoxPropertyBinding::modelLosingChosenValue_data()
+{
+    QTest::addColumn<int>("initial");
+    QTest::addColumn<bool>("headerFirst");
+    QTest::addColumn<bool>("allHeaders");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("moves to the first row") << 3 << false << false << 5;
+    QTest::newRow("skips a header") << 3 << true << false << 6;
+    QTest::newRow("only headers: stays") << 3 << false << true << 3;
+    QTest::newRow("never listed: stays") << 40 << false << false << 40;
+    QTest::newRow("still listed: stays") << 6 << false << false << 6;
+}
+
+void TestComboBoxPropertyBinding::modelLosingChosenValue()
+{
+    QFETCH(int, initial);
+    QFETCH(bool, headerFirst);
+    QFETCH(bool, allHeaders);
+    QFETCH(int, expected);
+    Bench bench(initial, variables({1, 2, 3}));
+    std::vector<Model::Row> rows = variables({5, 6});
+    if (headerFirst)
+        rows.front().header = true;
+    if (allHeaders)
+        for (auto& row : rows)
+            row.header = true;
+    bench.model->replace(rows);
+    QCOMPARE(bench.property->value(), expected);
+    QVERIFY(!bench.binding->isModelResetPending());
+    reachIdle();
+    if (bench.model->indexOf(expected) != -1)
+        QCOMPARE(bench.combo->currentIndex(), bench.model->indexOf(expected));
+}
+
+void TestComboBoxPropertyBinding::choiceDuringPendingResetIsIgnored()
+{
+    Bench bench(1, variables({1, 2, 3}));
+    bool pendingSeen = false;
+    connect(bench.adapter(), &QAbstractItemModel::modelAboutToBeReset, this, [&] {
+        pendingSeen = bench.binding->isModelResetPending();
+        // As Qt repopulating the combo might report a choice.
+        bench.combo->setCurrentIndex(2);
+        Q_EMIT bench.combo->activated(2);
+    });
+    bench.model->replace(variables({1, 2, 3, 4}));
+    QVERIFY(pendingSeen);
+    QCOMPARE(bench.property->value(), 1);
+    QVERIFY(bench.heard.empty());
+}
+
+void TestComboBoxPropertyBinding::refusedChoiceIsReportedAndUndone()
+{
+    Bench bench(1, variables({1, 2, 300}), false, boost::make_shared<AtMost>(100));
+    QVERIFY(quarlin::test::showActive(&bench.window));
+    bench.combo->setFocus();
+    QTest::keyClick(bench.combo, Qt::Key_End);
+    QCOMPARE(bench.property->value(), 1);
+    QCOMPARE(messages(), std::vector<std::string>{"At most 100, please."});
+    QCOMPARE(bench.combo->currentIndex(), 0);
+    QTest::keyClick(bench.combo, Qt::Key_Down); // still usable
+    QCOMPARE(bench.property->value(), 2);
+}
+
+void TestComboBoxPropertyBinding::editableTextCommit_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("expected");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("a listed number") << QStringLiteral("3") << 3 << QString();
+    QTest::newRow("an unlisted number") << QStringLiteral("17") << 17 << QString();
+    QTest::newRow("12x: not acceptable, silent") << QStringLiteral("12x") << 2 << QString();
+    QTest::newRow("empty: not acceptable, silent") << QString() << 2 << QString();
+    QTest::newRow("refused by the property") << QStringLiteral("500") << 2 << QStringLiteral("At most 100, please.");
+    QTest::newRow("too long for int, silent") << QStringLiteral("99999999999") << 2 << QString();
+}
+
+void TestComboBoxPropertyBinding::editableTextCommit()
+{
+    QFETCH(QString, text);
+    QFETCH(int, expected);
+    QFETCH(QString, message);
+    Bench bench(2, variables({1, 2, 3}), true, boost::make_shared<AtMost>(100));
+    QVERIFY(quarlin::test::showActive(&bench.window));
+    // Set as a paste would, past the validator's keystroke filter.
+    bench.combo->setFocus();
+    bench.combo->lineEdit()->setText(text);
+    bench.combo->lineEdit()->setModified(true);
+    int depthDuringCommit = -1;
+    boost::signals2::scoped_connection const probe = bench.property->connectToValueChangedSignal(
+        [&](int const&) { depthDuringCommit = ReferenceHost::instance().lockDepth(); });
+    QTest::keyClick(bench.combo, Qt::Key_Return);
+    QCOMPARE(bench.property->value(), expected);
+    QCOMPARE(messages(), message.isEmpty() ? std::vector<std::string>{} : std::vector<std::string>{message.toStdString()});
+    if (expected != 2)
+        QCOMPARE(depthDuringCommit, 1); // the value was set under the host lock
+    QCOMPARE(ReferenceHost::instance().lockDepth(), 0);
+    // The field shows the property's value again and keeps the focus.
+    QCOMPARE(bench.combo->currentText(), expected <= 3 ? QStringLiteral("Var %1").arg(expected) : QString::number(expected));
+    QVERIFY(bench.combo->hasFocus());
+}
+
+void TestComboBoxPropertyBinding::formValidatorIsKept()
+{
+    // The dialog's author allows words; such text passes the validator and fails the conversion.
+    auto* const words = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[a-z0-9]*")));
+    words->setObjectName(QStringLiteral("formValidator"));
+    Bench bench(2, variables({1, 2, 3}), true, {}, words);
+    QCOMPARE(bench.combo->lineEdit()->validator(), words);
+    QVERIFY(quarlin::test::showActive(&bench.window));
+    bench.typeAndEnter(QStringLiteral("abc"));
+    QCOMPARE(messages(), std::vector<std::string>{"Cannot convert \"abc\" to int"});
+    QCOMPARE(bench.property->value(), 2);
+    QCOMPARE(bench.combo->currentText(), QStringLiteral("Var 2"));
+    bench.typeAndEnter(QStringLiteral("7"));
+    QCOMPARE(bench.property->value(), 7);
+    delete words;
+}
+
+void TestComboBoxPropertyBinding::bindingValidatorIsReplacedNotStacked()
+{
+    Bench bench(2, variables({1, 2}), true);
+    QValidator const* const first = bench.combo->lineEdit()->validator();
+    QVERIFY(qobject_cast<QIntValidator const*>(first));
+    QCOMPARE(first->objectName(), QStringLiteral("QuarlinBindingInstalledValidator"));
+    bench.binding.reset();
+    bench.bind();
+    QCOMPARE(bench.combo->lineEdit()->findChildren<QValidator*>().size(), 1);
+    QCOMPARE(bench.combo->lineEdit()->validator()->objectName(), QStringLiteral("QuarlinBindingInstalledValidator"));
+}
+
+void TestComboBoxPropertyBinding::enumerationTextIsNotCommitted()
+{
+    QComboBox combo;
+    combo.setEditable(true);
+    auto const property = boost::make_shared<Property<RGBMode_e>>(RGBMode_SpecifyRG);
+    auto const model = boost::make_shared<quarlin::sdk::ui::dialogs::propertybindings::models::PremappedListModel<RGBMode_e>>(
+        quarlin::sdk::ui::dialogs::propertybindings::models::PremappedListModel<RGBMode_e>::Entries{
+            {"R, G, B", RGBMode_SpecifyRGB}, {"R, G", RGBMode_SpecifyRG}});
+    ComboBoxPropertyBinding<RGBMode_e> binding(combo, property, model, BindingInterface::ModelUpdateImmediate);
+    combo.lineEdit()->setText(QStringLiteral("0"));
+    QVERIFY(!binding.commitText());
+    QCOMPARE(property->value(), RGBMode_SpecifyRG);
+    QVERIFY(ReferenceHost::instance().messages().empty());
+}
+
+void TestComboBoxPropertyBinding::bindingGoneLeavesComboAlone()
+{
+    Bench bench(1, variables({1, 2, 3}));
+    QVERIFY(quarlin::test::showActive(&bench.window));
+    bench.binding.reset();
+    bench.combo->setFocus();
+    QTest::keyClick(bench.combo, Qt::Key_Down);
+    bench.property->setValue(3);
+    bench.model->replace(variables({9}));
+    reachIdle();
+    QCOMPARE(bench.heard, std::vector<int>{3});
+}
+
+void TestComboBoxPropertyBinding::longListIsNeverWalked()
+{
+    std::vector<Model::Row> rows;
+    rows.reserve(100000);
+    for (int i = 0; i < 100000; ++i)
+        rows.push_back({"Variable " + std::to_string(i), i, false});
+    Bench bench(50000, std::move(rows));
+    bench.model->getStrCalls = 0;
+    QVERIFY(quarlin::test::showActive(&bench.window));
+    bench.combo->showPopup();
+    QVERIFY(bench.combo->view()->isVisible());
+    bench.combo->hidePopup();
+    for (int i = 0; i < 100; ++i)
+        bench.property->setValue(i * 997);
+    reachIdle();
+    // Showing, opening and following the property read the rows on screen, not the list.
+    QVERIFY2(bench.model->getStrCalls < 2000, qPrintable(QString::number(bench.model->getStrCalls)));
+    QCOMPARE(bench.combo->currentIndex(), 99 * 997);
+}
+
+QUARLIN_TEST_MAIN(TestComboBoxPropertyBinding)
+#include "tst_comboboxpropertybinding.moc"

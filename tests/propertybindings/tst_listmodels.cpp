@@ -1,0 +1,268 @@
+#include "common/TestSupport.h"
+#include "propertybindings/TestModels.h"
+
+#include "propertybindings/models/GenericModelWrapper.h"
+#include "propertybindings/models/PremappedListModel.h"
+#include "sdk/framework/QListModel.h"
+#include "sdk/framework/StringListModel.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QListView>
+#include <QSignalSpy>
+
+#include <stdexcept>
+
+using quarlin::test::VectorModel;
+using namespace quarlin::sdk::ui::dialogs::propertybindings::models;
+
+namespace {
+
+using IntRows = std::vector<VectorModel<int>::Row>;
+
+IntRows rowsOf(std::vector<int> values)
+{
+    IntRows rows;
+    for (int v : values)
+        rows.push_back({"item " + std::to_string(v), v, false});
+    return rows;
+}
+
+QStringList shown(QAbstractItemModel const& model)
+{
+    QStringList texts;
+    for (int row = 0; row < model.rowCount(); ++row)
+        texts << model.index(row, 0).data().toString();
+    return texts;
+}
+
+} // namespace
+
+class TestListModels : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void indexOfFindsLowestRow_data();
+    void indexOfFindsLowestRow();
+    void indexOfEmptyModelReadsNothing();
+    void indexOfStopsWhenModelShrinks();
+    void indexOfDoubleIsExact();
+    void defaultsOfAbstractModel();
+    void premappedBounds();
+    void wrapperGivesValuesAsVariants();
+    void modelSignalsReachTheView_data();
+    void modelSignalsReachTheView();
+    void removalAnnouncedAndConfirmed();
+    void rolesAndFlags();
+    void editingGoesThroughTheModel();
+    void stringListModels();
+    void viewFollowsAModelOfManyRows();
+};
+
+void TestListModels::indexOfFindsLowestRow_data()
+{
+    QTest::addColumn<QVector<int>>("values");
+    QTest::addColumn<int>("sought");
+    QTest::addColumn<int>("row");
+    QTest::newRow("first") << QVector<int>{4, 5, 6} << 4 << 0;
+    QTest::newRow("last") << QVector<int>{4, 5, 6} << 6 << 2;
+    QTest::newRow("rows 2 and 5 hold it") << QVector<int>{0, 1, 9, 3, 4, 9} << 9 << 2;
+    QTest::newRow("absent") << QVector<int>{1, 2} << 3 << -1;
+}
+
+void TestListModels::indexOfFindsLowestRow()
+{
+    QFETCH(QVector<int>, values);
+    QFETCH(int, sought);
+    QFETCH(int, row);
+    VectorModel<int> model(rowsOf(std::vector<int>(values.begin(), values.end())));
+    QCOMPARE(model.indexOf(sought), row);
+}
+
+void TestListModels::indexOfEmptyModelReadsNothing()
+{
+    VectorModel<int> model;
+    QCOMPARE(model.indexOf(0), -1);
+    QCOMPARE(model.getCalls, 0);
+}
+
+void TestListModels::indexOfStopsWhenModelShrinks()
+{
+    VectorModel<int> model(rowsOf({1, 2, 3, 4, 5, 6}));
+    model.shrinkOnGet = 2; // each look at a row loses two rows off the end
+    QCOMPARE(model.indexOf(6), -1);
+    QCOMPARE(model.getCalls, 2); // rows 0 and 1; then the size asked again says 2 rows are left
+}
+
+void TestListModels::indexOfDoubleIsExact()
+{
+    VectorModel<double> model({{"a", 0.1 + 0.2, false}, {"b", 0.3, false}});
+    QCOMPARE(model.indexOf(0.3), 1);
+}
+
+void TestListModels::defaultsOfAbstractModel()
+{
+    VectorModel<int> model(rowsOf({7, 8}));
+    for (int row = 0; row < model.size(); ++row)
+        QCOMPARE(model.getStrForEdit(row), model.getStr(row));
+    QVERIFY(!model.setEditedItem("changed", 0));
+    QCOMPARE(model.getStr(0), std::string("item 7"));
+    model.set(99, 0); // the default does nothing
+    QCOMPARE(model.get(0), 7);
+    QVERIFY(!model.isEditable());
+}
+
+void TestListModels::premappedBounds()
+{
+    PremappedListModel<RGBMode_e> model(
+        {{"R, G, B", RGBMode_SpecifyRGB}, {"R, G", RGBMode_SpecifyRG}, {"G, B", RGBMode_SpecifyGB}});
+    QCOMPARE(model.size(), 3);
+    QCOMPARE(model.get(model.size() - 1), RGBMode_SpecifyGB);
+    QCOMPARE(model.getStr(1), std::string("R, G"));
+    QVERIFY_EXCEPTION_THROWN(model.get(model.size()), std::out_of_range);
+    QVERIFY_EXCEPTION_THROWN(model.getStr(-1), std::out_of_range);
+    QCOMPARE(model.indexOf(RGBMode_SpecifyRB), -1);
+}
+
+void TestListModels::wrapperGivesValuesAsVariants()
+{
+    PremappedListModel<RGBMode_e> modes({{"R, B", RGBMode_SpecifyRB}});
+    GenericModelWrapper<RGBMode_e> const wrapper(modes);
+    QCOMPARE(wrapper.getVariant(0), QVariant(int(RGBMode_SpecifyRB)));
+    VectorModel<double> numbers({{"half", 0.5, false}});
+    QCOMPARE(GenericModelWrapper<double>(numbers).getVariant(0), QVariant(0.5));
+}
+
+void TestListModels::modelSignalsReachTheView_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QStringList>("after");
+    QTest::newRow("insert in the middle") << QStringLiteral("insert") << QStringList{QStringLiteral("item 1"), QStringLiteral("item 10"), QStringLiteral("item 11"), QStringLiteral("item 2"), QStringLiteral("item 3")};
+    QTest::newRow("replace all") << QStringLiteral("replace") << QStringList{QStringLiteral("item 9")};
+    QTest::newRow("change one") << QStringLiteral("item") << QStringList{QStringLiteral("item 1"), QStringLiteral("renamed"), QStringLiteral("item 3")};
+    QTest::newRow("remove two") << QStringLiteral("remove") << QStringList{QStringLiteral("item 3")};
+}
+
+void TestListModels::modelSignalsReachTheView()
+{
+    QFETCH(QString, change);
+    QFETCH(QStringList, after);
+    VectorModel<int> model(rowsOf({1, 2, 3}));
+    QListModel adapter(model);
+    QListView view;
+    view.setModel(&adapter);
+    QSignalSpy inserted(&adapter, &QAbstractItemModel::rowsInserted);
+    QSignalSpy aboutToInsert(&adapter, &QAbstractItemModel::rowsAboutToBeInserted);
+    QSignalSpy reset(&adapter, &QAbstractItemModel::modelReset);
+    QSignalSpy changed(&adapter, &QAbstractItemModel::dataChanged);
+    QSignalSpy removed(&adapter, &QAbstractItemModel::rowsRemoved);
+    // The views must see the old count until the insertion is announced.
+    int countWhenAnnounced = -1;
+    connect(&adapter, &QAbstractItemModel::rowsAboutToBeInserted, this,
+            [&] { countWhenAnnounced = adapter.rowCount(); });
+
+    if (change == QLatin1String("insert")) {
+        model.insert(1, rowsOf({10, 11}));
+        QCOMPARE(inserted.count(), 1);
+        QCOMPARE(inserted.at(0).at(1).toInt(), 1); // the same two numbers
+        QCOMPARE(inserted.at(0).at(2).toInt(), 2);
+        QCOMPARE(countWhenAnnounced, 3);
+    } else if (change == QLatin1String("replace")) {
+        model.replace(rowsOf({9}));
+        QCOMPARE(reset.count(), 1);
+    } else if (change == QLatin1String("item")) {
+        model.changeText(1, "renamed");
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(changed.at(0).at(0).value<QModelIndex>().row(), 1);
+    } else {
+        model.remove(0, 1);
+        QCOMPARE(removed.count(), 1);
+        QCOMPARE(removed.at(0).at(1).toInt(), 0);
+        QCOMPARE(removed.at(0).at(2).toInt(), 1);
+    }
+    QCOMPARE(shown(adapter), after);
+    QCOMPARE(view.model()->rowCount(), after.size());
+}
+
+void TestListModels::removalAnnouncedAndConfirmed()
+{
+    VectorModel<int> model(rowsOf({1, 2, 3, 4}));
+    QListModel adapter(model);
+    int rowsSeenAtAnnouncement = -1;
+    connect(&adapter, &QAbstractItemModel::rowsAboutToBeRemoved, this,
+            [&] { rowsSeenAtAnnouncement = adapter.rowCount(); });
+    model.remove(1, 2);
+    QCOMPARE(rowsSeenAtAnnouncement, 4);
+    QCOMPARE(adapter.rowCount(), 2);
+    QCOMPARE(shown(adapter), (QStringList{QStringLiteral("item 1"), QStringLiteral("item 4")}));
+}
+
+void TestListModels::rolesAndFlags()
+{
+    VectorModel<double> model({{"Header", 0.0, true}, {"Pressure", 101.3, false}});
+    QListModel adapter(model);
+    QModelIndex const header = adapter.index(0, 0);
+    QModelIndex const item = adapter.index(1, 0);
+    QCOMPARE(item.data(Qt::DisplayRole).toString(), QStringLiteral("Pressure"));
+    QCOMPARE(item.data(Qt::EditRole).toString(), QStringLiteral("Pressure"));
+    QCOMPARE(item.data(QListModel::ValueRole).toDouble(), 101.3);
+    QVERIFY(!(adapter.flags(header) & Qt::ItemIsSelectable));
+    QVERIFY(!(adapter.flags(header) & Qt::ItemIsEnabled));
+    QVERIFY(header.data(Qt::FontRole).value<QFont>().bold());
+    QVERIFY(adapter.flags(item) & Qt::ItemIsSelectable);
+    QVERIFY(!(adapter.flags(item) & Qt::ItemIsEditable));
+    QVERIFY(!item.data(Qt::FontRole).isValid());
+    QVERIFY(!adapter.index(2, 0).data().isValid()); // past the end
+}
+
+void TestListModels::editingGoesThroughTheModel()
+{
+    VectorModel<int> model(rowsOf({1, 2}));
+    QListModel adapter(model);
+    QVERIFY(!adapter.setData(adapter.index(0, 0), QStringLiteral("x"))); // not editable
+    model.editable = true;
+    QVERIFY(adapter.flags(adapter.index(0, 0)) & Qt::ItemIsEditable);
+    QVERIFY(adapter.setData(adapter.index(0, 0), QStringLiteral("first")));
+    QCOMPARE(model.getStr(0), std::string("first"));
+    QVERIFY(!adapter.setData(adapter.index(1, 0), QString())); // the model refuses empty text
+    QCOMPARE(model.getStr(1), std::string("item 2"));
+}
+
+void TestListModels::stringListModels()
+{
+    StringListWithHeadersModel model;
+    QListModel adapter(model);
+    model.appendHeaderRow("Suggested Loaders");
+    model.append("Text Loader");
+    model.appendHeaderRow("");
+    model.append("Binary Loader");
+    QCOMPARE(adapter.rowCount(), 4);
+    QVERIFY(model.isHeader(0));
+    QVERIFY(!model.isHeader(1));
+    QVERIFY(!model.isHeader(4)); // outside: not a header
+    QCOMPARE(model.get(3), 3);   // the value of a row is its number
+    QCOMPARE(model.indexOf(3), 3);
+    QCOMPARE(model.indexOf(4), -1);
+    QVERIFY_EXCEPTION_THROWN(model.get(4), std::out_of_range);
+    model.remove(0, 1);
+    QCOMPARE(shown(adapter), (QStringList{QString(), QStringLiteral("Binary Loader")}));
+    QVERIFY(model.isHeader(0)); // header flags move with their rows
+    model.clear();
+    QCOMPARE(adapter.rowCount(), 0);
+}
+
+void TestListModels::viewFollowsAModelOfManyRows()
+{
+    std::vector<std::string> names;
+    for (int i = 0; i < 100000; ++i)
+        names.push_back("Variable " + std::to_string(i));
+    StringListModel model(std::move(names));
+    QListModel adapter(model);
+    QCOMPARE(adapter.rowCount(), 100000);
+    QCOMPARE(adapter.index(99999, 0).data().toString(), QStringLiteral("Variable 99999"));
+    QCOMPARE(model.indexOf(99999), 99999);
+}
+
+QUARLIN_TEST_MAIN(TestListModels)
+#include "tst_listmodels.moc"

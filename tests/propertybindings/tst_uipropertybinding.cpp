@@ -1,0 +1,208 @@
+#include "common/TestSupport.h"
+
+#include "property/Property.h"
+#include "propertybindings/QObjectPropertyBinding.h"
+
+#include <QApplication>
+
+#include <boost/make_shared.hpp>
+
+using quarlin::Property;
+using quarlin::sdk::ui::dialogs::propertybindings::BindingInterface;
+using quarlin::sdk::ui::dialogs::propertybindings::QObjectPropertyBinding;
+using quarlin::sdk::ui::dialogs::propertybindings::UIStylePropertyAbstract;
+
+namespace {
+
+// A property with UI state that keeps its value in memory.
+class UIProperty : public UIStylePropertyAbstract<int>
+{
+protected:
+    void storeValue(int const& value) override { m_value = value; }
+    int storedValue() const override { return m_value; }
+
+private:
+    int m_value = 0;
+};
+
+// Counts the updates the core asks for.
+class CountingBinding : public QObjectPropertyBinding<int>
+{
+public:
+    using QObjectPropertyBinding<int>::QObjectPropertyBinding;
+    using QObjectPropertyBinding<int>::requestWidgetUpdate;
+
+    void updateWidget() override
+    {
+        ++widgetUpdates;
+        shown = property().value();
+    }
+    void updateVisibility() override { ++visibilityUpdates; }
+    void updateSensitivity() override { ++sensitivityUpdates; }
+
+    int widgetUpdates = 0;
+    int visibilityUpdates = 0;
+    int sensitivityUpdates = 0;
+    int shown = -1;
+};
+
+void reachIdle()
+{
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(BindingInterface::WidgetUpdateMode_e)
+
+class TestUIPropertyBinding : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void immediateUpdatesInsideSetValue();
+    void onIdleCoalescesABurst_data();
+    void onIdleCoalescesABurst();
+    void pendingUpdateDiesWithBinding();
+    void sharedPropertyOutlivesItsManager();
+    void sharedPropertyBindingNeverTouchesUiState();
+    void uiStateFollowsUiProperty_data();
+    void uiStateFollowsUiProperty();
+    void requestedUpdateRunsOnIdleInEitherMode();
+    void uiPropertyOfSharedBindingIsRefused();
+    void nullPropertyIsRefused();
+};
+
+void TestUIPropertyBinding::immediateUpdatesInsideSetValue()
+{
+    auto const property = boost::make_shared<Property<int>>(1);
+    CountingBinding binding(property, BindingInterface::WidgetUpdateImmediate);
+    QCOMPARE(binding.widgetUpdates, 0); // the core does not update from its constructor
+    property->setValue(2);
+    QCOMPARE(binding.widgetUpdates, 1);
+    QCOMPARE(binding.shown, 2);
+    property->setValue(2); // equal: no signal, no update
+    QCOMPARE(binding.widgetUpdates, 1);
+}
+
+void TestUIPropertyBinding::onIdleCoalescesABurst_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::newRow("on idle") << 1;
+    QTest::newRow("any other value acts as on idle") << 7;
+}
+
+void TestUIPropertyBinding::onIdleCoalescesABurst()
+{
+    QFETCH(int, mode);
+    auto const property = boost::make_shared<Property<int>>(0);
+    CountingBinding binding(property, static_cast<BindingInterface::WidgetUpdateMode_e>(mode));
+    for (int i = 1; i <= 10; ++i)
+        property->setValue(i);
+    QCOMPARE(binding.widgetUpdates, 0);
+    reachIdle();
+    QCOMPARE(binding.widgetUpdates, 1);
+    QCOMPARE(binding.shown, 10); // reads the property when it runs, not the first value
+    reachIdle();
+    QCOMPARE(binding.widgetUpdates, 1);
+}
+
+void TestUIPropertyBinding::pendingUpdateDiesWithBinding()
+{
+    auto const property = boost::make_shared<Property<int>>(0);
+    int updatesAfterDeath = 0;
+    {
+        // The update would write into a counter that outlives the binding.
+        struct Reporting : CountingBinding
+        {
+            Reporting(boost::shared_ptr<Property<int>> p, int& out)
+                : CountingBinding(p, BindingInterface::WidgetUpdateOnIdle)
+                , sink(&out)
+            {
+            }
+            void updateWidget() override { ++*sink; }
+            int* sink;
+        } binding(property, updatesAfterDeath);
+        property->setValue(5);
+    }
+    reachIdle();
+    QCOMPARE(updatesAfterDeath, 0);
+    property->setValue(6); // no listener left behind
+    reachIdle();
+    QCOMPARE(updatesAfterDeath, 0);
+}
+
+void TestUIPropertyBinding::sharedPropertyOutlivesItsManager()
+{
+    auto property = boost::make_shared<Property<int>>(3);
+    boost::weak_ptr<Property<int>> const watch = property;
+    CountingBinding binding(property, BindingInterface::WidgetUpdateImmediate);
+    property.reset(); // the manager lets go
+    QVERIFY(!watch.expired());
+    QCOMPARE(binding.property().value(), 3);
+}
+
+void TestUIPropertyBinding::sharedPropertyBindingNeverTouchesUiState()
+{
+    auto const property = boost::make_shared<Property<int>>(0);
+    CountingBinding binding(property, BindingInterface::WidgetUpdateImmediate);
+    property->setValue(1);
+    reachIdle();
+    QCOMPARE(binding.visibilityUpdates, 0);
+    QCOMPARE(binding.sensitivityUpdates, 0);
+}
+
+void TestUIPropertyBinding::uiStateFollowsUiProperty_data()
+{
+    QTest::addColumn<BindingInterface::WidgetUpdateMode_e>("mode");
+    QTest::newRow("immediate") << BindingInterface::WidgetUpdateImmediate;
+    QTest::newRow("on idle") << BindingInterface::WidgetUpdateOnIdle;
+}
+
+void TestUIPropertyBinding::uiStateFollowsUiProperty()
+{
+    QFETCH(BindingInterface::WidgetUpdateMode_e, mode);
+    bool const immediate = mode == BindingInterface::WidgetUpdateImmediate;
+    UIProperty property;
+    CountingBinding binding(property, mode);
+    QCOMPARE(&binding.uiProperty(), static_cast<quarlin::sdk::ui::dialogs::propertybindings::UIPropertyInterface*>(&property));
+    property.setVisible(false);
+    property.setVisible(true);
+    property.setSensitive(false);
+    property.setSensitive(false); // no change: no signal
+    property.setValue(4);
+    QCOMPARE(binding.visibilityUpdates, immediate ? 2 : 0);
+    QCOMPARE(binding.sensitivityUpdates, immediate ? 1 : 0);
+    QCOMPARE(binding.widgetUpdates, immediate ? 1 : 0);
+    reachIdle();
+    QCOMPARE(binding.visibilityUpdates, immediate ? 2 : 1);
+    QCOMPARE(binding.sensitivityUpdates, 1);
+    QCOMPARE(binding.widgetUpdates, 1);
+}
+
+void TestUIPropertyBinding::requestedUpdateRunsOnIdleInEitherMode()
+{
+    auto const property = boost::make_shared<Property<int>>(0);
+    CountingBinding binding(property, BindingInterface::WidgetUpdateImmediate);
+    binding.requestWidgetUpdate();
+    binding.requestWidgetUpdate();
+    QCOMPARE(binding.widgetUpdates, 0);
+    reachIdle();
+    QCOMPARE(binding.widgetUpdates, 1);
+}
+
+void TestUIPropertyBinding::uiPropertyOfSharedBindingIsRefused()
+{
+    CountingBinding binding(boost::make_shared<Property<int>>(0), BindingInterface::WidgetUpdateImmediate);
+    QVERIFY_EXCEPTION_THROWN(binding.uiProperty(), quarlin::InvalidArgumentException);
+}
+
+void TestUIPropertyBinding::nullPropertyIsRefused()
+{
+    QVERIFY_EXCEPTION_THROWN(CountingBinding(boost::shared_ptr<Property<int>>(), BindingInterface::WidgetUpdateImmediate),
+                             quarlin::InvalidArgumentException);
+}
+
+QUARLIN_TEST_MAIN(TestUIPropertyBinding)
+#include "tst_uipropertybinding.moc"
