@@ -17,7 +17,9 @@
 namespace quarlin::sdk::ui::dialogs::propertybindings {
 
 namespace intern {
-// Makes a combo box cheap over long lists; see the definition for what and why.
+// Makes a combo box cheap over long lists: a width that does not read every row, and a popup
+// list with uniform item sizes that does not measure every row when it opens (set up at the
+// combo box's first show). See the definition for why.
 QUARLIN_PROMPT_EXPORT void prepareComboForLongLists(QComboBox& combo);
 } // namespace intern
 
@@ -64,8 +66,7 @@ public:
 
         m_qtModel = std::make_unique<models::QListModel>(*m_model);
         combo.setModel(m_qtModel.get());
-        if (auto* const list = qobject_cast<QListView*>(combo.view()))
-            list->setUniformItemSizes(true);
+        // Uniform item sizes for the popup list, among other things for long lists.
         intern::prepareComboForLongLists(combo);
 
         m_comboObservable = std::make_unique<qwidgetobservable::QComboBoxObservable>(combo);

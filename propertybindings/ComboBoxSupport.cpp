@@ -1,6 +1,8 @@
 #include "propertybindings/ComboBoxPropertyBinding.h"
 #include "propertybindings/QObjectPropertyBinding.h"
 
+#include <QEvent>
+
 namespace quarlin::sdk::ui::dialogs::propertybindings {
 
 char const* const bindingInstalledValidatorName = "QuarlinBindingInstalledValidator";
@@ -22,22 +24,82 @@ public:
     }
 };
 
-} // namespace
-
-void intern::prepareComboForLongLists(QComboBox& combo)
+// The default size policy reads every row's text to find the widest one, at the first show and
+// after each model reset. A width from a number of characters costs nothing; the layout still
+// stretches the combo, and the popup shows long names in full.
+void setCheapSizePolicy(QComboBox& combo)
 {
-    // The default size policy reads every row's text to find the widest one, at the first show
-    // and again after each model reset. A width from a number of characters costs nothing;
-    // the layout still stretches the combo, and the popup shows long names in full.
     constexpr int typicalNameLength = 16;
     combo.setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     if (combo.minimumContentsLength() == 0)
         combo.setMinimumContentsLength(typicalNameLength);
-    if (!dynamic_cast<ShortPopupStyle*>(combo.style())) {
-        auto* const style = new ShortPopupStyle;
-        style->setParent(&combo); // widgets do not own their style
-        combo.setStyle(style);
+    // Rows of one height: the list view then sizes and scrolls without asking every row.
+    if (auto* const list = qobject_cast<QListView*>(combo.view()))
+        list->setUniformItemSizes(true);
+}
+
+void installShortPopupStyle(QComboBox& combo)
+{
+    if (dynamic_cast<ShortPopupStyle*>(combo.style()))
+        return;
+    auto* const style = new ShortPopupStyle;
+    style->setParent(&combo); // widgets do not own their style
+    combo.setStyle(style);
+}
+
+// Both settings above make the combo box build its popup list, which Qt otherwise builds only
+// when first needed, and the style change costs a re-polish: together most of what a binding
+// would cost to build. So they wait: the size policy for the combo's polish (before its first
+// size is computed), the style for its first show (before any popup can open).
+class PrepareWhenShown : public QObject
+{
+public:
+    static constexpr char const* objectNameText = "quarlinPrepareWhenShown";
+
+    explicit PrepareWhenShown(QComboBox& combo)
+        : QObject(&combo)
+        , m_combo(&combo)
+    {
+        setObjectName(QLatin1String(objectNameText));
+        combo.installEventFilter(this);
     }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched != m_combo)
+            return false;
+        if (event->type() == QEvent::Polish && !m_sized) {
+            m_sized = true;
+            setCheapSizePolicy(*m_combo);
+        } else if (event->type() == QEvent::Show) {
+            if (!m_sized)
+                setCheapSizePolicy(*m_combo);
+            m_combo->removeEventFilter(this);
+            installShortPopupStyle(*m_combo);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QComboBox* m_combo; // not owned: the combo box is this object's parent
+    bool m_sized = false;
+};
+
+} // namespace
+
+void intern::prepareComboForLongLists(QComboBox& combo)
+{
+    if (combo.isVisible()) {
+        setCheapSizePolicy(combo);
+        installShortPopupStyle(combo);
+        return;
+    }
+    if (combo.findChild<QObject*>(QLatin1String(PrepareWhenShown::objectNameText), Qt::FindDirectChildrenOnly))
+        return;
+    if (combo.testAttribute(Qt::WA_WState_Polished))
+        setCheapSizePolicy(combo);
+    new PrepareWhenShown(combo); // the combo box owns it
 }
 
 template class QObjectPropertyBinding<int>;

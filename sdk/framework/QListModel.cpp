@@ -24,7 +24,11 @@ QVariant QListModel::data(QModelIndex const& index, int role) const
         return {};
     switch (role) {
     case Qt::DisplayRole:
-        return QString::fromStdString(m_model->getStr(row));
+        if (row != m_cachedRow) {
+            m_cachedText = QString::fromStdString(m_model->getStr(row));
+            m_cachedRow = row;
+        }
+        return m_cachedText;
     case Qt::EditRole:
         return QString::fromStdString(m_model->getStrForEdit(row));
     case ValueRole:
@@ -46,6 +50,7 @@ bool QListModel::setData(QModelIndex const& index, QVariant const& value, int ro
     int const row = index.row();
     if (role != Qt::EditRole || !index.isValid() || !rowIsShown(row) || !m_model->isEditable())
         return false;
+    m_cachedRow = -1;
     if (!m_model->setEditedItem(value.toString().toStdString(), row))
         return false;
     Q_EMIT QAbstractListModel::dataChanged(index, index);
@@ -65,6 +70,7 @@ Qt::ItemFlags QListModel::flags(QModelIndex const& index) const
 
 void QListModel::dataChanged()
 {
+    m_cachedRow = -1;
     beginResetModel();
     m_rowCount = m_model->size();
     m_removing = 0;
@@ -73,6 +79,7 @@ void QListModel::dataChanged()
 
 void QListModel::itemChanged(int index)
 {
+    m_cachedRow = -1;
     if (index < 0 || index >= m_rowCount)
         return;
     QModelIndex const changed = createIndex(index, 0);
@@ -81,6 +88,7 @@ void QListModel::itemChanged(int index)
 
 void QListModel::itemsInserted(int first, int last)
 {
+    m_cachedRow = -1;
     // A range that does not fit what the views know cannot be told as an insertion.
     if (first < 0 || last < first || first > m_rowCount) {
         dataChanged();
@@ -93,6 +101,7 @@ void QListModel::itemsInserted(int first, int last)
 
 void QListModel::itemsAboutToBeRemoved(int first, int last)
 {
+    m_cachedRow = -1;
     if (m_removing != 0 || first < 0 || last < first || last >= m_rowCount) {
         m_removing = -1; // not told as a removal: the confirmation resets instead
         return;

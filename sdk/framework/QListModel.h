@@ -56,6 +56,10 @@ private:
     std::unique_ptr<GenericModelWrapperInterface> m_model; // owned wrapper; the model itself is not
     int m_rowCount;                                        // rows the views were told about
     int m_removing = 0;                                    // rows announced for removal, not yet gone
+    // The display text last asked for: a combo box asks for its current row's text several
+    // times per change, and each answer would otherwise convert the model's text anew.
+    mutable int m_cachedRow = -1;
+    mutable QString m_cachedText;
     SignalConnectionCollection m_connections;
 };
 

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QRegularExpressionValidator>
+#include <QStyleOptionComboBox>
 #include <QVBoxLayout>
 
 #include <boost/make_shared.hpp>
@@ -148,8 +149,15 @@ void TestComboBoxPropertyBinding::listedValueIsSelected()
     QCOMPARE(bench.combo->currentIndex(), 2);
     QCOMPARE(bench.combo->currentText(), QStringLiteral("Var 3"));
     QCOMPARE(bench.combo->insertPolicy(), QComboBox::NoInsert);
-    QVERIFY(qobject_cast<QListView*>(bench.combo->view())->uniformItemSizes());
     QVERIFY(bench.heard.empty());
+    // Prepared for long lists by the time a person can see it.
+    QVERIFY(quarlin::test::showActive(&bench.window));
+    QVERIFY(qobject_cast<QListView*>(bench.combo->view())->uniformItemSizes());
+    QCOMPARE(bench.combo->sizeAdjustPolicy(), QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    QStyleOptionComboBox option;
+    option.initFrom(bench.combo);
+    option.editable = false;
+    QCOMPARE(bench.combo->style()->styleHint(QStyle::SH_ComboBox_Popup, &option, bench.combo), 0);
 }
 
 void TestComboBoxPropertyBinding::unlistedValueIsShownNotWritten_data()
