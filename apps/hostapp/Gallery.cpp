@@ -1,5 +1,6 @@
 #include "apps/hostapp/Gallery.h"
 
+#include "apps/hostapp/BindingsPage.h"
 #include "apps/hostapp/HostMainWindow.h"
 #include "apps/hostapp/PromptCatalog.h"
 #include "sdk/host/ReferenceHost.h"
@@ -62,6 +63,13 @@ int renderGallery(QString const& directory)
     window.show();
     QApplication::processEvents();
     if (!save(window, dir.absoluteFilePath(QStringLiteral("quarlin-host-app.png"))))
+        ++failures;
+    // The bindings page, with its data-set list filled.
+    BindingsPage bindings;
+    bindings.resize(560, 160);
+    bindings.show();
+    QApplication::processEvents();
+    if (!save(bindings, dir.absoluteFilePath(QStringLiteral("BindingsPage.png"))))
         ++failures;
     return failures;
 }

@@ -1,5 +1,6 @@
 #include "apps/hostapp/HostMainWindow.h"
 
+#include "apps/hostapp/BindingsPage.h"
 #include "apps/hostapp/HostStatePanel.h"
 #include "sdk/host/ReferenceHost.h"
 
@@ -9,6 +10,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QTabWidget>
 
 namespace quarlin::hostapp {
 
@@ -40,7 +42,11 @@ HostMainWindow::HostMainWindow(QWidget* parent)
     setWindowTitle(tr("Quarlin Prompt reference host"));
     m_outcomes->setReadOnly(true);
     m_outcomes->setPlaceholderText(tr("Choose a prompt from the Prompts menu; what it gives back appears here."));
-    setCentralWidget(m_outcomes);
+    auto* const pages = new QTabWidget(this);
+    pages->setObjectName(QStringLiteral("hostPages"));
+    pages->addTab(m_outcomes, tr("&Outcomes"));
+    pages->addTab(new BindingsPage(pages), tr("&Bindings"));
+    setCentralWidget(pages);
 
     QMenu* const prompts = menuBar()->addMenu(tr("&Prompts"));
     for (PromptEntry const& entry : m_prompts) {

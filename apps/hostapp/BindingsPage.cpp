@@ -1,0 +1,97 @@
+#include "apps/hostapp/BindingsPage.h"
+
+#include "sdk/host/ReferenceHost.h"
+#include "sdk/host/StateChangeEvent.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QSpinBox>
+
+#include <boost/make_shared.hpp>
+
+namespace quarlin::hostapp {
+
+using namespace sdk::ui::dialogs::propertybindings;
+
+BindingsPage::BindingsPage(QWidget* parent)
+    : QWidget(parent)
+    , m_variables(boost::make_shared<models::StringListWithHeadersModel>())
+    , m_chosenVariable(boost::make_shared<Property<int>>(1))
+    , m_stride(boost::make_shared<Property<int>>(1))
+    , m_strides(boost::make_shared<models::StringListModel>(std::vector<std::string>{"0", "1", "2", "5", "10"}))
+{
+    setObjectName(QStringLiteral("BindingsPage"));
+    auto* const layout = new QGridLayout(this);
+    layout->addWidget(new QLabel(tr("<b>Property</b>"), this), 0, 0);
+    layout->addWidget(new QLabel(tr("<b>Combo box</b>"), this), 0, 1);
+    layout->addWidget(new QLabel(tr("<b>Value</b>"), this), 0, 2);
+    layout->addWidget(new QLabel(tr("<b>Set by the host</b>"), this), 0, 3);
+    layout->setColumnStretch(1, 1);
+
+    fillVariables();
+    auto* const variableCombo = new QComboBox(this);
+    variableCombo->setObjectName(QStringLiteral("variableCombo"));
+    m_bindings.push_back(std::make_unique<ComboBoxPropertyBinding<int>>(*variableCombo, m_chosenVariable, m_variables,
+                                                                        BindingInterface::ModelUpdateImmediate));
+    addRow(tr("Chosen variable (row)"), variableCombo, m_chosenVariable);
+
+    // An editable combo: pick a listed row number or type any whole number and press Enter.
+    auto* const strideCombo = new QComboBox(this);
+    strideCombo->setObjectName(QStringLiteral("strideCombo"));
+    strideCombo->setEditable(true);
+    m_bindings.push_back(std::make_unique<ComboBoxPropertyBinding<int>>(*strideCombo, m_stride, m_strides,
+                                                                        BindingInterface::ModelUpdateImmediate));
+    addRow(tr("Stride (editable)"), strideCombo, m_stride);
+    layout->setRowStretch(layout->rowCount(), 1);
+
+    // The list follows the host's data set, as a dialog's variable list does.
+    m_hostChanges = toolbox::StateChangeEventObservable::getInstance().connectStateChanged(
+        [this](toolbox::StateChangeEventInterface const& event) {
+            if (event.kind() == StateChange_DataSetReset || event.kind() == StateChange_VarsAltered)
+                fillVariables();
+        });
+}
+
+BindingsPage::~BindingsPage()
+{
+    m_bindings.clear();
+}
+
+void BindingsPage::fillVariables()
+{
+    auto const& host = host::ReferenceHost::instance();
+    m_variables->clear();
+    if (!host.hasDataSet())
+        return;
+    m_variables->appendHeaderRow(QStringLiteral("Variables of %1").arg(QString::fromStdString(host.dataSet().title)).toStdString());
+    for (auto const& variable : host.dataSet().variables)
+        m_variables->append(variable.name);
+    m_variables->appendHeaderRow("Zones");
+    for (auto const& zone : host.dataSet().zones)
+        m_variables->append(zone);
+}
+
+void BindingsPage::addRow(QString const& title, QComboBox* combo, boost::shared_ptr<Property<int>> const& property)
+{
+    auto* const layout = static_cast<QGridLayout*>(this->layout());
+    int const row = layout->rowCount();
+    auto* const value = new QLabel(this);
+    auto* const setter = new QSpinBox(this);
+    setter->setRange(-1, 999);
+    layout->addWidget(new QLabel(title, this), row, 0);
+    layout->addWidget(combo, row, 1);
+    layout->addWidget(value, row, 2);
+    layout->addWidget(setter, row, 3);
+
+    auto const show = [value, setter](int v) {
+        value->setText(QString::number(v));
+        QSignalBlocker const quiet(setter);
+        setter->setValue(v);
+    };
+    show(property->value());
+    m_connections.add(property->connectToValueChangedSignal([show](int const& v) { show(v); }));
+    connect(setter, qOverload<int>(&QSpinBox::valueChanged), this, [property](int v) { property->setValue(v); });
+}
+
+} // namespace quarlin::hostapp

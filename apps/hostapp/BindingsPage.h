@@ -1,0 +1,43 @@
+#pragma once
+
+#include "property/Property.h"
+#include "propertybindings/ComboBoxPropertyBinding.h"
+#include "sdk/framework/StringListModel.h"
+
+#include <QWidget>
+
+#include <memory>
+
+class QComboBox;
+class QLabel;
+class QSpinBox;
+
+namespace quarlin::hostapp {
+
+// Shows bindings at work: combo boxes bound to properties over list models, with each
+// property's value beside its combo and a spin box through which the host sets it, so a person
+// sees both directions: choose in the combo and the value follows; change the value and the
+// combo follows.
+class BindingsPage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit BindingsPage(QWidget* parent = nullptr);
+    ~BindingsPage() override;
+
+private:
+    void addRow(QString const& title, QComboBox* combo, boost::shared_ptr<Property<int>> const& property);
+    void fillVariables();
+
+    boost::shared_ptr<sdk::ui::dialogs::propertybindings::models::StringListWithHeadersModel> m_variables;
+    boost::shared_ptr<Property<int>> m_chosenVariable;
+    boost::shared_ptr<Property<int>> m_stride;
+    boost::shared_ptr<sdk::ui::dialogs::propertybindings::models::StringListModel> m_strides;
+    // Owned; declared after the properties and models they use, so they go first.
+    std::vector<std::unique_ptr<sdk::ui::dialogs::propertybindings::PropertyBindingInterface>> m_bindings;
+    SignalConnectionCollection m_connections;
+    boost::signals2::scoped_connection m_hostChanges;
+};
+
+} // namespace quarlin::hostapp
