@@ -35,40 +35,33 @@ public:
 
     virtual ~ListModelInterface() = default;
 
+    using Position = boost::signals2::connect_position;
+
     boost::signals2::connection connectToDataChangedSignal(typename DataChangedSignal::slot_type const& slot,
-        boost::signals2::connect_position position = boost::signals2::at_back) const
+                                                           Position position = boost::signals2::at_back) const
     {
-        boost::signals2::connection c = DataChanged.connect(slot, position);
-        signalDataChangedConnected();
-        return c;
+        return connectThenNotify(DataChanged, slot, position, &ListModelInterface::signalDataChangedConnected);
     }
     boost::signals2::connection connectToItemChangedSignal(typename ItemChangedSignal::slot_type const& slot,
-        boost::signals2::connect_position position = boost::signals2::at_back) const
+                                                           Position position = boost::signals2::at_back) const
     {
-        boost::signals2::connection c = ItemChanged.connect(slot, position);
-        signalItemChangedConnected();
-        return c;
+        return connectThenNotify(ItemChanged, slot, position, &ListModelInterface::signalItemChangedConnected);
     }
     boost::signals2::connection connectToItemsInsertedSignal(typename RangeSignal::slot_type const& slot,
-        boost::signals2::connect_position position = boost::signals2::at_back) const
+                                                             Position position = boost::signals2::at_back) const
     {
-        boost::signals2::connection c = ItemsInserted.connect(slot, position);
-        signalItemsInsertedConnected();
-        return c;
+        return connectThenNotify(ItemsInserted, slot, position, &ListModelInterface::signalItemsInsertedConnected);
     }
     boost::signals2::connection connectToItemsAboutToBeRemovedSignal(typename RangeSignal::slot_type const& slot,
-        boost::signals2::connect_position position = boost::signals2::at_back) const
+                                                                     Position position = boost::signals2::at_back) const
     {
-        boost::signals2::connection c = ItemsAboutToBeRemoved.connect(slot, position);
-        signalItemsAboutToBeRemovedConnected();
-        return c;
+        return connectThenNotify(ItemsAboutToBeRemoved, slot, position,
+                                 &ListModelInterface::signalItemsAboutToBeRemovedConnected);
     }
     boost::signals2::connection connectToItemsRemovedSignal(typename ItemsRemovedSignal::slot_type const& slot,
-        boost::signals2::connect_position position = boost::signals2::at_back) const
+                                                            Position position = boost::signals2::at_back) const
     {
-        boost::signals2::connection c = ItemsRemoved.connect(slot, position);
-        signalItemsRemovedConnected();
-        return c;
+        return connectThenNotify(ItemsRemoved, slot, position, &ListModelInterface::signalItemsRemovedConnected);
     }
 
 protected:
@@ -85,6 +78,16 @@ protected:
     void emitItemsRemoved() const { ItemsRemoved(); }
 
 private:
+    // Connects, then runs the signal's connected-hook.
+    template <class Signal>
+    boost::signals2::connection connectThenNotify(Signal& signal, typename Signal::slot_type const& slot,
+                                                  Position position, void (ListModelInterface::*hook)() const) const
+    {
+        boost::signals2::connection connection = signal.connect(slot, position);
+        (this->*hook)();
+        return connection;
+    }
+
     virtual void signalDataChangedConnected() const {}
     virtual void signalItemChangedConnected() const {}
     virtual void signalItemsInsertedConnected() const {}

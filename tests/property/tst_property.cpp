@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+#include "common/TestValidators.h"
+
 #include <boost/make_shared.hpp>
 
 #include <cmath>
@@ -17,28 +19,11 @@ using quarlin::Property;
 using quarlin::PropertyAbstract;
 using quarlin::ValidationResult;
 using quarlin::ValidatorInterface;
+using quarlin::test::AtMost;
 
 namespace {
 
 // Refuses values above a limit, with a message that names the value.
-class AtMost : public ValidatorInterface<int>
-{
-public:
-    explicit AtMost(int limit)
-        : m_limit(limit)
-    {
-    }
-    ValidationResult validate(int const& value) const override
-    {
-        ValidationResult result;
-        if (value > m_limit)
-            result.setErrorString("Value " + std::to_string(value) + " is above " + std::to_string(m_limit) + ".");
-        return result;
-    }
-
-private:
-    int m_limit;
-};
 
 class NotEmpty : public ValidatorInterface<std::string>
 {

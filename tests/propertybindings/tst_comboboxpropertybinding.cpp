@@ -1,5 +1,6 @@
 #include "common/TestSupport.h"
 #include "propertybindings/TestModels.h"
+#include "common/TestValidators.h"
 
 #include "property/Property.h"
 #include "propertybindings/ComboBoxPropertyBinding.h"
@@ -18,6 +19,7 @@
 using quarlin::Property;
 using quarlin::ValidationResult;
 using quarlin::ValidatorInterface;
+using quarlin::test::AtMost;
 using quarlin::host::ReferenceHost;
 using quarlin::test::VectorModel;
 using quarlin::sdk::ui::dialogs::propertybindings::BindingInterface;
@@ -36,24 +38,6 @@ std::vector<Model::Row> variables(std::vector<int> numbers)
     return rows;
 }
 
-class AtMost : public ValidatorInterface<int>
-{
-public:
-    explicit AtMost(int limit)
-        : m_limit(limit)
-    {
-    }
-    ValidationResult validate(int const& value) const override
-    {
-        ValidationResult result;
-        if (value > m_limit)
-            result.setErrorString("At most " + std::to_string(m_limit) + ", please.");
-        return result;
-    }
-
-private:
-    int m_limit;
-};
 
 // A window with a combo bound to an int property over a test model, and a second widget.
 struct Bench
@@ -266,7 +250,7 @@ void TestComboBoxPropertyBinding::refusedChoiceIsReportedAndUndone()
     bench.combo->setFocus();
     QTest::keyClick(bench.combo, Qt::Key_End);
     QCOMPARE(bench.property->value(), 1);
-    QCOMPARE(messages(), std::vector<std::string>{"At most 100, please."});
+    QCOMPARE(messages(), std::vector<std::string>{"Value 300 is above 100."});
     QCOMPARE(bench.combo->currentIndex(), 0);
     QTest::keyClick(bench.combo, Qt::Key_Down); // still usable
     QCOMPARE(bench.property->value(), 2);
@@ -281,7 +265,7 @@ void TestComboBoxPropertyBinding::editableTextCommit_data()
     QTest::newRow("an unlisted number") << QStringLiteral("17") << 17 << QString();
     QTest::newRow("12x: not acceptable, silent") << QStringLiteral("12x") << 2 << QString();
     QTest::newRow("empty: not acceptable, silent") << QString() << 2 << QString();
-    QTest::newRow("refused by the property") << QStringLiteral("500") << 2 << QStringLiteral("At most 100, please.");
+    QTest::newRow("refused by the property") << QStringLiteral("500") << 2 << QStringLiteral("Value 500 is above 100.");
     QTest::newRow("too long for int, silent") << QStringLiteral("99999999999") << 2 << QString();
 }
 
