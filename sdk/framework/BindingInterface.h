@@ -9,10 +9,10 @@ class QUARLIN_PROMPT_EXPORT BindingInterface
 {
 public:
     // When a binding repaints its widget after the property changed. Any value other than 0
-    // behaves as WidgetUpdateOnIdle.
-    enum WidgetUpdateMode_e { WidgetUpdateImmediate = 0, WidgetUpdateOnIdle = 1 };
+    // behaves as WidgetUpdateOnIdle; the fixed underlying type keeps every such value valid.
+    enum WidgetUpdateMode_e : int { WidgetUpdateImmediate = 0, WidgetUpdateOnIdle = 1 };
     // Whether a list widget holds its repaints while the host is busy (1) or paints at once (0).
-    enum ModelUpdateMode { ModelUpdateImmediate = 0, ModelUpdateDeferredOnBusy = 1 };
+    enum ModelUpdateMode : int { ModelUpdateImmediate = 0, ModelUpdateDeferredOnBusy = 1 };
 
     virtual ~BindingInterface();
 };
