@@ -125,6 +125,7 @@ private Q_SLOTS:
     void enumerationTextIsNotCommitted();
     void bindingGoneLeavesComboAlone();
     void longListIsNeverWalked();
+    void deferredModeHoldsPaintsWhileHostBusy();
 };
 
 void TestComboBoxPropertyBinding::listedValueIsSelected()
@@ -369,6 +370,43 @@ void TestComboBoxPropertyBinding::longListIsNeverWalked()
     // Showing, opening and following the property read the rows on screen, not the list.
     QVERIFY2(bench.model->getStrCalls < 2000, qPrintable(QString::number(bench.model->getStrCalls)));
     QCOMPARE(bench.combo->currentIndex(), 99 * 997);
+}
+
+void TestComboBoxPropertyBinding::deferredModeHoldsPaintsWhileHostBusy()
+{
+    // Counts the paints that reach the combo box itself.
+    struct PaintCounter : QObject
+    {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            if (event->type() == QEvent::Paint)
+                ++paints;
+            return false;
+        }
+    };
+    QWidget window;
+    auto* const combo = new QComboBox(&window);
+    PaintCounter counter;
+    // Before the binding: the filter installed last runs first, so this one sees only the
+    // paints the deferrer lets through.
+    combo->installEventFilter(&counter);
+    auto const property = boost::make_shared<Property<int>>(1);
+    auto const model = boost::make_shared<Model>(variables({1, 2, 3}));
+    ComboBoxPropertyBinding<int> binding(*combo, property, model, BindingInterface::ModelUpdateDeferredOnBusy);
+    QVERIFY(quarlin::test::showActive(&window));
+    QCoreApplication::processEvents();
+    counter.paints = 0;
+    {
+        quarlin::sdk::AppLock const busy;
+        property->setValue(2);
+        model->replace(variables({1, 2, 3, 4}));
+        combo->repaint();
+        QCOMPARE(counter.paints, 0);
+    }
+    QTRY_VERIFY(counter.paints > 0); // painted once the host is free
+    QCOMPARE(combo->currentIndex(), 1);
+    combo->removeEventFilter(&counter);
 }
 
 QUARLIN_TEST_MAIN(TestComboBoxPropertyBinding)
