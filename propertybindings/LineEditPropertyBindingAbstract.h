@@ -3,6 +3,7 @@
 #include "propertybindings/TextConversion.h"
 #include "propertybindings/UIPropertyBindingAbstract.h"
 #include "sdk/framework/QTextFieldObservable.h"
+#include "sdk/framework/StringMassager.h"
 #include "sdk/host/AppLock.h"
 #include "sdk/host/QrnUtil.h"
 
@@ -53,6 +54,8 @@ public:
             return false;
         AppLock const lock(ImplicitMacroRecording_Off);
         QString text = m_lineEdit->text();
+        if constexpr (std::is_same_v<T, double>)
+            StringMassager::prepareText(this->property(), text);
         if (QValidator const* const validator = m_lineEdit->validator()) {
             int position = 0;
             QValidator::State state = validator->validate(text, position);
@@ -94,13 +97,20 @@ private:
         if (current && current->objectName() != QLatin1String(bindingInstalledValidatorName))
             return;
         QValidator* validator = nullptr;
-        if constexpr (std::is_same_v<T, double>)
-            validator = new QDoubleValidator(&lineEdit);
-        else if constexpr (std::is_integral_v<T> || std::is_enum_v<T>)
+        if constexpr (std::is_same_v<T, double>) {
+            auto* const doubles = new QDoubleValidator(&lineEdit);
+            // The validator judges the text the number reader will read: "C" form, as the
+            // massaged text is.
+            QLocale c = QLocale::c();
+            c.setNumberOptions(QLocale::RejectGroupSeparator);
+            doubles->setLocale(c);
+            validator = doubles;
+        } else if constexpr (std::is_integral_v<T> || std::is_enum_v<T>) {
             validator = new QIntValidator(&lineEdit);
-        if (!validator)
-            return;
-        validator->setObjectName(QLatin1String(bindingInstalledValidatorName));
+        }
+        if (validator)
+            validator->setObjectName(QLatin1String(bindingInstalledValidatorName));
+        // Text (no validator of its own) drops one an earlier binding installed.
         lineEdit.setValidator(validator);
         delete current; // ours, replaced; the line edit owned it
     }

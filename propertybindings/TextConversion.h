@@ -22,17 +22,21 @@ template <> struct TypeName<RGBMode_e> { static char const* get() { return "RGBM
 template <> struct TypeName<Font_e> { static char const* get() { return "Font_e"; } };
 template <> struct TypeName<PlotType_e> { static char const* get() { return "PlotType_e"; } };
 
-// Reads one value from UTF-8 text as a stream does: leading white space fails the read,
+// Reads one value from UTF-8 text as a stream does (text itself is taken whole, as typed):
+// leading white space fails the read,
 // characters after the value are ignored. Throws InvalidArgumentException with
 // "Cannot convert "<text>" to <type>" when no value can be read, and "Unsupported type for
 // conversion: <type>" for enumerations, which have no text form.
 template <class T>
 T fromText(std::string const& text)
 {
-    if constexpr (std::is_enum_v<T>) {
+    if constexpr (std::is_same_v<T, std::string>) {
+        return text; // text is its own value, blanks and all
+    } else if constexpr (std::is_enum_v<T>) {
         throw InvalidArgumentException(std::string("Unsupported type for conversion: ") + TypeName<T>::get());
     } else {
         std::istringstream stream(text);
+        stream.imbue(std::locale::classic());
         stream >> std::noskipws;
         T value{};
         stream >> value;
@@ -47,6 +51,7 @@ template <class T>
 std::string toText(T const& value)
 {
     std::ostringstream stream;
+    stream.imbue(std::locale::classic());
     if constexpr (std::is_enum_v<T>)
         stream << static_cast<std::underlying_type_t<T>>(value);
     else

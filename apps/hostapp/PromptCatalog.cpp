@@ -1,6 +1,7 @@
 #include "apps/hostapp/PromptCatalog.h"
 
 #include "prompt/AnchorAlignmentDialog.h"
+#include "prompt/EnterASCIICharacterDialog.h"
 #include "prompt/EnterTextStringDialog.h"
 #include "prompt/EnterThreeIntValuesDialog.h"
 
@@ -27,6 +28,23 @@ EnterThreeIntValuesDialog& indexRangeDialog(HostSession const& session, QWidget&
     return EnterThreeIntValuesDialog::getInstance(parent, session.indexBegin, session.indexEnd, session.indexSkip,
                                                   "Index Range", "data.html#index-range", "&Begin", "&End",
                                                   "&Skip", 1, 1, 1);
+}
+
+QString fontName(Font_e font)
+{
+    switch (font) {
+    case Font_Base: return QStringLiteral("base font");
+    case Font_Greek: return QStringLiteral("Greek");
+    case Font_Math: return QStringLiteral("Math");
+    case Font_UserDefined: return QStringLiteral("user defined");
+    default: return QStringLiteral("typeface %1").arg(int(font));
+    }
+}
+
+EnterASCIICharacterDialog& symbolDialog(HostSession const& session, QWidget& parent)
+{
+    return EnterASCIICharacterDialog::getInstance(parent, session.symbol, session.symbolFont == Font_Base,
+                                                  session.symbolFont);
 }
 
 QString finished(QDialog const& dialog)
@@ -101,6 +119,28 @@ std::vector<PromptEntry> promptCatalog(HostSession& session)
                            session.indexEnd = 250;
                            session.indexSkip = 5;
                            return &indexRangeDialog(session, parent);
+                       }});
+
+    entries.push_back({QCoreApplication::translate("PromptCatalog", "&Plot Symbol..."),
+                       QStringLiteral("EnterASCIICharacter"),
+                       [&session](QWidget& parent) {
+                           EnterASCIICharacterDialog& dialog = symbolDialog(session, parent);
+                           dialog.launch();
+                           if (dialog.result() == QDialog::Accepted) {
+                               session.symbol = dialog.selectedChar();
+                               session.symbolFont = dialog.typeFaceOverride();
+                           }
+                           return QStringLiteral("Plot symbol: %1; dialog holds \"%2\" (%3 UTF-8 bytes) in %4; host draws "
+                                                 "\"%5\" in %6")
+                               .arg(finished(dialog), QString::fromStdString(dialog.selectedChar()))
+                               .arg(dialog.selectedChar().size())
+                               .arg(fontName(dialog.typeFaceOverride()), QString::fromStdString(session.symbol),
+                                    fontName(session.symbolFont));
+                       },
+                       [&session](QWidget& parent) -> QDialog* {
+                           session.symbol = "Q";
+                           session.symbolFont = Font_Greek;
+                           return &symbolDialog(session, parent);
                        }});
 
     return entries;

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <functional>
+#include <string>
 #include <vector>
 
 class QDialog;
@@ -22,6 +23,9 @@ struct HostSession
     __int64 indexBegin = 1;
     __int64 indexEnd = 100;
     __int64 indexSkip = 1;
+    // The symbol a scatter layer draws, and its typeface.
+    std::string symbol = "*";
+    Font_e symbolFont = Font_Base;
 };
 
 // One prompt the host can ask: how the menu runs it for a person, and how the gallery stages it.

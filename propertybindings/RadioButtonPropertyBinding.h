@@ -1,0 +1,101 @@
+#pragma once
+
+#include "propertybindings/UIPropertyBindingAbstract.h"
+#include "sdk/framework/QButtonObservable.h"
+#include "sdk/host/QrnUtil.h"
+
+#include <QAbstractButton>
+#include <QPointer>
+
+#include <memory>
+
+namespace quarlin::sdk::ui::dialogs::propertybindings {
+
+// Ties one radio button to one value of a property: the button is checked exactly when the
+// property holds that value, and checking it sets the property to it. A group of buttons
+// editing one property is one binding per button, all sharing the property.
+//
+// Unchecking never changes the property. A value the property refuses is reported through the
+// host's message box and the property keeps its value; the button shows the property's value
+// again at the next idle point. Widget updates run once per idle point.
+template <class T>
+class RadioButtonPropertyBinding : public UIPropertyBindingAbstract<T>
+{
+public:
+    RadioButtonPropertyBinding(QAbstractButton* button, boost::shared_ptr<PropertyAbstract<T>> property,
+                               T const& buttonValue)
+        : UIPropertyBindingAbstract<T>(std::move(property), BindingInterface::WidgetUpdateOnIdle)
+        , m_button(button)
+        , m_buttonValue(buttonValue)
+        , m_listener(*this)
+    {
+        if (!button)
+            throw InvalidArgumentException("A radio button binding needs a button.");
+        m_observable = std::make_unique<qwidgetobservable::QButtonObservable>(button);
+        m_observable->addListener(&m_listener);
+        updateWidget();
+    }
+
+    ~RadioButtonPropertyBinding() override
+    {
+        m_observable->removeListener(&m_listener);
+        m_observable.reset();
+    }
+
+    void updateWidget() override
+    {
+        if (!m_button)
+            return;
+        // Asking an exclusive group's checked button to uncheck is ignored by Qt, so a value no
+        // button stands for leaves the last checked button checked.
+        m_button->setChecked(this->property().value() == m_buttonValue);
+        m_button->update();
+    }
+
+    void updateVisibility() override
+    {
+        if (m_button && this->uiProperty())
+            m_button->setVisible(this->uiProperty()->isVisible());
+    }
+
+    void updateSensitivity() override
+    {
+        if (m_button && this->uiProperty())
+            m_button->setEnabled(this->uiProperty()->isSensitive());
+    }
+
+private:
+    class QButtonListener : public virtual qwidgetobservable::QButtonListenerInterface
+    {
+    public:
+        explicit QButtonListener(RadioButtonPropertyBinding& binding)
+            : m_binding(&binding)
+        {
+        }
+        void buttonStateChanged(qwidgetobservable::QButtonObservable& observable) override
+        {
+            if (QAbstractButton const* const button = observable.button(); button && button->isChecked())
+                m_binding->onChecked();
+        }
+
+    private:
+        RadioButtonPropertyBinding* m_binding; // not owned: the binding owns this listener
+    };
+
+    void onChecked()
+    {
+        try {
+            this->property().setValue(m_buttonValue);
+        } catch (InvalidPropertyValueException const& refused) {
+            if (!refused.message().empty())
+                QrnUtilDialogMessageBox(refused.message().c_str(), MessageBoxType_Error);
+        }
+    }
+
+    QPointer<QAbstractButton> m_button; // not owned: the dialog's form owns it
+    T m_buttonValue;
+    std::unique_ptr<qwidgetobservable::QButtonObservable> m_observable; // owned
+    QButtonListener m_listener;
+};
+
+} // namespace quarlin::sdk::ui::dialogs::propertybindings

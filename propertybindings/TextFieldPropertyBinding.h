@@ -1,0 +1,53 @@
+#pragma once
+
+#include "propertybindings/LineEditPropertyBindingAbstract.h"
+
+#include <boost/format.hpp>
+
+namespace quarlin::sdk::ui::dialogs::propertybindings {
+
+// Shows a property's value as text in a line edit ("%1%": what a stream writes by default, so
+// 0.5 reads "0.5" and 1234567 reads "1.23457e+06") and takes committed text back as
+// LineEditPropertyBindingAbstract says. Number text is first made readable by
+// StringMassager::prepareText; text for a std::string property is taken exactly as typed.
+// The field follows the property at once, also while it is disabled.
+template <class T>
+class TextFieldPropertyBinding : public LineEditPropertyBindingAbstract<T>
+{
+public:
+    TextFieldPropertyBinding(QLineEdit* lineEdit, boost::shared_ptr<PropertyAbstract<T>> property)
+        : LineEditPropertyBindingAbstract<T>(lineEdit, std::move(property))
+        , m_lineEdit(lineEdit)
+        , m_formatString("%1%")
+    {
+        if (!lineEdit)
+            throw InvalidArgumentException("A text field binding needs a line edit.");
+        updateWidget();
+    }
+
+    void updateWidget() override
+    {
+        if (!m_lineEdit)
+            return;
+        std::string const text = (boost::format(m_formatString) % this->property().value()).str();
+        m_lineEdit->setText(QString::fromStdString(text));
+    }
+
+    void updateVisibility() override
+    {
+        if (m_lineEdit && this->uiProperty())
+            m_lineEdit->setVisible(this->uiProperty()->isVisible());
+    }
+
+    void updateSensitivity() override
+    {
+        if (m_lineEdit && this->uiProperty())
+            m_lineEdit->setEnabled(this->uiProperty()->isSensitive());
+    }
+
+private:
+    QPointer<QLineEdit> m_lineEdit; // not owned: the dialog's form owns it
+    std::string m_formatString;
+};
+
+} // namespace quarlin::sdk::ui::dialogs::propertybindings
