@@ -1,0 +1,271 @@
+#include "common/TestSupport.h"
+
+#include "prompt/EnterASCIICharacterDialog.h"
+#include "sdk/framework/InvalidPropertyValueException.h"
+#include "sdk/framework/LaunchHelpAction.h"
+#include "sdk/host/ReferenceHost.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+using quarlin::InvalidPropertyValueException;
+using quarlin::dialogs::prompt::EnterASCIICharacterDialog;
+using quarlin::host::ReferenceHost;
+
+namespace {
+
+char const* const buttonNames[4] = {"useBaseFont_RadioButton", "useGreekFont_RadioButton", "useMathFont_RadioButton",
+                                    "useUserDefFont_RadioButton"};
+
+QRadioButton* radio(QDialog& dialog, int i)
+{
+    return dialog.findChild<QRadioButton*>(QLatin1String(buttonNames[i]));
+}
+
+QLineEdit* field(QDialog& dialog)
+{
+    return dialog.findChild<QLineEdit*>(QStringLiteral("selectedCharacter_lineEdit"));
+}
+
+QPushButton* button(QDialog& dialog, QDialogButtonBox::StandardButton which)
+{
+    return dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"))->button(which);
+}
+
+int checkedButton(QDialog& dialog)
+{
+    int found = -1;
+    for (int i = 0; i < 4; ++i)
+        if (radio(dialog, i)->isChecked())
+            found = found == -1 ? i : -2;
+    return found;
+}
+
+void reachIdle()
+{
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+}
+
+} // namespace
+
+class TestEnterASCIICharacterDialog : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        quarlin::test::resetHost();
+        ReferenceHost::instance().loadSampleDataSet();
+    }
+
+    void formLooksAsDesigned();
+    void typefaceAccessors_data();
+    void typefaceAccessors();
+    void emptyInitialCharacterBuildsNothing();
+    void emptyCommitIsReportedOnceAndUndone();
+    void multiByteCharacterStoredAsUtf8();
+    void radioChoiceAndOk();
+    void cancelKeepsCommittedValues();
+    void secondGetInstanceIgnoresItsArguments();
+    void helpAndRelevance();
+    void parentDeletesItselfWhileOpen();
+};
+
+void TestEnterASCIICharacterDialog::formLooksAsDesigned()
+{
+    QWidget parent;
+    EnterASCIICharacterDialog& dialog = EnterASCIICharacterDialog::getInstance(parent, "a", true, Font_Base);
+    QCOMPARE(dialog.objectName(), QStringLiteral("EnterASCIICharacter"));
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Enter ASCII Character"));
+    QVERIFY(dialog.isModal());
+    QCOMPARE(dialog.size(), QSize(247, 126));
+    QCOMPARE(QByteArray(dialog.metaObject()->className()), QByteArray("quarlin::dialogs::common::QtDialogAbstract"));
+    QCOMPARE(field(dialog)->maxLength(), 1);
+    QCOMPARE(field(dialog)->minimumWidth(), 50);
+    QVERIFY(!field(dialog)->validator());
+    auto* const label = dialog.findChild<QLabel*>(QStringLiteral("label"));
+    QCOMPARE(label->text(), QStringLiteral("Enter &character to use as a symbol:"));
+    QCOMPARE(label->buddy(), field(dialog));
+    QStringList const texts{QStringLiteral("&Base"), QStringLiteral("&Greek"), QStringLiteral("&Math"),
+                            QStringLiteral("&User defined")};
+    for (int i = 0; i < 4; ++i) {
+        QCOMPARE(radio(dialog, i)->text(), texts.at(i));
+        QVERIFY(radio(dialog, i)->autoExclusive());
+    }
+    QCOMPARE(dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"))->standardButtons(),
+             QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    dialog.show();
+    QCOMPARE(quarlin::test::nextTabStop(field(dialog)), radio(dialog, 0));
+    QCOMPARE(quarlin::test::nextTabStop(radio(dialog, 0)), radio(dialog, 1));
+    QCOMPARE(quarlin::test::nextTabStop(radio(dialog, 1)), radio(dialog, 2));
+    QCOMPARE(quarlin::test::nextTabStop(radio(dialog, 2)), radio(dialog, 3));
+    dialog.reject();
+}
+
+void TestEnterASCIICharacterDialog::typefaceAccessors_data()
+{
+    QTest::addColumn<bool>("useBase");
+    QTest::addColumn<int>("typeFace");
+    QTest::addColumn<int>("checked");
+    QTest::addColumn<int>("override");
+    QTest::newRow("base wins over any typeface") << true << int(Font_Greek) << 0 << 255;
+    QTest::newRow("greek") << false << int(Font_Greek) << 1 << 2;
+    QTest::newRow("math") << false << int(Font_Math) << 2 << 3;
+    QTest::newRow("user defined") << false << int(Font_UserDefined) << 3 << 4;
+    QTest::newRow("unknown typeface: nothing checked") << false << 7 << -1 << 7;
+    QTest::newRow("255 passed as the typeface") << false << 255 << 0 << 255;
+}
+
+void TestEnterASCIICharacterDialog::typefaceAccessors()
+{
+    QFETCH(bool, useBase);
+    QFETCH(int, typeFace);
+    QFETCH(int, checked);
+    QFETCH(int, override);
+    QWidget parent;
+    EnterASCIICharacterDialog& dialog =
+        EnterASCIICharacterDialog::getInstance(parent, "a", useBase, static_cast<Font_e>(typeFace));
+    QCOMPARE(checkedButton(dialog), checked);
+    QCOMPARE(int(dialog.typeFaceOverride()), override);
+    QCOMPARE(dialog.useBaseFont(), override == 255);
+    QCOMPARE(dialog.selectedChar(), std::string("a"));
+    QCOMPARE(field(dialog)->text(), QStringLiteral("a"));
+}
+
+void TestEnterASCIICharacterDialog::emptyInitialCharacterBuildsNothing()
+{
+    QWidget parent;
+    try {
+        EnterASCIICharacterDialog::getInstance(parent, "", false, Font_Greek);
+        QFAIL("an empty character was accepted");
+    } catch (InvalidPropertyValueException const& e) {
+        QCOMPARE(std::string(e.what()), std::string("Selected character cannot be empty."));
+    }
+    QVERIFY(parent.findChildren<QDialog*>().isEmpty()); // no half-built dialog left behind
+    // No instance stayed: the next call builds from its own arguments.
+    EnterASCIICharacterDialog& dialog = EnterASCIICharacterDialog::getInstance(parent, "b", false, Font_Math);
+    QCOMPARE(dialog.selectedChar(), std::string("b"));
+}
+
+void TestEnterASCIICharacterDialog::emptyCommitIsReportedOnceAndUndone()
+{
+    QWidget parent;
+    EnterASCIICharacterDialog& dialog = EnterASCIICharacterDialog::getInstance(parent, "x", true, Font_Base);
+    QVERIFY(quarlin::test::showActive(&dialog));
+    QLineEdit* const edit = field(dialog);
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_End);
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QVERIFY(edit->text().isEmpty());
+    radio(dialog, 1)->setFocus(); // leaving the field commits it
+    std::vector<quarlin::host::HostMessage> const& messages = ReferenceHost::instance().messages();
+    QCOMPARE(messages.size(), std::size_t(1));
+    QCOMPARE(messages.front().text, std::string("Selected character cannot be empty."));
+    QCOMPARE(messages.front().type, MessageBoxType_Error);
+    QCOMPARE(edit->text(), QStringLiteral("x"));
+    QCOMPARE(dialog.selectedChar(), std::string("x"));
+    QVERIFY(edit->hasFocus());
+    dialog.reject();
+}
+
+void TestEnterASCIICharacterDialog::multiByteCharacterStoredAsUtf8()
+{
+    QWidget parent;
+    EnterASCIICharacterDialog& dialog = EnterASCIICharacterDialog::getInstance(parent, "x", true, Font_Base);
+    QVERIFY(quarlin::test::showActive(&dialog));
+    QLineEdit* const edit = field(dialog);
+    edit->setFocus();
+    edit->selectAll();
+    quarlin::test::typeText(edit, QStringLiteral("\u03b1")); // Greek small alpha
+    QTest::keyClick(edit, Qt::Key_Tab);
+    QCOMPARE(dialog.selectedChar(), std::string("\xce\xb1"));
+    dialog.reject();
+}
+
+void TestEnterASCIICharacterDialog::radioChoiceAndOk()
+{
+    QWidget parent;
+    EnterASCIICharacterDialog& dialog = EnterASCIICharacterDialog::getInstance(parent, "x", true, Font_Base);
+    auto const run = quarlin::test::runModal(&dialog, [&] { dialog.launch(); }, [&] {
+        QVERIFY(quarlin::test::showActive(&dialog));
+        quarlin::test::clickIndicator(radio(dialog, 2));
+        field(dialog)->setFocus();
+        field(dialog)->selectAll();
+        quarlin::test::typeText(field(dialog), QStringLiteral("q"));
+        QTest::keyClick(field(dialog), Qt::Key_Return); // commits, then OK as the default button
+    });
+    QVERIFY(!run.leftOpen);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(dialog.typeFaceOverride(), Font_Math);
+    QVERIFY(!dialog.useBaseFont());
+    QCOMPARE(dialog.selectedChar(), std::string("q"));
+}
+
+void TestEnterASCIICharacterDialog::cancelKeepsCommittedValues()
+{
+    QWidget parent;
+    EnterASCIICharacterDialog& dialog = EnterASCIICharacterDialog::getInstance(parent, "x", false, Font_Greek);
+    auto const run = quarlin::test::runModal(&dialog, [&] { dialog.launch(); }, [&] {
+        QVERIFY(quarlin::test::showActive(&dialog));
+        quarlin::test::clickIndicator(radio(dialog, 3));
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    });
+    QVERIFY(!run.leftOpen);
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    QCOMPARE(dialog.typeFaceOverride(), Font_UserDefined);
+}
+
+void TestEnterASCIICharacterDialog::secondGetInstanceIgnoresItsArguments()
+{
+    QWidget parent, other;
+    EnterASCIICharacterDialog& first = EnterASCIICharacterDialog::getInstance(parent, "a", false, Font_Greek);
+    EnterASCIICharacterDialog& second = EnterASCIICharacterDialog::getInstance(other, "", true, Font_Math);
+    QCOMPARE(&first, &second);
+    QCOMPARE(second.parentWidget(), &parent);
+    QCOMPARE(second.selectedChar(), std::string("a"));
+    QCOMPARE(second.typeFaceOverride(), Font_Greek);
+}
+
+void TestEnterASCIICharacterDialog::helpAndRelevance()
+{
+    QWidget parent;
+    EnterASCIICharacterDialog& dialog = EnterASCIICharacterDialog::getInstance(parent, "a", true, Font_Base);
+    QVERIFY(quarlin::test::showActive(&dialog));
+    QTest::keyClick(field(dialog), Qt::Key_F1);
+    QCOMPARE(ReferenceHost::instance().helpTopics(),
+             std::vector<std::string>{"polar.html#polar/symbols-map-layer/enter-ascii-character"});
+    QCOMPARE(EnterASCIICharacterDialog::relevance().get(), EnterASCIICharacterDialog::relevance().get());
+    ReferenceHost::instance().removeDataSet();
+    QVERIFY(!field(dialog)->isEnabled());
+    QVERIFY(!button(dialog, QDialogButtonBox::Ok)->isEnabled());
+    ReferenceHost::instance().loadSampleDataSet();
+    QVERIFY(field(dialog)->isEnabled());
+    dialog.reject();
+}
+
+void TestEnterASCIICharacterDialog::parentDeletesItselfWhileOpen()
+{
+    auto* const parent = new QWidget;
+    EnterASCIICharacterDialog& dialog = EnterASCIICharacterDialog::getInstance(*parent, "a", true, Font_Base);
+    QPointer<EnterASCIICharacterDialog> const guard(&dialog);
+    auto const run = quarlin::test::runModal(&dialog, [&] { dialog.launch(); }, [&] {
+        radio(dialog, 1)->click();
+        delete parent;
+    });
+    QVERIFY(run.actionsRan);
+    QVERIFY(guard.isNull());
+    reachIdle(); // a pending radio update must not reach the dead button
+    QWidget newParent;
+    EnterASCIICharacterDialog& fresh = EnterASCIICharacterDialog::getInstance(newParent, "z", false, Font_Math);
+    QCOMPARE(fresh.selectedChar(), std::string("z"));
+    QCOMPARE(fresh.typeFaceOverride(), Font_Math);
+}
+
+QUARLIN_TEST_MAIN(TestEnterASCIICharacterDialog)
+#include "tst_enterasciicharacterdialog.moc"
