@@ -14,12 +14,21 @@ export QT_QPA_PLATFORM=offscreen
 export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 
+status=0
 for target in fuzz_commit_int fuzz_commit_double fuzz_commit_text; do
   corpus="$scratch/$target"
   mkdir -p "$corpus"
   cp "$root/fuzz/corpus/$target/"* "$corpus/" 2>/dev/null || true
   echo "== $target for ${seconds}s"
-  (cd "$scratch" && "$build/fuzz/$target" "$corpus" -max_total_time="$seconds" -rss_limit_mb=4096 \
-     -print_final_stats=1 2>&1 | grep -E "^(stat::number_of_executed_units|stat::new_units_added|#[0-9]+ *DONE|==[0-9]+==ERROR|SUMMARY|invariant)" || true
-   exit "${PIPESTATUS[0]}")
+  log="$scratch/$target.log"
+  code=0
+  (cd "$scratch" && "$build/bin/$target" "$corpus" -max_total_time="$seconds" -rss_limit_mb=4096 \
+     -print_final_stats=1 >"$log" 2>&1) || code=$?
+  grep -E "^stat::number_of_executed_units|^stat::new_units_added" "$log" | sort -u || true
+  if [[ $code -ne 0 ]]; then
+    echo "$target failed (exit $code):"
+    grep -E -A25 "ERROR|invariant broken|SUMMARY" "$log" | head -60
+    status=1
+  fi
 done
+exit $status
