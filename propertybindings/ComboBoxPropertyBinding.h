@@ -101,17 +101,8 @@ public:
         m_combo->setCurrentIndex(index);
     }
 
-    void updateVisibility() override
-    {
-        if (m_combo && this->uiProperty())
-            m_combo->setVisible(this->uiProperty()->isVisible());
-    }
-
-    void updateSensitivity() override
-    {
-        if (m_combo && this->uiProperty())
-            m_combo->setEnabled(this->uiProperty()->isSensitive());
-    }
+    void updateVisibility() override { this->showAsUiPropertySays(m_combo); }
+    void updateSensitivity() override { this->enableAsUiPropertySays(m_combo); }
 
     bool isModelResetPending() const { return m_modelResetPending; }
 

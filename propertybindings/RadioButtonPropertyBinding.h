@@ -52,17 +52,8 @@ public:
         m_button->update();
     }
 
-    void updateVisibility() override
-    {
-        if (m_button && this->uiProperty())
-            m_button->setVisible(this->uiProperty()->isVisible());
-    }
-
-    void updateSensitivity() override
-    {
-        if (m_button && this->uiProperty())
-            m_button->setEnabled(this->uiProperty()->isSensitive());
-    }
+    void updateVisibility() override { this->showAsUiPropertySays(m_button); }
+    void updateSensitivity() override { this->enableAsUiPropertySays(m_button); }
 
 private:
     class QButtonListener : public virtual qwidgetobservable::QButtonListenerInterface

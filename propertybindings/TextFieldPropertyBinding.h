@@ -33,17 +33,8 @@ public:
         m_lineEdit->setText(QString::fromStdString(text));
     }
 
-    void updateVisibility() override
-    {
-        if (m_lineEdit && this->uiProperty())
-            m_lineEdit->setVisible(this->uiProperty()->isVisible());
-    }
-
-    void updateSensitivity() override
-    {
-        if (m_lineEdit && this->uiProperty())
-            m_lineEdit->setEnabled(this->uiProperty()->isSensitive());
-    }
+    void updateVisibility() override { this->showAsUiPropertySays(m_lineEdit); }
+    void updateSensitivity() override { this->enableAsUiPropertySays(m_lineEdit); }
 
 private:
     QPointer<QLineEdit> m_lineEdit; // not owned: the dialog's form owns it

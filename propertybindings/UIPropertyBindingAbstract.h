@@ -8,6 +8,8 @@
 
 #include <boost/shared_ptr.hpp>
 
+#include <QWidget>
+
 #include <memory>
 
 namespace quarlin::sdk::ui::dialogs::propertybindings {
@@ -66,6 +68,19 @@ public:
 protected:
     // For connections a concrete binding makes; they die with the binding.
     SignalConnectionCollection& connections() { return m_connections; }
+
+    // What updateVisibility and updateSensitivity do for a binding of one widget: follow the UI
+    // property, if the binding has one and the widget still exists.
+    void showAsUiPropertySays(QWidget* widget) const
+    {
+        if (widget && m_uiProperty)
+            widget->setVisible(m_uiProperty->isVisible());
+    }
+    void enableAsUiPropertySays(QWidget* widget) const
+    {
+        if (widget && m_uiProperty)
+            widget->setEnabled(m_uiProperty->isSensitive());
+    }
 
 private:
     bool immediate() const { return m_mode == WidgetUpdateImmediate; }

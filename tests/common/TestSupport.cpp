@@ -66,6 +66,19 @@ bool showActive(QWidget* window)
     return QTest::qWaitForWindowActive(window);
 }
 
+void reachIdle()
+{
+    // Twice: an update run at the idle point may itself defer one more step.
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+}
+
+QPushButton* dialogButton(QDialog& dialog, QDialogButtonBox::StandardButton which)
+{
+    auto* const box = dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
+    return box ? box->button(which) : nullptr;
+}
+
 QWidget* nextTabStop(QWidget* from)
 {
     for (QWidget* w = from->nextInFocusChain(); w && w != from; w = w->nextInFocusChain())

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QObject>
 #include <QPointer>
 #include <QTest>
@@ -39,6 +42,12 @@ void clickIndicator(QAbstractButton* button);
 // Shows a window and makes it the active one, as a click on it would; keyboard focus and focus
 // changes only happen in an active window. False when the platform never activated it.
 bool showActive(QWidget* window);
+
+// Lets the event loop reach its idle point, where deferred updates run.
+void reachIdle();
+
+// A standard button of the dialog's button box (object name "buttonBox").
+QPushButton* dialogButton(QDialog& dialog, QDialogButtonBox::StandardButton which);
 
 // The next widget after `from` that Tab reaches.
 QWidget* nextTabStop(QWidget* from);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "property/ValidatorInterface.h"
+#include "property/RefusingValidator.h"
 
 #include <string>
 

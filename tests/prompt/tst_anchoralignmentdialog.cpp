@@ -38,18 +38,13 @@ int checkedCell(QDialog& dialog)
     return found;
 }
 
-QPushButton* button(QDialog& dialog, QDialogButtonBox::StandardButton which)
-{
-    return dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"))->button(which);
-}
-
 enum class Finish { Ok, Cancel, Escape, Close };
 
 void finish(QDialog& dialog, Finish how)
 {
     switch (how) {
-    case Finish::Ok: QTest::mouseClick(button(dialog, QDialogButtonBox::Ok), Qt::LeftButton); break;
-    case Finish::Cancel: QTest::mouseClick(button(dialog, QDialogButtonBox::Cancel), Qt::LeftButton); break;
+    case Finish::Ok: QTest::mouseClick(quarlin::test::dialogButton(dialog, QDialogButtonBox::Ok), Qt::LeftButton); break;
+    case Finish::Cancel: QTest::mouseClick(quarlin::test::dialogButton(dialog, QDialogButtonBox::Cancel), Qt::LeftButton); break;
     case Finish::Escape: QTest::keyClick(&dialog, Qt::Key_Escape); break;
     case Finish::Close: dialog.close(); break;
     }

@@ -31,11 +31,6 @@ QLineEdit* field(QDialog& dialog)
     return dialog.findChild<QLineEdit*>(QStringLiteral("selectedCharacter_lineEdit"));
 }
 
-QPushButton* button(QDialog& dialog, QDialogButtonBox::StandardButton which)
-{
-    return dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"))->button(which);
-}
-
 int checkedButton(QDialog& dialog)
 {
     int found = -1;
@@ -45,13 +40,9 @@ int checkedButton(QDialog& dialog)
     return found;
 }
 
-void reachIdle()
-{
-    QCoreApplication::processEvents();
-    QCoreApplication::processEvents();
-}
-
 } // namespace
+
+using quarlin::test::reachIdle;
 
 class TestEnterASCIICharacterDialog : public QObject
 {
@@ -243,7 +234,7 @@ void TestEnterASCIICharacterDialog::helpAndRelevance()
     QCOMPARE(EnterASCIICharacterDialog::relevance().get(), EnterASCIICharacterDialog::relevance().get());
     ReferenceHost::instance().removeDataSet();
     QVERIFY(!field(dialog)->isEnabled());
-    QVERIFY(!button(dialog, QDialogButtonBox::Ok)->isEnabled());
+    QVERIFY(!quarlin::test::dialogButton(dialog, QDialogButtonBox::Ok)->isEnabled());
     ReferenceHost::instance().loadSampleDataSet();
     QVERIFY(field(dialog)->isEnabled());
     dialog.reject();

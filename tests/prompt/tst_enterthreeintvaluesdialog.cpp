@@ -42,11 +42,6 @@ QLabel* label(QDialog& dialog, int n)
     return dialog.findChild<QLabel*>(QStringLiteral("valueLabel%1").arg(n));
 }
 
-QPushButton* button(QDialog& dialog, QDialogButtonBox::StandardButton which)
-{
-    return dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"))->button(which);
-}
-
 __int64 valueOf(EnterThreeIntValuesDialog const& dialog, int n)
 {
     return n == 1 ? dialog.value1() : n == 2 ? dialog.value2() : dialog.value3();
@@ -263,7 +258,7 @@ void TestEnterThreeIntValuesDialog::cancelKeepsCommittedValues()
         QTest::keyClick(spin(dialog, 1), Qt::Key_Up);
         QTest::keyClick(spin(dialog, 1), Qt::Key_Up);
         typeInto(spin(dialog, 3), QStringLiteral("7"));
-        QTest::mouseClick(button(dialog, QDialogButtonBox::Cancel), Qt::LeftButton);
+        QTest::mouseClick(quarlin::test::dialogButton(dialog, QDialogButtonBox::Cancel), Qt::LeftButton);
     });
     QVERIFY(!run.leftOpen);
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
@@ -334,10 +329,10 @@ void TestEnterThreeIntValuesDialog::greyedOutWithoutDataSet()
     QVERIFY(spin(dialog, 1)->isEnabled());
     ReferenceHost::instance().removeDataSet();
     QVERIFY(!spin(dialog, 1)->isEnabled());
-    QVERIFY(!button(dialog, QDialogButtonBox::Ok)->isEnabled());
+    QVERIFY(!quarlin::test::dialogButton(dialog, QDialogButtonBox::Ok)->isEnabled());
     ReferenceHost::instance().loadSampleDataSet();
     QVERIFY(spin(dialog, 1)->isEnabled());
-    QVERIFY(button(dialog, QDialogButtonBox::Ok)->isEnabled());
+    QVERIFY(quarlin::test::dialogButton(dialog, QDialogButtonBox::Ok)->isEnabled());
 }
 
 void TestEnterThreeIntValuesDialog::parentDeletesItselfWhileOpen()

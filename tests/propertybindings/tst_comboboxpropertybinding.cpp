@@ -86,12 +86,6 @@ struct Bench
     boost::signals2::scoped_connection heardConnection;
 };
 
-void reachIdle()
-{
-    QCoreApplication::processEvents();
-    QCoreApplication::processEvents();
-}
-
 std::vector<std::string> messages()
 {
     std::vector<std::string> texts;
@@ -101,6 +95,8 @@ std::vector<std::string> messages()
 }
 
 } // namespace
+
+using quarlin::test::reachIdle;
 
 class TestComboBoxPropertyBinding : public QObject
 {

@@ -1,6 +1,7 @@
 #include "common/TestSupport.h"
 
 #include "property/Property.h"
+#include "property/RefusingValidator.h"
 #include "propertybindings/RadioButtonPropertyBinding.h"
 #include "sdk/host/ReferenceHost.h"
 
@@ -18,17 +19,12 @@ using quarlin::sdk::ui::dialogs::propertybindings::RadioButtonPropertyBinding;
 
 namespace {
 
-class NoMath : public ValidatorInterface<Font_e>
+boost::shared_ptr<ValidatorInterface<Font_e> const> noMath()
 {
-public:
-    ValidationResult validate(Font_e const& value) const override
-    {
-        ValidationResult result;
-        if (value == Font_Math)
-            result.setErrorString("The Math typeface is not installed.");
-        return result;
-    }
-};
+    return boost::make_shared<quarlin::RefusingValidator<Font_e>>([](Font_e f) { return f == Font_Math; },
+                                                                  "The Math typeface is not installed.");
+}
+
 
 // Four buttons, one property, one binding per button: the shape the symbol prompt uses.
 struct Group
@@ -61,13 +57,9 @@ struct Group
     boost::signals2::scoped_connection heardConnection;
 };
 
-void reachIdle()
-{
-    QCoreApplication::processEvents();
-    QCoreApplication::processEvents();
-}
-
 } // namespace
+
+using quarlin::test::reachIdle;
 
 class TestRadioButtonPropertyBinding : public QObject
 {
@@ -150,7 +142,7 @@ void TestRadioButtonPropertyBinding::checkingHeldValueSendsNothing()
 
 void TestRadioButtonPropertyBinding::refusedValueShownOnce()
 {
-    Group group(Font_Greek, boost::make_shared<NoMath>());
+    Group group(Font_Greek, noMath());
     QVERIFY(quarlin::test::showActive(&group.window));
     quarlin::test::clickIndicator(group.buttons[2]);
     QCOMPARE(group.property->value(), Font_Greek);

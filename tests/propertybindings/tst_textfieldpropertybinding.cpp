@@ -1,6 +1,7 @@
 #include "common/TestSupport.h"
 
 #include "property/Property.h"
+#include "property/RefusingValidator.h"
 #include "propertybindings/TextFieldPropertyBinding.h"
 #include "sdk/host/ReferenceHost.h"
 
@@ -21,17 +22,12 @@ using quarlin::sdk::ui::dialogs::propertybindings::TextFieldPropertyBinding;
 
 namespace {
 
-class Positive : public ValidatorInterface<double>
+boost::shared_ptr<ValidatorInterface<double> const> positive()
 {
-public:
-    ValidationResult validate(double const& value) const override
-    {
-        ValidationResult result;
-        if (!(value > 0.0))
-            result.setErrorString("The size must be positive.");
-        return result;
-    }
-};
+    return boost::make_shared<quarlin::RefusingValidator<double>>([](double v) { return !(v > 0.0); },
+                                                                  "The size must be positive.");
+}
+
 
 template <class T>
 struct Field
@@ -142,7 +138,7 @@ void TestTextFieldPropertyBinding::doubleCommit()
     QFETCH(double, expected);
     QFETCH(QString, message);
     QFETCH(QString, shown);
-    Field<double> field(1.0, boost::make_shared<Positive>());
+    Field<double> field(1.0, positive());
     QVERIFY(quarlin::test::showActive(&field.window));
     field.commit(typed);
     QCOMPARE(field.property->value(), expected);

@@ -46,13 +46,9 @@ public:
     int shown = -1;
 };
 
-void reachIdle()
-{
-    QCoreApplication::processEvents();
-    QCoreApplication::processEvents();
-}
-
 } // namespace
+
+using quarlin::test::reachIdle;
 
 Q_DECLARE_METATYPE(BindingInterface::WidgetUpdateMode_e)
 
