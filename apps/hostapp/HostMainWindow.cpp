@@ -86,6 +86,8 @@ void HostMainWindow::runPrompt(PromptEntry const& entry)
 
 void HostMainWindow::record(QString const& line)
 {
+    ++m_outcomeCount;
+    m_lastOutcome = line;
     m_outcomes->appendPlainText(QStringLiteral("%1  %2").arg(QTime::currentTime().toString(QStringLiteral("HH:mm:ss")), line));
 }
 

@@ -21,6 +21,10 @@ class HostMainWindow : public QMainWindow
 public:
     explicit HostMainWindow(QWidget* parent = nullptr);
 
+    // What the prompts gave back so far, as logged.
+    int outcomeCount() const { return m_outcomeCount; }
+    QString lastOutcome() const { return m_lastOutcome; }
+
 private:
     void runPrompt(PromptEntry const& entry);
     void record(QString const& line);
@@ -29,6 +33,8 @@ private:
     std::vector<PromptEntry> m_prompts;
     QPlainTextEdit* m_outcomes; // owned by this window
     QListWidget* m_activity;    // owned by the activity dock
+    int m_outcomeCount = 0;
+    QString m_lastOutcome;
     boost::signals2::scoped_connection m_messageConnection;
     boost::signals2::scoped_connection m_helpConnection;
 };

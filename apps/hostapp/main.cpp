@@ -1,3 +1,4 @@
+#include "apps/hostapp/Exercise.h"
 #include "apps/hostapp/Gallery.h"
 #include "apps/hostapp/HostMainWindow.h"
 #include "apps/hostapp/MessageBoxPresenter.h"
@@ -7,6 +8,7 @@
 #include <QCommandLineParser>
 #include <QDir>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -36,8 +38,11 @@ QString galleryArgument(int argc, char** argv)
 int main(int argc, char** argv)
 {
     QString galleryDir = galleryArgument(argc, argv);
+    bool const exercise = std::any_of(argv + 1, argv + argc, [](char const* a) { return qstrcmp(a, "--exercise") == 0; });
     bool const headless = !hasDisplay();
-    if (galleryDir.isEmpty() && headless)
+    if (exercise)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (galleryDir.isEmpty() && headless && !exercise)
         galleryDir = QDir::current().absoluteFilePath(QStringLiteral("gallery"));
     if (!galleryDir.isEmpty()) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -55,7 +60,15 @@ int main(int argc, char** argv)
     parser.addOption({QStringLiteral("gallery"),
                       QStringLiteral("Render every prompt to DIR/<FormName>.png without a display, then exit."),
                       QStringLiteral("DIR")});
+    parser.addOption({QStringLiteral("exercise"),
+                      QStringLiteral("Open every prompt from the Prompts menu, answer it with OK, print the outcomes, then exit.")});
     parser.process(app);
+
+    if (exercise) {
+        quarlin::host::ReferenceHost::instance().setMessagePresentation(
+            quarlin::host::ReferenceHost::MessagePresentation::RecordOnly);
+        return quarlin::hostapp::exercisePrompts() == 0 ? EXIT_SUCCESS : EXIT_FAILURE;
+    }
 
     if (!galleryDir.isEmpty()) {
         if (headless && !parser.isSet(QStringLiteral("gallery")))

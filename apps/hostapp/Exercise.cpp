@@ -1,0 +1,48 @@
+#include "apps/hostapp/Exercise.h"
+
+#include "apps/hostapp/HostMainWindow.h"
+#include "sdk/host/ReferenceHost.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace quarlin::hostapp {
+
+int exercisePrompts()
+{
+    host::ReferenceHost::instance().loadSampleDataSet();
+    HostMainWindow window;
+    window.show();
+    QApplication::processEvents();
+
+    int failures = 0;
+    QMenu* const prompts = window.menuBar()->findChild<QMenu*>();
+    for (QAction* const action : prompts ? prompts->actions() : QList<QAction*>()) {
+        QString const name = action->objectName();
+        if (!name.endsWith(QLatin1String("Action")))
+            continue; // separators and Quit
+        QString const formName = name.chopped(6);
+        QString opened;
+        // Runs inside the prompt's modal loop, once it is up.
+        QTimer::singleShot(0, &window, [&opened] {
+            if (QWidget* const modal = QApplication::activeModalWidget()) {
+                opened = modal->objectName();
+                QMetaObject::invokeMethod(modal, "accept");
+            }
+        });
+        int const before = window.outcomeCount();
+        action->trigger();
+        bool const ok = opened == formName && window.outcomeCount() == before + 1;
+        std::printf("%s %s: %s\n", ok ? "ok  " : "FAIL", qPrintable(formName), qPrintable(window.lastOutcome()));
+        if (!ok)
+            ++failures;
+    }
+    return failures;
+}
+
+} // namespace quarlin::hostapp
