@@ -64,7 +64,7 @@ void BindingsPage::fillVariables()
     m_variables->clear();
     if (!host.hasDataSet())
         return;
-    m_variables->appendHeaderRow(QStringLiteral("Variables of %1").arg(QString::fromStdString(host.dataSet().title)).toStdString());
+    m_variables->appendHeaderRow("Variables");
     for (auto const& variable : host.dataSet().variables)
         m_variables->append(variable.name);
     m_variables->appendHeaderRow("Zones");

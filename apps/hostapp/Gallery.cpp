@@ -5,7 +5,9 @@
 #include "apps/hostapp/PromptCatalog.h"
 #include "sdk/host/ReferenceHost.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QPixmap>
@@ -71,6 +73,16 @@ int renderGallery(QString const& directory)
     QApplication::processEvents();
     if (!save(bindings, dir.absoluteFilePath(QStringLiteral("BindingsPage.png"))))
         ++failures;
+    // Its variable list open: header rows set apart from the rows a person can choose.
+    if (auto* const combo = bindings.findChild<QComboBox*>(QStringLiteral("variableCombo"))) {
+        combo->showPopup();
+        QApplication::processEvents();
+        if (!save(*combo->view()->window(), dir.absoluteFilePath(QStringLiteral("BindingsPage-list.png"))))
+            ++failures;
+        combo->hidePopup();
+    } else {
+        ++failures;
+    }
     return failures;
 }
 
