@@ -7,9 +7,7 @@
 #include "sdk/framework/WidgetUpdateDeferrerOnBusy.h"
 
 #include <QComboBox>
-#include <QListView>
 #include <QPointer>
-#include <QProxyStyle>
 
 #include <functional>
 #include <memory>

@@ -2,6 +2,8 @@
 #include "propertybindings/QObjectPropertyBinding.h"
 
 #include <QEvent>
+#include <QListView>
+#include <QProxyStyle>
 
 namespace quarlin::sdk::ui::dialogs::propertybindings {
 

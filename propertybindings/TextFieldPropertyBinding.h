@@ -17,7 +17,6 @@ class TextFieldPropertyBinding : public LineEditPropertyBindingAbstract<T>
 public:
     TextFieldPropertyBinding(QLineEdit* lineEdit, boost::shared_ptr<PropertyAbstract<T>> property)
         : LineEditPropertyBindingAbstract<T>(lineEdit, std::move(property))
-        , m_lineEdit(lineEdit)
         , m_formatString("%1%")
     {
         if (!lineEdit)
@@ -27,17 +26,17 @@ public:
 
     void updateWidget() override
     {
-        if (!m_lineEdit)
+        QLineEdit* const edit = this->lineEdit();
+        if (!edit)
             return;
         std::string const text = (boost::format(m_formatString) % this->property().value()).str();
-        m_lineEdit->setText(QString::fromStdString(text));
+        edit->setText(QString::fromStdString(text));
     }
 
-    void updateVisibility() override { this->showAsUiPropertySays(m_lineEdit); }
-    void updateSensitivity() override { this->enableAsUiPropertySays(m_lineEdit); }
+    void updateVisibility() override { this->showAsUiPropertySays(this->lineEdit()); }
+    void updateSensitivity() override { this->enableAsUiPropertySays(this->lineEdit()); }
 
 private:
-    QPointer<QLineEdit> m_lineEdit; // not owned: the dialog's form owns it
     std::string m_formatString;
 };
 

@@ -63,7 +63,6 @@ public:
     PropertyAbstract<T>& property() const { return *m_property; }
     // Null for a binding built from a shared property.
     UIStylePropertyAbstract<T>* uiProperty() const { return m_uiProperty; }
-    WidgetUpdateMode_e widgetUpdateMode() const { return m_mode; }
 
 protected:
     // For connections a concrete binding makes; they die with the binding.

@@ -21,8 +21,6 @@ public:
     explicit WidgetUpdateDeferrerOnBusy(QWidget& widget);
     ~WidgetUpdateDeferrerOnBusy() override;
 
-    bool hasDeferredPaint() const { return m_retry.isActive(); }
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -66,6 +66,14 @@ bool showActive(QWidget* window)
     return QTest::qWaitForWindowActive(window);
 }
 
+std::vector<std::string> hostMessageTexts()
+{
+    std::vector<std::string> texts;
+    for (host::HostMessage const& message : host::ReferenceHost::instance().messages())
+        texts.push_back(message.text);
+    return texts;
+}
+
 void reachIdle()
 {
     // Twice: an update run at the idle point may itself defer one more step.

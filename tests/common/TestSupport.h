@@ -11,6 +11,8 @@
 #include <QWidget>
 
 #include <functional>
+#include <string>
+#include <vector>
 
 namespace quarlin::test {
 
@@ -42,6 +44,9 @@ void clickIndicator(QAbstractButton* button);
 // Shows a window and makes it the active one, as a click on it would; keyboard focus and focus
 // changes only happen in an active window. False when the platform never activated it.
 bool showActive(QWidget* window);
+
+// The texts of the messages the library posted to the host, in order.
+std::vector<std::string> hostMessageTexts();
 
 // Lets the event loop reach its idle point, where deferred updates run.
 void reachIdle();

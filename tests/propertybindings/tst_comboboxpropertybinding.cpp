@@ -21,6 +21,7 @@ using quarlin::ValidationResult;
 using quarlin::ValidatorInterface;
 using quarlin::test::AtMost;
 using quarlin::host::ReferenceHost;
+using quarlin::test::hostMessageTexts;
 using quarlin::test::VectorModel;
 using quarlin::sdk::ui::dialogs::propertybindings::BindingInterface;
 using quarlin::sdk::ui::dialogs::propertybindings::ComboBoxPropertyBinding;
@@ -85,14 +86,6 @@ struct Bench
     std::vector<int> heard;
     boost::signals2::scoped_connection heardConnection;
 };
-
-std::vector<std::string> messages()
-{
-    std::vector<std::string> texts;
-    for (auto const& m : ReferenceHost::instance().messages())
-        texts.push_back(m.text);
-    return texts;
-}
 
 } // namespace
 
@@ -247,7 +240,7 @@ void TestComboBoxPropertyBinding::refusedChoiceIsReportedAndUndone()
     bench.combo->setFocus();
     QTest::keyClick(bench.combo, Qt::Key_End);
     QCOMPARE(bench.property->value(), 1);
-    QCOMPARE(messages(), std::vector<std::string>{"Value 300 is above 100."});
+    QCOMPARE(hostMessageTexts(), std::vector<std::string>{"Value 300 is above 100."});
     QCOMPARE(bench.combo->currentIndex(), 0);
     QTest::keyClick(bench.combo, Qt::Key_Down); // still usable
     QCOMPARE(bench.property->value(), 2);
@@ -282,7 +275,7 @@ void TestComboBoxPropertyBinding::editableTextCommit()
         [&](int const&) { depthDuringCommit = ReferenceHost::instance().lockDepth(); });
     QTest::keyClick(bench.combo, Qt::Key_Return);
     QCOMPARE(bench.property->value(), expected);
-    QCOMPARE(messages(), message.isEmpty() ? std::vector<std::string>{} : std::vector<std::string>{message.toStdString()});
+    QCOMPARE(hostMessageTexts(), message.isEmpty() ? std::vector<std::string>{} : std::vector<std::string>{message.toStdString()});
     if (expected != 2)
         QCOMPARE(depthDuringCommit, 1); // the value was set under the host lock
     QCOMPARE(ReferenceHost::instance().lockDepth(), 0);
@@ -300,7 +293,7 @@ void TestComboBoxPropertyBinding::formValidatorIsKept()
     QCOMPARE(bench.combo->lineEdit()->validator(), words);
     QVERIFY(quarlin::test::showActive(&bench.window));
     bench.typeAndEnter(QStringLiteral("abc"));
-    QCOMPARE(messages(), std::vector<std::string>{"Cannot convert \"abc\" to int"});
+    QCOMPARE(hostMessageTexts(), std::vector<std::string>{"Cannot convert \"abc\" to int"});
     QCOMPARE(bench.property->value(), 2);
     QCOMPARE(bench.combo->currentText(), QStringLiteral("Var 2"));
     bench.typeAndEnter(QStringLiteral("7"));

@@ -18,6 +18,7 @@ using quarlin::Property;
 using quarlin::ValidationResult;
 using quarlin::ValidatorInterface;
 using quarlin::host::ReferenceHost;
+using quarlin::test::hostMessageTexts;
 using quarlin::sdk::ui::dialogs::propertybindings::TextFieldPropertyBinding;
 
 namespace {
@@ -58,14 +59,6 @@ struct Field
     boost::shared_ptr<Property<T>> property;
     std::unique_ptr<TextFieldPropertyBinding<T>> binding;
 };
-
-std::vector<std::string> messages()
-{
-    std::vector<std::string> texts;
-    for (auto const& m : ReferenceHost::instance().messages())
-        texts.push_back(m.text);
-    return texts;
-}
 
 } // namespace
 
@@ -142,7 +135,7 @@ void TestTextFieldPropertyBinding::doubleCommit()
     QVERIFY(quarlin::test::showActive(&field.window));
     field.commit(typed);
     QCOMPARE(field.property->value(), expected);
-    QCOMPARE(messages(), message.isEmpty() ? std::vector<std::string>{} : std::vector<std::string>{message.toStdString()});
+    QCOMPARE(hostMessageTexts(), message.isEmpty() ? std::vector<std::string>{} : std::vector<std::string>{message.toStdString()});
     QCOMPARE(field.edit->text(), shown);
     QVERIFY(field.edit->hasFocus());
 }
