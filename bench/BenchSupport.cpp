@@ -1,4 +1,4 @@
-#include "bench/BenchSupport.h"
+#include "BenchSupport.h"
 
 #include <cstdio>
 #include <map>

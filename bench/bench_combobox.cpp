@@ -4,10 +4,10 @@
 // The lists are built once, outside the measurement; each iteration builds the combo box, shows
 // the list in it (setModel, or the binding with its Qt adapter) and follows the changes.
 
-#include "bench/BenchSupport.h"
+#include "BenchSupport.h"
 #include "property/Property.h"
 #include "propertybindings/ComboBoxPropertyBinding.h"
-#include "sdk/framework/StringListModel.h"
+#include "sdk/propertybindings/models/StringListModel.h"
 
 #include <QApplication>
 #include <QComboBox>

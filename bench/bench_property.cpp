@@ -3,7 +3,7 @@
 // sides alternate between two values, so every property call is a real change (validate,
 // compare, store, read back, emit through the base-class hook and the listener).
 
-#include "bench/BenchSupport.h"
+#include "BenchSupport.h"
 #include "property/Property.h"
 
 #include <benchmark/benchmark.h>

@@ -1,4 +1,4 @@
-#include "fuzz/FuzzSupport.h"
+#include "FuzzSupport.h"
 
 // libFuzzer calls this once before the first input: every target needs the application.
 extern "C" int LLVMFuzzerInitialize(int*, char***)

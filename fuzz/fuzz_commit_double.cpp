@@ -1,7 +1,7 @@
 // Number text typed into a bound field: massaging (blanks, decimal comma, minus sign, the shown
 // text standing for the exact value), the field's validator, conversion and the property's
 // validator.
-#include "fuzz/FuzzSupport.h"
+#include "FuzzSupport.h"
 #include "property/RefusingValidator.h"
 
 #include <cmath>

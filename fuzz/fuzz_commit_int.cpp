@@ -1,6 +1,6 @@
 // Whole-number text typed into a bound field: conversion, the field's validator and the
 // property's validator.
-#include "fuzz/FuzzSupport.h"
+#include "FuzzSupport.h"
 #include "property/RefusingValidator.h"
 
 #include <cstdint>

@@ -1,6 +1,6 @@
 // Text typed into a bound field for a text property (the plot-symbol field): taken exactly as
 // typed, refused only by the property's validator.
-#include "fuzz/FuzzSupport.h"
+#include "FuzzSupport.h"
 #include "property/RefusingValidator.h"
 
 #include <cstdint>

@@ -3,8 +3,8 @@
 #include "prompt/EnterASCIICharacterPropertiesManager.h"
 #include "propertybindings/RadioButtonPropertyBinding.h"
 #include "propertybindings/TextFieldPropertyBinding.h"
-#include "sdk/framework/DataSetExistsRelevance.h"
-#include "sdk/framework/LaunchHelpAction.h"
+#include "sdk/dialogs/LaunchHelpAction.h"
+#include "sdk/propertymanager/DataSetExistsRelevance.h"
 #include "ui_EnterASCIICharacter.h"
 
 #include <boost/ptr_container/ptr_vector.hpp>

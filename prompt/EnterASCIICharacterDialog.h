@@ -1,7 +1,7 @@
 #pragma once
 
 #include "quarlin_prompt_export.h"
-#include "sdk/framework/QtDialogAbstract.h"
+#include "sdk/dialogs/QtDialogAbstract.h"
 #include "sdk/host/HostEnums.h"
 
 #include <memory>

@@ -1,9 +1,9 @@
 #include "prompt/EnterThreeIntValuesDialog.h"
 
 #include "prompt/EnterThreeIntValuesPropertiesManager.h"
-#include "sdk/framework/DataSetExistsRelevance.h"
-#include "sdk/framework/LaunchHelpAction.h"
-#include "sdk/framework/SpinBoxLgIndexPropertyBinding.h"
+#include "sdk/dialogs/LaunchHelpAction.h"
+#include "sdk/propertybindings/SpinBoxLgIndexPropertyBinding.h"
+#include "sdk/propertymanager/DataSetExistsRelevance.h"
 #include "ui_EnterThreeIntValues.h"
 
 #include <boost/ptr_container/ptr_vector.hpp>

@@ -2,11 +2,11 @@
 
 #include "property/AllowAnyValueValidator.h"
 #include "quarlin_prompt_export.h"
-#include "sdk/framework/InvalidArgumentException.h"
-#include "sdk/framework/InvalidPropertyValueException.h"
-#include "sdk/framework/PropertyItemInterface.h"
+#include "sdk/exception/InvalidArgumentException.h"
+#include "sdk/exception/InvalidPropertyValueException.h"
 #include "sdk/host/HostEnums.h"
 #include "sdk/host/Platform.h"
+#include "sdk/property/PropertyItemInterface.h"
 
 #include <boost/bind/bind.hpp>
 #include <boost/make_shared.hpp>

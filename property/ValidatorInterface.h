@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sdk/framework/ValidationResult.h"
+#include "sdk/property/ValidationResult.h"
 
 namespace quarlin {
 

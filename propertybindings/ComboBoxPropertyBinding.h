@@ -2,9 +2,9 @@
 
 #include "propertybindings/LineEditPropertyBindingAbstract.h"
 #include "propertybindings/models/ListModelInterface.h"
-#include "sdk/framework/QComboBoxObservable.h"
-#include "sdk/framework/QListModel.h"
-#include "sdk/framework/WidgetUpdateDeferrerOnBusy.h"
+#include "sdk/propertybindings/WidgetUpdateDeferrerOnBusy.h"
+#include "sdk/propertybindings/models/QListModel.h"
+#include "sdk/propertybindings/qwidgetobservable/QComboBoxObservable.h"
 
 #include <QComboBox>
 #include <QPointer>

@@ -2,10 +2,10 @@
 
 #include "propertybindings/TextConversion.h"
 #include "propertybindings/UIPropertyBindingAbstract.h"
-#include "sdk/framework/QTextFieldObservable.h"
-#include "sdk/framework/StringMassager.h"
 #include "sdk/host/AppLock.h"
 #include "sdk/host/QrnUtil.h"
+#include "sdk/propertybindings/StringMassager.h"
+#include "sdk/propertybindings/qwidgetobservable/QTextFieldObservable.h"
 
 #include <QDoubleValidator>
 #include <QIntValidator>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sdk/framework/InvalidArgumentException.h"
+#include "sdk/exception/InvalidArgumentException.h"
 #include "sdk/host/HostEnums.h"
 #include "sdk/host/Platform.h"
 

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "property/PropertyAbstract.h"
-#include "sdk/framework/BindingInterface.h"
-#include "sdk/framework/OnIdleActionPerformerSingleShot.h"
-#include "sdk/framework/SignalConnectionCollection.h"
-#include "sdk/framework/UIStylePropertyAbstract.h"
+#include "sdk/property/UIStylePropertyAbstract.h"
+#include "sdk/propertybindings/BindingInterface.h"
+#include "sdk/signals/SignalConnectionCollection.h"
+#include "sdk/uicommon/OnIdleActionPerformerSingleShot.h"
 
 #include <boost/shared_ptr.hpp>
 

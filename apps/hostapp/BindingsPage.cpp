@@ -1,4 +1,4 @@
-#include "apps/hostapp/BindingsPage.h"
+#include "hostapp/BindingsPage.h"
 
 #include "sdk/host/ReferenceHost.h"
 #include "sdk/host/StateChangeEvent.h"

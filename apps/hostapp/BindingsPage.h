@@ -2,7 +2,7 @@
 
 #include "property/Property.h"
 #include "propertybindings/ComboBoxPropertyBinding.h"
-#include "sdk/framework/StringListModel.h"
+#include "sdk/propertybindings/models/StringListModel.h"
 
 #include <QWidget>
 

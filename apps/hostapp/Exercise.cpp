@@ -1,6 +1,6 @@
-#include "apps/hostapp/Exercise.h"
+#include "hostapp/Exercise.h"
 
-#include "apps/hostapp/HostMainWindow.h"
+#include "hostapp/HostMainWindow.h"
 #include "sdk/host/ReferenceHost.h"
 
 #include <QAction>

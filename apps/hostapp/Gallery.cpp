@@ -1,8 +1,8 @@
-#include "apps/hostapp/Gallery.h"
+#include "hostapp/Gallery.h"
 
-#include "apps/hostapp/BindingsPage.h"
-#include "apps/hostapp/HostMainWindow.h"
-#include "apps/hostapp/PromptCatalog.h"
+#include "hostapp/BindingsPage.h"
+#include "hostapp/HostMainWindow.h"
+#include "hostapp/PromptCatalog.h"
 #include "sdk/host/ReferenceHost.h"
 
 #include <QAbstractItemView>

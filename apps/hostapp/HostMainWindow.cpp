@@ -1,7 +1,7 @@
-#include "apps/hostapp/HostMainWindow.h"
+#include "hostapp/HostMainWindow.h"
 
-#include "apps/hostapp/BindingsPage.h"
-#include "apps/hostapp/HostStatePanel.h"
+#include "hostapp/BindingsPage.h"
+#include "hostapp/HostStatePanel.h"
 #include "sdk/host/ReferenceHost.h"
 
 #include <QApplication>

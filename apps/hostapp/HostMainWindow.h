@@ -1,6 +1,6 @@
 #pragma once
 
-#include "apps/hostapp/PromptCatalog.h"
+#include "hostapp/PromptCatalog.h"
 
 #include <boost/signals2/connection.hpp>
 

@@ -1,4 +1,4 @@
-#include "apps/hostapp/HostStatePanel.h"
+#include "hostapp/HostStatePanel.h"
 
 #include "sdk/host/ReferenceHost.h"
 #include "sdk/host/StateChangeEvent.h"

@@ -1,4 +1,4 @@
-#include "apps/hostapp/MessageBoxPresenter.h"
+#include "hostapp/MessageBoxPresenter.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,4 +1,4 @@
-#include "apps/hostapp/PromptCatalog.h"
+#include "hostapp/PromptCatalog.h"
 
 #include "prompt/AnchorAlignmentDialog.h"
 #include "prompt/EnterASCIICharacterDialog.h"

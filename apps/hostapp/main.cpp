@@ -1,7 +1,7 @@
-#include "apps/hostapp/Exercise.h"
-#include "apps/hostapp/Gallery.h"
-#include "apps/hostapp/HostMainWindow.h"
-#include "apps/hostapp/MessageBoxPresenter.h"
+#include "hostapp/Exercise.h"
+#include "hostapp/Gallery.h"
+#include "hostapp/HostMainWindow.h"
+#include "hostapp/MessageBoxPresenter.h"
 #include "sdk/host/ReferenceHost.h"
 
 #include <QApplication>

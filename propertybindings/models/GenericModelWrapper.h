@@ -1,7 +1,7 @@
 #pragma once
 
+#include "propertybindings/models/GenericModelWrapperInterface.h"
 #include "propertybindings/models/ListModelInterface.h"
-#include "sdk/framework/GenericModelWrapperInterface.h"
 
 #include <QVariant>
 

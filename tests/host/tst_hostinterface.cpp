@@ -1,4 +1,4 @@
-#include "common/TestSupport.h"
+#include "testsupport/TestSupport.h"
 
 #include "sdk/host/AppLock.h"
 #include "sdk/host/QrnUtil.h"

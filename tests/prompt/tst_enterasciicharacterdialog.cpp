@@ -1,8 +1,8 @@
-#include "common/TestSupport.h"
+#include "testsupport/TestSupport.h"
 
 #include "prompt/EnterASCIICharacterDialog.h"
-#include "sdk/framework/InvalidPropertyValueException.h"
-#include "sdk/framework/LaunchHelpAction.h"
+#include "sdk/dialogs/LaunchHelpAction.h"
+#include "sdk/exception/InvalidPropertyValueException.h"
 #include "sdk/host/ReferenceHost.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
-#include "common/TestSupport.h"
+#include "testsupport/TestSupport.h"
 
 #include "prompt/EnterTextStringDialog.h"
-#include "sdk/framework/LaunchHelpAction.h"
+#include "sdk/dialogs/LaunchHelpAction.h"
 #include "sdk/host/ReferenceHost.h"
 
 #include <QApplication>

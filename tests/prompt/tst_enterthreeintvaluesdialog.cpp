@@ -1,9 +1,9 @@
-#include "common/TestSupport.h"
+#include "testsupport/TestSupport.h"
 
 #include "prompt/EnterThreeIntValuesDialog.h"
-#include "sdk/framework/IntegralSpinBox.h"
-#include "sdk/framework/LaunchHelpAction.h"
+#include "sdk/dialogs/LaunchHelpAction.h"
 #include "sdk/host/ReferenceHost.h"
+#include "sdk/widgets/IntegralSpinBox.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>

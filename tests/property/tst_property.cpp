@@ -2,7 +2,7 @@
 
 #include <QTest>
 
-#include "common/TestValidators.h"
+#include "testsupport/TestValidators.h"
 
 #include <boost/make_shared.hpp>
 

@@ -1,6 +1,6 @@
-#include "common/TestSupport.h"
-#include "propertybindings/TestModels.h"
-#include "common/TestValidators.h"
+#include "testsupport/TestModels.h"
+#include "testsupport/TestSupport.h"
+#include "testsupport/TestValidators.h"
 
 #include "property/Property.h"
 #include "propertybindings/ComboBoxPropertyBinding.h"

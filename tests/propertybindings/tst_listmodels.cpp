@@ -1,10 +1,10 @@
-#include "common/TestSupport.h"
-#include "propertybindings/TestModels.h"
+#include "testsupport/TestModels.h"
+#include "testsupport/TestSupport.h"
 
 #include "propertybindings/models/GenericModelWrapper.h"
 #include "propertybindings/models/PremappedListModel.h"
-#include "sdk/framework/QListModel.h"
-#include "sdk/framework/StringListModel.h"
+#include "sdk/propertybindings/models/QListModel.h"
+#include "sdk/propertybindings/models/StringListModel.h"
 
 #include <QApplication>
 #include <QFont>

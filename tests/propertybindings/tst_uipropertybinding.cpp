@@ -1,4 +1,4 @@
-#include "common/TestSupport.h"
+#include "testsupport/TestSupport.h"
 
 #include "property/Property.h"
 #include "propertybindings/QObjectPropertyBinding.h"

@@ -1,0 +1,25 @@
+#include "sdk/dialogs/LaunchHelpAction.h"
+
+#include "sdk/host/QrnUtil.h"
+
+#include <QCoreApplication>
+#include <QIcon>
+
+namespace quarlin::dialogs::common {
+
+LaunchHelpAction::LaunchHelpAction(std::string const& helpTopic, QObject& parent)
+    : QAction(&parent)
+    , m_helpTopic(helpTopic)
+{
+    setObjectName(QStringLiteral("LaunchHelpAction"));
+    setText(QCoreApplication::translate("LaunchHelpAction", "&Help"));
+    setIcon(QIcon(QStringLiteral(":/help.svg")));
+    setShortcut(QKeySequence(Qt::Key_F1));
+    // F1 reaches the action from any widget of the window it is added to, and no further.
+    setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(this, &QAction::triggered, this, [this] { QrnUtilHelpShowTopic(m_helpTopic.c_str()); });
+}
+
+LaunchHelpAction::~LaunchHelpAction() = default;
+
+} // namespace quarlin::dialogs::common

@@ -1,0 +1,197 @@
+#include "sdk/dialogs/QtDialogAbstract.h"
+
+#include "sdk/signals/SignalConnectionCollection.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+
+#include <vector>
+
+namespace quarlin::dialogs::common {
+
+DialogInterface::~DialogInterface() = default;
+
+struct QtDialogAbstract::Impl
+{
+    sdk::ui::propertymanager::RelevancePtr relevance;
+    SignalConnectionCollection relevanceConnections;
+    QPointer<QAction> helpAction; // owned by its QObject parent, usually this dialog
+    // Widgets this frame disabled because the rule stopped holding; only these come back.
+    std::vector<QPointer<QWidget>> greyedOut;
+    bool relevant = true;
+    bool modeless = false;
+    bool inLaunch = false;
+};
+
+QtDialogAbstract::QtDialogAbstract(QWidget& parent, sdk::ui::propertymanager::RelevancePtr relevance)
+    : QDialog(&parent)
+    , d(std::make_unique<Impl>())
+{
+    d->relevance = std::move(relevance);
+    if (d->relevance) {
+        d->relevanceConnections.add(
+            d->relevance->connectRelevanceChanged([this](bool relevant) { applyRelevance(relevant); }));
+        d->relevant = d->relevance->isRelevant();
+    }
+}
+
+QtDialogAbstract::~QtDialogAbstract()
+{
+    // No relevance callback may reach a half-destroyed dialog.
+    d->relevanceConnections.clear();
+}
+
+void QtDialogAbstract::launch()
+{
+    if (d->modeless) {
+        show();
+        raise();
+        activateWindow();
+        return;
+    }
+    if (d->inLaunch) { // launched again from inside its own loop: bring it forward instead
+        raise();
+        activateWindow();
+        return;
+    }
+    QPointer<QtDialogAbstract> const self(this);
+    d->inLaunch = true;
+    exec();
+    if (self)
+        d->inLaunch = false;
+}
+
+void QtDialogAbstract::drop()
+{
+    if (isVisible())
+        reject();
+    deleteLater();
+}
+
+void QtDialogAbstract::updateContent()
+{
+    applyRelevance(isUsable());
+}
+
+QSize QtDialogAbstract::sizeHint() const
+{
+    QSize hint = QDialog::sizeHint();
+    // Long lists must not push a dialog off its screen.
+    if (QScreen const* const s = screen()) {
+        QSize const limit = s->availableSize() * 9 / 10;
+        hint = hint.boundedTo(limit);
+    }
+    return hint;
+}
+
+void QtDialogAbstract::done(int result)
+{
+    if (result == Accepted && !isUsable()) {
+        QApplication::beep();
+        return;
+    }
+    QDialog::done(result);
+}
+
+void QtDialogAbstract::setHelpAction(QAction* action)
+{
+    if (d->helpAction == action)
+        return;
+    if (d->helpAction)
+        removeAction(d->helpAction);
+    d->helpAction = action;
+    if (action)
+        addAction(action);
+}
+
+QAction* QtDialogAbstract::helpAction() const
+{
+    return d->helpAction;
+}
+
+sdk::ui::propertymanager::RelevancePtr const& QtDialogAbstract::relevanceRule() const
+{
+    return d->relevance;
+}
+
+bool QtDialogAbstract::isUsable() const
+{
+    return !d->relevance || d->relevance->isRelevant();
+}
+
+void QtDialogAbstract::closeEvent(QCloseEvent* event)
+{
+    // QDialog turns a close of a visible dialog into reject(), which is where overrides restore
+    // the caller's values; nothing may bypass that.
+    QDialog::closeEvent(event);
+}
+
+void QtDialogAbstract::showEvent(QShowEvent* event)
+{
+    wireButtonBoxes();
+    applyRelevance(isUsable());
+    QDialog::showEvent(event);
+}
+
+void QtDialogAbstract::setLaunchedModeless(bool modeless)
+{
+    d->modeless = modeless;
+}
+
+void QtDialogAbstract::triggerHelp()
+{
+    if (d->helpAction && d->helpAction->isEnabled())
+        d->helpAction->trigger();
+}
+
+void QtDialogAbstract::wireButtonBoxes()
+{
+    // String-based and unique, the same form uic uses for a form's own connections: a pair the
+    // form already made is refused here, so no dialog is accepted or rejected twice per click.
+    for (QDialogButtonBox* const box : findChildren<QDialogButtonBox*>()) {
+        if (box->window() != this)
+            continue;
+        connect(box, SIGNAL(accepted()), this, SLOT(accept()), Qt::UniqueConnection);
+        connect(box, SIGNAL(rejected()), this, SLOT(reject()), Qt::UniqueConnection);
+        connect(box, SIGNAL(helpRequested()), this, SLOT(triggerHelp()), Qt::UniqueConnection);
+    }
+}
+
+void QtDialogAbstract::applyRelevance(bool relevant)
+{
+    d->relevant = relevant;
+    if (relevant) {
+        for (QPointer<QWidget> const& widget : d->greyedOut)
+            if (widget)
+                widget->setEnabled(true);
+        d->greyedOut.clear();
+        return;
+    }
+    auto greyOut = [this](QWidget* widget) {
+        if (widget->testAttribute(Qt::WA_Disabled))
+            return; // disabled by its owner, not by us
+        widget->setEnabled(false);
+        d->greyedOut.emplace_back(widget);
+    };
+    for (QWidget* const child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (child->isWindow())
+            continue;
+        if (auto* const box = qobject_cast<QDialogButtonBox*>(child)) {
+            for (QAbstractButton* const button : box->buttons()) {
+                QDialogButtonBox::ButtonRole const role = box->buttonRole(button);
+                if (role == QDialogButtonBox::AcceptRole || role == QDialogButtonBox::YesRole
+                    || role == QDialogButtonBox::ApplyRole)
+                    greyOut(button);
+            }
+            continue;
+        }
+        greyOut(child);
+    }
+}
+
+} // namespace quarlin::dialogs::common

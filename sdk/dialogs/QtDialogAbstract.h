@@ -1,0 +1,69 @@
+#pragma once
+
+#include "quarlin_prompt_export.h"
+#include "sdk/dialogs/DialogInterface.h"
+#include "sdk/propertymanager/RelevanceInterface.h"
+
+#include <QDialog>
+
+#include <memory>
+
+class QAction;
+
+namespace quarlin::dialogs::common {
+
+// The frame of every prompt dialog.
+//
+// Guarantees:
+// - launch() of a modal dialog returns only when the dialog has finished, with result() set;
+//   it returns safely even when the dialog is deleted while it runs (its parent died).
+// - OK ends the dialog through accept(), Cancel, Escape and the title-bar close through reject(),
+//   so overrides run. Button boxes of the form are wired when the dialog is first shown; a form
+//   that already connects them is not wired twice.
+// - F1, and a Help button of any button box, trigger the installed help action.
+// - While the relevance rule does not hold, the dialog greys out its content and its accepting
+//   buttons and refuses to be accepted; Cancel stays usable. What the form itself disabled stays
+//   disabled when the rule holds again.
+class QUARLIN_PROMPT_EXPORT QtDialogAbstract : public QDialog, public virtual DialogInterface
+{
+    Q_OBJECT
+
+public:
+    QtDialogAbstract(QWidget& parent, sdk::ui::propertymanager::RelevancePtr relevance);
+    ~QtDialogAbstract() override;
+
+    void launch() override;
+    void drop() override;
+    void updateContent() override;
+
+    QSize sizeHint() const override;
+    void done(int result) override;
+
+    // Installs the help action, replacing any earlier one (which is not deleted: its QObject
+    // parent owns it). Null removes help.
+    void setHelpAction(QAction* action);
+    QAction* helpAction() const;
+
+    sdk::ui::propertymanager::RelevancePtr const& relevanceRule() const;
+    // Whether the relevance rule holds (always, for a dialog without one).
+    bool isUsable() const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+    // A modeless dialog's launch() shows it and returns at once.
+    void setLaunchedModeless(bool modeless);
+
+private Q_SLOTS:
+    void triggerHelp();
+
+private:
+    void wireButtonBoxes();
+    void applyRelevance(bool relevant);
+
+    struct Impl;
+    std::unique_ptr<Impl> d; // owned
+};
+
+} // namespace quarlin::dialogs::common

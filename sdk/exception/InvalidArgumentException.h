@@ -1,0 +1,15 @@
+#pragma once
+
+#include "sdk/exception/ExceptionBase.h"
+
+namespace quarlin {
+
+// Text that cannot be converted to the type a property holds.
+class QUARLIN_PROMPT_EXPORT InvalidArgumentException : public ExceptionBase
+{
+public:
+    explicit InvalidArgumentException(std::string message);
+    ~InvalidArgumentException() override;
+};
+
+} // namespace quarlin

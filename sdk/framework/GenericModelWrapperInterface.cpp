@@ -1,7 +1,0 @@
-#include "sdk/framework/GenericModelWrapperInterface.h"
-
-namespace quarlin::sdk::ui::dialogs::propertybindings::models {
-
-GenericModelWrapperInterface::~GenericModelWrapperInterface() = default;
-
-} // namespace quarlin::sdk::ui::dialogs::propertybindings::models

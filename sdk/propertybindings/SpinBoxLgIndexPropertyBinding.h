@@ -1,0 +1,55 @@
+#pragma once
+
+#include "property/PropertyAbstract.h"
+#include "quarlin_prompt_export.h"
+#include "sdk/signals/QtSignalConnectionCollection.h"
+#include "sdk/signals/SignalConnectionCollection.h"
+
+#include <boost/shared_ptr.hpp>
+
+#include <QPointer>
+
+namespace quarlin::ui {
+class IntegralSpinBox;
+}
+
+namespace quarlin::sdk::ui::propertymanager {
+class SpinBoxIncDecCalculatorBase;
+}
+
+namespace quarlin::sdk::ui::dialogs::propertybindings {
+
+// Keeps an IntegralSpinBox and a 64-bit index property in step, both ways, for as long as the
+// binding lives:
+// - what a person commits in the spin box (a step at once, typed text on Enter or focus loss)
+//   is set on the property; a value the property refuses is reported through the host's message
+//   box and the spin box goes back to the property's value;
+// - every change of the property shows at once.
+// A property value outside the spin box's range is shown clamped, and the property keeps it
+// until a person commits a value: showing must not edit. With a calculator, a step moves by the
+// calculator's increment or decrement instead of the spin box's single step.
+// The binding holds the widget weakly and the property and calculator shared.
+class QUARLIN_PROMPT_EXPORT SpinBoxLgIndexPropertyBinding
+{
+public:
+    // Throws InvalidArgumentException for a null spin box or property; the calculator may be null.
+    SpinBoxLgIndexPropertyBinding(quarlin::ui::IntegralSpinBox* spinBox,
+                                  boost::shared_ptr<PropertyAbstract<__int64>> property,
+                                  boost::shared_ptr<propertymanager::SpinBoxIncDecCalculatorBase> calculator);
+    ~SpinBoxLgIndexPropertyBinding();
+    SpinBoxLgIndexPropertyBinding(SpinBoxLgIndexPropertyBinding const&) = delete;
+    SpinBoxLgIndexPropertyBinding& operator=(SpinBoxLgIndexPropertyBinding const&) = delete;
+
+    void updateWidget();
+
+private:
+    void commit(__int64 index);
+
+    QPointer<quarlin::ui::IntegralSpinBox> m_spinBox; // not owned: the dialog's widget tree owns it
+    boost::shared_ptr<PropertyAbstract<__int64>> m_property;
+    boost::shared_ptr<propertymanager::SpinBoxIncDecCalculatorBase> m_calculator;
+    SignalConnectionCollection m_propertyConnections;
+    QtSignalConnectionCollection m_widgetConnections;
+};
+
+} // namespace quarlin::sdk::ui::dialogs::propertybindings

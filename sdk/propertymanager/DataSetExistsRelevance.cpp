@@ -1,0 +1,16 @@
+#include "sdk/propertymanager/DataSetExistsRelevance.h"
+
+#include "sdk/host/QrnUtil.h"
+
+namespace quarlin::sdk::ui::propertymanager {
+
+DataSetExistsRelevance::DataSetExistsRelevance()
+    : StateChangeDependentRelevance([] {
+        return QrnUtilDataSetIsAvailable();
+    })
+{
+}
+
+DataSetExistsRelevance::~DataSetExistsRelevance() = default;
+
+} // namespace quarlin::sdk::ui::propertymanager

@@ -1,0 +1,25 @@
+#include "sdk/propertymanager/RelevanceInterface.h"
+
+namespace quarlin::sdk::ui::propertymanager {
+
+RelevanceInterface::~RelevanceInterface() = default;
+
+boost::signals2::connection RelevanceInterface::connectRelevanceChanged(ChangedSignal::slot_type const& slot) const
+{
+    if (m_changed.empty())
+        m_lastAnnounced = isRelevant();
+    boost::signals2::connection connection = m_changed.connect(slot);
+    signalRelevanceChangedConnected();
+    return connection;
+}
+
+void RelevanceInterface::reevaluate() const
+{
+    bool const now = isRelevant();
+    if (now == m_lastAnnounced)
+        return;
+    m_lastAnnounced = now;
+    m_changed(now);
+}
+
+} // namespace quarlin::sdk::ui::propertymanager

@@ -1,0 +1,27 @@
+#include "sdk/propertymanager/StateChangeDependentRelevance.h"
+
+#include "sdk/host/StateChangeEvent.h"
+
+namespace quarlin::sdk::ui::propertymanager {
+
+StateChangeDependentRelevance::StateChangeDependentRelevance(boost::function<bool()> predicate)
+    : m_predicate(std::move(predicate))
+{
+}
+
+StateChangeDependentRelevance::~StateChangeDependentRelevance() = default;
+
+bool StateChangeDependentRelevance::isRelevant() const
+{
+    return m_predicate && m_predicate();
+}
+
+void StateChangeDependentRelevance::signalRelevanceChangedConnected() const
+{
+    if (m_hostConnection.connected())
+        return;
+    m_hostConnection = toolbox::StateChangeEventObservable::getInstance().connectStateChanged(
+        [this](toolbox::StateChangeEventInterface const&) { reevaluate(); });
+}
+
+} // namespace quarlin::sdk::ui::propertymanager

@@ -1,0 +1,282 @@
+#include "testsupport/TestSupport.h"
+
+#include "sdk/dialogs/LaunchHelpAction.h"
+#include "sdk/dialogs/QtDialogAbstract.h"
+#include "sdk/host/ReferenceHost.h"
+#include "sdk/propertymanager/DataSetExistsRelevance.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <boost/make_shared.hpp>
+
+using quarlin::dialogs::common::LaunchHelpAction;
+using quarlin::dialogs::common::QtDialogAbstract;
+using quarlin::host::ReferenceHost;
+using namespace quarlin::sdk::ui::propertymanager;
+
+namespace {
+
+// A small dialog shaped like the library's: a form of plain widgets and a button box, with
+// accept() and reject() overridden so the test can count how they were reached.
+class CountingDialog : public QtDialogAbstract
+{
+public:
+    CountingDialog(QWidget& parent, RelevancePtr relevance, bool formWiresButtonBox)
+        : QtDialogAbstract(parent, std::move(relevance))
+    {
+        auto* const layout = new QVBoxLayout(this);
+        edit = new QLineEdit(this);
+        formDisabled = new QCheckBox(QStringLiteral("disabled by the form"), this);
+        formDisabled->setEnabled(false);
+        box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
+        layout->addWidget(edit);
+        layout->addWidget(formDisabled);
+        layout->addWidget(box);
+        if (formWiresButtonBox) { // what uic writes for a form with connections
+            QObject::connect(box, SIGNAL(accepted()), this, SLOT(accept()));
+            QObject::connect(box, SIGNAL(rejected()), this, SLOT(reject()));
+        }
+    }
+    void accept() override
+    {
+        ++acceptCalls;
+        QtDialogAbstract::accept();
+    }
+    void reject() override
+    {
+        ++rejectCalls;
+        QtDialogAbstract::reject();
+    }
+    QPushButton* button(QDialogButtonBox::StandardButton which) const { return box->button(which); }
+
+    QLineEdit* edit = nullptr;          // owned by this dialog (Qt parent)
+    QCheckBox* formDisabled = nullptr;  // owned by this dialog (Qt parent)
+    QDialogButtonBox* box = nullptr;    // owned by this dialog (Qt parent)
+    int acceptCalls = 0;
+    int rejectCalls = 0;
+};
+
+enum class Finish { OkButton, EnterKey, CancelButton, EscapeKey, CloseEvent };
+
+} // namespace
+
+Q_DECLARE_METATYPE(Finish)
+
+class TestQtDialogAbstract : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { quarlin::test::resetHost(); }
+
+    void finishesThroughOverridesExactlyOnce_data();
+    void finishesThroughOverridesExactlyOnce();
+    void relaunchWiresNothingTwice();
+    void helpReachesHost_data();
+    void helpReachesHost();
+    void setHelpActionReplacesPrevious();
+    void irrelevantDialogGreysOutAndRefusesOk();
+    void relevanceRestoredKeepsFormDisabledWidgets();
+    void parentDeletedWhileOpen_data();
+    void parentDeletedWhileOpen();
+    void modelessLaunchReturnsAtOnce();
+    void dropFinishesAndDeletes();
+};
+
+void TestQtDialogAbstract::finishesThroughOverridesExactlyOnce_data()
+{
+    QTest::addColumn<bool>("formWires");
+    QTest::addColumn<Finish>("finish");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<int>("accepts");
+    QTest::addColumn<int>("rejects");
+    for (bool wires : {false, true}) {
+        char const* const how = wires ? "form wires box" : "frame wires box";
+        QTest::addRow("%s, OK", how) << wires << Finish::OkButton << int(QDialog::Accepted) << 1 << 0;
+        QTest::addRow("%s, Enter", how) << wires << Finish::EnterKey << int(QDialog::Accepted) << 1 << 0;
+        QTest::addRow("%s, Cancel", how) << wires << Finish::CancelButton << int(QDialog::Rejected) << 0 << 1;
+        QTest::addRow("%s, Escape", how) << wires << Finish::EscapeKey << int(QDialog::Rejected) << 0 << 1;
+        QTest::addRow("%s, close", how) << wires << Finish::CloseEvent << int(QDialog::Rejected) << 0 << 1;
+    }
+}
+
+void TestQtDialogAbstract::finishesThroughOverridesExactlyOnce()
+{
+    QFETCH(bool, formWires);
+    QFETCH(Finish, finish);
+    QFETCH(int, result);
+    QFETCH(int, accepts);
+    QFETCH(int, rejects);
+
+    QWidget parent;
+    CountingDialog dialog(parent, {}, formWires);
+    dialog.setResult(-1);
+    auto const run = quarlin::test::runModal(&dialog, [&] { dialog.launch(); }, [&] {
+        switch (finish) {
+        case Finish::OkButton: QTest::mouseClick(dialog.button(QDialogButtonBox::Ok), Qt::LeftButton); break;
+        case Finish::EnterKey: QTest::keyClick(dialog.edit, Qt::Key_Return); break;
+        case Finish::CancelButton: QTest::mouseClick(dialog.button(QDialogButtonBox::Cancel), Qt::LeftButton); break;
+        case Finish::EscapeKey: QTest::keyClick(dialog.edit, Qt::Key_Escape); break;
+        case Finish::CloseEvent: dialog.close(); break;
+        }
+    });
+    QVERIFY(run.actionsRan);
+    QVERIFY(!run.leftOpen);
+    QCOMPARE(dialog.result(), result);
+    QCOMPARE(dialog.acceptCalls, accepts);
+    QCOMPARE(dialog.rejectCalls, rejects);
+}
+
+void TestQtDialogAbstract::relaunchWiresNothingTwice()
+{
+    QWidget parent;
+    CountingDialog dialog(parent, {}, false);
+    for (int round = 0; round < 3; ++round)
+        quarlin::test::runModal(&dialog, [&] { dialog.launch(); },
+                                [&] { QTest::mouseClick(dialog.button(QDialogButtonBox::Ok), Qt::LeftButton); });
+    QCOMPARE(dialog.acceptCalls, 3);
+}
+
+void TestQtDialogAbstract::helpReachesHost_data()
+{
+    QTest::addColumn<bool>("useF1");
+    QTest::newRow("F1") << true;
+    QTest::newRow("Help button") << false;
+}
+
+void TestQtDialogAbstract::helpReachesHost()
+{
+    QFETCH(bool, useF1);
+    QWidget parent;
+    CountingDialog dialog(parent, {}, false);
+    dialog.setHelpAction(new LaunchHelpAction("plots.html#topic", dialog));
+    auto const run = quarlin::test::runModal(&dialog, [&] { dialog.launch(); }, [&] {
+        QApplication::setActiveWindow(&dialog);
+        dialog.edit->setFocus();
+        if (useF1)
+            QTest::keyClick(dialog.edit, Qt::Key_F1);
+        else
+            QTest::mouseClick(dialog.button(QDialogButtonBox::Help), Qt::LeftButton);
+    });
+    QVERIFY(run.leftOpen); // help does not finish the dialog
+    QCOMPARE(ReferenceHost::instance().helpTopics(), std::vector<std::string>{"plots.html#topic"});
+}
+
+void TestQtDialogAbstract::setHelpActionReplacesPrevious()
+{
+    QWidget parent;
+    CountingDialog dialog(parent, {}, false);
+    auto* const first = new LaunchHelpAction("first.html", dialog);
+    auto* const second = new LaunchHelpAction("second.html", dialog);
+    dialog.setHelpAction(first);
+    dialog.setHelpAction(second);
+    QCOMPARE(dialog.helpAction(), second);
+    QVERIFY(!dialog.actions().contains(first));
+    quarlin::test::runModal(&dialog, [&] { dialog.launch(); }, [&] {
+        QApplication::setActiveWindow(&dialog);
+        QTest::keyClick(dialog.edit, Qt::Key_F1);
+        QTest::mouseClick(dialog.button(QDialogButtonBox::Help), Qt::LeftButton);
+    });
+    QCOMPARE(ReferenceHost::instance().helpTopics(), (std::vector<std::string>{"second.html", "second.html"}));
+    dialog.setHelpAction(nullptr);
+    QVERIFY(dialog.actions().isEmpty());
+}
+
+void TestQtDialogAbstract::irrelevantDialogGreysOutAndRefusesOk()
+{
+    QWidget parent;
+    CountingDialog dialog(parent, boost::make_shared<DataSetExistsRelevance>(), false);
+    bool greyed = false, cancelUsable = false, stayedOpenOnAccept = false, backAfterLoad = false;
+    auto const run = quarlin::test::runModal(&dialog, [&] { dialog.launch(); }, [&] {
+        greyed = !dialog.edit->isEnabled() && !dialog.button(QDialogButtonBox::Ok)->isEnabled();
+        cancelUsable = dialog.button(QDialogButtonBox::Cancel)->isEnabled()
+                       && dialog.button(QDialogButtonBox::Help)->isEnabled();
+        dialog.accept(); // a stale dialog must not act
+        stayedOpenOnAccept = dialog.isVisible();
+        ReferenceHost::instance().loadSampleDataSet();
+        backAfterLoad = dialog.edit->isEnabled() && dialog.button(QDialogButtonBox::Ok)->isEnabled();
+        QTest::mouseClick(dialog.button(QDialogButtonBox::Ok), Qt::LeftButton);
+    });
+    QVERIFY(greyed);
+    QVERIFY(cancelUsable);
+    QVERIFY(stayedOpenOnAccept);
+    QVERIFY(backAfterLoad);
+    QVERIFY(!run.leftOpen);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+}
+
+void TestQtDialogAbstract::relevanceRestoredKeepsFormDisabledWidgets()
+{
+    ReferenceHost::instance().loadSampleDataSet();
+    QWidget parent;
+    CountingDialog dialog(parent, boost::make_shared<DataSetExistsRelevance>(), false);
+    dialog.show();
+    ReferenceHost::instance().removeDataSet();
+    QVERIFY(!dialog.edit->isEnabled());
+    ReferenceHost::instance().loadSampleDataSet();
+    QVERIFY(dialog.edit->isEnabled());
+    QVERIFY(!dialog.formDisabled->isEnabled());
+    dialog.reject();
+}
+
+void TestQtDialogAbstract::parentDeletedWhileOpen_data()
+{
+    QTest::addColumn<bool>("deleteLater");
+    QTest::newRow("delete") << false;
+    QTest::newRow("deleteLater") << true;
+}
+
+void TestQtDialogAbstract::parentDeletedWhileOpen()
+{
+    QFETCH(bool, deleteLater);
+    auto* const parent = new QWidget;
+    auto* const dialog = new CountingDialog(*parent, {}, false);
+    QPointer<QDialog> const guard(dialog);
+    quarlin::test::runModal(dialog, [&] { dialog->launch(); }, [&] {
+        if (deleteLater)
+            parent->deleteLater();
+        else
+            delete parent;
+    });
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(guard.isNull());
+}
+
+void TestQtDialogAbstract::modelessLaunchReturnsAtOnce()
+{
+    struct Modeless : CountingDialog
+    {
+        explicit Modeless(QWidget& p)
+            : CountingDialog(p, {}, false)
+        {
+            setLaunchedModeless(true);
+        }
+    };
+    QWidget parent;
+    Modeless dialog(parent);
+    dialog.launch();
+    QVERIFY(dialog.isVisible());
+    QTest::mouseClick(dialog.button(QDialogButtonBox::Cancel), Qt::LeftButton);
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(dialog.rejectCalls, 1);
+}
+
+void TestQtDialogAbstract::dropFinishesAndDeletes()
+{
+    QWidget parent;
+    auto* const dialog = new CountingDialog(parent, {}, false);
+    QPointer<QDialog> const guard(dialog);
+    dialog->show();
+    dialog->drop();
+    QCOMPARE(dialog->rejectCalls, 1);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(guard.isNull());
+}
+
+QUARLIN_TEST_MAIN(TestQtDialogAbstract)
+#include "tst_qtdialogabstract.moc"

@@ -1,0 +1,259 @@
+#include "testsupport/TestSupport.h"
+
+#include "sdk/host/ReferenceHost.h"
+#include "sdk/host/StateChangeEvent.h"
+#include "sdk/propertymanager/DataSetExistsRelevance.h"
+#include "sdk/propertymanager/FieldPlotTypeDependentRelevance.h"
+#include "sdk/propertymanager/InvertingRelevance.h"
+#include "sdk/propertymanager/LinePlotTypeDependentRelevance.h"
+#include "sdk/propertymanager/RelevanceExpression.h"
+#include "sdk/propertymanager/StateChangeDependentRelevance.h"
+
+#include <QApplication>
+
+#include <boost/make_shared.hpp>
+
+#include <functional>
+#include <vector>
+
+using namespace quarlin::sdk::ui::propertymanager;
+using quarlin::host::ReferenceHost;
+
+Q_DECLARE_METATYPE(std::function<void()>)
+
+namespace {
+
+enum class Rule { DataSetExists, FieldPlot, LinePlot, NotDataSet };
+
+RelevancePtr makeRule(Rule rule)
+{
+    switch (rule) {
+    case Rule::DataSetExists: return boost::make_shared<DataSetExistsRelevance>();
+    case Rule::FieldPlot: return boost::make_shared<FieldPlotTypeDependentRelevance>();
+    case Rule::LinePlot: return boost::make_shared<LinePlotTypeDependentRelevance>();
+    case Rule::NotDataSet: return boost::make_shared<InvertingRelevance>(boost::make_shared<DataSetExistsRelevance>());
+    }
+    return {};
+}
+
+// Records every announcement of a rule.
+struct Recorder
+{
+    explicit Recorder(RelevancePtr const& rule)
+        : connection(rule->connectRelevanceChanged([this](bool v) { values.push_back(v); }))
+    {
+    }
+    std::vector<bool> values;
+    boost::signals2::scoped_connection connection;
+};
+
+// A rule whose value a test sets, to drive the joins without host state.
+class SwitchRelevance final : public RelevanceInterface
+{
+public:
+    explicit SwitchRelevance(bool value)
+        : m_value(value)
+    {
+    }
+    bool isRelevant() const override { return m_value; }
+    void set(bool value)
+    {
+        m_value = value;
+        reevaluate();
+    }
+    int hookCalls = 0;
+
+private:
+    void signalRelevanceChangedConnected() const override { ++const_cast<SwitchRelevance*>(this)->hookCalls; }
+    bool m_value;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Rule)
+
+class TestRelevance : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { quarlin::test::resetHost(); }
+
+    void hostRulesFollowStateChanges_data();
+    void hostRulesFollowStateChanges();
+    void ruleListensToHostOnlyOnceItHasListeners();
+    void destroyedRuleStopsListeningToHost();
+    void stateChangeDependentRulePredicateIsAskedAfterEachChange();
+    void joinsApplyLeftToRight_data();
+    void joinsApplyLeftToRight();
+    void joinAnnouncesOnlyRealChanges();
+    void expressionConvertsToTheSameRuleEachTime();
+    void emptyOperandsNeverHold();
+};
+
+void TestRelevance::hostRulesFollowStateChanges_data()
+{
+    QTest::addColumn<Rule>("rule");
+    QTest::addColumn<std::function<void()>>("setup");
+    QTest::addColumn<std::function<void()>>("change");
+    QTest::addColumn<bool>("before");
+    QTest::addColumn<bool>("after");
+
+    auto& host = ReferenceHost::instance();
+    std::function<void()> const nothing = [] {};
+    std::function<void()> const loadData = [&host] { host.loadSampleDataSet(); };
+    std::function<void()> const removeData = [&host] { host.removeDataSet(); };
+    auto plot = [&host](PlotType_e type) { return std::function<void()>([&host, type] { host.setPlotType(type); }); };
+
+    QTest::newRow("data set loaded") << Rule::DataSetExists << nothing << loadData << false << true;
+    QTest::newRow("data set removed") << Rule::DataSetExists << loadData << removeData << true << false;
+    QTest::newRow("inverted, data set removed") << Rule::NotDataSet << loadData << removeData << false << true;
+    QTest::newRow("inverted, data set loaded") << Rule::NotDataSet << nothing << loadData << true << false;
+    QTest::newRow("sketch to 2-D field") << Rule::FieldPlot << nothing << plot(PlotType_Cartesian2D) << false << true;
+    QTest::newRow("sketch to 3-D field") << Rule::FieldPlot << nothing << plot(PlotType_Cartesian3D) << false << true;
+    QTest::newRow("sketch to XY line, field rule") << Rule::FieldPlot << nothing << plot(PlotType_XYLine) << false << false;
+    QTest::newRow("sketch to XY line") << Rule::LinePlot << nothing << plot(PlotType_XYLine) << false << true;
+    QTest::newRow("sketch to polar line") << Rule::LinePlot << nothing << plot(PlotType_PolarLine) << false << true;
+    QTest::newRow("field plot without frames") << Rule::FieldPlot << nothing << std::function<void()>([&host] {
+        host.setPlotType(PlotType_Cartesian2D);
+        host.setFrameCount(0);
+    }) << false << false;
+    QTest::newRow("line plot without pages") << Rule::LinePlot << nothing << std::function<void()>([&host] {
+        host.setPlotType(PlotType_XYLine);
+        host.setPageCount(0);
+    }) << false << false;
+}
+
+void TestRelevance::hostRulesFollowStateChanges()
+{
+    QFETCH(Rule, rule);
+    QFETCH(std::function<void()>, setup);
+    QFETCH(std::function<void()>, change);
+    QFETCH(bool, before);
+    QFETCH(bool, after);
+
+    setup();
+    RelevancePtr const r = makeRule(rule);
+    QCOMPARE(r->isRelevant(), before);
+    Recorder recorder(r);
+    change();
+    QCOMPARE(r->isRelevant(), after);
+    // Every announcement is a real change, and the last one is the final value.
+    bool last = before;
+    for (bool announced : recorder.values) {
+        QVERIFY(announced != last);
+        last = announced;
+    }
+    QCOMPARE(last, after);
+    if (before != after)
+        QVERIFY(!recorder.values.empty());
+}
+
+void TestRelevance::ruleListensToHostOnlyOnceItHasListeners()
+{
+    auto& events = quarlin::toolbox::StateChangeEventObservable::getInstance();
+    std::size_t const before = events.listenerCount();
+    auto const rule = boost::make_shared<DataSetExistsRelevance>();
+    QCOMPARE(events.listenerCount(), before);
+    Recorder first(rule);
+    Recorder second(rule);
+    QCOMPARE(events.listenerCount(), before + 1);
+    ReferenceHost::instance().loadSampleDataSet();
+    QCOMPARE(first.values, std::vector<bool>{true});
+    QCOMPARE(second.values, std::vector<bool>{true});
+}
+
+void TestRelevance::destroyedRuleStopsListeningToHost()
+{
+    auto& events = quarlin::toolbox::StateChangeEventObservable::getInstance();
+    std::size_t const before = events.listenerCount();
+    {
+        auto const rule = boost::make_shared<FieldPlotTypeDependentRelevance>();
+        Recorder recorder(rule);
+        QCOMPARE(events.listenerCount(), before + 1);
+    }
+    QCOMPARE(events.listenerCount(), before);
+    ReferenceHost::instance().setPlotType(PlotType_Cartesian3D); // must not reach a dead rule
+}
+
+void TestRelevance::stateChangeDependentRulePredicateIsAskedAfterEachChange()
+{
+    int threshold = 2;
+    auto const rule = boost::make_shared<StateChangeDependentRelevance>(
+        [&threshold] { return ReferenceHost::instance().pageCount() >= threshold; });
+    Recorder recorder(rule);
+    auto& host = ReferenceHost::instance();
+    host.setPageCount(2);
+    host.setPageCount(3); // still holds: no second announcement
+    host.setPageCount(1);
+    QCOMPARE(recorder.values, (std::vector<bool>{true, false}));
+    // A predicate whose inputs changed outside the host is seen at the next host event.
+    threshold = 1;
+    host.setFrameCount(2);
+    QCOMPARE(recorder.values, (std::vector<bool>{true, false, true}));
+}
+
+void TestRelevance::joinsApplyLeftToRight_data()
+{
+    QTest::addColumn<bool>("a");
+    QTest::addColumn<bool>("b");
+    QTest::addColumn<bool>("c");
+    for (int bits = 0; bits < 8; ++bits) {
+        bool const a = bits & 1, b = bits & 2, c = bits & 4;
+        QTest::addRow("a=%d b=%d c=%d", a, b, c) << a << b << c;
+    }
+}
+
+void TestRelevance::joinsApplyLeftToRight()
+{
+    QFETCH(bool, a);
+    QFETCH(bool, b);
+    QFETCH(bool, c);
+    auto const ra = boost::make_shared<SwitchRelevance>(a);
+    auto const rb = boost::make_shared<SwitchRelevance>(b);
+    auto const rc = boost::make_shared<SwitchRelevance>(c);
+    RelevancePtr const andThenOr = RelevanceExpression(ra).aand(rb).oor(rc);
+    RelevancePtr const grouped = RelevanceExpression(ra).aand(RelevanceExpression(rb).oor(rc));
+    QCOMPARE(andThenOr->isRelevant(), (a && b) || c);
+    QCOMPARE(grouped->isRelevant(), a && (b || c));
+}
+
+void TestRelevance::joinAnnouncesOnlyRealChanges()
+{
+    auto const field = boost::make_shared<SwitchRelevance>(false);
+    auto const line = boost::make_shared<SwitchRelevance>(false);
+    RelevancePtr const either = RelevanceExpression(field).oor(line);
+    Recorder recorder(either);
+    QCOMPARE(field->hookCalls, 1);
+    field->set(true);
+    line->set(true); // already holds
+    field->set(false); // still holds through line
+    line->set(false);
+    QCOMPARE(recorder.values, (std::vector<bool>{true, false}));
+}
+
+void TestRelevance::expressionConvertsToTheSameRuleEachTime()
+{
+    RelevanceExpression expression(boost::make_shared<DataSetExistsRelevance>());
+    expression.oor(boost::make_shared<FieldPlotTypeDependentRelevance>());
+    RelevancePtr const first = expression;
+    RelevancePtr const second = expression;
+    QCOMPARE(first.get(), second.get());
+    expression.aand(boost::make_shared<LinePlotTypeDependentRelevance>());
+    RelevancePtr const third = expression;
+    QVERIFY(third.get() != first.get()); // a later join builds a new rule, the old one stands
+    ReferenceHost::instance().loadSampleDataSet();
+    QVERIFY(first->isRelevant());
+    QVERIFY(!third->isRelevant());
+}
+
+void TestRelevance::emptyOperandsNeverHold()
+{
+    auto const yes = boost::make_shared<SwitchRelevance>(true);
+    QVERIFY(!RelevancePtr(RelevanceExpression(yes).aand({}))->isRelevant());
+    QVERIFY(RelevancePtr(RelevanceExpression({}).oor(yes))->isRelevant());
+    QVERIFY(InvertingRelevance({}).isRelevant());
+}
+
+QUARLIN_TEST_MAIN(TestRelevance)
+#include "tst_relevance.moc"

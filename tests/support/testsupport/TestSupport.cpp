@@ -1,0 +1,99 @@
+#include "testsupport/TestSupport.h"
+
+#include "sdk/host/ReferenceHost.h"
+
+#include <QApplication>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStandardPaths>
+
+namespace quarlin::test {
+
+void prepareTestProcess()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    host::ReferenceHost::instance().setMessagePresentation(host::ReferenceHost::MessagePresentation::RecordOnly);
+}
+
+void resetHost()
+{
+    host::ReferenceHost::instance().reset();
+}
+
+ModalRun runModal(QWidget* dialog, std::function<void()> const& launch, std::function<void()> const& actions)
+{
+    ModalRun run;
+    QPointer<QWidget> const guard(dialog);
+    QObject context;
+    QTimer::singleShot(0, &context, [&] {
+        run.actionsRan = true;
+        actions();
+        if (guard && guard->isVisible()) {
+            run.leftOpen = true;
+            QMetaObject::invokeMethod(guard.data(), "reject");
+        }
+    });
+    launch();
+    return run;
+}
+
+void typeText(QWidget* widget, QString const& text)
+{
+    for (QChar const ch : text) {
+        int const code = ch.unicode();
+        bool const ascii = code >= 0x20 && code < 0x7f;
+        QTest::sendKeyEvent(QTest::Click, widget, ascii ? QTest::asciiToKey(char(code)) : Qt::Key_unknown,
+                            QString(ch), Qt::NoModifier);
+    }
+}
+
+void clickIndicator(QAbstractButton* button)
+{
+    QStyleOptionButton option;
+    option.initFrom(button);
+    bool const radio = qobject_cast<QRadioButton*>(button) != nullptr;
+    QRect const area = button->style()->subElementRect(
+        radio ? QStyle::SE_RadioButtonIndicator : QStyle::SE_CheckBoxIndicator, &option, button);
+    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, area.center());
+}
+
+bool showActive(QWidget* window)
+{
+    window->show();
+    QApplication::setActiveWindow(window);
+    return QTest::qWaitForWindowActive(window);
+}
+
+std::vector<std::string> hostMessageTexts()
+{
+    std::vector<std::string> texts;
+    for (host::HostMessage const& message : host::ReferenceHost::instance().messages())
+        texts.push_back(message.text);
+    return texts;
+}
+
+void reachIdle()
+{
+    // Twice: an update run at the idle point may itself defer one more step.
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+}
+
+QPushButton* dialogButton(QDialog& dialog, QDialogButtonBox::StandardButton which)
+{
+    auto* const box = dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
+    return box ? box->button(which) : nullptr;
+}
+
+QWidget* nextTabStop(QWidget* from)
+{
+    for (QWidget* w = from->nextInFocusChain(); w && w != from; w = w->nextInFocusChain())
+        // A composite widget's own parts (a spin box's line edit) are not separate stops.
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && !from->isAncestorOf(w))
+            return w;
+    return nullptr;
+}
+
+} // namespace quarlin::test
