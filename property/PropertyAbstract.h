@@ -62,18 +62,23 @@ public:
         return connection;
     }
 
-protected:
-    // Throws InvalidPropertyValueException with the validator's message when value is refused.
-    virtual void validate(T const& value) const;
-    virtual bool isEqual(T const& value) const;
-    virtual void storeValue(T const& value) = 0;
-    virtual T storedValue() const = 0;
-
+    // The virtual operations, in the order of the virtual table that hosts' subclasses expect.
 private:
     virtual void signalValueChangedConnected() const;
+
+protected:
+    virtual void storeValue(T const& value) = 0;
+    virtual bool isEqual(T const& value) const;
+    // Throws InvalidPropertyValueException with the validator's message when value is refused.
+    virtual void validate(T const& value) const;
+    virtual T storedValue() const = 0;
+    // Announces what the property holds now. setValue calls it after a store; a property whose
+    // value changes behind its back (a host setting) calls it when it notices.
     virtual void emitValueChangedSignal(T const& value) const;
+
+private:
     void callBaseClassSignalIfThereAreListeners() const;
-    void propertyChangedListenerAdded() const override;
+    static void connectRelay(PropertyItemInterface const& property);
 
     mutable ValueChangedSignal ValueChanged;
     ValidatorPtr m_validator; // shared with whoever built it; never null
@@ -84,6 +89,7 @@ template <class T>
 PropertyAbstract<T>::PropertyAbstract()
     : m_validator(boost::make_shared<AllowAnyValueValidator<T>>())
 {
+    setListenerAddedHandler(&PropertyAbstract::connectRelay);
 }
 
 template <class T>
@@ -92,18 +98,21 @@ PropertyAbstract<T>::PropertyAbstract(ValidatorPtr validator)
 {
     if (!m_validator)
         throw InvalidArgumentException("A property cannot be built without a validator.");
+    setListenerAddedHandler(&PropertyAbstract::connectRelay);
 }
 
 template <class T>
 PropertyAbstract<T>::~PropertyAbstract() = default;
 
 template <class T>
-void PropertyAbstract<T>::propertyChangedListenerAdded() const
+void PropertyAbstract<T>::connectRelay(PropertyItemInterface const& item)
 {
     // At the front, so untyped listeners hear of a change before typed ones.
-    if (!m_baseClassSignalConnection.connected())
-        m_baseClassSignalConnection = ValueChanged.connect(
-            boost::bind(&PropertyAbstract::callBaseClassSignalIfThereAreListeners, this), boost::signals2::at_front);
+    auto const& property = static_cast<PropertyAbstract const&>(item);
+    if (!property.m_baseClassSignalConnection.connected())
+        property.m_baseClassSignalConnection =
+            property.ValueChanged.connect(boost::bind(&PropertyAbstract::callBaseClassSignalIfThereAreListeners, &property),
+                                          boost::signals2::at_front);
 }
 
 template <class T>

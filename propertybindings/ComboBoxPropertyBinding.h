@@ -15,9 +15,10 @@
 namespace quarlin::sdk::ui::dialogs::propertybindings {
 
 namespace intern {
-// Makes a combo box cheap over long lists: a width that does not read every row, and a popup
-// list with uniform item sizes that does not measure every row when it opens (set up at the
-// combo box's first show). See the definition for why.
+// Makes a combo box cheap over a long list (over a thousand rows): a width that does not read
+// every row, and a popup list with uniform item sizes that does not measure every row when it
+// opens (set up at the combo box's first show). A shorter list keeps the form's and the
+// style's settings. Called again when the list grows. See the definition for why.
 QUARLIN_PROMPT_EXPORT void prepareComboForLongLists(QComboBox& combo);
 } // namespace intern
 
@@ -55,14 +56,20 @@ public:
         auto const stale = [this] { this->requestWidgetUpdate(); };
         connections.add(m_model->connectToDataChangedSignal(stale));
         connections.add(m_model->connectToItemChangedSignal([this](int) { this->requestWidgetUpdate(); }));
-        connections.add(m_model->connectToItemsInsertedSignal([this](int, int) { this->requestWidgetUpdate(); }));
+        connections.add(m_model->connectToItemsInsertedSignal([this](int, int) {
+            this->requestWidgetUpdate();
+            if (m_combo)
+                intern::prepareComboForLongLists(*m_combo);
+        }));
         connections.add(m_model->connectToItemsRemovedSignal(stale));
         connections.add(m_model->connectToDataChangedSignal([this] { onDataChanged(); }));
         connections.add(this->property().connectToValueChangedSignal([this](T const& v) { onValueChanged(v); }));
 
         m_valueInModel = m_model->indexOf(this->property().value()) != -1;
 
-        m_qtModel = std::make_unique<models::QListModel>(*m_model);
+        // The binding only reads the model, but the interface declares its text reads non-const
+        // (a host's model may cache or build texts on demand), so the Qt adapter takes it as is.
+        m_qtModel = std::make_unique<models::QListModel>(const_cast<Model&>(*m_model));
         combo.setModel(m_qtModel.get());
         // Uniform item sizes for the popup list, among other things for long lists.
         intern::prepareComboForLongLists(combo);
@@ -158,6 +165,8 @@ private:
     {
         QObject::disconnect(m_modelResetConnection);
         m_modelResetPending = false;
+        if (m_combo)
+            intern::prepareComboForLongLists(*m_combo); // the list may have grown long
         if (!m_valueInModel || m_model->size() == 0 || m_model->indexOf(this->property().value()) != -1)
             return;
         for (int row = 0; row < m_model->size(); ++row)

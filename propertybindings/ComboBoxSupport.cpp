@@ -4,6 +4,8 @@
 #include <QEvent>
 #include <QListView>
 #include <QProxyStyle>
+#include <QStyleFactory>
+#include <QStyleOptionComboBox>
 
 namespace quarlin::sdk::ui::dialogs::propertybindings {
 
@@ -11,12 +13,28 @@ char const* const bindingInstalledValidatorName = "QuarlinBindingInstalledValida
 
 namespace {
 
+// Below this many rows a combo box keeps every setting its form and the host's style gave it:
+// reading each row to size the box or its popup costs under a millisecond.
+constexpr int longListRows = 1000;
+
+bool isLong(QComboBox const& combo)
+{
+    return combo.count() > longListRows;
+}
+
 // Some styles (Fusion among them) open a combo's popup centred on the current item, and to
 // size it Qt then measures every row of the model, each time it opens: 100,000 rows cost a
 // quarter of a second per click. Without that popup mode Qt measures only the rows it shows.
+// Everything else is the base style's: the combo's own style, of which this proxy holds a
+// private copy.
 class ShortPopupStyle : public QProxyStyle
 {
 public:
+    explicit ShortPopupStyle(QStyle* ownedBase)
+        : QProxyStyle(ownedBase)
+    {
+    }
+
     int styleHint(StyleHint hint, QStyleOption const* option, QWidget const* widget,
                   QStyleHintReturn* returnData) const override
     {
@@ -31,6 +49,8 @@ public:
 // stretches the combo, and the popup shows long names in full.
 void setCheapSizePolicy(QComboBox& combo)
 {
+    if (!isLong(combo))
+        return;
     constexpr int typicalNameLength = 16;
     combo.setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     if (combo.minimumContentsLength() == 0)
@@ -42,9 +62,20 @@ void setCheapSizePolicy(QComboBox& combo)
 
 void installShortPopupStyle(QComboBox& combo)
 {
-    if (dynamic_cast<ShortPopupStyle*>(combo.style()))
+    QStyle* const current = combo.style();
+    if (!isLong(combo) || dynamic_cast<ShortPopupStyle*>(current))
         return;
-    auto* const style = new ShortPopupStyle;
+    QStyleOptionComboBox option;
+    option.initFrom(&combo);
+    if (current->styleHint(QStyle::SH_ComboBox_Popup, &option, &combo) == 0)
+        return; // this style's popup does not measure every row
+    // A proxy owns its base and becomes that style's proxy, so it cannot wrap the style object
+    // the combo shares with the application: it wraps a fresh one of the same kind. A style
+    // that cannot be made by name (a host's own class, a style sheet) stays as it is.
+    QStyle* const base = QStyleFactory::create(current->objectName());
+    if (!base)
+        return;
+    auto* const style = new ShortPopupStyle(base);
     style->setParent(&combo); // widgets do not own their style
     combo.setStyle(style);
 }

@@ -19,12 +19,14 @@ class QObjectPropertyBinding : public QObject, public virtual PropertyBindingInt
 public:
     QObjectPropertyBinding(boost::shared_ptr<PropertyAbstract<T>> property, WidgetUpdateMode_e mode)
         : QObject(nullptr)
+        , m_mode(mode)
         , m_updater(std::make_unique<PropertyBindingUpdater<T>>(*this, std::move(property), mode))
     {
     }
 
     QObjectPropertyBinding(UIStylePropertyAbstract<T>& property, WidgetUpdateMode_e mode)
         : QObject(nullptr)
+        , m_mode(mode)
         , m_updater(std::make_unique<PropertyBindingUpdater<T>>(*this, property, mode))
     {
     }
@@ -42,6 +44,8 @@ public:
             throw InvalidArgumentException("This binding was built without a UI property.");
         return *m_updater->uiProperty();
     }
+
+    WidgetUpdateMode_e widgetUpdateMode() const { return m_mode; }
 
 protected:
     // Something other than the property made the widget stale: update it at the next idle point.
@@ -66,6 +70,7 @@ private:
         QObjectPropertyBinding* m_owner; // not owned: the owner owns this updater
     };
 
+    WidgetUpdateMode_e m_mode;
     std::unique_ptr<PropertyBindingUpdater<T>> m_updater; // owned
 };
 

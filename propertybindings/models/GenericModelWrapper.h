@@ -15,7 +15,7 @@ template <class T>
 class GenericModelWrapper : public GenericModelWrapperInterface
 {
 public:
-    explicit GenericModelWrapper(ListModelInterface<T> const& model)
+    explicit GenericModelWrapper(ListModelInterface<T>& model)
         : m_model(&model)
     {
     }
@@ -38,7 +38,7 @@ public:
     }
 
 private:
-    ListModelInterface<T> const* m_model; // not owned: the model outlives the adapter that owns this
+    ListModelInterface<T>* m_model; // not owned: the model outlives the adapter that owns this
 };
 
 } // namespace quarlin::sdk::ui::dialogs::propertybindings::models

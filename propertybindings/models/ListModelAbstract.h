@@ -12,7 +12,11 @@ template <class T>
 class ListModelAbstract : public virtual ListModelInterface<T>
 {
 public:
-    std::string getStrForEdit(int index) const override { return this->getStr(index); }
+    ListModelAbstract();
+    ListModelAbstract(ListModelAbstract const& other);
+    ~ListModelAbstract() override;
+
+    std::string getStrForEdit(int index) override { return this->getStr(index); }
     void set(T, int) override {}
     bool setEditedItem(std::string const&, int) const override { return false; }
     bool isEditable() const override { return false; }
@@ -28,6 +32,20 @@ public:
         return -1;
     }
 };
+
+// Out of line, so that the library's explicit instantiations export them.
+template <class T>
+ListModelAbstract<T>::ListModelAbstract() = default;
+
+// The virtual base is copied by the most derived class; its signals stay behind either way.
+template <class T>
+ListModelAbstract<T>::ListModelAbstract(ListModelAbstract const& other)
+    : ListModelInterface<T>(other)
+{
+}
+
+template <class T>
+ListModelAbstract<T>::~ListModelAbstract() = default;
 
 extern template class QUARLIN_PROMPT_EXPORT ListModelInterface<int>;
 extern template class QUARLIN_PROMPT_EXPORT ListModelInterface<double>;

@@ -11,6 +11,9 @@ namespace quarlin::sdk::ui::dialogs::propertybindings::models {
 // include header rows. The five signals describe changes as Qt's item models do: a whole-list
 // change, one item, an inserted range, and a removal announced before and confirmed after.
 // Listening does not change the model, so connecting works on a const model.
+//
+// The virtual operations are declared in the order of the virtual table that hosts' models
+// expect: the nine operations, the five connected-hooks, the destructor.
 template <class T>
 class ListModelInterface
 {
@@ -22,8 +25,8 @@ public:
 
     virtual int size() const = 0;
     virtual T get(int index) const = 0;
-    virtual std::string getStr(int index) const = 0;
-    virtual std::string getStrForEdit(int index) const = 0;
+    virtual std::string getStr(int index) = 0;
+    virtual std::string getStrForEdit(int index) = 0;
     virtual void set(T value, int index) = 0;
     // Offers edited text for a row; true when the model took it.
     virtual bool setEditedItem(std::string const& text, int index) const = 0;
@@ -33,7 +36,16 @@ public:
     // The lowest row holding the value, or -1.
     virtual int indexOf(T const& value) const = 0;
 
-    virtual ~ListModelInterface() = default;
+private:
+    // Run after a slot was connected to the matching signal; empty here.
+    virtual void signalDataChangedConnected() const;
+    virtual void signalItemChangedConnected() const;
+    virtual void signalItemsInsertedConnected() const;
+    virtual void signalItemsAboutToBeRemovedConnected() const;
+    virtual void signalItemsRemovedConnected() const;
+
+public:
+    virtual ~ListModelInterface();
 
     using Position = boost::signals2::connect_position;
 
@@ -65,12 +77,18 @@ public:
     }
 
 protected:
-    ListModelInterface() = default;
-    ListModelInterface(ListModelInterface const&) {} // signals and their listeners stay behind
+    ListModelInterface();
+    ListModelInterface(ListModelInterface const& other); // signals and their listeners stay behind
     ListModelInterface& operator=(ListModelInterface const&) { return *this; }
 
-    // For models whose rows change: announce each change after (or, for a removal, before and
-    // after) making it.
+    // A model whose rows change announces each change after making it (a removal also before):
+    // through these signals, or the emit helpers below.
+    mutable DataChangedSignal DataChanged;
+    mutable ItemChangedSignal ItemChanged;
+    mutable RangeSignal ItemsInserted;
+    mutable RangeSignal ItemsAboutToBeRemoved;
+    mutable ItemsRemovedSignal ItemsRemoved;
+
     void emitDataChanged() const { DataChanged(); }
     void emitItemChanged(int index) const { ItemChanged(index); }
     void emitItemsInserted(int first, int last) const { ItemsInserted(first, last); }
@@ -87,18 +105,43 @@ private:
         (this->*hook)();
         return connection;
     }
-
-    virtual void signalDataChangedConnected() const {}
-    virtual void signalItemChangedConnected() const {}
-    virtual void signalItemsInsertedConnected() const {}
-    virtual void signalItemsAboutToBeRemovedConnected() const {}
-    virtual void signalItemsRemovedConnected() const {}
-
-    mutable DataChangedSignal DataChanged;
-    mutable ItemChangedSignal ItemChanged;
-    mutable RangeSignal ItemsInserted;
-    mutable RangeSignal ItemsAboutToBeRemoved;
-    mutable ItemsRemovedSignal ItemsRemoved;
 };
+
+// Out of line, so that the library's explicit instantiations export them.
+template <class T>
+ListModelInterface<T>::ListModelInterface() = default;
+
+template <class T>
+ListModelInterface<T>::ListModelInterface(ListModelInterface const&)
+{
+}
+
+template <class T>
+ListModelInterface<T>::~ListModelInterface() = default;
+
+template <class T>
+void ListModelInterface<T>::signalDataChangedConnected() const
+{
+}
+
+template <class T>
+void ListModelInterface<T>::signalItemChangedConnected() const
+{
+}
+
+template <class T>
+void ListModelInterface<T>::signalItemsInsertedConnected() const
+{
+}
+
+template <class T>
+void ListModelInterface<T>::signalItemsAboutToBeRemovedConnected() const
+{
+}
+
+template <class T>
+void ListModelInterface<T>::signalItemsRemovedConnected() const
+{
+}
 
 } // namespace quarlin::sdk::ui::dialogs::propertybindings::models

@@ -23,7 +23,7 @@ public:
 
     int size() const override { return static_cast<int>(m_entries.size()); }
     T get(int index) const override { return entry(index).second; }
-    std::string getStr(int index) const override { return entry(index).first; }
+    std::string getStr(int index) override { return entry(index).first; }
 
 private:
     typename Entries::value_type const& entry(int index) const

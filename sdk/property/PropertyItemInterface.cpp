@@ -10,13 +10,12 @@ boost::signals2::connection
 PropertyItemInterface::connectToPropertyChangedSignal(PropertyChangedSignal::slot_type const& slot) const
 {
     boost::signals2::connection connection = PropertyChanged.connect(slot);
-    propertyChangedListenerAdded();
+    if (m_listenerAdded)
+        m_listenerAdded(*this);
     signalPropertyChangedConnected();
     return connection;
 }
 
 void PropertyItemInterface::signalPropertyChangedConnected() const {}
-
-void PropertyItemInterface::propertyChangedListenerAdded() const {}
 
 } // namespace quarlin

@@ -12,6 +12,10 @@ namespace quarlin {
 // Listening does not change a property's meaning, so connecting works on a const property.
 class QUARLIN_PROMPT_EXPORT PropertyItemInterface
 {
+    // Runs after each connection to PropertyChanged. First in the virtual table, before the
+    // destructor, as hosts' subclasses expect.
+    virtual void signalPropertyChangedConnected() const;
+
 public:
     using PropertyChangedSignal = boost::signals2::signal<void()>;
 
@@ -27,14 +31,16 @@ protected:
     PropertyItemInterface& operator=(PropertyItemInterface const&) { return *this; }
     void emitPropertyChanged() const { PropertyChanged(); }
 
-private:
-    // Runs after each connection to PropertyChanged.
-    virtual void signalPropertyChangedConnected() const;
-    // Runs after each connection too, before the hook above; for the library's own bookkeeping,
-    // so that a subclass overriding the hook cannot switch it off.
-    virtual void propertyChangedListenerAdded() const;
+    // The typed property relays its changes to PropertyChanged only while someone listens; it
+    // learns of a new listener here, before the hook runs. A plain function rather than a
+    // virtual, so the virtual table stays as hosts' subclasses expect and no override can
+    // switch the relay off.
+    using ListenerAddedHandler = void (*)(PropertyItemInterface const& property);
+    void setListenerAddedHandler(ListenerAddedHandler handler) { m_listenerAdded = handler; }
 
+private:
     mutable PropertyChangedSignal PropertyChanged;
+    ListenerAddedHandler m_listenerAdded = nullptr;
 };
 
 } // namespace quarlin

@@ -4,6 +4,8 @@ namespace quarlin::sdk::ui::propertymanager {
 
 RelevanceInterface::~RelevanceInterface() = default;
 
+void RelevanceInterface::signalRelevanceChangedConnected() const {}
+
 boost::signals2::connection RelevanceInterface::connectRelevanceChanged(ChangedSignal::slot_type const& slot) const
 {
     if (m_changed.empty())

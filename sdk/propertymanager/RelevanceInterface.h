@@ -19,8 +19,16 @@ class QUARLIN_PROMPT_EXPORT RelevanceInterface
 public:
     using ChangedSignal = boost::signals2::signal<void(bool relevant)>;
 
-    virtual ~RelevanceInterface();
+    // In the order of the virtual table hosts' rules expect: isRelevant, the hook, the destructor.
     virtual bool isRelevant() const = 0;
+
+private:
+    // Runs after each connection; the first one is where a rule starts following its sources.
+    // Empty here: a rule that has no sources to follow need not override it.
+    virtual void signalRelevanceChangedConnected() const;
+
+public:
+    virtual ~RelevanceInterface();
 
     boost::signals2::connection connectRelevanceChanged(ChangedSignal::slot_type const& slot) const;
     std::size_t listenerCount() const { return m_changed.num_slots(); }
@@ -31,9 +39,6 @@ protected:
     void reevaluate() const;
 
 private:
-    // Runs after each connection; the first one is where a rule starts following its sources.
-    virtual void signalRelevanceChangedConnected() const = 0;
-
     mutable ChangedSignal m_changed;
     mutable bool m_lastAnnounced = false;
 };

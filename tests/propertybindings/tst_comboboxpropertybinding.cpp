@@ -10,11 +10,15 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QListView>
+#include <QProxyStyle>
+#include <QStyleFactory>
 #include <QRegularExpressionValidator>
 #include <QStyleOptionComboBox>
 #include <QVBoxLayout>
 
 #include <boost/make_shared.hpp>
+
+#include <numeric>
 
 using quarlin::Property;
 using quarlin::ValidationResult;
@@ -99,6 +103,8 @@ private Q_SLOTS:
     void init() { quarlin::test::resetHost(); }
 
     void listedValueIsSelected();
+    void longListTuningKeepsHostStyle_data();
+    void longListTuningKeepsHostStyle();
     void unlistedValueIsShownNotWritten_data();
     void unlistedValueIsShownNotWritten();
     void choiceSetsProperty();
@@ -124,14 +130,46 @@ void TestComboBoxPropertyBinding::listedValueIsSelected()
     QCOMPARE(bench.combo->currentText(), QStringLiteral("Var 3"));
     QCOMPARE(bench.combo->insertPolicy(), QComboBox::NoInsert);
     QVERIFY(bench.heard.empty());
-    // Prepared for long lists by the time a person can see it.
+}
+
+// Only a long list changes how the combo sizes itself and opens its popup, and then over the
+// combo's own style; a short one keeps what the form and the host's style gave it.
+void TestComboBoxPropertyBinding::longListTuningKeepsHostStyle_data()
+{
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<QString>("comboStyle"); // empty: the application's
+    QTest::addColumn<bool>("tuned");
+    QTest::addColumn<QString>("popupStyle"); // the style that draws, under any proxy
+    QTest::newRow("short list") << 40 << QString() << false << QApplication::style()->objectName();
+    QTest::newRow("long list") << 2000 << QString() << true << QApplication::style()->objectName();
+    QTest::newRow("long list, host's style") << 2000 << QStringLiteral("windows") << true << QStringLiteral("windows");
+}
+
+void TestComboBoxPropertyBinding::longListTuningKeepsHostStyle()
+{
+    QFETCH(int, rows);
+    QFETCH(QString, comboStyle);
+    QFETCH(bool, tuned);
+    QFETCH(QString, popupStyle);
+    std::vector<int> numbers(static_cast<std::size_t>(rows));
+    std::iota(numbers.begin(), numbers.end(), 1);
+    Bench bench(1, variables(numbers));
+    std::unique_ptr<QStyle> hostStyle(comboStyle.isEmpty() ? nullptr : QStyleFactory::create(comboStyle));
+    if (hostStyle)
+        bench.combo->setStyle(hostStyle.get());
     QVERIFY(quarlin::test::showActive(&bench.window));
-    QVERIFY(qobject_cast<QListView*>(bench.combo->view())->uniformItemSizes());
-    QCOMPARE(bench.combo->sizeAdjustPolicy(), QComboBox::AdjustToMinimumContentsLengthWithIcon);
+
+    QCOMPARE(qobject_cast<QListView*>(bench.combo->view())->uniformItemSizes(), tuned);
+    QCOMPARE(bench.combo->sizeAdjustPolicy() == QComboBox::AdjustToMinimumContentsLengthWithIcon, tuned);
     QStyleOptionComboBox option;
     option.initFrom(bench.combo);
-    option.editable = false;
-    QCOMPARE(bench.combo->style()->styleHint(QStyle::SH_ComboBox_Popup, &option, bench.combo), 0);
+    QCOMPARE(bench.combo->style()->styleHint(QStyle::SH_ComboBox_Popup, &option, bench.combo) == 0,
+             tuned || popupStyle == QStringLiteral("windows"));
+    auto const* const proxy = qobject_cast<QProxyStyle const*>(bench.combo->style());
+    QCOMPARE((proxy ? proxy->baseStyle() : bench.combo->style())->objectName(), popupStyle);
+    QVERIFY(!proxy || proxy->baseStyle() != QApplication::style()); // the shared style is not taken over
+    bench.binding.reset();
+    bench.combo->setStyle(nullptr); // before hostStyle goes
 }
 
 void TestComboBoxPropertyBinding::unlistedValueIsShownNotWritten_data()

@@ -26,7 +26,7 @@ public:
     enum Role { ValueRole = Qt::UserRole };
 
     template <class T>
-    explicit QListModel(ListModelInterface<T> const& model, QObject* parent = nullptr)
+    explicit QListModel(ListModelInterface<T>& model, QObject* parent = nullptr)
         : QAbstractListModel(parent)
         , m_model(std::make_unique<GenericModelWrapper<T>>(model))
         , m_rowCount(m_model->size())

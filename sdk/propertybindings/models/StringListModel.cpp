@@ -31,7 +31,7 @@ int StringListModel::get(int index) const
     return index;
 }
 
-std::string StringListModel::getStr(int index) const
+std::string StringListModel::getStr(int index)
 {
     checkRow(index);
     return m_rows[static_cast<std::size_t>(index)];

@@ -20,7 +20,7 @@ public:
 
     int size() const override;
     int get(int index) const override;
-    std::string getStr(int index) const override;
+    std::string getStr(int index) override;
     // Each row holds its own number, so the lookup needs no search: long lists stay fast.
     int indexOf(int const& value) const override;
 

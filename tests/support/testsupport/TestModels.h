@@ -39,7 +39,7 @@ public:
             hiddenTail += shrinkOnGet; // the list loses rows while being searched
         return rows.at(static_cast<std::size_t>(index)).value;
     }
-    std::string getStr(int index) const override
+    std::string getStr(int index) override
     {
         ++getStrCalls;
         return rows.at(static_cast<std::size_t>(index)).text;

@@ -1,0 +1,287 @@
+// A host writes its own models, properties, validators, rules and dialogs against the library's
+// interfaces, with `override` on every operation. That this file compiles is half of the test;
+// the other half checks the virtual-table slot of every operation, since a host's class compiled
+// against our headers calls through those slots.
+#include "property/PropertyAbstract.h"
+#include "property/ValidatorInterface.h"
+#include "propertybindings/models/GenericModelWrapperInterface.h"
+#include "propertybindings/models/ListModelAbstract.h"
+#include "propertybindings/models/ListModelInterface.h"
+#include "sdk/dialogs/DialogInterface.h"
+#include "sdk/propertybindings/BindingInterface.h"
+#include "sdk/propertymanager/RelevanceInterface.h"
+
+#include <QTest>
+
+#include <cstring>
+#include <type_traits>
+
+using namespace quarlin;
+using namespace quarlin::sdk::ui::dialogs::propertybindings;
+using quarlin::sdk::ui::propertymanager::RelevanceInterface;
+
+namespace {
+
+// The slot a pointer to a virtual member function names (Itanium C++ ABI: one plus the byte
+// offset in the virtual table), or -1 for a non-virtual one.
+template <class Member> int slotOf(Member member)
+{
+    static_assert(sizeof(Member) == 2 * sizeof(std::ptrdiff_t));
+    std::ptrdiff_t words[2];
+    std::memcpy(words, &member, sizeof member);
+    return (words[0] & 1) ? static_cast<int>((words[0] - 1) / static_cast<std::ptrdiff_t>(sizeof(void*)))
+                          : -1;
+}
+
+using Slots = QVector<QPair<QByteArray, int>>;
+
+} // namespace
+
+Q_DECLARE_METATYPE(Slots)
+
+namespace {
+
+class HostItem : public PropertyItemInterface
+{
+public:
+    void signalPropertyChangedConnected() const override {}
+    virtual void hostOwn() {} // the first slot after the interface's own
+    static Slots slots()
+    {
+        return {{"signalPropertyChangedConnected", slotOf(&HostItem::signalPropertyChangedConnected)},
+                {"hostOwn", slotOf(&HostItem::hostOwn)}};
+    }
+};
+
+class HostProperty : public PropertyAbstract<int>
+{
+public:
+    void signalPropertyChangedConnected() const override {}
+    void signalValueChangedConnected() const override {}
+    void storeValue(int const& value) override { m_value = value; }
+    bool isEqual(int const& value) const override { return value == m_value; }
+    void validate(int const&) const override {}
+    int storedValue() const override { return m_value; }
+    void emitValueChangedSignal(int const& value) const override
+    {
+        PropertyAbstract<int>::emitValueChangedSignal(value);
+    }
+    virtual void hostOwn() {}
+    static Slots slots()
+    {
+        return {{"signalPropertyChangedConnected", slotOf(&HostProperty::signalPropertyChangedConnected)},
+                {"signalValueChangedConnected", slotOf(&HostProperty::signalValueChangedConnected)},
+                {"storeValue", slotOf(&HostProperty::storeValue)},
+                {"isEqual", slotOf(&HostProperty::isEqual)},
+                {"validate", slotOf(&HostProperty::validate)},
+                {"storedValue", slotOf(&HostProperty::storedValue)},
+                {"emitValueChangedSignal", slotOf(&HostProperty::emitValueChangedSignal)},
+                {"hostOwn", slotOf(&HostProperty::hostOwn)}};
+    }
+
+    // A value that changed behind the property's back is announced as a set one is.
+    void refreshFromHost(int value)
+    {
+        m_value = value;
+        emitValueChangedSignal(storedValue());
+    }
+
+private:
+    int m_value = 0;
+};
+
+class HostModel : public models::ListModelInterface<int>
+{
+public:
+    int size() const override { return 2; }
+    int get(int index) const override { return index * 10; }
+    std::string getStr(int index) override { return std::to_string(get(index)); }
+    std::string getStrForEdit(int index) override { return getStr(index); }
+    void set(int, int) override {}
+    bool setEditedItem(std::string const&, int) const override { return false; }
+    bool isEditable() const override { return false; }
+    bool isHeader(int) const override { return false; }
+    int indexOf(int const& value) const override
+    {
+        return value % 10 == 0 && value / 10 < size() ? value / 10 : -1;
+    }
+    void signalDataChangedConnected() const override {}
+    void signalItemChangedConnected() const override {}
+    void signalItemsInsertedConnected() const override {}
+    void signalItemsAboutToBeRemovedConnected() const override {}
+    void signalItemsRemovedConnected() const override {}
+    virtual void hostOwn() {}
+    static Slots slots()
+    {
+        return {{"size", slotOf(&HostModel::size)},
+                {"get", slotOf(&HostModel::get)},
+                {"getStr", slotOf(&HostModel::getStr)},
+                {"getStrForEdit", slotOf(&HostModel::getStrForEdit)},
+                {"set", slotOf(&HostModel::set)},
+                {"setEditedItem", slotOf(&HostModel::setEditedItem)},
+                {"isEditable", slotOf(&HostModel::isEditable)},
+                {"isHeader", slotOf(&HostModel::isHeader)},
+                {"indexOf", slotOf(&HostModel::indexOf)},
+                {"signalDataChangedConnected", slotOf(&HostModel::signalDataChangedConnected)},
+                {"signalItemChangedConnected", slotOf(&HostModel::signalItemChangedConnected)},
+                {"signalItemsInsertedConnected", slotOf(&HostModel::signalItemsInsertedConnected)},
+                {"signalItemsAboutToBeRemovedConnected",
+                 slotOf(&HostModel::signalItemsAboutToBeRemovedConnected)},
+                {"signalItemsRemovedConnected", slotOf(&HostModel::signalItemsRemovedConnected)},
+                {"hostOwn", slotOf(&HostModel::hostOwn)}};
+    }
+
+    // A model whose rows changed says so through its own signals.
+    void rowsChanged()
+    {
+        DataChanged();
+        ItemsInserted(0, 1);
+    }
+};
+
+class HostAbstractModel : public models::ListModelAbstract<double>
+{
+public:
+    int size() const override { return 1; }
+    double get(int) const override { return 0.5; }
+    std::string getStr(int) override { return "half"; }
+    std::string getStrForEdit(int index) override { return ListModelAbstract<double>::getStrForEdit(index); }
+};
+
+class HostRule : public RelevanceInterface
+{
+public:
+    bool isRelevant() const override { return true; }
+    void signalRelevanceChangedConnected() const override {}
+    virtual void hostOwn() {}
+    static Slots slots()
+    {
+        return {{"isRelevant", slotOf(&HostRule::isRelevant)},
+                {"signalRelevanceChangedConnected", slotOf(&HostRule::signalRelevanceChangedConnected)},
+                {"hostOwn", slotOf(&HostRule::hostOwn)}};
+    }
+};
+
+class HostValidator : public ValidatorInterface<int>
+{
+public:
+    ValidationResult validate(int const&) const override { return {}; }
+    virtual void hostOwn() {}
+    static Slots slots()
+    {
+        return {{"validate", slotOf(&HostValidator::validate)}, {"hostOwn", slotOf(&HostValidator::hostOwn)}};
+    }
+};
+
+class HostWrapper : public models::GenericModelWrapperInterface
+{
+public:
+    int size() const override { return 0; }
+    bool isEditable() const override { return false; }
+    bool isHeader(int) const override { return false; }
+    std::string getStr(int) const override { return {}; }
+    std::string getStrForEdit(int) const override { return {}; }
+    bool setEditedItem(std::string const&, int) override { return false; }
+    QVariant getVariant(int) const override { return {}; }
+    static Slots slots()
+    {
+        return {{"size", slotOf(&HostWrapper::size)},
+                {"isEditable", slotOf(&HostWrapper::isEditable)},
+                {"isHeader", slotOf(&HostWrapper::isHeader)},
+                {"getStr", slotOf(&HostWrapper::getStr)},
+                {"getStrForEdit", slotOf(&HostWrapper::getStrForEdit)},
+                {"setEditedItem", slotOf(&HostWrapper::setEditedItem)},
+                {"getVariant", slotOf(&HostWrapper::getVariant)}};
+    }
+};
+
+class HostDialog : public quarlin::dialogs::common::DialogInterface
+{
+public:
+    void launch() override {}
+    void drop() override {}
+    void updateContent() override {}
+    virtual void hostOwn() {}
+    static Slots slots()
+    {
+        return {{"launch", slotOf(&HostDialog::launch)},
+                {"drop", slotOf(&HostDialog::drop)},
+                {"updateContent", slotOf(&HostDialog::updateContent)},
+                {"hostOwn", slotOf(&HostDialog::hostOwn)}};
+    }
+};
+
+class HostBinding : public PropertyBindingInterface
+{
+public:
+    void updateWidget() override {}
+    void updateVisibility() override {}
+    void updateSensitivity() override {}
+};
+
+static_assert(!std::is_abstract_v<HostItem> && !std::is_abstract_v<HostProperty> && !std::is_abstract_v<HostModel> && !std::is_abstract_v<HostAbstractModel> && !std::is_abstract_v<HostRule> && !std::is_abstract_v<HostValidator> && !std::is_abstract_v<HostWrapper> && !std::is_abstract_v<HostDialog> && !std::is_abstract_v<HostBinding>);
+
+} // namespace
+
+class TestHostSubclasses : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void virtualSlotsAreInDescribedOrder_data();
+    void virtualSlotsAreInDescribedOrder();
+    void derivedClassesRaiseTheirSignals();
+};
+
+// Each destructor takes two slots (complete and deleting); "hostOwn" is the host's first own
+// virtual, so it also proves the interface has no virtual beyond those listed.
+void TestHostSubclasses::virtualSlotsAreInDescribedOrder_data()
+{
+    QTest::addColumn<Slots>("actual");
+    QTest::addColumn<QVector<int>>("expected");
+    QTest::newRow("PropertyItemInterface") << HostItem::slots() << QVector<int>{0, 3};
+    QTest::newRow("PropertyAbstract") << HostProperty::slots() << QVector<int>{0, 3, 4, 5, 6, 7, 8, 9};
+    QTest::newRow("ListModelInterface")
+        << HostModel::slots() << QVector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 16};
+    QTest::newRow("RelevanceInterface") << HostRule::slots() << QVector<int>{0, 1, 4};
+    QTest::newRow("ValidatorInterface") << HostValidator::slots() << QVector<int>{0, 3};
+    QTest::newRow("GenericModelWrapperInterface")
+        << HostWrapper::slots() << QVector<int>{2, 3, 4, 5, 6, 7, 8};
+    QTest::newRow("DialogInterface") << HostDialog::slots() << QVector<int>{0, 1, 2, 5};
+}
+
+void TestHostSubclasses::virtualSlotsAreInDescribedOrder()
+{
+    QFETCH(Slots, actual);
+    QFETCH(QVector<int>, expected);
+    QCOMPARE(actual.size(), expected.size());
+    for (int i = 0; i < actual.size(); ++i)
+        QVERIFY2(actual[i].second == expected[i], actual[i].first + " is in slot "
+                                                      + QByteArray::number(actual[i].second) + ", expected "
+                                                      + QByteArray::number(expected[i]));
+}
+
+void TestHostSubclasses::derivedClassesRaiseTheirSignals()
+{
+    HostProperty property;
+    std::vector<int> heard;
+    boost::signals2::scoped_connection const c1 =
+        property.connectToValueChangedSignal([&heard](int const& v) { heard.push_back(v); });
+    property.refreshFromHost(7);
+    QCOMPARE(heard, std::vector<int>{7});
+
+    HostModel model;
+    int changes = 0;
+    boost::signals2::scoped_connection const c2 = model.connectToDataChangedSignal([&changes] { ++changes; });
+    boost::signals2::scoped_connection const c3 = model.connectToItemsInsertedSignal(
+        [&changes](int first, int last) { changes += 10 * (last - first + 1); });
+    model.rowsChanged();
+    QCOMPARE(changes, 21);
+
+    HostAbstractModel abstractModel;
+    QCOMPARE(abstractModel.getStrForEdit(0), std::string("half"));
+    QCOMPARE(abstractModel.indexOf(0.5), 0);
+}
+
+QTEST_MAIN(TestHostSubclasses)
+#include "tst_hostsubclasses.moc"
