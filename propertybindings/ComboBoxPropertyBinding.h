@@ -2,6 +2,7 @@
 
 #include "propertybindings/LineEditPropertyBindingAbstract.h"
 #include "propertybindings/models/ListModelInterface.h"
+#include "sdk/exception/ExceptionBoundary.h"
 #include "sdk/propertybindings/WidgetUpdateDeferrerOnBusy.h"
 #include "sdk/propertybindings/models/QListModel.h"
 #include "sdk/propertybindings/qwidgetobservable/QComboBoxObservable.h"
@@ -169,9 +170,12 @@ private:
             intern::prepareComboForLongLists(*m_combo); // the list may have grown long
         if (!m_valueInModel || m_model->size() == 0 || m_model->indexOf(this->property().value()) != -1)
             return;
+        // Called by Qt's model reset: a fallback the property refuses is reported, and the combo
+        // box shows the value the property kept.
         for (int row = 0; row < m_model->size(); ++row)
             if (!m_model->isHeader(row)) {
-                this->property().setValue(m_model->get(row));
+                if (!runAtBoundary([&] { this->property().setValue(m_model->get(row)); }))
+                    updateWidget();
                 return;
             }
     }

@@ -2,8 +2,8 @@
 
 #include "propertybindings/TextConversion.h"
 #include "propertybindings/UIPropertyBindingAbstract.h"
+#include "sdk/exception/ExceptionBoundary.h"
 #include "sdk/host/AppLock.h"
-#include "sdk/host/QrnUtil.h"
 #include "sdk/propertybindings/StringMassager.h"
 #include "sdk/propertybindings/qwidgetobservable/QTextFieldObservable.h"
 
@@ -68,19 +68,19 @@ public:
                 return false;
             }
         }
-        T value{};
-        try {
-            value = intern::fromText<T>(text.toStdString());
-        } catch (InvalidArgumentException const& unconvertible) {
-            if constexpr (std::is_enum_v<T>)
+        if constexpr (std::is_enum_v<T>) {
+            try {
+                intern::fromText<T>(text.toStdString());
+            } catch (InvalidArgumentException const&) {
                 return false; // no text form: nothing to say, nothing to restore
-            report(unconvertible);
-            return false;
+            }
         }
-        try {
-            this->property().setValue(value);
-        } catch (InvalidPropertyValueException const& refused) {
-            report(refused);
+        // Unconvertible text, a refused value, or any other failure: reported once, and the
+        // field shows the property's value again.
+        bool const taken =
+            runAtBoundary([&] { this->property().setValue(intern::fromText<T>(text.toStdString())); });
+        if (!taken) {
+            restoreAndFocus();
             return false;
         }
         this->updateWidget();
@@ -113,13 +113,6 @@ private:
         // Text (no validator of its own) drops one an earlier binding installed.
         lineEdit.setValidator(validator);
         delete current; // ours, replaced; the line edit owned it
-    }
-
-    void report(ExceptionBase const& failure)
-    {
-        if (!failure.message().empty())
-            QrnUtilDialogMessageBox(failure.message().c_str(), MessageBoxType_Error);
-        restoreAndFocus();
     }
 
     void restoreAndFocus()

@@ -16,8 +16,10 @@ namespace quarlin::sdk::ui::dialogs::propertybindings {
 // editing one property is one binding per button, all sharing the property.
 //
 // Unchecking never changes the property. A value the property refuses is reported through the
-// host's message box and the property keeps its value; the button shows the property's value
-// again at the next idle point. Widget updates run once per idle point.
+// host's message box (when the refusal has a message) and the property keeps its value; the
+// refused button stays checked until the next widget update, which the property's next change
+// brings. Any other failure goes on to the button observable, which reports it. Widget updates
+// run once per idle point.
 template <class T>
 class RadioButtonPropertyBinding : public UIPropertyBindingAbstract<T>
 {

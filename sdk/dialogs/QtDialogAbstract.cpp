@@ -1,5 +1,6 @@
 #include "sdk/dialogs/QtDialogAbstract.h"
 
+#include "sdk/exception/ExceptionBoundary.h"
 #include "sdk/signals/SignalConnectionCollection.h"
 
 #include <QAbstractButton>
@@ -35,7 +36,7 @@ QtDialogAbstract::QtDialogAbstract(QWidget& parent, sdk::ui::propertymanager::Re
     d->relevance = std::move(relevance);
     if (d->relevance) {
         d->relevanceConnections.add(
-            d->relevance->connectRelevanceChanged([this](bool relevant) { applyRelevance(relevant); }));
+            d->relevance->connectRelevanceChanged([this](bool relevant) { runAtBoundary([&] { applyRelevance(relevant); }); }));
         d->relevant = d->relevance->isRelevant();
     }
 }
@@ -91,7 +92,9 @@ QSize QtDialogAbstract::sizeHint() const
 
 void QtDialogAbstract::done(int result)
 {
-    if (result == Accepted && !isUsable()) {
+    // A rule that throws while asked is reported, and the dialog stays open.
+    bool usable = true;
+    if (result == Accepted && (!runAtBoundary([&] { usable = isUsable(); }) || !usable)) {
         QApplication::beep();
         return;
     }

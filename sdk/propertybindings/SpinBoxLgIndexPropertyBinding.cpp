@@ -1,6 +1,6 @@
 #include "sdk/propertybindings/SpinBoxLgIndexPropertyBinding.h"
 
-#include "sdk/host/QrnUtil.h"
+#include "sdk/exception/ExceptionBoundary.h"
 #include "sdk/propertymanager/SpinBoxIncDecCalculatorBase.h"
 #include "sdk/widgets/IntegralSpinBox.h"
 
@@ -13,11 +13,16 @@ namespace {
 
 // Steps through the calculator in floating point, as its data ranges are; the result is
 // rounded to a whole index and kept inside 64 bits.
+// A calculator that throws is reported and the value stays.
 __int64 stepWith(propertymanager::SpinBoxIncDecCalculatorBase const& calculator, __int64 value, int steps)
 {
     double next = static_cast<double>(value);
-    for (int i = 0; i < std::abs(steps); ++i)
-        next = steps > 0 ? calculator.increment(next) : calculator.decrement(next);
+    bool const stepped = runAtBoundary([&] {
+        for (int i = 0; i < std::abs(steps); ++i)
+            next = steps > 0 ? calculator.increment(next) : calculator.decrement(next);
+    });
+    if (!stepped)
+        return value;
     constexpr double limit = 9.0e18; // inside the 64-bit range, far outside any spin box's
     if (!std::isfinite(next))
         return value;
@@ -63,16 +68,9 @@ void SpinBoxLgIndexPropertyBinding::updateWidget()
 
 void SpinBoxLgIndexPropertyBinding::commit(__int64 index)
 {
-    try {
-        m_property->setValue(index);
-    } catch (ExceptionBase const& refused) {
-        if (!refused.message().empty())
-            QrnUtilDialogMessageBox(refused.message().c_str(), MessageBoxType_Error);
-        updateWidget();
-        return;
-    }
-    // A property that adjusted or ignored the value shows what it holds now; an equal value
-    // sends no signal, so the clamped display of an out-of-range value is corrected here too.
+    // Refused or not, the spin box shows what the property holds now: an adjusted or ignored
+    // value, or (an equal value sends no signal) the clamped display of an out-of-range one.
+    runAtBoundary([&] { m_property->setValue(index); });
     updateWidget();
 }
 

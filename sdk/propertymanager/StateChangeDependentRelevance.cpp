@@ -1,5 +1,6 @@
 #include "sdk/propertymanager/StateChangeDependentRelevance.h"
 
+#include "sdk/exception/ExceptionBoundary.h"
 #include "sdk/host/StateChangeEvent.h"
 
 namespace quarlin::sdk::ui::propertymanager {
@@ -21,7 +22,7 @@ void StateChangeDependentRelevance::signalRelevanceChangedConnected() const
     if (m_hostConnection.connected())
         return;
     m_hostConnection = toolbox::StateChangeEventObservable::getInstance().connectStateChanged(
-        [this](toolbox::StateChangeEventInterface const&) { reevaluate(); });
+        [this](toolbox::StateChangeEventInterface const&) { runAtBoundary([this] { reevaluate(); }); });
 }
 
 } // namespace quarlin::sdk::ui::propertymanager

@@ -1,5 +1,6 @@
 #include "sdk/uicommon/OnIdleActionPerformerSingleShot.h"
 
+#include "sdk/exception/ExceptionBoundary.h"
 #include <QObject>
 #include <QTimer>
 
@@ -36,7 +37,7 @@ void OnIdleActionPerformerSingleShot::run()
     // A copy, because the action may destroy this performer and with it m_action.
     boost::function<void()> const action = m_action;
     if (action)
-        action();
+        runAtBoundary(action);
 }
 
 } // namespace quarlin::sdk::ui::common

@@ -1,5 +1,6 @@
 #include "sdk/propertybindings/qwidgetobservable/QButtonObservable.h"
 
+#include "sdk/exception/ExceptionBoundary.h"
 #include <algorithm>
 
 namespace quarlin::sdk::ui::dialogs::propertybindings::qwidgetobservable {
@@ -31,7 +32,7 @@ void QButtonObservable::onToggled()
     // A copy: a listener may remove itself while being told.
     std::vector<QButtonListenerInterface*> const listeners = m_listeners;
     for (QButtonListenerInterface* listener : listeners)
-        listener->buttonStateChanged(*this);
+        runAtBoundary([&] { listener->buttonStateChanged(*this); });
 }
 
 } // namespace quarlin::sdk::ui::dialogs::propertybindings::qwidgetobservable

@@ -1,7 +1,6 @@
 #include "sdk/propertybindings/qwidgetobservable/QComboBoxObservable.h"
 
-#include "sdk/exception/ExceptionBase.h"
-#include "sdk/host/QrnUtil.h"
+#include "sdk/exception/ExceptionBoundary.h"
 
 #include <QComboBox>
 
@@ -43,11 +42,8 @@ void QComboBoxObservable::onActivated()
     // A copy: a listener may remove itself while being told.
     std::vector<QComboBoxListenerInterface*> const listeners = m_listeners;
     for (QComboBoxListenerInterface* listener : listeners) {
-        try {
-            listener->comboBoxSelectionChanged(*this);
-        } catch (ExceptionBase const& refused) {
-            if (!refused.message().empty())
-                QrnUtilDialogMessageBox(refused.message().c_str(), MessageBoxType_Error);
+        // A choice a listener refuses is reported and undone.
+        if (!runAtBoundary([&] { listener->comboBoxSelectionChanged(*this); })) {
             if (m_comboBox)
                 m_comboBox->setCurrentIndex(before);
             return;

@@ -1,5 +1,7 @@
 #include "sdk/propertybindings/qwidgetobservable/QTextFieldObservable.h"
 
+#include "sdk/exception/ExceptionBoundary.h"
+#include "sdk/signals/ScopedExitAction.h"
 #include <QComboBox>
 #include <QEvent>
 #include <QFocusEvent>
@@ -34,8 +36,9 @@ bool QTextFieldObservable::commitIfEdited()
     if (m_committing || !m_lineEdit || !m_lineEdit->isModified() || !m_commit)
         return true;
     m_committing = true;
-    bool const taken = m_commit();
-    m_committing = false;
+    ScopedExitAction const done([this] { m_committing = false; });
+    bool taken = false;
+    runAtBoundary([&] { taken = m_commit(); });
     if (taken && m_lineEdit)
         m_lineEdit->setModified(false);
     return taken;
