@@ -1,0 +1,127 @@
+// What a prompt costs to open and close once it exists: the second and later launch() of the
+// text, anchor and three-value prompts, each closed with OK by a zero timer from inside its
+// modal loop, against a QInputDialog asking the same kind of question (a line of text, one of
+// nine items, a whole number) reused and closed the same way, in the same run.
+
+#include "BenchSupport.h"
+#include "prompt/AnchorAlignmentDialog.h"
+#include "prompt/EnterTextStringDialog.h"
+#include "prompt/EnterThreeIntValuesDialog.h"
+#include "sdk/host/ReferenceHost.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QMainWindow>
+#include <QTimer>
+
+#include <functional>
+
+namespace {
+
+using namespace quarlin::dialogs::prompt;
+
+QMainWindow* theMainWindow = nullptr; // owned by main(), gone before the application
+
+QWidget& mainWindow()
+{
+    return *theMainWindow;
+}
+
+// Opens the dialog modally through `open` and accepts it from a zero timer in its loop.
+void openAndAccept(QDialog& dialog, std::function<void()> const& open)
+{
+    QTimer::singleShot(0, &dialog, [&dialog] {
+        dialog.accept();
+        if (dialog.isVisible()) // a prompt that refused OK must still end the round
+            dialog.reject();
+    });
+    open();
+}
+
+// One warm-up round first: what is measured is the second and later opening.
+void measure(benchmark::State& state, QDialog& dialog, std::function<void()> const& open)
+{
+    openAndAccept(dialog, open);
+    for (auto _ : state)
+        openAndAccept(dialog, open);
+    benchmark::DoNotOptimize(dialog.result());
+}
+
+void TextPrompt(benchmark::State& state)
+{
+    EnterTextStringDialog dialog(mainWindow(), QStringLiteral("&Frame name:"), QStringLiteral("Frame 001"),
+                                 QStringLiteral("frames.html#frame-name"));
+    measure(state, dialog, [&dialog] { dialog.launch(); });
+}
+
+void InputDialogText(benchmark::State& state)
+{
+    QInputDialog dialog(&mainWindow());
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setLabelText(QStringLiteral("&Frame name:"));
+    dialog.setTextValue(QStringLiteral("Frame 001"));
+    measure(state, dialog, [&dialog] { dialog.exec(); });
+}
+
+void AnchorPrompt(benchmark::State& state)
+{
+    AnchorAlignmentDialog& dialog =
+        AnchorAlignmentDialog::getInstance(AnchorAlignment_MiddleCenter, mainWindow());
+    measure(state, dialog, [&dialog] { dialog.launch(); });
+}
+
+void InputDialogItem(benchmark::State& state)
+{
+    QInputDialog dialog(&mainWindow());
+    dialog.setComboBoxItems(
+        {QStringLiteral("Top left"), QStringLiteral("Top center"), QStringLiteral("Top right"),
+         QStringLiteral("Middle left"), QStringLiteral("Middle center"), QStringLiteral("Middle right"),
+         QStringLiteral("Bottom left"), QStringLiteral("Bottom center"), QStringLiteral("Bottom right")});
+    dialog.setLabelText(QStringLiteral("Anchor:"));
+    dialog.setTextValue(QStringLiteral("Middle center"));
+    measure(state, dialog, [&dialog] { dialog.exec(); });
+}
+
+void ThreeValuePrompt(benchmark::State& state)
+{
+    auto& dialog = EnterThreeIntValuesDialog::getInstance(
+        mainWindow(), 1, 100, 1, "Index Range", "data.html#index-range", "&Begin", "&End", "&Skip", 1, 1, 1);
+    measure(state, dialog, [&dialog] { dialog.launch(); });
+}
+
+void InputDialogInt(benchmark::State& state)
+{
+    QInputDialog dialog(&mainWindow());
+    dialog.setInputMode(QInputDialog::IntInput);
+    dialog.setLabelText(QStringLiteral("&Begin:"));
+    dialog.setIntRange(1, 1000000);
+    dialog.setIntValue(1);
+    measure(state, dialog, [&dialog] { dialog.exec(); });
+}
+
+BENCHMARK(TextPrompt)->Unit(benchmark::kMicrosecond);
+BENCHMARK(InputDialogText)->Unit(benchmark::kMicrosecond);
+BENCHMARK(AnchorPrompt)->Unit(benchmark::kMicrosecond);
+BENCHMARK(InputDialogItem)->Unit(benchmark::kMicrosecond);
+BENCHMARK(ThreeValuePrompt)->Unit(benchmark::kMicrosecond);
+BENCHMARK(InputDialogInt)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    // Messages are counted, not shown; the three-value prompt needs a data set to accept.
+    auto& host = quarlin::host::ReferenceHost::instance();
+    host.setMessagePresentation(quarlin::host::ReferenceHost::MessagePresentation::RecordOnly);
+    host.loadSampleDataSet();
+    QMainWindow window;
+    theMainWindow = &window;
+    window.show();
+    return quarlin::bench::runWithRatios(
+        argc, argv,
+        {{"Text prompt / QInputDialog text", "TextPrompt", "InputDialogText"},
+         {"Anchor prompt / QInputDialog item", "AnchorPrompt", "InputDialogItem"},
+         {"Three-value prompt / QInputDialog int", "ThreeValuePrompt", "InputDialogInt"}});
+}
