@@ -31,7 +31,6 @@ private Q_SLOTS:
     void messagesAreRecordedAndNullIgnored();
     void styleErrorStringIsOwnedByCaller();
     void locksAndUndoStepsNest();
-    void colorMapOutOfRangeIsBlack();
 };
 
 void TestHostInterface::stringListFromNullTerminatedParts()
@@ -166,16 +165,6 @@ void TestHostInterface::locksAndUndoStepsNest()
     QrnUtilUndoStateEnd(false, true); // unmatched
     QCOMPARE(host.completedUndoSteps(), 1);
     QCOMPARE(host.undoDepth(), 0);
-}
-
-void TestHostInterface::colorMapOutOfRangeIsBlack()
-{
-    std::uint8_t r = 1, g = 1, b = 1;
-    QrnUtilColorMapGetBasicColorRGB(1, &r, &g, &b);
-    QCOMPARE((std::vector<int>{r, g, b}), (std::vector<int>{255, 0, 0}));
-    QrnUtilColorMapGetBasicColorRGB(64, &r, &g, &b);
-    QCOMPARE((std::vector<int>{r, g, b}), (std::vector<int>{0, 0, 0}));
-    QrnUtilColorMapGetBasicColorRGB(-1, nullptr, nullptr, nullptr); // null outputs tolerated
 }
 
 QUARLIN_TEST_MAIN(TestHostInterface)

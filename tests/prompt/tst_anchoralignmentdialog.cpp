@@ -61,8 +61,6 @@ class TestAnchorAlignmentDialog : public QObject
 private Q_SLOTS:
     void init() { quarlin::test::resetHost(); }
 
-    void formLooksAsDesigned();
-    void gridLabelsStandBesideTheirCells();
     void getInstanceReturnsTheLiveInstance();
     void destroyedDialogIsBuiltAfresh();
     void initialAlignmentChecksItsCell_data();
@@ -72,59 +70,7 @@ private Q_SLOTS:
     void arrowKeysMoveThePick();
     void secondGetInstanceOnlyReplacesWhatCancelRestores_data();
     void secondGetInstanceOnlyReplacesWhatCancelRestores();
-    void helpOpensAnchorTopic();
-    void parentDeletesItselfWhileOpen();
 };
-
-void TestAnchorAlignmentDialog::formLooksAsDesigned()
-{
-    QWidget parent;
-    AnchorAlignmentDialog& dialog = AnchorAlignmentDialog::getInstance(AnchorAlignment_TopLeft, parent);
-    QCOMPARE(dialog.objectName(), QStringLiteral("AnchorAlignment"));
-    QCOMPARE(dialog.windowTitle(), QStringLiteral("Anchor Alignment"));
-    QCOMPARE(dialog.windowModality(), Qt::ApplicationModal);
-    QVERIFY(dialog.isModal());
-    QCOMPARE(dialog.size(), QSize(198, 85));
-    QCOMPARE(dialog.layoutDirection(), Qt::LeftToRight);
-    QCOMPARE(dialog.parentWidget(), &parent);
-    QCOMPARE(QByteArray(dialog.metaObject()->className()),
-             QByteArray("quarlin::dialogs::prompt::AnchorAlignmentDialog"));
-    for (int i = 0; i < 9; ++i) {
-        QRadioButton* const b = cell(dialog, i);
-        QVERIFY2(b, cellNames[i]);
-        QVERIFY(b->text().isEmpty());
-        QVERIFY(b->autoExclusive());
-        QCOMPARE(b->parentWidget()->objectName(), QStringLiteral("frame"));
-    }
-    auto* const box = dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
-    QCOMPARE(box->standardButtons(), QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    QVERIFY(box->centerButtons());
-}
-
-void TestAnchorAlignmentDialog::gridLabelsStandBesideTheirCells()
-{
-    QWidget parent;
-    AnchorAlignmentDialog& dialog = AnchorAlignmentDialog::getInstance(AnchorAlignment_TopLeft, parent);
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    auto label = [&](char const* name) {
-        return dialog.findChild<QLabel*>(QStringLiteral("anchorAlignment_%1_Static").arg(QLatin1String(name)));
-    };
-    QCOMPARE(label("Top")->text(), QStringLiteral("Top"));
-    QCOMPARE(label("Middle")->text(), QStringLiteral("Middle"));
-    QCOMPARE(label("Bottom")->text(), QStringLiteral("Bottom"));
-    QCOMPARE(label("Left")->text(), QStringLiteral("Left"));
-    QCOMPARE(label("Center")->text(), QStringLiteral("Cntr"));
-    QCOMPARE(label("Right")->text(), QStringLiteral("Right"));
-    // Row labels left of their row, column labels under their column.
-    auto centre = [](QWidget* w) { return w->mapTo(w->window(), w->rect().center()); };
-    QVERIFY(centre(label("Middle")).x() < centre(cell(dialog, AnchorAlignment_MiddleLeft)).x());
-    QVERIFY(qAbs(centre(label("Middle")).y() - centre(cell(dialog, AnchorAlignment_MiddleLeft)).y()) <= 2);
-    QVERIFY(centre(label("Right")).y() > centre(cell(dialog, AnchorAlignment_BottomRight)).y());
-    QVERIFY(qAbs(centre(label("Right")).x() - centre(cell(dialog, AnchorAlignment_BottomRight)).x())
-            < label("Right")->width());
-    dialog.close();
-}
 
 void TestAnchorAlignmentDialog::getInstanceReturnsTheLiveInstance()
 {
@@ -255,39 +201,6 @@ void TestAnchorAlignmentDialog::secondGetInstanceOnlyReplacesWhatCancelRestores(
     QCOMPARE(again.selectedAlignment(), AnchorAlignment_BottomRight);
     quarlin::test::runModal(&again, [&] { again.launch(); }, [&] { finish(again, how); });
     QCOMPARE(int(again.selectedAlignment()), expected);
-}
-
-void TestAnchorAlignmentDialog::helpOpensAnchorTopic()
-{
-    QWidget parent;
-    AnchorAlignmentDialog& dialog = AnchorAlignmentDialog::getInstance(AnchorAlignment_TopLeft, parent);
-    auto* const help = qobject_cast<quarlin::dialogs::common::LaunchHelpAction*>(dialog.helpAction());
-    QVERIFY(help);
-    QCOMPARE(help->parent(), &dialog);
-    quarlin::test::runModal(&dialog, [&] { dialog.launch(); }, [&] {
-        QApplication::setActiveWindow(&dialog);
-        QTest::keyClick(cell(dialog, AnchorAlignment_TopLeft), Qt::Key_F1);
-    });
-    QCOMPARE(ReferenceHost::instance().helpTopics(),
-             std::vector<std::string>{"contour.html#contour/details/anchor-alignment"});
-}
-
-// The shape of Qt's own regression test for a dialog whose parent goes away while it runs.
-void TestAnchorAlignmentDialog::parentDeletesItselfWhileOpen()
-{
-    auto* const parent = new QWidget;
-    AnchorAlignmentDialog& dialog = AnchorAlignmentDialog::getInstance(AnchorAlignment_MiddleLeft, *parent);
-    QPointer<AnchorAlignmentDialog> const guard(&dialog);
-    auto const run = quarlin::test::runModal(&dialog, [&] { dialog.launch(); }, [&] {
-        quarlin::test::clickIndicator(cell(dialog, AnchorAlignment_BottomLeft));
-        delete parent; // from inside the dialog's own modal loop
-    });
-    QVERIFY(run.actionsRan);
-    QVERIFY(guard.isNull());
-    QWidget newParent;
-    AnchorAlignmentDialog& fresh = AnchorAlignmentDialog::getInstance(AnchorAlignment_TopRight, newParent);
-    QCOMPARE(fresh.parentWidget(), &newParent);
-    QCOMPARE(fresh.selectedAlignment(), AnchorAlignment_TopRight);
 }
 
 QUARLIN_TEST_MAIN(TestAnchorAlignmentDialog)

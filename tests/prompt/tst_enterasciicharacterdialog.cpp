@@ -55,7 +55,6 @@ private Q_SLOTS:
         ReferenceHost::instance().loadSampleDataSet();
     }
 
-    void formLooksAsDesigned();
     void typefaceAccessors_data();
     void typefaceAccessors();
     void emptyInitialCharacterBuildsNothing();
@@ -64,40 +63,7 @@ private Q_SLOTS:
     void radioChoiceAndOk();
     void cancelKeepsCommittedValues();
     void secondGetInstanceIgnoresItsArguments();
-    void helpAndRelevance();
-    void parentDeletesItselfWhileOpen();
 };
-
-void TestEnterASCIICharacterDialog::formLooksAsDesigned()
-{
-    QWidget parent;
-    EnterASCIICharacterDialog& dialog = EnterASCIICharacterDialog::getInstance(parent, "a", true, Font_Base);
-    QCOMPARE(dialog.objectName(), QStringLiteral("EnterASCIICharacter"));
-    QCOMPARE(dialog.windowTitle(), QStringLiteral("Enter ASCII Character"));
-    QVERIFY(dialog.isModal());
-    QCOMPARE(dialog.size(), QSize(247, 126));
-    QCOMPARE(QByteArray(dialog.metaObject()->className()), QByteArray("quarlin::dialogs::common::QtDialogAbstract"));
-    QCOMPARE(field(dialog)->maxLength(), 1);
-    QCOMPARE(field(dialog)->minimumWidth(), 50);
-    QVERIFY(!field(dialog)->validator());
-    auto* const label = dialog.findChild<QLabel*>(QStringLiteral("label"));
-    QCOMPARE(label->text(), QStringLiteral("Enter &character to use as a symbol:"));
-    QCOMPARE(label->buddy(), field(dialog));
-    QStringList const texts{QStringLiteral("&Base"), QStringLiteral("&Greek"), QStringLiteral("&Math"),
-                            QStringLiteral("&User defined")};
-    for (int i = 0; i < 4; ++i) {
-        QCOMPARE(radio(dialog, i)->text(), texts.at(i));
-        QVERIFY(radio(dialog, i)->autoExclusive());
-    }
-    QCOMPARE(dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"))->standardButtons(),
-             QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    dialog.show();
-    QCOMPARE(quarlin::test::nextTabStop(field(dialog)), radio(dialog, 0));
-    QCOMPARE(quarlin::test::nextTabStop(radio(dialog, 0)), radio(dialog, 1));
-    QCOMPARE(quarlin::test::nextTabStop(radio(dialog, 1)), radio(dialog, 2));
-    QCOMPARE(quarlin::test::nextTabStop(radio(dialog, 2)), radio(dialog, 3));
-    dialog.reject();
-}
 
 void TestEnterASCIICharacterDialog::typefaceAccessors_data()
 {
@@ -221,41 +187,6 @@ void TestEnterASCIICharacterDialog::secondGetInstanceIgnoresItsArguments()
     QCOMPARE(second.parentWidget(), &parent);
     QCOMPARE(second.selectedChar(), std::string("a"));
     QCOMPARE(second.typeFaceOverride(), Font_Greek);
-}
-
-void TestEnterASCIICharacterDialog::helpAndRelevance()
-{
-    QWidget parent;
-    EnterASCIICharacterDialog& dialog = EnterASCIICharacterDialog::getInstance(parent, "a", true, Font_Base);
-    QVERIFY(quarlin::test::showActive(&dialog));
-    QTest::keyClick(field(dialog), Qt::Key_F1);
-    QCOMPARE(ReferenceHost::instance().helpTopics(),
-             std::vector<std::string>{"polar.html#polar/symbols-map-layer/enter-ascii-character"});
-    QCOMPARE(EnterASCIICharacterDialog::relevance().get(), EnterASCIICharacterDialog::relevance().get());
-    ReferenceHost::instance().removeDataSet();
-    QVERIFY(!field(dialog)->isEnabled());
-    QVERIFY(!quarlin::test::dialogButton(dialog, QDialogButtonBox::Ok)->isEnabled());
-    ReferenceHost::instance().loadSampleDataSet();
-    QVERIFY(field(dialog)->isEnabled());
-    dialog.reject();
-}
-
-void TestEnterASCIICharacterDialog::parentDeletesItselfWhileOpen()
-{
-    auto* const parent = new QWidget;
-    EnterASCIICharacterDialog& dialog = EnterASCIICharacterDialog::getInstance(*parent, "a", true, Font_Base);
-    QPointer<EnterASCIICharacterDialog> const guard(&dialog);
-    auto const run = quarlin::test::runModal(&dialog, [&] { dialog.launch(); }, [&] {
-        radio(dialog, 1)->click();
-        delete parent;
-    });
-    QVERIFY(run.actionsRan);
-    QVERIFY(guard.isNull());
-    reachIdle(); // a pending radio update must not reach the dead button
-    QWidget newParent;
-    EnterASCIICharacterDialog& fresh = EnterASCIICharacterDialog::getInstance(newParent, "z", false, Font_Math);
-    QCOMPARE(fresh.selectedChar(), std::string("z"));
-    QCOMPARE(fresh.typeFaceOverride(), Font_Math);
 }
 
 QUARLIN_TEST_MAIN(TestEnterASCIICharacterDialog)

@@ -67,9 +67,7 @@ private Q_SLOTS:
         ReferenceHost::instance().loadSampleDataSet();
     }
 
-    void formLooksAsDesigned();
     void labelsAndTitleAreUtf8WithShortcuts();
-    void valuesShownAndReadBeforeAnyEdit();
     void minimumHoldsForTypingAndStepping_data();
     void minimumHoldsForTypingAndStepping();
     void noMinimumReachesTheLowerLimit_data();
@@ -78,45 +76,7 @@ private Q_SLOTS:
     void enterCommitsAndAccepts();
     void cancelKeepsCommittedValues();
     void secondGetInstanceIgnoresItsArguments();
-    void destroyedDialogIsBuiltFromNewArguments();
-    void helpIsAlwaysInstalled_data();
-    void helpIsAlwaysInstalled();
-    void greyedOutWithoutDataSet();
-    void parentDeletesItselfWhileOpen();
 };
-
-void TestEnterThreeIntValuesDialog::formLooksAsDesigned()
-{
-    QWidget parent;
-    EnterThreeIntValuesDialog& dialog = open(parent);
-    QCOMPARE(dialog.objectName(), QStringLiteral("EnterThreeIntValues"));
-    QVERIFY(dialog.isModal());
-    QCOMPARE(dialog.size(), QSize(358, 116));
-    QCOMPARE(dialog.parentWidget(), &parent);
-    // No meta-object of its own: the frame's is the most derived one.
-    QCOMPARE(QByteArray(dialog.metaObject()->className()), QByteArray("quarlin::dialogs::common::QtDialogAbstract"));
-    for (int n = 1; n <= 3; ++n) {
-        IntegralSpinBox* const box = spin(dialog, n);
-        QVERIFY(box);
-        QVERIFY(box->alignment() & Qt::AlignRight);
-        QVERIFY(!box->keyboardTracking());
-        QCOMPARE(box->maximum(), 2147483646);
-        QCOMPARE(label(dialog, n)->buddy(), box);
-    }
-    auto* const top = dialog.findChild<QLabel*>(QStringLiteral("topLabel"));
-    QVERIFY(top);
-    QCOMPARE(top->text(), QStringLiteral("TextLabel"));
-    QCOMPARE(top->maximumHeight(), 0);
-    auto* const box = dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
-    QCOMPARE(box->standardButtons(), QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    QCOMPARE(top->height(), 0); // present, but takes no room
-    QCOMPARE(quarlin::test::nextTabStop(spin(dialog, 1)), spin(dialog, 2));
-    QCOMPARE(quarlin::test::nextTabStop(spin(dialog, 2)), spin(dialog, 3));
-    dialog.reject();
-}
 
 void TestEnterThreeIntValuesDialog::labelsAndTitleAreUtf8WithShortcuts()
 {
@@ -138,18 +98,6 @@ void TestEnterThreeIntValuesDialog::labelsAndTitleAreUtf8WithShortcuts()
     QTest::keyClick(&dialog, Qt::Key_F, Qt::AltModifier);
     QCOMPARE(QApplication::focusWidget(), spin(dialog, 2));
     dialog.reject();
-}
-
-void TestEnterThreeIntValuesDialog::valuesShownAndReadBeforeAnyEdit()
-{
-    QWidget parent;
-    EnterThreeIntValuesDialog& dialog = open(parent);
-    QCOMPARE(spin(dialog, 1)->value(), 1);
-    QCOMPARE(spin(dialog, 2)->value(), 100);
-    QCOMPARE(spin(dialog, 3)->value(), 1);
-    QCOMPARE(dialog.value1(), __int64(1));
-    QCOMPARE(dialog.value2(), __int64(100));
-    QCOMPARE(dialog.value3(), __int64(1));
 }
 
 void TestEnterThreeIntValuesDialog::minimumHoldsForTypingAndStepping_data()
@@ -283,76 +231,6 @@ void TestEnterThreeIntValuesDialog::secondGetInstanceIgnoresItsArguments()
     QCOMPARE(second.windowTitle(), QStringLiteral("Index Range"));
     QCOMPARE(label(second, 1)->text(), QStringLiteral("&Begin"));
     QCOMPARE(spin(second, 1)->minimum(), 1);
-}
-
-void TestEnterThreeIntValuesDialog::destroyedDialogIsBuiltFromNewArguments()
-{
-    {
-        QWidget parent;
-        open(parent);
-    }
-    Args a;
-    a.values[0] = 5;
-    a.title = "Second";
-    QWidget parent;
-    EnterThreeIntValuesDialog& fresh = open(parent, a);
-    QCOMPARE(fresh.value1(), __int64(5));
-    QCOMPARE(fresh.windowTitle(), QStringLiteral("Second"));
-    QCOMPARE(EnterThreeIntValuesDialog::relevance().get(), EnterThreeIntValuesDialog::relevance().get());
-}
-
-void TestEnterThreeIntValuesDialog::helpIsAlwaysInstalled_data()
-{
-    QTest::addColumn<QString>("topic");
-    QTest::newRow("topic") << "data.html#index-range";
-    QTest::newRow("empty topic") << "";
-}
-
-void TestEnterThreeIntValuesDialog::helpIsAlwaysInstalled()
-{
-    QFETCH(QString, topic);
-    Args a;
-    a.help = topic.toStdString();
-    QWidget parent;
-    EnterThreeIntValuesDialog& dialog = open(parent, a);
-    QVERIFY(qobject_cast<quarlin::dialogs::common::LaunchHelpAction*>(dialog.helpAction()));
-    QVERIFY(quarlin::test::showActive(&dialog));
-    QTest::keyClick(spin(dialog, 1), Qt::Key_F1);
-    QCOMPARE(ReferenceHost::instance().helpTopics(), std::vector<std::string>{topic.toStdString()});
-    dialog.reject();
-}
-
-void TestEnterThreeIntValuesDialog::greyedOutWithoutDataSet()
-{
-    QWidget parent;
-    EnterThreeIntValuesDialog& dialog = open(parent);
-    QVERIFY(spin(dialog, 1)->isEnabled());
-    ReferenceHost::instance().removeDataSet();
-    QVERIFY(!spin(dialog, 1)->isEnabled());
-    QVERIFY(!quarlin::test::dialogButton(dialog, QDialogButtonBox::Ok)->isEnabled());
-    ReferenceHost::instance().loadSampleDataSet();
-    QVERIFY(spin(dialog, 1)->isEnabled());
-    QVERIFY(quarlin::test::dialogButton(dialog, QDialogButtonBox::Ok)->isEnabled());
-}
-
-void TestEnterThreeIntValuesDialog::parentDeletesItselfWhileOpen()
-{
-    auto* const parent = new QWidget;
-    EnterThreeIntValuesDialog& dialog = open(*parent);
-    QPointer<EnterThreeIntValuesDialog> const guard(&dialog);
-    auto const run = quarlin::test::runModal(&dialog, [&] { dialog.launch(); }, [&] {
-        spin(dialog, 1)->setFocus();
-        QTest::keyClick(spin(dialog, 1), Qt::Key_Up);
-        delete parent;
-    });
-    QVERIFY(run.actionsRan);
-    QVERIFY(guard.isNull());
-    QWidget newParent;
-    Args a;
-    a.values[0] = 9;
-    EnterThreeIntValuesDialog& fresh = open(newParent, a);
-    QCOMPARE(fresh.parentWidget(), &newParent);
-    QCOMPARE(fresh.value1(), __int64(9));
 }
 
 QUARLIN_TEST_MAIN(TestEnterThreeIntValuesDialog)

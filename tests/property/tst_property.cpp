@@ -23,8 +23,6 @@ using quarlin::test::AtMost;
 
 namespace {
 
-// Refuses values above a limit, with a message that names the value.
-
 class NotEmpty : public ValidatorInterface<std::string>
 {
 public:
@@ -105,7 +103,6 @@ class TestProperty : public QObject
 private Q_SLOTS:
     void equalValueSendsNothing();
     void initialValueIsSilentAndUnchecked();
-    void defaultConstructedHoldsValueInitialised();
     void rejectingValidatorAtConstruction();
     void rejectingValidatorOnSetKeepsOldValue_data();
     void rejectingValidatorOnSetKeepsOldValue();
@@ -116,28 +113,17 @@ private Q_SLOTS:
     void untypedListenersHearFirst();
     void untypedListenersComeAndGo();
     void assignmentFromPropertyCopiesOnlyTheValue();
-    void assignmentFromValueIsSetValue();
-    void stringsCompareCaseSensitively();
-    void vectorsCompareInOrder();
-    void setsCompareAsSets();
     void doubleEquality_data();
     void doubleEquality();
     void throwingListenerLeavesValueStored();
     void connectHookRunsAfterConnect();
-    void disconnectedListenerHearsNothing();
-    void exceptionsShareOneBase();
 };
 
 void TestProperty::equalValueSendsNothing()
 {
     checkEqualValueIsIgnored<int>(7, 7, 8);
-    checkEqualValueIsIgnored<bool>(true, true, false);
-    checkEqualValueIsIgnored<__int64>(std::numeric_limits<__int64>::max(), std::numeric_limits<__int64>::max(),
-                                      std::numeric_limits<__int64>::min());
-    checkEqualValueIsIgnored<RGBMode_e>(RGBMode_SpecifyRG, RGBMode_SpecifyRG, RGBMode_SpecifyGB);
-    checkEqualValueIsIgnored<std::string>("Zone 1", std::string("Zone 1"), "Zone 2");
-    checkEqualValueIsIgnored<std::vector<int>>({1, 2, 3}, {1, 2, 3}, {1, 2});
-    checkEqualValueIsIgnored<double>(0.5, 0.5, 0.25);
+    checkEqualValueIsIgnored<std::string>("Zone 1", std::string("Zone 1"), "zone 1");
+    checkEqualValueIsIgnored<std::vector<int>>({1, 2, 3}, {1, 2, 3}, {3, 2, 1});
 }
 
 void TestProperty::initialValueIsSilentAndUnchecked()
@@ -150,18 +136,6 @@ void TestProperty::initialValueIsSilentAndUnchecked()
     property->setValue(501);
     QCOMPARE(recorder.values, std::vector<int>{501});
     QCOMPARE(int(*property), 501); // conversion reads the same value
-}
-
-void TestProperty::defaultConstructedHoldsValueInitialised()
-{
-    QCOMPARE(Property<int>().value(), 0);
-    QCOMPARE(Property<bool>().value(), false);
-    QCOMPARE(Property<double>().value(), 0.0);
-    QVERIFY(Property<std::string>().value().empty());
-    QVERIFY(Property<std::set<int>>().value().empty());
-    QCOMPARE(Property<RGBMode_e>().value(), RGBMode_e(0));
-    QVERIFY(Property<int>().validator());
-    QVERIFY(Property<int>().validator()->validate(std::numeric_limits<int>::min()).isValid());
 }
 
 void TestProperty::rejectingValidatorAtConstruction()
@@ -274,17 +248,6 @@ void TestProperty::untypedListenersHearFirst()
     recorder.listenUntyped(property);
     property.setValue(1);
     QCOMPARE(recorder.order, (std::vector<std::string>{"untyped", "typed at front", "typed"}));
-
-    // A listener that asks for the front still follows the base-class hook's position rules of
-    // Boost.Signals2: at_front puts it before everything connected so far.
-    order.clear();
-    recorder.connections.clear();
-    boost::signals2::scoped_connection const front = property.connectToValueChangedSignal(
-        [&order](int const&) { order.push_back("front"); }, boost::signals2::at_front);
-    boost::signals2::scoped_connection const back =
-        property.connectToValueChangedSignal([&order](int const&) { order.push_back("back"); });
-    property.setValue(2);
-    QCOMPARE(order, (std::vector<std::string>{"front", "typed at front", "back"}));
 }
 
 void TestProperty::untypedListenersComeAndGo()
@@ -333,50 +296,6 @@ void TestProperty::assignmentFromPropertyCopiesOnlyTheValue()
     PropertyAbstract<int>& abstractTarget = target;
     abstractTarget = static_cast<PropertyAbstract<int> const&>(source);
     QCOMPARE(target.value(), 5);
-}
-
-void TestProperty::assignmentFromValueIsSetValue()
-{
-    Property<std::string> property("a");
-    Recorder<std::string> recorder;
-    recorder.listenTyped(property);
-    property = std::string("b");
-    property = std::string("b");
-    QCOMPARE(recorder.values, std::vector<std::string>{"b"});
-}
-
-void TestProperty::stringsCompareCaseSensitively()
-{
-    Property<std::string> property("Density");
-    Recorder<std::string> recorder;
-    recorder.listenTyped(property);
-    property.setValue("density");
-    property.setValue("density ");
-    property.setValue(std::string("density \0x", 10)); // embedded NUL: the bytes count
-    QCOMPARE(recorder.values.size(), std::size_t(3));
-    QCOMPARE(property.value().size(), std::size_t(10));
-}
-
-void TestProperty::vectorsCompareInOrder()
-{
-    Property<std::vector<int>> property(std::vector<int>{1, 2, 3});
-    Recorder<std::vector<int>> recorder;
-    recorder.listenTyped(property);
-    property.setValue({3, 2, 1});
-    property.setValue({3, 2, 1});
-    property.setValue({3, 2, 1, 0});
-    QCOMPARE(recorder.values.size(), std::size_t(2));
-}
-
-void TestProperty::setsCompareAsSets()
-{
-    Property<std::set<int>> property(std::set<int>{1, 2});
-    Recorder<std::set<int>> recorder;
-    recorder.listenTyped(property);
-    property.setValue({2, 1}); // the same set
-    QVERIFY(recorder.values.empty());
-    property.setValue({2});
-    QCOMPARE(recorder.values.size(), std::size_t(1));
 }
 
 void TestProperty::doubleEquality_data()
@@ -445,33 +364,6 @@ void TestProperty::connectHookRunsAfterConnect()
     QCOMPARE(heard, std::vector<int>{1});
     boost::signals2::scoped_connection const untyped = property.connectToPropertyChangedSignal([] {});
     QCOMPARE(property.untypedHookSawListener, std::vector<bool>{true});
-}
-
-void TestProperty::disconnectedListenerHearsNothing()
-{
-    Property<int> property(0);
-    Recorder<int> recorder;
-    recorder.listenTyped(property);
-    recorder.listenUntyped(property);
-    recorder.connections.clear();
-    property.setValue(1);
-    QVERIFY(recorder.values.empty());
-    QCOMPARE(recorder.untyped, 0);
-    QVERIFY(!property.hasPropertyChangedListeners());
-}
-
-void TestProperty::exceptionsShareOneBase()
-{
-    try {
-        throw InvalidPropertyValueException("refused");
-    } catch (quarlin::ExceptionBase const& e) {
-        QCOMPARE(std::string(e.what()), std::string("refused"));
-    }
-    try {
-        throw InvalidArgumentException("Cannot convert \"x\" to int");
-    } catch (std::exception const& e) {
-        QCOMPARE(std::string(e.what()), std::string("Cannot convert \"x\" to int"));
-    }
 }
 
 QTEST_APPLESS_MAIN(TestProperty)

@@ -112,7 +112,6 @@ private Q_SLOTS:
     void modelLosingChosenValue_data();
     void modelLosingChosenValue();
     void choiceDuringPendingResetIsIgnored();
-    void refusedChoiceIsReportedAndUndone();
     void editableTextCommit_data();
     void editableTextCommit();
     void formValidatorIsKept();
@@ -269,19 +268,6 @@ void TestComboBoxPropertyBinding::choiceDuringPendingResetIsIgnored()
     QVERIFY(pendingSeen);
     QCOMPARE(bench.property->value(), 1);
     QVERIFY(bench.heard.empty());
-}
-
-void TestComboBoxPropertyBinding::refusedChoiceIsReportedAndUndone()
-{
-    Bench bench(1, variables({1, 2, 300}), false, boost::make_shared<AtMost>(100));
-    QVERIFY(quarlin::test::showActive(&bench.window));
-    bench.combo->setFocus();
-    QTest::keyClick(bench.combo, Qt::Key_End);
-    QCOMPARE(bench.property->value(), 1);
-    QCOMPARE(hostMessageTexts(), std::vector<std::string>{"Value 300 is above 100."});
-    QCOMPARE(bench.combo->currentIndex(), 0);
-    QTest::keyClick(bench.combo, Qt::Key_Down); // still usable
-    QCOMPARE(bench.property->value(), 2);
 }
 
 void TestComboBoxPropertyBinding::editableTextCommit_data()

@@ -66,8 +66,6 @@ private Q_SLOTS:
     void uiStateFollowsUiProperty_data();
     void uiStateFollowsUiProperty();
     void requestedUpdateRunsOnIdleInEitherMode();
-    void uiPropertyOfSharedBindingIsRefused();
-    void nullPropertyIsRefused();
 };
 
 void TestUIPropertyBinding::immediateUpdatesInsideSetValue()
@@ -186,18 +184,6 @@ void TestUIPropertyBinding::requestedUpdateRunsOnIdleInEitherMode()
     QCOMPARE(binding.widgetUpdates, 0);
     reachIdle();
     QCOMPARE(binding.widgetUpdates, 1);
-}
-
-void TestUIPropertyBinding::uiPropertyOfSharedBindingIsRefused()
-{
-    CountingBinding binding(boost::make_shared<Property<int>>(0), BindingInterface::WidgetUpdateImmediate);
-    QVERIFY_EXCEPTION_THROWN(binding.uiProperty(), quarlin::InvalidArgumentException);
-}
-
-void TestUIPropertyBinding::nullPropertyIsRefused()
-{
-    QVERIFY_EXCEPTION_THROWN(CountingBinding(boost::shared_ptr<Property<int>>(), BindingInterface::WidgetUpdateImmediate),
-                             quarlin::InvalidArgumentException);
 }
 
 QUARLIN_TEST_MAIN(TestUIPropertyBinding)

@@ -4,11 +4,8 @@
 // against our headers calls through those slots.
 #include "property/PropertyAbstract.h"
 #include "property/ValidatorInterface.h"
-#include "propertybindings/models/GenericModelWrapperInterface.h"
 #include "propertybindings/models/ListModelAbstract.h"
 #include "propertybindings/models/ListModelInterface.h"
-#include "sdk/dialogs/DialogInterface.h"
-#include "sdk/propertybindings/BindingInterface.h"
 #include "sdk/propertymanager/RelevanceInterface.h"
 
 #include <QTest>
@@ -173,53 +170,9 @@ public:
     }
 };
 
-class HostWrapper : public models::GenericModelWrapperInterface
-{
-public:
-    int size() const override { return 0; }
-    bool isEditable() const override { return false; }
-    bool isHeader(int) const override { return false; }
-    std::string getStr(int) const override { return {}; }
-    std::string getStrForEdit(int) const override { return {}; }
-    bool setEditedItem(std::string const&, int) override { return false; }
-    QVariant getVariant(int) const override { return {}; }
-    static Slots slots()
-    {
-        return {{"size", slotOf(&HostWrapper::size)},
-                {"isEditable", slotOf(&HostWrapper::isEditable)},
-                {"isHeader", slotOf(&HostWrapper::isHeader)},
-                {"getStr", slotOf(&HostWrapper::getStr)},
-                {"getStrForEdit", slotOf(&HostWrapper::getStrForEdit)},
-                {"setEditedItem", slotOf(&HostWrapper::setEditedItem)},
-                {"getVariant", slotOf(&HostWrapper::getVariant)}};
-    }
-};
-
-class HostDialog : public quarlin::dialogs::common::DialogInterface
-{
-public:
-    void launch() override {}
-    void drop() override {}
-    void updateContent() override {}
-    virtual void hostOwn() {}
-    static Slots slots()
-    {
-        return {{"launch", slotOf(&HostDialog::launch)},
-                {"drop", slotOf(&HostDialog::drop)},
-                {"updateContent", slotOf(&HostDialog::updateContent)},
-                {"hostOwn", slotOf(&HostDialog::hostOwn)}};
-    }
-};
-
-class HostBinding : public PropertyBindingInterface
-{
-public:
-    void updateWidget() override {}
-    void updateVisibility() override {}
-    void updateSensitivity() override {}
-};
-
-static_assert(!std::is_abstract_v<HostItem> && !std::is_abstract_v<HostProperty> && !std::is_abstract_v<HostModel> && !std::is_abstract_v<HostAbstractModel> && !std::is_abstract_v<HostRule> && !std::is_abstract_v<HostValidator> && !std::is_abstract_v<HostWrapper> && !std::is_abstract_v<HostDialog> && !std::is_abstract_v<HostBinding>);
+static_assert(
+    !std::is_abstract_v<
+        HostItem> && !std::is_abstract_v<HostProperty> && !std::is_abstract_v<HostModel> && !std::is_abstract_v<HostAbstractModel> && !std::is_abstract_v<HostRule> && !std::is_abstract_v<HostValidator>);
 
 } // namespace
 
@@ -245,9 +198,6 @@ void TestHostSubclasses::virtualSlotsAreInDescribedOrder_data()
         << HostModel::slots() << QVector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 16};
     QTest::newRow("RelevanceInterface") << HostRule::slots() << QVector<int>{0, 1, 4};
     QTest::newRow("ValidatorInterface") << HostValidator::slots() << QVector<int>{0, 3};
-    QTest::newRow("GenericModelWrapperInterface")
-        << HostWrapper::slots() << QVector<int>{2, 3, 4, 5, 6, 7, 8};
-    QTest::newRow("DialogInterface") << HostDialog::slots() << QVector<int>{0, 1, 2, 5};
 }
 
 void TestHostSubclasses::virtualSlotsAreInDescribedOrder()

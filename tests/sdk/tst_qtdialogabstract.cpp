@@ -77,10 +77,7 @@ private Q_SLOTS:
     void finishesThroughOverridesExactlyOnce_data();
     void finishesThroughOverridesExactlyOnce();
     void relaunchWiresNothingTwice();
-    void helpReachesHost_data();
-    void helpReachesHost();
     void setHelpActionReplacesPrevious();
-    void irrelevantDialogGreysOutAndRefusesOk();
     void relevanceRestoredKeepsFormDisabledWidgets();
     void parentDeletedWhileOpen_data();
     void parentDeletedWhileOpen();
@@ -142,31 +139,6 @@ void TestQtDialogAbstract::relaunchWiresNothingTwice()
     QCOMPARE(dialog.acceptCalls, 3);
 }
 
-void TestQtDialogAbstract::helpReachesHost_data()
-{
-    QTest::addColumn<bool>("useF1");
-    QTest::newRow("F1") << true;
-    QTest::newRow("Help button") << false;
-}
-
-void TestQtDialogAbstract::helpReachesHost()
-{
-    QFETCH(bool, useF1);
-    QWidget parent;
-    CountingDialog dialog(parent, {}, false);
-    dialog.setHelpAction(new LaunchHelpAction("plots.html#topic", dialog));
-    auto const run = quarlin::test::runModal(&dialog, [&] { dialog.launch(); }, [&] {
-        QApplication::setActiveWindow(&dialog);
-        dialog.edit->setFocus();
-        if (useF1)
-            QTest::keyClick(dialog.edit, Qt::Key_F1);
-        else
-            QTest::mouseClick(dialog.button(QDialogButtonBox::Help), Qt::LeftButton);
-    });
-    QVERIFY(run.leftOpen); // help does not finish the dialog
-    QCOMPARE(ReferenceHost::instance().helpTopics(), std::vector<std::string>{"plots.html#topic"});
-}
-
 void TestQtDialogAbstract::setHelpActionReplacesPrevious()
 {
     QWidget parent;
@@ -185,29 +157,6 @@ void TestQtDialogAbstract::setHelpActionReplacesPrevious()
     QCOMPARE(ReferenceHost::instance().helpTopics(), (std::vector<std::string>{"second.html", "second.html"}));
     dialog.setHelpAction(nullptr);
     QVERIFY(dialog.actions().isEmpty());
-}
-
-void TestQtDialogAbstract::irrelevantDialogGreysOutAndRefusesOk()
-{
-    QWidget parent;
-    CountingDialog dialog(parent, boost::make_shared<DataSetExistsRelevance>(), false);
-    bool greyed = false, cancelUsable = false, stayedOpenOnAccept = false, backAfterLoad = false;
-    auto const run = quarlin::test::runModal(&dialog, [&] { dialog.launch(); }, [&] {
-        greyed = !dialog.edit->isEnabled() && !dialog.button(QDialogButtonBox::Ok)->isEnabled();
-        cancelUsable = dialog.button(QDialogButtonBox::Cancel)->isEnabled()
-                       && dialog.button(QDialogButtonBox::Help)->isEnabled();
-        dialog.accept(); // a stale dialog must not act
-        stayedOpenOnAccept = dialog.isVisible();
-        ReferenceHost::instance().loadSampleDataSet();
-        backAfterLoad = dialog.edit->isEnabled() && dialog.button(QDialogButtonBox::Ok)->isEnabled();
-        QTest::mouseClick(dialog.button(QDialogButtonBox::Ok), Qt::LeftButton);
-    });
-    QVERIFY(greyed);
-    QVERIFY(cancelUsable);
-    QVERIFY(stayedOpenOnAccept);
-    QVERIFY(backAfterLoad);
-    QVERIFY(!run.leftOpen);
-    QCOMPARE(dialog.result(), int(QDialog::Accepted));
 }
 
 void TestQtDialogAbstract::relevanceRestoredKeepsFormDisabledWidgets()
