@@ -9,6 +9,7 @@
 #include <QDialogButtonBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 
 #include <vector>
@@ -137,6 +138,7 @@ void QtDialogAbstract::closeEvent(QCloseEvent* event)
 void QtDialogAbstract::showEvent(QShowEvent* event)
 {
     wireButtonBoxes();
+    tabIntoRadioGroupsAtTheirChoice();
     applyRelevance(isUsable());
     QDialog::showEvent(event);
 }
@@ -150,6 +152,25 @@ void QtDialogAbstract::triggerHelp()
 {
     if (d->helpAction && d->helpAction->isEnabled())
         d->helpAction->trigger();
+}
+
+void QtDialogAbstract::tabIntoRadioGroupsAtTheirChoice()
+{
+    // Tab stops once in a group of exclusive radio buttons and arrow keys move within it. Qt
+    // makes the button that last had the focus the group's stop, so before any had it Tab would
+    // land on the first of the group, not on the one that is checked, and Space there would
+    // change the choice. The checked button is the stop, as it is in any mature dialog.
+    for (QRadioButton* const checked : findChildren<QRadioButton*>()) {
+        if (!checked->autoExclusive() || !checked->isChecked() || !checked->parentWidget())
+            continue;
+        for (QRadioButton* const member :
+             checked->parentWidget()->findChildren<QRadioButton*>(QString(), Qt::FindDirectChildrenOnly)) {
+            if (!member->autoExclusive())
+                continue;
+            int const policy = member->focusPolicy();
+            member->setFocusPolicy(Qt::FocusPolicy(member == checked ? policy | Qt::TabFocus : policy & ~Qt::TabFocus));
+        }
+    }
 }
 
 void QtDialogAbstract::wireButtonBoxes()

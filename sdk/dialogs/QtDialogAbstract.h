@@ -60,6 +60,7 @@ private Q_SLOTS:
 
 private:
     void wireButtonBoxes();
+    void tabIntoRadioGroupsAtTheirChoice();
     void applyRelevance(bool relevant);
 
     struct Impl;

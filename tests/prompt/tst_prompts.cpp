@@ -4,14 +4,18 @@
 #include "testsupport/TestSupport.h"
 
 #include "hostapp/PromptCatalog.h"
+#include "prompt/AnchorAlignmentDialog.h"
 #include "sdk/dialogs/DialogInterface.h"
 #include "sdk/host/ReferenceHost.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
+#include <QRadioButton>
 #include <QRegularExpression>
 
 #include <map>
+#include <set>
 
 using quarlin::host::ReferenceHost;
 using quarlin::hostapp::HostSession;
@@ -41,7 +45,8 @@ std::map<QString, HostFacing> const hostFacing{
     {QStringLiteral("AnchorAlignment"), {"contour.html#contour/details/anchor-alignment", false}},
     {QStringLiteral("EnterTextString"), {"frames.html#frame-name", false}},
     {QStringLiteral("EnterThreeIntValues"), {"data.html#index-range", true}},
-    {QStringLiteral("EnterASCIICharacter"), {"polar.html#polar/symbols-map-layer/enter-ascii-character", true}},
+    {QStringLiteral("EnterASCIICharacter"),
+     {"polar.html#polar/symbols-map-layer/enter-ascii-character", true}},
 };
 
 std::map<QString, QString> const titles{
@@ -50,6 +55,30 @@ std::map<QString, QString> const titles{
     {QStringLiteral("EnterThreeIntValues"), QStringLiteral("Index Range")},
     {QStringLiteral("EnterASCIICharacter"), QStringLiteral("Enter ASCII Character")},
 };
+
+QString accessibleName(QWidget* widget)
+{
+    QAccessibleInterface* const accessible = QAccessible::queryAccessibleInterface(widget);
+    return accessible ? accessible->text(QAccessible::Name) : QString();
+}
+
+// A control a person can put the focus on; the parts of a composite widget (a spin box's line
+// edit) belong to it.
+bool isFocusableControl(QWidget* widget, QWidget* window)
+{
+    QWidget* const parent = widget->parentWidget();
+    return widget->window() == window && widget->isVisibleTo(window) && widget->isEnabled()
+           && widget->focusPolicy() != Qt::NoFocus && !(parent && parent->focusPolicy() != Qt::NoFocus);
+}
+
+// Tab stops at one button of a group of exclusive radio buttons; arrow keys move within it.
+bool sameRadioGroup(QWidget* a, QWidget* b)
+{
+    auto* const first = qobject_cast<QRadioButton*>(a);
+    auto* const second = qobject_cast<QRadioButton*>(b);
+    return first && second && first->autoExclusive() && second->autoExclusive()
+           && first->parentWidget() == second->parentWidget();
+}
 
 QDialog* stage(QString const& formName, HostSession& session, QWidget& parent)
 {
@@ -77,6 +106,12 @@ private Q_SLOTS:
     void helpAndDataSetRule();
     void parentDeletesItselfWhileOpen_data() { catalogRows(); }
     void parentDeletesItselfWhileOpen();
+    void everyControlIsNamedReachedAndMarked_data() { catalogRows(); }
+    void everyControlIsNamedReachedAndMarked();
+    void enterAcceptsEscapeCancels_data();
+    void enterAcceptsEscapeCancels();
+    void anchorByArrowKeysAlone_data();
+    void anchorByArrowKeysAlone();
 
 private:
     static void catalogRows()
@@ -179,6 +214,120 @@ void TestPrompts::parentDeletesItselfWhileOpen()
     QPointer<QDialog> const fresh = stage(formName, session, newParent);
     QVERIFY(fresh);
     QCOMPARE(fresh->parentWidget(), &newParent);
+}
+
+// What a screen reader and a keyboard user meet: every control has a name in words, Tab
+// reaches it, and while it has the focus it looks different.
+void TestPrompts::everyControlIsNamedReachedAndMarked()
+{
+    QFETCH(QString, formName);
+    HostSession session;
+    QWidget parent;
+    QPointer<QDialog> const dialog = stage(formName, session, parent);
+    QVERIFY(quarlin::test::showActive(dialog));
+    QList<QWidget*> controls;
+    for (QWidget* const widget : dialog->findChildren<QWidget*>())
+        if (isFocusableControl(widget, dialog))
+            controls << widget;
+    QVERIFY(!controls.isEmpty());
+
+    // Twice round the focus chain by Tab alone, noting each stop.
+    std::set<QWidget*> stops;
+    for (int i = 0; i < 2 * controls.size(); ++i) {
+        QVERIFY(QApplication::focusWidget());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        stops.insert(QApplication::focusWidget());
+    }
+    QStringList failures;
+    for (QWidget* const control : controls) {
+        QString const name = formName + QLatin1Char(' ') + control->objectName();
+        if (accessibleName(control).trimmed().isEmpty())
+            failures << name + QStringLiteral(": no accessible name");
+        if (std::none_of(stops.begin(), stops.end(), [control](QWidget* stop) {
+                return stop == control || sameRadioGroup(stop, control);
+            }))
+            failures << name + QStringLiteral(": Tab does not reach it");
+        // With the keyboard focus it looks different from without. Not checked for OK, the
+        // dialog's default button: the default style draws it the same focused or not (seen
+        // with Qt 5.15's Fusion).
+        auto* const box = dialog->findChild<QDialogButtonBox*>();
+        if (box && control == box->button(QDialogButtonBox::Ok))
+            continue;
+        control->setFocus(Qt::TabFocusReason);
+        QImage const focused = control->grab().toImage();
+        (control == controls.first() ? controls.last() : controls.first())->setFocus(Qt::TabFocusReason);
+        if (control->grab().toImage() == focused)
+            failures << name + QStringLiteral(": focus not visible");
+    }
+    QVERIFY2(failures.isEmpty(), qPrintable(failures.join(QStringLiteral("; "))));
+    dialog->reject();
+}
+
+void TestPrompts::enterAcceptsEscapeCancels_data()
+{
+    QTest::addColumn<QString>("formName");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("result");
+    HostSession session;
+    for (auto const& entry : promptCatalog(session)) {
+        QTest::addRow("%s, Enter", qPrintable(entry.formName))
+            << entry.formName << int(Qt::Key_Return) << int(QDialog::Accepted);
+        QTest::addRow("%s, Escape", qPrintable(entry.formName))
+            << entry.formName << int(Qt::Key_Escape) << int(QDialog::Rejected);
+    }
+}
+
+// From the control that has the focus when the prompt opens.
+void TestPrompts::enterAcceptsEscapeCancels()
+{
+    QFETCH(QString, formName);
+    QFETCH(int, key);
+    QFETCH(int, result);
+    HostSession session;
+    QWidget parent;
+    QPointer<QDialog> const dialog = stage(formName, session, parent);
+    auto* const prompt = dynamic_cast<quarlin::dialogs::common::DialogInterface*>(dialog.data());
+    auto const run = quarlin::test::runModal(
+        dialog, [&] { prompt->launch(); },
+        [&] {
+            QVERIFY(quarlin::test::showActive(dialog));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        });
+    QVERIFY(!run.leftOpen);
+    QCOMPARE(dialog->result(), result);
+}
+
+void TestPrompts::anchorByArrowKeysAlone_data()
+{
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<int>("corner");
+    QTest::newRow("top left") << QList<int>{Qt::Key_Up, Qt::Key_Left} << int(AnchorAlignment_TopLeft);
+    QTest::newRow("top right") << QList<int>{Qt::Key_Right, Qt::Key_Up} << int(AnchorAlignment_TopRight);
+    QTest::newRow("bottom left") << QList<int>{Qt::Key_Left, Qt::Key_Down} << int(AnchorAlignment_BottomLeft);
+    QTest::newRow("bottom right") << QList<int>{Qt::Key_Down, Qt::Key_Right}
+                                  << int(AnchorAlignment_BottomRight);
+}
+
+// The grid moves as it looks: up, down, left and right from the middle, then Enter.
+void TestPrompts::anchorByArrowKeysAlone()
+{
+    QFETCH(QList<int>, keys);
+    QFETCH(int, corner);
+    using quarlin::dialogs::prompt::AnchorAlignmentDialog;
+    QWidget parent;
+    AnchorAlignmentDialog& dialog = AnchorAlignmentDialog::getInstance(AnchorAlignment_MiddleCenter, parent);
+    auto const run = quarlin::test::runModal(
+        &dialog, [&] { dialog.launch(); },
+        [&] {
+            QVERIFY(quarlin::test::showActive(&dialog));
+            QCOMPARE(accessibleName(QApplication::focusWidget()), QStringLiteral("Middle center"));
+            for (int key : keys)
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        });
+    QVERIFY(!run.leftOpen);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(int(dialog.selectedAlignment()), corner);
 }
 
 QUARLIN_TEST_MAIN(TestPrompts)
