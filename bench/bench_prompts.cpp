@@ -10,9 +10,15 @@
 #include "sdk/host/ReferenceHost.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QFrame>
+#include <QGridLayout>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMainWindow>
+#include <QRadioButton>
 #include <QTimer>
+#include <QVBoxLayout>
 
 #include <functional>
 
@@ -82,6 +88,29 @@ void InputDialogItem(benchmark::State& state)
     measure(state, dialog, [&dialog] { dialog.exec(); });
 }
 
+// The anchor prompt's form is nine radio buttons and six labels in a grid, and a button box:
+// the same widgets in a bare QDialog show how much of the prompt's cost is the form itself.
+void BareAnchorForm(benchmark::State& state)
+{
+    QDialog dialog(&mainWindow());
+    auto* const layout = new QVBoxLayout(&dialog);
+    auto* const frame = new QFrame(&dialog);
+    auto* const grid = new QGridLayout(frame);
+    char const* const rows[3] = {"Top", "Middle", "Bottom"};
+    char const* const columns[3] = {"Left", "Cntr", "Right"};
+    for (int row = 0; row < 3; ++row) {
+        grid->addWidget(new QLabel(QLatin1String(rows[row]), frame), row, 0);
+        grid->addWidget(new QLabel(QLatin1String(columns[row]), frame), 3, row + 1);
+        for (int column = 0; column < 3; ++column)
+            grid->addWidget(new QRadioButton(frame), row, column + 1);
+    }
+    auto* const box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(box, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    layout->addWidget(frame);
+    layout->addWidget(box);
+    measure(state, dialog, [&dialog] { dialog.exec(); });
+}
+
 void ThreeValuePrompt(benchmark::State& state)
 {
     auto& dialog = EnterThreeIntValuesDialog::getInstance(
@@ -103,6 +132,7 @@ BENCHMARK(TextPrompt)->Unit(benchmark::kMicrosecond);
 BENCHMARK(InputDialogText)->Unit(benchmark::kMicrosecond);
 BENCHMARK(AnchorPrompt)->Unit(benchmark::kMicrosecond);
 BENCHMARK(InputDialogItem)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BareAnchorForm)->Unit(benchmark::kMicrosecond);
 BENCHMARK(ThreeValuePrompt)->Unit(benchmark::kMicrosecond);
 BENCHMARK(InputDialogInt)->Unit(benchmark::kMicrosecond);
 
@@ -123,5 +153,6 @@ int main(int argc, char** argv)
         argc, argv,
         {{"Text prompt / QInputDialog text", "TextPrompt", "InputDialogText"},
          {"Anchor prompt / QInputDialog item", "AnchorPrompt", "InputDialogItem"},
+         {"Anchor prompt / its widgets in a bare QDialog", "AnchorPrompt", "BareAnchorForm"},
          {"Three-value prompt / QInputDialog int", "ThreeValuePrompt", "InputDialogInt"}});
 }
