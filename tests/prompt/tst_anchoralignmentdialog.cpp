@@ -67,7 +67,6 @@ private Q_SLOTS:
     void initialAlignmentChecksItsCell();
     void pickThenFinish_data();
     void pickThenFinish();
-    void arrowKeysMoveThePick();
     void secondGetInstanceOnlyReplacesWhatCancelRestores_data();
     void secondGetInstanceOnlyReplacesWhatCancelRestores();
 };
@@ -161,20 +160,6 @@ void TestAnchorAlignmentDialog::pickThenFinish()
     QCOMPARE(dialog.result(), result);
     if (pick >= 0) // Cancel restores the value, not the buttons
         QCOMPARE(checkedCell(dialog), pick);
-}
-
-void TestAnchorAlignmentDialog::arrowKeysMoveThePick()
-{
-    QWidget parent;
-    AnchorAlignmentDialog& dialog = AnchorAlignmentDialog::getInstance(AnchorAlignment_TopLeft, parent);
-    quarlin::test::runModal(&dialog, [&] { dialog.launch(); }, [&] {
-        QApplication::setActiveWindow(&dialog);
-        cell(dialog, AnchorAlignment_TopLeft)->setFocus();
-        QTest::keyClick(cell(dialog, AnchorAlignment_TopLeft), Qt::Key_Right);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
-    });
-    QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QCOMPARE(dialog.selectedAlignment(), AnchorAlignment_TopCenter);
 }
 
 void TestAnchorAlignmentDialog::secondGetInstanceOnlyReplacesWhatCancelRestores_data()

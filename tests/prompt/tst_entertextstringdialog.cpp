@@ -44,8 +44,6 @@ private Q_SLOTS:
     void okCaptionChangesOnlyTheCaption();
     void helpOnlyForNonEmptyTopic_data();
     void helpOnlyForNonEmptyTopic();
-    void enterAcceptsAndEscapeRejects_data();
-    void enterAcceptsAndEscapeRejects();
 };
 
 void TestEnterTextStringDialog::promptReplacesLabelAndKeepsShortcut_data()
@@ -162,28 +160,6 @@ void TestEnterTextStringDialog::helpOnlyForNonEmptyTopic()
     std::vector<std::string> const expected = topic.isEmpty() ? std::vector<std::string>{}
                                                                : std::vector<std::string>{topic.toStdString()};
     QCOMPARE(ReferenceHost::instance().helpTopics(), expected);
-}
-
-void TestEnterTextStringDialog::enterAcceptsAndEscapeRejects_data()
-{
-    QTest::addColumn<int>("key");
-    QTest::addColumn<int>("result");
-    QTest::newRow("Enter") << int(Qt::Key_Return) << int(QDialog::Accepted);
-    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(QDialog::Accepted);
-    QTest::newRow("Escape") << int(Qt::Key_Escape) << int(QDialog::Rejected);
-}
-
-void TestEnterTextStringDialog::enterAcceptsAndEscapeRejects()
-{
-    QFETCH(int, key);
-    QFETCH(int, result);
-    QWidget parent;
-    EnterTextStringDialog dialog(parent, QString(), QStringLiteral("kept"), QString(), false);
-    auto const run = quarlin::test::runModal(&dialog, [&] { dialog.launch(); },
-                                             [&] { QTest::keyClick(lineEdit(dialog), Qt::Key(key)); });
-    QVERIFY(!run.leftOpen);
-    QCOMPARE(dialog.result(), result);
-    QCOMPARE(dialog.text(), QStringLiteral("kept"));
 }
 
 QUARLIN_TEST_MAIN(TestEnterTextStringDialog)
