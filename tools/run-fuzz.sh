@@ -6,7 +6,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 seconds=${1:-60}
-build=${2:-$root/build-fuzz}
+build=$(cd "${2:-$root/build-fuzz}" && pwd) # absolute: the targets run from a scratch folder
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
