@@ -31,6 +31,8 @@ template <class Member> int slotOf(Member member)
 }
 
 using Slots = QVector<QPair<QByteArray, int>>;
+// An operation's name and slot, as a host's class sees it.
+#define VSLOT(Class, operation) qMakePair(QByteArray(#operation), slotOf(&Class::operation))
 
 } // namespace
 
@@ -45,8 +47,7 @@ public:
     virtual void hostOwn() {} // the first slot after the interface's own
     static Slots slots()
     {
-        return {{"signalPropertyChangedConnected", slotOf(&HostItem::signalPropertyChangedConnected)},
-                {"hostOwn", slotOf(&HostItem::hostOwn)}};
+        return {VSLOT(HostItem, signalPropertyChangedConnected), VSLOT(HostItem, hostOwn)};
     }
 };
 
@@ -66,14 +67,14 @@ public:
     virtual void hostOwn() {}
     static Slots slots()
     {
-        return {{"signalPropertyChangedConnected", slotOf(&HostProperty::signalPropertyChangedConnected)},
-                {"signalValueChangedConnected", slotOf(&HostProperty::signalValueChangedConnected)},
-                {"storeValue", slotOf(&HostProperty::storeValue)},
-                {"isEqual", slotOf(&HostProperty::isEqual)},
-                {"validate", slotOf(&HostProperty::validate)},
-                {"storedValue", slotOf(&HostProperty::storedValue)},
-                {"emitValueChangedSignal", slotOf(&HostProperty::emitValueChangedSignal)},
-                {"hostOwn", slotOf(&HostProperty::hostOwn)}};
+        return {VSLOT(HostProperty, signalPropertyChangedConnected),
+                VSLOT(HostProperty, signalValueChangedConnected),
+                VSLOT(HostProperty, storeValue),
+                VSLOT(HostProperty, isEqual),
+                VSLOT(HostProperty, validate),
+                VSLOT(HostProperty, storedValue),
+                VSLOT(HostProperty, emitValueChangedSignal),
+                VSLOT(HostProperty, hostOwn)};
     }
 
     // A value that changed behind the property's back is announced as a set one is.
@@ -110,22 +111,21 @@ public:
     virtual void hostOwn() {}
     static Slots slots()
     {
-        return {{"size", slotOf(&HostModel::size)},
-                {"get", slotOf(&HostModel::get)},
-                {"getStr", slotOf(&HostModel::getStr)},
-                {"getStrForEdit", slotOf(&HostModel::getStrForEdit)},
-                {"set", slotOf(&HostModel::set)},
-                {"setEditedItem", slotOf(&HostModel::setEditedItem)},
-                {"isEditable", slotOf(&HostModel::isEditable)},
-                {"isHeader", slotOf(&HostModel::isHeader)},
-                {"indexOf", slotOf(&HostModel::indexOf)},
-                {"signalDataChangedConnected", slotOf(&HostModel::signalDataChangedConnected)},
-                {"signalItemChangedConnected", slotOf(&HostModel::signalItemChangedConnected)},
-                {"signalItemsInsertedConnected", slotOf(&HostModel::signalItemsInsertedConnected)},
-                {"signalItemsAboutToBeRemovedConnected",
-                 slotOf(&HostModel::signalItemsAboutToBeRemovedConnected)},
-                {"signalItemsRemovedConnected", slotOf(&HostModel::signalItemsRemovedConnected)},
-                {"hostOwn", slotOf(&HostModel::hostOwn)}};
+        return {VSLOT(HostModel, size),
+                VSLOT(HostModel, get),
+                VSLOT(HostModel, getStr),
+                VSLOT(HostModel, getStrForEdit),
+                VSLOT(HostModel, set),
+                VSLOT(HostModel, setEditedItem),
+                VSLOT(HostModel, isEditable),
+                VSLOT(HostModel, isHeader),
+                VSLOT(HostModel, indexOf),
+                VSLOT(HostModel, signalDataChangedConnected),
+                VSLOT(HostModel, signalItemChangedConnected),
+                VSLOT(HostModel, signalItemsInsertedConnected),
+                VSLOT(HostModel, signalItemsAboutToBeRemovedConnected),
+                VSLOT(HostModel, signalItemsRemovedConnected),
+                VSLOT(HostModel, hostOwn)};
     }
 
     // A model whose rows changed says so through its own signals.
@@ -153,9 +153,8 @@ public:
     virtual void hostOwn() {}
     static Slots slots()
     {
-        return {{"isRelevant", slotOf(&HostRule::isRelevant)},
-                {"signalRelevanceChangedConnected", slotOf(&HostRule::signalRelevanceChangedConnected)},
-                {"hostOwn", slotOf(&HostRule::hostOwn)}};
+        return {VSLOT(HostRule, isRelevant), VSLOT(HostRule, signalRelevanceChangedConnected),
+                VSLOT(HostRule, hostOwn)};
     }
 };
 
@@ -164,10 +163,7 @@ class HostValidator : public ValidatorInterface<int>
 public:
     ValidationResult validate(int const&) const override { return {}; }
     virtual void hostOwn() {}
-    static Slots slots()
-    {
-        return {{"validate", slotOf(&HostValidator::validate)}, {"hostOwn", slotOf(&HostValidator::hostOwn)}};
-    }
+    static Slots slots() { return {VSLOT(HostValidator, validate), VSLOT(HostValidator, hostOwn)}; }
 };
 
 static_assert(
