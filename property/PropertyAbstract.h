@@ -110,9 +110,9 @@ void PropertyAbstract<T>::connectRelay(PropertyItemInterface const& item)
     // At the front, so untyped listeners hear of a change before typed ones.
     auto const& property = static_cast<PropertyAbstract const&>(item);
     if (!property.m_baseClassSignalConnection.connected())
-        property.m_baseClassSignalConnection =
-            property.ValueChanged.connect(boost::bind(&PropertyAbstract::callBaseClassSignalIfThereAreListeners, &property),
-                                          boost::signals2::at_front);
+        property.m_baseClassSignalConnection = property.ValueChanged.connect(
+            boost::bind(&PropertyAbstract::callBaseClassSignalIfThereAreListeners, &property),
+            boost::signals2::at_front);
 }
 
 template <class T>

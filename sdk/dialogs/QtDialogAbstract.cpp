@@ -36,8 +36,8 @@ QtDialogAbstract::QtDialogAbstract(QWidget& parent, sdk::ui::propertymanager::Re
 {
     d->relevance = std::move(relevance);
     if (d->relevance) {
-        d->relevanceConnections.add(
-            d->relevance->connectRelevanceChanged([this](bool relevant) { runAtBoundary([&] { applyRelevance(relevant); }); }));
+        d->relevanceConnections.add(d->relevance->connectRelevanceChanged(
+            [this](bool relevant) { runAtBoundary([&] { applyRelevance(relevant); }); }));
         d->relevant = d->relevance->isRelevant();
     }
 }
@@ -168,7 +168,8 @@ void QtDialogAbstract::tabIntoRadioGroupsAtTheirChoice()
             if (!member->autoExclusive())
                 continue;
             int const policy = member->focusPolicy();
-            member->setFocusPolicy(Qt::FocusPolicy(member == checked ? policy | Qt::TabFocus : policy & ~Qt::TabFocus));
+            int const tabStop = member == checked ? policy | Qt::TabFocus : policy & ~Qt::TabFocus;
+            member->setFocusPolicy(Qt::FocusPolicy(tabStop));
         }
     }
 }

@@ -4,16 +4,16 @@
 #include "sdk/propertymanager/SpinBoxIncDecCalculatorBase.h"
 #include "sdk/widgets/IntegralSpinBox.h"
 
+#include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace quarlin::sdk::ui::dialogs::propertybindings {
 
 namespace {
 
 // Steps through the calculator in floating point, as its data ranges are; the result is
-// rounded to a whole index and kept inside 64 bits.
-// A calculator that throws is reported and the value stays.
+// rounded to a whole index and kept inside 64 bits. A calculator that throws is reported and
+// the value stays.
 __int64 stepWith(propertymanager::SpinBoxIncDecCalculatorBase const& calculator, __int64 value, int steps)
 {
     double next = static_cast<double>(value);
@@ -21,10 +21,8 @@ __int64 stepWith(propertymanager::SpinBoxIncDecCalculatorBase const& calculator,
         for (int i = 0; i < std::abs(steps); ++i)
             next = steps > 0 ? calculator.increment(next) : calculator.decrement(next);
     });
-    if (!stepped)
-        return value;
     constexpr double limit = 9.0e18; // inside the 64-bit range, far outside any spin box's
-    if (!std::isfinite(next))
+    if (!stepped || !std::isfinite(next))
         return value;
     return static_cast<__int64>(std::llround(std::clamp(next, -limit, limit)));
 }

@@ -166,9 +166,10 @@ public:
     static Slots slots() { return {VSLOT(HostValidator, validate), VSLOT(HostValidator, hostOwn)}; }
 };
 
-static_assert(
-    !std::is_abstract_v<
-        HostItem> && !std::is_abstract_v<HostProperty> && !std::is_abstract_v<HostModel> && !std::is_abstract_v<HostAbstractModel> && !std::is_abstract_v<HostRule> && !std::is_abstract_v<HostValidator>);
+// Each host class implements everything its interface leaves open.
+template <class... Class>
+constexpr bool concrete = (!std::is_abstract_v<Class> && ...);
+static_assert(concrete<HostItem, HostProperty, HostModel, HostAbstractModel, HostRule, HostValidator>);
 
 } // namespace
 

@@ -1,6 +1,7 @@
 #include "sdk/propertybindings/qwidgetobservable/QButtonObservable.h"
 
 #include "sdk/exception/ExceptionBoundary.h"
+
 #include <algorithm>
 
 namespace quarlin::sdk::ui::dialogs::propertybindings::qwidgetobservable {
