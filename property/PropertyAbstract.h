@@ -76,6 +76,9 @@ protected:
     // value changes behind its back (a host setting) calls it when it notices.
     virtual void emitValueChangedSignal(T const& value) const;
 
+    // Slots connected to ValueChanged, the untyped relay included.
+    std::size_t valueChangedSlotCount() const { return ValueChanged.num_slots(); }
+
 private:
     void callBaseClassSignalIfThereAreListeners() const;
     static void connectRelay(PropertyItemInterface const& property);

@@ -53,5 +53,31 @@ enum StateChange_e : std::int32_t {
     StateChange_PlotType = 6,
     StateChange_Style = 7, // parameters: the style name parts
     StateChange_ColorMap = 8,
-    StateChange_AxisRange = 9
+    StateChange_AxisRange = 9,
+    StateChange_FrameActivated = 10,
+    StateChange_StyleReset = 15 // every style setting replaced at once: cached readings are void
+};
+
+// Outcome of reading a style setting.
+enum GetValueReturnCode_e : std::int32_t {
+    GetValue_Ok = 0,
+    GetValue_ResultTypeError = 1, // the setting holds another kind of value
+    GetValue_InvalidSubscript = 2,
+    GetValue_SyntaxError = 3,     // no such setting
+    GetValue_ContextError = 4     // nothing to read it from (no frame)
+};
+
+// Outcome of writing a style setting. Codes 0 and 1 are successes; 15 means the host took
+// the request without applying it now, so the caller must not assume the value arrived.
+enum SetValueReturnCode_e : std::int32_t {
+    SetValue_Ok = 0,
+    SetValue_DuplicateValue = 1,
+    SetValue_InvalidCommandOption = 2,
+    SetValue_InvalidSubscript = 3,
+    SetValue_InvalidVariable = 4,
+    SetValue_InvalidValue = 5,
+    SetValue_SyntaxError = 6,     // no such setting
+    SetValue_ContextError = 7,    // nothing to apply it to (no frame)
+    SetValue_ValueRefused = 8,    // the host's rules refused the value
+    SetValue_Deferred = 15
 };

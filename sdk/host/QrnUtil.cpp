@@ -46,6 +46,11 @@ std::int32_t QrnUtilFrameGetCount(void)
     return ReferenceHost::instance().frameCount();
 }
 
+__int64 QrnUtilFrameGetUniqueID(void)
+{
+    return ReferenceHost::instance().activeFrameId();
+}
+
 PlotType_e QrnUtilFrameGetPlotType(void)
 {
     return ReferenceHost::instance().plotType();

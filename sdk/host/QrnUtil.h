@@ -4,6 +4,7 @@
 
 #include "quarlin_host_export.h"
 #include "sdk/host/HostEnums.h"
+#include "sdk/host/Platform.h"
 
 #include <cstdint>
 
@@ -29,6 +30,8 @@ QUARLIN_HOST_EXPORT void QrnUtilStringDealloc(char** text);
 
 QUARLIN_HOST_EXPORT std::int32_t QrnUtilPageGetCount(void);
 QUARLIN_HOST_EXPORT std::int32_t QrnUtilFrameGetCount(void);
+// The active frame's id, which stays the frame's for its life; 0 when there is no frame.
+QUARLIN_HOST_EXPORT __int64 QrnUtilFrameGetUniqueID(void);
 // PlotType_Invalid when there is no frame.
 QUARLIN_HOST_EXPORT PlotType_e QrnUtilFrameGetPlotType(void);
 QUARLIN_HOST_EXPORT bool QrnUtilDataSetIsAvailable(void);

@@ -49,6 +49,14 @@ ReferenceHost::ReferenceHost()
     : m_colorMap(defaultColorMap())
     , m_presenter(&printMessage)
 {
+    m_frames.push_back(makeFrame(PlotType_Sketch));
+}
+
+Frame ReferenceHost::makeFrame(PlotType_e plotType)
+{
+    char name[32];
+    std::snprintf(name, sizeof name, "Frame %03lld", static_cast<long long>(m_nextFrameId));
+    return Frame{name, plotType, m_nextFrameId++};
 }
 
 void ReferenceHost::announce(StateChange_e kind) const
@@ -61,17 +69,18 @@ void ReferenceHost::reset()
     m_hasDataSet = false;
     m_dataSet = {};
     m_pageCount = 1;
-    m_frameCount = 1;
-    m_plotType = PlotType_Sketch;
+    m_nextFrameId = 1;
+    m_frames.assign(1, makeFrame(PlotType_Sketch));
+    m_activeFrame = 0;
     m_colorMap = defaultColorMap();
     m_axisGridRange = {{0.0, 0.0, 1.0, 1.0}};
     m_lockDepth = 0;
-    m_undoDepth = 0;
-    m_completedUndoSteps = 0;
     m_lastStyleError.clear();
+    m_styles.reset();
     clearRecords();
     for (StateChange_e kind : {StateChange_DataSetReset, StateChange_PageCount, StateChange_FrameCount,
-                               StateChange_PlotType, StateChange_ColorMap, StateChange_AxisRange})
+                               StateChange_PlotType, StateChange_ColorMap, StateChange_AxisRange,
+                               StateChange_StyleReset})
         announce(kind);
 }
 
@@ -85,24 +94,38 @@ void ReferenceHost::loadDataSet(DataSet dataSet)
 void ReferenceHost::loadSampleDataSet()
 {
     DataSet sample;
-    sample.title = "Sample: heated plate";
-    constexpr int n = 21;
-    Variable x{"X", {}}, y{"Y", {}}, t{"Temperature", {}}, p{"Pressure", {}}, v{"Velocity", {}};
-    for (int j = 0; j < n; ++j) {
-        for (int i = 0; i < n; ++i) {
-            double const xi = i / double(n - 1), yj = j / double(n - 1);
-            x.values.push_back(xi);
-            y.values.push_back(yj);
-            t.values.push_back(20.0 + 80.0 * std::exp(-8.0 * ((xi - 0.5) * (xi - 0.5) + (yj - 0.5) * (yj - 0.5))));
-            p.values.push_back(101.3 - 2.0 * yj);
-            v.values.push_back(std::sin(3.14159265358979 * xi) * std::cos(3.14159265358979 * yj));
+    sample.title = "Sample: heated block";
+    constexpr int n = 9;
+    constexpr double pi = 3.14159265358979;
+    std::vector<Variable> variables{{"X", {}}, {"Y", {}}, {"Z", {}}, {"Temperature", {}},
+                                    {"Pressure", {}}, {"U", {}}, {"V", {}}, {"W", {}}};
+    for (int k = 0; k < n; ++k) {
+        for (int j = 0; j < n; ++j) {
+            for (int i = 0; i < n; ++i) {
+                double const x = i / double(n - 1), y = j / double(n - 1), z = k / double(n - 1);
+                double const r2 = (x - 0.5) * (x - 0.5) + (y - 0.5) * (y - 0.5) + (z - 0.5) * (z - 0.5);
+                double const point[] = {x,
+                                        y,
+                                        z,
+                                        20.0 + 80.0 * std::exp(-8.0 * r2),
+                                        101.3 - 2.0 * y,
+                                        std::sin(pi * x) * std::cos(pi * y),
+                                        -std::cos(pi * x) * std::sin(pi * y),
+                                        0.25 * std::sin(pi * z)};
+                for (std::size_t v = 0; v < variables.size(); ++v)
+                    variables[v].values.push_back(point[v]);
+            }
         }
     }
-    sample.variables = {x, y, t, p, v};
-    sample.zones = {"Plate", "Inlet", "Outlet"};
+    sample.variables = std::move(variables);
+    sample.zones = {"Block", "Inlet", "Outlet"};
     loadDataSet(std::move(sample));
-    if (m_plotType == PlotType_Sketch)
-        setPlotType(PlotType_Cartesian2D);
+    if (m_pageCount == 1 && m_frames.size() == 1 && m_frames.front().plotType == PlotType_Sketch) {
+        m_frames = {makeFrame(PlotType_Cartesian2D), makeFrame(PlotType_Cartesian3D), makeFrame(PlotType_XYLine)};
+        m_activeFrame = 0;
+        announce(StateChange_FrameCount);
+        announce(StateChange_PlotType);
+    }
 }
 
 void ReferenceHost::removeDataSet()
@@ -125,24 +148,46 @@ void ReferenceHost::setPageCount(std::int32_t count)
 
 void ReferenceHost::setFrameCount(std::int32_t count)
 {
-    count = std::max(count, 0);
-    if (count == m_frameCount)
+    auto const wanted = static_cast<std::size_t>(std::max(count, 0));
+    if (wanted == m_frames.size())
         return;
-    m_frameCount = count;
+    // New frames show what the active one shows, as a host copies the current frame.
+    PlotType_e const shown = m_frames.empty() ? PlotType_Sketch : m_frames[std::size_t(m_activeFrame)].plotType;
+    while (m_frames.size() < wanted)
+        m_frames.push_back(makeFrame(shown));
+    m_frames.resize(wanted);
+    m_activeFrame = std::min(m_activeFrame, std::max<std::int32_t>(frameCount() - 1, 0));
     announce(StateChange_FrameCount);
 }
 
 void ReferenceHost::setPlotType(PlotType_e plotType)
 {
-    if (plotType == m_plotType)
+    if (m_frames.empty() || plotType == m_frames[std::size_t(m_activeFrame)].plotType)
         return;
-    m_plotType = plotType;
+    m_frames[std::size_t(m_activeFrame)].plotType = plotType;
     announce(StateChange_PlotType);
 }
 
 PlotType_e ReferenceHost::plotType() const
 {
-    return (m_pageCount > 0 && m_frameCount > 0) ? m_plotType : PlotType_Invalid;
+    return (m_pageCount > 0 && !m_frames.empty()) ? m_frames[std::size_t(m_activeFrame)].plotType
+                                                   : PlotType_Invalid;
+}
+
+void ReferenceHost::activateFrame(std::int32_t index)
+{
+    if (index < 0 || index >= frameCount() || index == m_activeFrame)
+        return;
+    PlotType_e const before = plotType();
+    m_activeFrame = index;
+    announce(StateChange_FrameActivated);
+    if (plotType() != before)
+        announce(StateChange_PlotType);
+}
+
+__int64 ReferenceHost::activeFrameId() const
+{
+    return (m_pageCount > 0 && !m_frames.empty()) ? m_frames[std::size_t(m_activeFrame)].uniqueId : 0;
 }
 
 Rgb ReferenceHost::basicColor(std::int32_t index) const
@@ -217,17 +262,5 @@ void ReferenceHost::releaseLock()
         --m_lockDepth;
 }
 
-void ReferenceHost::beginUndoStep()
-{
-    ++m_undoDepth;
-}
-
-void ReferenceHost::endUndoStep(bool record)
-{
-    if (m_undoDepth == 0)
-        return; // an unmatched end is the caller's bug; the host shrugs it off
-    if (--m_undoDepth == 0 && record)
-        ++m_completedUndoSteps;
-}
 
 } // namespace quarlin::host

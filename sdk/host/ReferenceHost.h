@@ -3,6 +3,7 @@
 #include "quarlin_host_export.h"
 #include "sdk/host/HostEnums.h"
 #include "sdk/host/QrnUtil.h"
+#include "sdk/host/StyleStore.h"
 
 #include <boost/function.hpp>
 #include <boost/signals2/signal.hpp>
@@ -35,6 +36,13 @@ struct Rgb
     friend bool operator==(Rgb a, Rgb b) { return a.red == b.red && a.green == b.green && a.blue == b.blue; }
 };
 
+struct Frame
+{
+    std::string name;
+    PlotType_e plotType = PlotType_Sketch;
+    __int64 uniqueId = 0; // given by the host
+};
+
 struct HostMessage
 {
     std::string text;
@@ -57,7 +65,9 @@ public:
 
     // --- data set
     void loadDataSet(DataSet dataSet);
-    // A small 2-D data set with five variables and three zones, enough to exercise every prompt.
+    // A small data set (eight variables: X, Y, Z, Temperature, Pressure, U, V, W; three zones),
+    // enough to exercise every prompt. A host still in its fresh layout (one sketch frame) gets
+    // three frames to go with it: a 2-D one (active), a 3-D one and a line plot.
     void loadSampleDataSet();
     void removeDataSet();
     bool hasDataSet() const { return m_hasDataSet; }
@@ -66,10 +76,22 @@ public:
     // --- layout
     void setPageCount(std::int32_t count);
     void setFrameCount(std::int32_t count);
+    // Sets the active frame's plot type.
     void setPlotType(PlotType_e plotType);
     std::int32_t pageCount() const { return m_pageCount; }
-    std::int32_t frameCount() const { return m_frameCount; }
+    std::int32_t frameCount() const { return static_cast<std::int32_t>(m_frames.size()); }
+    // PlotType_Invalid when there is no page or no frame.
     PlotType_e plotType() const;
+    std::vector<Frame> const& frames() const { return m_frames; }
+    std::int32_t activeFrame() const { return m_activeFrame; }
+    // Makes frame index (0-based) the active one; out-of-range indices are ignored.
+    void activateFrame(std::int32_t index);
+    // The active frame's id; 0 when there is no frame.
+    __int64 activeFrameId() const;
+
+    // --- style settings and undo
+    StyleStore& styleStore() { return m_styles; }
+    StyleStore const& styleStore() const { return m_styles; }
 
     // --- colour map, axes, units
     Rgb basicColor(std::int32_t index) const;
@@ -101,10 +123,12 @@ public:
     void acquireLock(bool recordMacro);
     void releaseLock();
     int lockDepth() const { return m_lockDepth; }
-    void beginUndoStep();
-    void endUndoStep(bool record);
-    int undoDepth() const { return m_undoDepth; }
-    int completedUndoSteps() const { return m_completedUndoSteps; }
+    void beginUndoStep() { m_styles.beginStep(); }
+    void endUndoStep(bool record) { m_styles.endStep(record); }
+    int undoDepth() const { return m_styles.openDepth(); }
+    int completedUndoSteps() const { return m_styles.completedSteps(); }
+    // Edit > Undo: puts back what the last step changed; false when there is nothing to undo.
+    bool undo() { return m_styles.undoLastStep(); }
 
     // --- style errors, filled in by the style store
     void setLastStyleError(std::string text) { m_lastStyleError = std::move(text); }
@@ -116,12 +140,14 @@ public:
 private:
     ReferenceHost();
     void announce(StateChange_e kind) const;
+    Frame makeFrame(PlotType_e plotType);
 
     bool m_hasDataSet = false;
     DataSet m_dataSet;
     std::int32_t m_pageCount = 1;
-    std::int32_t m_frameCount = 1;
-    PlotType_e m_plotType = PlotType_Sketch;
+    std::vector<Frame> m_frames;
+    std::int32_t m_activeFrame = 0;
+    __int64 m_nextFrameId = 1;
     std::array<Rgb, 64> m_colorMap{};
     std::array<double, 4> m_axisGridRange{{0.0, 0.0, 1.0, 1.0}};
     double m_pointsPerGridUnit = 72.0;
@@ -133,9 +159,8 @@ private:
     std::vector<std::string> m_helpTopics;
 
     int m_lockDepth = 0;
-    int m_undoDepth = 0;
-    int m_completedUndoSteps = 0;
     std::string m_lastStyleError;
+    StyleStore m_styles;
 };
 
 } // namespace quarlin::host
