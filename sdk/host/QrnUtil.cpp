@@ -8,6 +8,30 @@
 
 using quarlin::host::ReferenceHost;
 
+namespace {
+
+char* allocatedCopy(std::string const& text)
+{
+    char* const copy = static_cast<char*>(std::malloc(text.size() + 1));
+    if (copy)
+        std::memcpy(copy, text.c_str(), text.size() + 1);
+    return copy;
+}
+
+template <class Items, class NameOf>
+bool nameOfMember(Items const& items, std::int32_t number, char** name, NameOf nameOf)
+{
+    if (!name)
+        return false;
+    *name = nullptr;
+    if (!ReferenceHost::instance().hasDataSet() || number < 1 || std::size_t(number) > items.size())
+        return false;
+    *name = allocatedCopy(nameOf(items[std::size_t(number - 1)]));
+    return *name != nullptr;
+}
+
+} // namespace
+
 extern "C" {
 
 void QrnUtilDialogMessageBox(char const* message, MessageBoxType_e type)
@@ -17,15 +41,23 @@ void QrnUtilDialogMessageBox(char const* message, MessageBoxType_e type)
     ReferenceHost::instance().postMessage(message, type);
 }
 
+
 char* QrnUtilStyleGetLastErrorString(void)
 {
     std::string const& error = ReferenceHost::instance().lastStyleError();
-    if (error.empty())
-        return nullptr;
-    char* copy = static_cast<char*>(std::malloc(error.size() + 1));
-    if (copy)
-        std::memcpy(copy, error.c_str(), error.size() + 1);
-    return copy;
+    return error.empty() ? nullptr : allocatedCopy(error);
+}
+
+bool QrnUtilVarGetName(std::int32_t variable, char** name)
+{
+    return nameOfMember(ReferenceHost::instance().dataSet().variables, variable, name,
+                        [](quarlin::host::Variable const& v) -> std::string const& { return v.name; });
+}
+
+bool QrnUtilZoneGetName(std::int32_t zone, char** name)
+{
+    return nameOfMember(ReferenceHost::instance().dataSet().zones, zone, name,
+                        [](std::string const& z) -> std::string const& { return z; });
 }
 
 void QrnUtilStringDealloc(char** text)

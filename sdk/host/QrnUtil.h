@@ -44,6 +44,11 @@ QUARLIN_HOST_EXPORT void QrnUtilUndoStateEnd(bool doInvalidate, bool doRecord);
 // variable does not exist or has no values.
 QUARLIN_HOST_EXPORT bool QrnUtilVarGetMinMax(std::int32_t variable, double* minValue, double* maxValue);
 
+// The name of the 1-based variable (zone), newly allocated; free it with QrnUtilStringDealloc.
+// False, and *name null, when there is no such variable (zone).
+QUARLIN_HOST_EXPORT bool QrnUtilVarGetName(std::int32_t variable, char** name);
+QUARLIN_HOST_EXPORT bool QrnUtilZoneGetName(std::int32_t zone, char** name);
+
 QUARLIN_HOST_EXPORT void QrnUtilAxisGetGridRange(double* xMin, double* yMin, double* xMax, double* yMax);
 QUARLIN_HOST_EXPORT double QrnUtilConvertUnits(UnitType_e from, UnitType_e to, double value);
 

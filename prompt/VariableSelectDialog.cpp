@@ -1,0 +1,155 @@
+#include "prompt/VariableSelectDialog.h"
+
+#include "propertybindings/ComboBoxPropertyBinding.h"
+#include "sdk/dialogs/LaunchHelpAction.h"
+#include "sdk/exception/ExceptionBoundary.h"
+#include "sdk/host/AppLock.h"
+#include "sdk/host/QrnUtil.h"
+#include "sdk/host/SdkFunctions.h"
+#include "sdk/host/StyleValue.h"
+#include "sdk/propertybindings/models/ZoneVarListModelAbstract.h"
+#include "sdk/propertymanager/DataSetExistsRelevance.h"
+#include "sdk/signals/ScopedExitAction.h"
+#include "styleproperties/KernelPropertyDeferred.h"
+#include "ui_VariableSelectDialog.h"
+
+#include <boost/make_shared.hpp>
+#include <boost/ptr_container/ptr_vector.hpp>
+
+#include <stdexcept>
+
+namespace quarlin::dialogs::prompt {
+
+using sdk::styleproperties::KernelPropertyDeferred;
+using sdk::ui::dialogs::propertybindings::BindingInterface;
+using sdk::ui::dialogs::propertybindings::ComboBoxPropertyBinding;
+using sdk::ui::dialogs::propertybindings::models::EnabledVariablesListModel;
+
+namespace {
+
+char const* const helpTopic = "polar.html#polar/xy-line-error-bars/select-variable";
+
+} // namespace
+
+// Members in construction order; the bindings go first on destruction, while the widgets,
+// the properties and the model they use still exist.
+class VariableSelectDialog::Impl : public Ui::VariableSelectDialog
+{
+public:
+    std::string instructions;
+    std::vector<std::string> labels;
+    bool threeVariables = false;
+    boost::shared_ptr<EnabledVariablesListModel> model;
+    boost::shared_ptr<KernelPropertyDeferred<int>> var1Property;
+    boost::shared_ptr<KernelPropertyDeferred<int>> var2Property;
+    // With two variables, a second property on the second setting, for the hidden row; never written.
+    boost::shared_ptr<KernelPropertyDeferred<int>> var3Property;
+    boost::ptr_vector<ComboBoxPropertyBinding<int>> bindings;
+    boost::function<void()> postAssignmentAction;
+};
+
+VariableSelectDialog* VariableSelectDialog::m_dialogInstance = nullptr;
+
+VariableSelectDialog::DefaultVarAssignmentInterface::~DefaultVarAssignmentInterface() = default;
+
+VariableSelectDialog& VariableSelectDialog::getInstance(QWidget& parent, toolbox::StringList const& var1Path,
+                                                        toolbox::StringList const& var2Path,
+                                                        toolbox::StringList const& var3Path,
+                                                        std::string const& instructions,
+                                                        std::vector<std::string> const& labels,
+                                                        DefaultVarAssignmentInterface const& defaults)
+{
+    if (!m_dialogInstance)
+        m_dialogInstance = new VariableSelectDialog(parent, var1Path, var2Path, var3Path, instructions, labels,
+                                                    defaults);
+    return *m_dialogInstance;
+}
+
+sdk::ui::propertymanager::RelevancePtr VariableSelectDialog::relevance()
+{
+    static sdk::ui::propertymanager::RelevancePtr const rule =
+        boost::make_shared<sdk::ui::propertymanager::DataSetExistsRelevance>();
+    return rule;
+}
+
+VariableSelectDialog::VariableSelectDialog(QWidget& parent, toolbox::StringList const& var1Path,
+                                           toolbox::StringList const& var2Path,
+                                           toolbox::StringList const& var3Path, std::string const& instructions,
+                                           std::vector<std::string> const& labels,
+                                           DefaultVarAssignmentInterface const& defaults)
+    : QtDialogAbstract(parent, relevance())
+    , m_impl(std::make_unique<Impl>())
+{
+    Impl& form = *m_impl;
+    form.instructions = instructions;
+    form.labels = labels;
+    form.threeVariables = var3Path.count() > 0;
+    form.model = boost::make_shared<EnabledVariablesListModel>(&sdk::getEnabledVarsForFrame, false);
+    form.setupUi(this);
+
+    form.var1Property = boost::make_shared<KernelPropertyDeferred<int>>(toolbox::StyleValue(var1Path));
+    form.var2Property = boost::make_shared<KernelPropertyDeferred<int>>(toolbox::StyleValue(var2Path));
+    form.var3Property =
+        boost::make_shared<KernelPropertyDeferred<int>>(toolbox::StyleValue(form.threeVariables ? var3Path : var2Path));
+    // Before the bindings exist, so the combo boxes open on the proposal.
+    defaults.assignDefaults(*form.var1Property, *form.var2Property, *form.var3Property);
+
+    QComboBox* const combos[] = {form.var1_comboBox, form.var2_comboBox, form.var3_comboBox};
+    boost::shared_ptr<KernelPropertyDeferred<int>> const properties[] = {form.var1Property, form.var2Property,
+                                                                         form.var3Property};
+    for (int i = 0; i < 3; ++i)
+        form.bindings.push_back(new ComboBoxPropertyBinding<int>(*combos[i], properties[i], form.model,
+                                                              BindingInterface::ModelUpdateImmediate));
+
+    setHelpAction(new common::LaunchHelpAction(helpTopic, *this));
+}
+
+VariableSelectDialog::~VariableSelectDialog()
+{
+    if (m_dialogInstance == this)
+        m_dialogInstance = nullptr;
+}
+
+void VariableSelectDialog::launch()
+{
+    Impl& form = *m_impl;
+    if (form.labels.size() < (form.threeVariables ? 3u : 2u))
+        throw std::out_of_range("invalid vector subscript");
+    form.instructions_label->setText(QString::fromStdString(form.instructions));
+    form.var1_label->setText(QString::fromStdString(form.labels[0]));
+    form.var2_label->setText(QString::fromStdString(form.labels[1]));
+    if (form.threeVariables) {
+        form.var3_label->setText(QString::fromStdString(form.labels[2]));
+    } else {
+        form.var3_label->hide();
+        form.var3_comboBox->hide();
+    }
+    QtDialogAbstract::launch();
+}
+
+void VariableSelectDialog::setPostAssignmentAction(boost::function<void()> action)
+{
+    m_impl->postAssignmentAction = std::move(action);
+}
+
+void VariableSelectDialog::accept()
+{
+    // OK's slot: a refusal is the host's message, and the dialog stays open.
+    runAtBoundary([this] {
+        Impl& form = *m_impl;
+        sdk::AppLock const lock(sdk::ImplicitMacroRecording_Off);
+        QrnUtilUndoStateBegin(UndoStateCategory_Style);
+        {
+            ScopedExitAction const closeStep([] { QrnUtilUndoStateEnd(false, true); });
+            form.var1Property->submitValue();
+            form.var2Property->submitValue();
+            if (form.threeVariables)
+                form.var3Property->submitValue();
+            if (form.postAssignmentAction)
+                form.postAssignmentAction();
+        }
+        QDialog::accept();
+    });
+}
+
+} // namespace quarlin::dialogs::prompt
