@@ -91,6 +91,8 @@ AddonsVariableSelectDialog::AddonsVariableSelectDialog(QWidget& parent, boost::s
                                                               BindingInterface::ModelUpdateImmediate));
 
     setHelpAction(new common::LaunchHelpAction("polar.html#polar/xy-line-error-bars/select-variable", *this));
+    // The form's size fits its placeholder texts; a longer instruction wraps and needs more.
+    resize(size().expandedTo(sizeHint()));
 }
 
 AddonsVariableSelectDialog::~AddonsVariableSelectDialog()

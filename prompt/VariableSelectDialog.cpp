@@ -36,6 +36,20 @@ char const* const helpTopic = "polar.html#polar/xy-line-error-bars/select-variab
 class VariableSelectDialog::Impl : public Ui::VariableSelectDialog
 {
 public:
+    bool hasEveryLabel() const { return labels.size() >= (threeVariables ? 3u : 2u); }
+    void showTexts()
+    {
+        instructions_label->setText(QString::fromStdString(instructions));
+        var1_label->setText(QString::fromStdString(labels[0]));
+        var2_label->setText(QString::fromStdString(labels[1]));
+        if (threeVariables) {
+            var3_label->setText(QString::fromStdString(labels[2]));
+        } else {
+            var3_label->hide();
+            var3_comboBox->hide();
+        }
+    }
+
     std::string instructions;
     std::vector<std::string> labels;
     bool threeVariables = false;
@@ -102,6 +116,10 @@ VariableSelectDialog::VariableSelectDialog(QWidget& parent, toolbox::StringList 
                                                               BindingInterface::ModelUpdateImmediate));
 
     setHelpAction(new common::LaunchHelpAction(helpTopic, *this));
+    // Shown before launch too, so a host that shows the dialog its own way sees the right form.
+    if (form.hasEveryLabel())
+        form.showTexts();
+    fitToTexts();
 }
 
 VariableSelectDialog::~VariableSelectDialog()
@@ -113,18 +131,17 @@ VariableSelectDialog::~VariableSelectDialog()
 void VariableSelectDialog::launch()
 {
     Impl& form = *m_impl;
-    if (form.labels.size() < (form.threeVariables ? 3u : 2u))
+    if (!form.hasEveryLabel())
         throw std::out_of_range("invalid vector subscript");
-    form.instructions_label->setText(QString::fromStdString(form.instructions));
-    form.var1_label->setText(QString::fromStdString(form.labels[0]));
-    form.var2_label->setText(QString::fromStdString(form.labels[1]));
-    if (form.threeVariables) {
-        form.var3_label->setText(QString::fromStdString(form.labels[2]));
-    } else {
-        form.var3_label->hide();
-        form.var3_comboBox->hide();
-    }
+    form.showTexts();
+    fitToTexts();
     QtDialogAbstract::launch();
+}
+
+void VariableSelectDialog::fitToTexts()
+{
+    // The form's size fits its placeholder texts; a longer instruction wraps and needs more.
+    resize(size().expandedTo(sizeHint()));
 }
 
 void VariableSelectDialog::setPostAssignmentAction(boost::function<void()> action)

@@ -62,6 +62,7 @@ private:
     VariableSelectDialog(QWidget& parent, toolbox::StringList const& var1Path, toolbox::StringList const& var2Path,
                          toolbox::StringList const& var3Path, std::string const& instructions,
                          std::vector<std::string> const& labels, DefaultVarAssignmentInterface const& defaults);
+    void fitToTexts();
 
     class Impl;
     std::unique_ptr<Impl> m_impl; // owned: form, model, properties, bindings

@@ -26,7 +26,7 @@ int exercisePrompts()
         QString const name = action->objectName();
         if (!name.endsWith(QLatin1String("Action")))
             continue; // separators and Quit
-        QString const formName = name.chopped(6);
+        QString const formName = action->property("formName").toString();
         QString opened;
         // Runs inside the prompt's modal loop, once it is up.
         QTimer::singleShot(0, &window, [&opened] {
@@ -38,7 +38,7 @@ int exercisePrompts()
         int const before = window.outcomeCount();
         action->trigger();
         bool const ok = opened == formName && window.outcomeCount() == before + 1;
-        std::printf("%s %s: %s\n", ok ? "ok  " : "FAIL", qPrintable(formName), qPrintable(window.lastOutcome()));
+        std::printf("%s %s: %s\n", ok ? "ok  " : "FAIL", qPrintable(name.chopped(6)), qPrintable(window.lastOutcome()));
         if (!ok)
             ++failures;
     }

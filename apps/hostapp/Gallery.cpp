@@ -3,6 +3,7 @@
 #include "hostapp/BindingsPage.h"
 #include "hostapp/HostMainWindow.h"
 #include "hostapp/PromptCatalog.h"
+#include "hostapp/StyleSettingsView.h"
 #include "sdk/host/ReferenceHost.h"
 
 #include <QAbstractItemView>
@@ -48,16 +49,17 @@ int renderGallery(QString const& directory)
     for (PromptEntry const& entry : promptCatalog(session)) {
         QPointer<QDialog> const dialog = entry.stage(parent);
         if (!dialog) {
-            std::fprintf(stderr, "%s: not built\n", qPrintable(entry.formName));
+            std::fprintf(stderr, "%s: not built\n", qPrintable(entry.name));
             ++failures;
             continue;
         }
         dialog->show();
         QApplication::processEvents();
-        QString const file = dir.absoluteFilePath(entry.formName + QStringLiteral(".png"));
+        QString const file = dir.absoluteFilePath(entry.name + QStringLiteral(".png"));
         if (!save(*dialog, file))
             ++failures;
-        dialog->hide();
+        // Prompts of one dialog class share its single instance; the next one builds its own.
+        delete dialog.data();
     }
 
     // The host itself, so the picture set also shows where the prompts are reached from.
@@ -83,6 +85,15 @@ int renderGallery(QString const& directory)
     } else {
         ++failures;
     }
+    // The host's style settings after one assignment, with the undo step that made it.
+    host::ReferenceHost::instance().styleStore().change(host::StyleKey{{"TwoDAxis", "YDetail", "VarNum"}},
+                                                        __int64(4));
+    StyleSettingsView styles;
+    styles.resize(640, 560);
+    styles.show();
+    QApplication::processEvents();
+    if (!save(styles, dir.absoluteFilePath(QStringLiteral("StyleSettings.png"))))
+        ++failures;
     return failures;
 }
 

@@ -2,6 +2,9 @@
 
 #include "hostapp/BindingsPage.h"
 #include "hostapp/HostStatePanel.h"
+#include "hostapp/StyleSettingsView.h"
+#include "prompt/VectorVarAssignStrategy.h"
+#include "sdk/host/QrnUtil.h"
 #include "sdk/host/ReferenceHost.h"
 
 #include <QApplication>
@@ -46,16 +49,35 @@ HostMainWindow::HostMainWindow(QWidget* parent)
     pages->setObjectName(QStringLiteral("hostPages"));
     pages->addTab(m_outcomes, tr("&Outcomes"));
     pages->addTab(new BindingsPage(pages), tr("&Bindings"));
+    pages->addTab(new StyleSettingsView(pages), tr("&Style settings"));
     setCentralWidget(pages);
+
+    QMenu* const edit = menuBar()->addMenu(tr("&Edit"));
+    QAction* const undo = edit->addAction(tr("&Undo"), this, [this] {
+        record(host::ReferenceHost::instance().undo() ? tr("Undo: the last style step is reverted")
+                                                      : tr("Undo: nothing to undo"));
+    });
+    undo->setObjectName(QStringLiteral("undoAction"));
+    undo->setShortcut(QKeySequence::Undo);
 
     QMenu* const prompts = menuBar()->addMenu(tr("&Prompts"));
     for (PromptEntry const& entry : m_prompts) {
         QAction* const action = prompts->addAction(entry.menuText);
-        action->setObjectName(entry.formName + QStringLiteral("Action"));
+        action->setObjectName(entry.name + QStringLiteral("Action"));
+        action->setProperty("formName", entry.formName);
         connect(action, &QAction::triggered, this, [this, &entry] { runPrompt(entry); });
     }
     prompts->addSeparator();
     prompts->addAction(tr("&Quit"), qApp, &QApplication::quit, QKeySequence::Quit);
+
+    // How a host switches the vector layer on: ask for variables only when it must.
+    QMenu* const plot = menuBar()->addMenu(tr("P&lot"));
+    plot->addAction(tr("Show &Vectors"), this, [this] {
+        bool const on = dialogs::prompt::VectorVarAssignStrategy(*this)(QrnUtilFrameGetPlotType());
+        if (on)
+            host::ReferenceHost::instance().styleStore().change(host::StyleKey{{"FieldLayers", "ShowVector"}}, true);
+        record(on ? tr("Vectors: shown") : tr("Vectors: not shown"));
+    });
 
     auto* const stateDock = new QDockWidget(tr("Host state"), this);
     stateDock->setObjectName(QStringLiteral("hostStateDock"));

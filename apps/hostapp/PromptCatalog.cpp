@@ -1,11 +1,18 @@
 #include "hostapp/PromptCatalog.h"
 
+#include "prompt/AddonsVariableSelectDialog.h"
 #include "prompt/AnchorAlignmentDialog.h"
+#include "prompt/AxisVariableSelectDialog.h"
+#include "prompt/RGBVariableSelectDialog.h"
+#include "prompt/VectorVariableSelectDialog.h"
+#include "sdk/host/QrnUtil.h"
+#include "sdk/host/ReferenceHost.h"
 #include "prompt/EnterASCIICharacterDialog.h"
 #include "prompt/EnterTextStringDialog.h"
 #include "prompt/EnterThreeIntValuesDialog.h"
 
 #include <QCoreApplication>
+#include <QPointer>
 
 namespace quarlin::hostapp {
 
@@ -52,6 +59,57 @@ QString finished(QDialog const& dialog)
     return dialog.result() == QDialog::Accepted ? QStringLiteral("OK") : QStringLiteral("Cancel");
 }
 
+QString variableName(__int64 number)
+{
+    char* name = nullptr;
+    QString text = QrnUtilVarGetName(static_cast<std::int32_t>(number), &name) ? QString::fromUtf8(name)
+                                                                               : QStringLiteral("none");
+    QrnUtilStringDealloc(&name);
+    return text;
+}
+
+// "X: Temperature, Y: Pressure" for the style settings below prefix (one per component).
+QString assignedVariables(std::vector<std::pair<QString, host::StylePath>> const& components)
+{
+    QStringList parts;
+    for (auto const& [label, path] : components) {
+        auto const value = host::ReferenceHost::instance().styleStore().value(host::StyleKey{path});
+        __int64 const number = value && value->index() == 0 ? std::get<__int64>(*value) : 0;
+        parts << QStringLiteral("%1: %2").arg(label, variableName(number));
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
+// The variable prompts keep one dialog for all their purposes, configured by whoever creates
+// it; the host lets it go after each use, so the next purpose configures a fresh one.
+QString runVariablePrompt(QString const& what, QDialog& dialog, std::function<QString()> const& describe)
+{
+    QPointer<QDialog> const guard = &dialog;
+    dynamic_cast<dialogs::common::DialogInterface&>(dialog).launch();
+    if (!guard)
+        return what + QStringLiteral(": closed with the main window");
+    QString const outcome = QStringLiteral("%1: %2; host now has %3").arg(what, finished(dialog), describe());
+    delete guard.data();
+    return outcome;
+}
+
+char const* axisPrefix()
+{
+    return QrnUtilFrameGetPlotType() == PlotType_Cartesian3D ? "ThreeDAxis" : "TwoDAxis";
+}
+
+char const* vectorPrefix()
+{
+    return QrnUtilFrameGetPlotType() == PlotType_Cartesian3D ? "GlobalThreeDVector" : "GlobalTwoDVector";
+}
+
+AddonsVariableSelectDialog& probeDialog(HostSession const& session, QWidget& parent)
+{
+    return AddonsVariableSelectDialog::getInstance(parent, "Choose the variables the probe add-on reads.",
+                                                   "&Probe", "&Weight", nullptr, session.probeVariable,
+                                                   session.weightVariable, session.unusedVariable);
+}
+
 } // namespace
 
 std::vector<PromptEntry> promptCatalog(HostSession& session)
@@ -59,7 +117,7 @@ std::vector<PromptEntry> promptCatalog(HostSession& session)
     std::vector<PromptEntry> entries;
 
     entries.push_back({QCoreApplication::translate("PromptCatalog", "&Anchor Alignment..."),
-                       QStringLiteral("AnchorAlignment"),
+                       QStringLiteral("AnchorAlignment"), QStringLiteral("AnchorAlignment"),
                        [&session](QWidget& parent) {
                            AnchorAlignment_e const passed = session.textAnchor;
                            AnchorAlignmentDialog& dialog = AnchorAlignmentDialog::getInstance(passed, parent);
@@ -74,7 +132,7 @@ std::vector<PromptEntry> promptCatalog(HostSession& session)
                        }});
 
     entries.push_back({QCoreApplication::translate("PromptCatalog", "&Text String..."),
-                       QStringLiteral("EnterTextString"),
+                       QStringLiteral("EnterTextString"), QStringLiteral("EnterTextString"),
                        [&session](QWidget& parent) {
                            EnterTextStringDialog dialog(parent, QStringLiteral("&Frame name:"), session.frameName,
                                                         QStringLiteral("frames.html#frame-name"), false);
@@ -94,7 +152,7 @@ std::vector<PromptEntry> promptCatalog(HostSession& session)
                        }});
 
     entries.push_back({QCoreApplication::translate("PromptCatalog", "&Begin/End/Skip..."),
-                       QStringLiteral("EnterThreeIntValues"),
+                       QStringLiteral("EnterThreeIntValues"), QStringLiteral("EnterThreeIntValues"),
                        [&session](QWidget& parent) {
                            EnterThreeIntValuesDialog& dialog = indexRangeDialog(session, parent);
                            dialog.launch();
@@ -122,7 +180,7 @@ std::vector<PromptEntry> promptCatalog(HostSession& session)
                        }});
 
     entries.push_back({QCoreApplication::translate("PromptCatalog", "&Plot Symbol..."),
-                       QStringLiteral("EnterASCIICharacter"),
+                       QStringLiteral("EnterASCIICharacter"), QStringLiteral("EnterASCIICharacter"),
                        [&session](QWidget& parent) {
                            EnterASCIICharacterDialog& dialog = symbolDialog(session, parent);
                            dialog.launch();
@@ -142,6 +200,75 @@ std::vector<PromptEntry> promptCatalog(HostSession& session)
                            session.symbolFont = Font_Greek;
                            return &symbolDialog(session, parent);
                        }});
+
+    entries.push_back({QCoreApplication::translate("PromptCatalog", "A&xis Variables..."),
+                       QStringLiteral("VariableSelectAxis"), QStringLiteral("VariableSelectDialog"),
+                       [](QWidget& parent) {
+                           VariableSelectDialog& dialog = AxisVariableSelectDialog::getInstance(parent);
+                           std::string const axes = axisPrefix();
+                           bool const threeD = QrnUtilFrameGetPlotType() == PlotType_Cartesian3D;
+                           return runVariablePrompt(QStringLiteral("Axis variables"), dialog, [axes, threeD] {
+                               std::vector<std::pair<QString, host::StylePath>> shown{
+                                   {QStringLiteral("X"), {axes, "XDetail", "VarNum"}},
+                                   {QStringLiteral("Y"), {axes, "YDetail", "VarNum"}}};
+                               if (threeD)
+                                   shown.push_back({QStringLiteral("Z"), {axes, "ZDetail", "VarNum"}});
+                               return assignedVariables(shown);
+                           });
+                       },
+                       [](QWidget& parent) -> QDialog* { return &AxisVariableSelectDialog::getInstance(parent); }});
+
+    entries.push_back({QCoreApplication::translate("PromptCatalog", "&Vector Variables..."),
+                       QStringLiteral("VariableSelectVector"), QStringLiteral("VariableSelectDialog"),
+                       [](QWidget& parent) {
+                           PlotType_e const plotType = QrnUtilFrameGetPlotType();
+                           VariableSelectDialog& dialog = VectorVariableSelectDialog::getInstance(parent, plotType);
+                           // Choosing vector variables switches the vector layer on, in the same undo step.
+                           dialog.setPostAssignmentAction([] {
+                               host::ReferenceHost::instance().styleStore().change(
+                                   host::StyleKey{{"FieldLayers", "ShowVector"}}, true);
+                           });
+                           std::string const vector = vectorPrefix();
+                           return runVariablePrompt(QStringLiteral("Vector variables"), dialog, [vector, plotType] {
+                               std::vector<std::pair<QString, host::StylePath>> shown{
+                                   {QStringLiteral("U"), {vector, "UVar"}}, {QStringLiteral("V"), {vector, "VVar"}}};
+                               if (plotType == PlotType_Cartesian3D)
+                                   shown.push_back({QStringLiteral("W"), {vector, "WVar"}});
+                               return assignedVariables(shown);
+                           });
+                       },
+                       [](QWidget& parent) -> QDialog* {
+                           return &VectorVariableSelectDialog::getInstance(parent, QrnUtilFrameGetPlotType());
+                       }});
+
+    entries.push_back({QCoreApplication::translate("PromptCatalog", "&RGB Channel Variables..."),
+                       QStringLiteral("VariableSelectRGB"), QStringLiteral("VariableSelectDialog"),
+                       [](QWidget& parent) {
+                           return runVariablePrompt(QStringLiteral("RGB channel variables"),
+                                                    RGBVariableSelectDialog::getInstance(parent), [] {
+                                                        return assignedVariables(
+                                                            {{QStringLiteral("R"), {"GlobalRGB", "RedChannelVar"}},
+                                                             {QStringLiteral("G"), {"GlobalRGB", "GreenChannelVar"}},
+                                                             {QStringLiteral("B"), {"GlobalRGB", "BlueChannelVar"}}});
+                                                    });
+                       },
+                       [](QWidget& parent) -> QDialog* { return &RGBVariableSelectDialog::getInstance(parent); }});
+
+    entries.push_back({QCoreApplication::translate("PromptCatalog", "Add-on Va&riables..."),
+                       QStringLiteral("AddonsVariableSelect"), QStringLiteral("VariableSelectDialog"),
+                       [&session](QWidget& parent) {
+                           // The add-on's properties follow the combo boxes; the add-on reads them afterwards.
+                           QPointer<QDialog> const dialog = &probeDialog(session, parent);
+                           dynamic_cast<dialogs::common::DialogInterface&>(*dialog).launch();
+                           QString const outcome =
+                               QStringLiteral("Add-on variables: %1; the probe reads %2, weighted by %3")
+                                   .arg(dialog ? finished(*dialog) : QStringLiteral("closed"),
+                                        variableName(session.probeVariable->value()),
+                                        variableName(session.weightVariable->value()));
+                           delete dialog.data();
+                           return outcome;
+                       },
+                       [&session](QWidget& parent) -> QDialog* { return &probeDialog(session, parent); }});
 
     return entries;
 }

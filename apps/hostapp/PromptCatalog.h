@@ -2,6 +2,9 @@
 
 #include "sdk/host/HostEnums.h"
 #include "sdk/host/Platform.h"
+#include "property/Property.h"
+
+#include <boost/make_shared.hpp>
 
 #include <QString>
 
@@ -26,13 +29,20 @@ struct HostSession
     // The symbol a scatter layer draws, and its typeface.
     std::string symbol = "*";
     Font_e symbolFont = Font_Base;
+    // An add-on's own settings, chosen through the add-on variable prompt: the variable its
+    // probe reads and the one it weights by.
+    boost::shared_ptr<Property<int>> probeVariable = boost::make_shared<Property<int>>(4);
+    boost::shared_ptr<Property<int>> weightVariable = boost::make_shared<Property<int>>(5);
+    boost::shared_ptr<Property<int>> unusedVariable = boost::make_shared<Property<int>>(0);
 };
 
 // One prompt the host can ask: how the menu runs it for a person, and how the gallery stages it.
 struct PromptEntry
 {
     QString menuText;
-    // Object name of the dialog's form, and so the gallery's file name.
+    // The prompt's name: the gallery's file name, and how tests refer to it.
+    QString name;
+    // Object name of the dialog's form (prompts of one dialog class share it).
     QString formName;
     // Launches the prompt modally and describes what the user chose and what the host kept.
     std::function<QString(QWidget& parent)> run;

@@ -148,6 +148,7 @@ void StyleStore::defineHostSettings()
             define({vector, component}, __int64(0), true);
     for (char const* channel : {"RedChannelVar", "GreenChannelVar", "BlueChannelVar"})
         define({"GlobalRGB", channel}, __int64(0), true);
+    define({"FieldLayers", "ShowVector"}, false);
 }
 
 void StyleStore::define(StylePath path, StyleData initialValue, bool namesVariable)

@@ -32,7 +32,15 @@ std::map<QString, QStringList> const inputsInTabOrder{
      {QStringLiteral("value1"), QStringLiteral("value2"), QStringLiteral("value3")}},
     {QStringLiteral("EnterASCIICharacter"),
      {QStringLiteral("selectedCharacter_lineEdit"), QStringLiteral("use*Font_RadioButton")}},
+    // The sample data set's active frame is 2-D: two axes, two vector components.
+    {QStringLiteral("VariableSelectAxis"), {QStringLiteral("var1_comboBox"), QStringLiteral("var2_comboBox")}},
+    {QStringLiteral("VariableSelectVector"), {QStringLiteral("var1_comboBox"), QStringLiteral("var2_comboBox")}},
+    {QStringLiteral("VariableSelectRGB"),
+     {QStringLiteral("var1_comboBox"), QStringLiteral("var2_comboBox"), QStringLiteral("var3_comboBox")}},
+    {QStringLiteral("AddonsVariableSelect"), {QStringLiteral("var1_comboBox"), QStringLiteral("var2_comboBox")}},
 };
+
+std::string const variableHelp = "polar.html#polar/xy-line-error-bars/select-variable";
 
 // What a prompt asks of the host: its help topic, and whether it needs a data set to be used.
 struct HostFacing
@@ -47,6 +55,10 @@ std::map<QString, HostFacing> const hostFacing{
     {QStringLiteral("EnterThreeIntValues"), {"data.html#index-range", true}},
     {QStringLiteral("EnterASCIICharacter"),
      {"polar.html#polar/symbols-map-layer/enter-ascii-character", true}},
+    {QStringLiteral("VariableSelectAxis"), {variableHelp, true}},
+    {QStringLiteral("VariableSelectVector"), {variableHelp, true}},
+    {QStringLiteral("VariableSelectRGB"), {variableHelp, true}},
+    {QStringLiteral("AddonsVariableSelect"), {variableHelp, true}},
 };
 
 std::map<QString, QString> const titles{
@@ -54,6 +66,10 @@ std::map<QString, QString> const titles{
     {QStringLiteral("EnterTextString"), QStringLiteral("Prompt for text string")},
     {QStringLiteral("EnterThreeIntValues"), QStringLiteral("Index Range")},
     {QStringLiteral("EnterASCIICharacter"), QStringLiteral("Enter ASCII Character")},
+    {QStringLiteral("VariableSelectAxis"), QStringLiteral("Select Variables")},
+    {QStringLiteral("VariableSelectVector"), QStringLiteral("Select Variables")},
+    {QStringLiteral("VariableSelectRGB"), QStringLiteral("Select Variables")},
+    {QStringLiteral("AddonsVariableSelect"), QStringLiteral("Select Variables")},
 };
 
 QString accessibleName(QWidget* widget)
@@ -80,12 +96,21 @@ bool sameRadioGroup(QWidget* a, QWidget* b)
            && first->parentWidget() == second->parentWidget();
 }
 
-QDialog* stage(QString const& formName, HostSession& session, QWidget& parent)
+QDialog* stage(QString const& name, HostSession& session, QWidget& parent)
 {
     for (auto const& entry : promptCatalog(session))
-        if (entry.formName == formName)
+        if (entry.name == name)
             return entry.stage(parent);
     return nullptr;
+}
+
+QString formNameOf(QString const& name)
+{
+    HostSession session;
+    for (auto const& entry : promptCatalog(session))
+        if (entry.name == name)
+            return entry.formName;
+    return {};
 }
 
 } // namespace
@@ -116,23 +141,23 @@ private Q_SLOTS:
 private:
     static void catalogRows()
     {
-        QTest::addColumn<QString>("formName");
+        QTest::addColumn<QString>("prompt");
         HostSession session;
         for (auto const& entry : promptCatalog(session))
-            QTest::newRow(qPrintable(entry.formName)) << entry.formName;
+            QTest::newRow(qPrintable(entry.name)) << entry.name;
     }
 };
 
 void TestPrompts::formAsAHostAndAPersonMeetIt()
 {
-    QFETCH(QString, formName);
-    QVERIFY2(inputsInTabOrder.count(formName), "a prompt this test has no expectations for");
+    QFETCH(QString, prompt);
+    QVERIFY2(inputsInTabOrder.count(prompt), "a prompt this test has no expectations for");
     HostSession session;
     QWidget parent;
-    QPointer<QDialog> const dialog = stage(formName, session, parent);
+    QPointer<QDialog> const dialog = stage(prompt, session, parent);
     QVERIFY(dialog);
-    QCOMPARE(dialog->objectName(), formName);
-    QCOMPARE(dialog->windowTitle(), titles.at(formName));
+    QCOMPARE(dialog->objectName(), formNameOf(prompt));
+    QCOMPARE(dialog->windowTitle(), titles.at(prompt));
     QVERIFY(quarlin::test::showActive(dialog));
 
     auto* const box = dialog->findChild<QDialogButtonBox*>();
@@ -142,7 +167,7 @@ void TestPrompts::formAsAHostAndAPersonMeetIt()
             || box->button(QDialogButtonBox::Ok)->autoDefault());
 
     // Tab from the first input visits the inputs in order, then reaches the buttons.
-    QStringList const expected = inputsInTabOrder.at(formName);
+    QStringList const expected = inputsInTabOrder.at(prompt);
     QWidget* const first = dialog->findChild<QWidget*>(expected.first());
     QVERIFY(first);
     first->setFocus();
@@ -175,11 +200,11 @@ void TestPrompts::formAsAHostAndAPersonMeetIt()
 // greyed out and OK does nothing, and it comes back when a data set is loaded.
 void TestPrompts::helpAndDataSetRule()
 {
-    QFETCH(QString, formName);
-    HostFacing const expected = hostFacing.at(formName);
+    QFETCH(QString, prompt);
+    HostFacing const expected = hostFacing.at(prompt);
     HostSession session;
     QWidget parent;
-    QPointer<QDialog> const dialog = stage(formName, session, parent);
+    QPointer<QDialog> const dialog = stage(prompt, session, parent);
     QVERIFY(quarlin::test::showActive(dialog));
     QTest::keyClick(dialog, Qt::Key_F1);
     QCOMPARE(ReferenceHost::instance().helpTopics(), std::vector<std::string>{expected.helpTopic});
@@ -200,18 +225,18 @@ void TestPrompts::helpAndDataSetRule()
 // parent, and the next request builds a fresh one under the new parent.
 void TestPrompts::parentDeletesItselfWhileOpen()
 {
-    QFETCH(QString, formName);
+    QFETCH(QString, prompt);
     HostSession session;
     auto* const parent = new QWidget;
-    QPointer<QDialog> const dialog = stage(formName, session, *parent);
-    auto* const prompt = dynamic_cast<quarlin::dialogs::common::DialogInterface*>(dialog.data());
-    QVERIFY(prompt);
+    QPointer<QDialog> const dialog = stage(prompt, session, *parent);
+    auto* const dialogInterface = dynamic_cast<quarlin::dialogs::common::DialogInterface*>(dialog.data());
+    QVERIFY(dialogInterface);
     auto const run = quarlin::test::runModal(
-        dialog, [&] { prompt->launch(); }, [&] { delete parent; });
+        dialog, [&] { dialogInterface->launch(); }, [&] { delete parent; });
     QVERIFY(run.actionsRan);
     QVERIFY(dialog.isNull());
     QWidget newParent;
-    QPointer<QDialog> const fresh = stage(formName, session, newParent);
+    QPointer<QDialog> const fresh = stage(prompt, session, newParent);
     QVERIFY(fresh);
     QCOMPARE(fresh->parentWidget(), &newParent);
 }
@@ -220,10 +245,10 @@ void TestPrompts::parentDeletesItselfWhileOpen()
 // reaches it, and while it has the focus it looks different.
 void TestPrompts::everyControlIsNamedReachedAndMarked()
 {
-    QFETCH(QString, formName);
+    QFETCH(QString, prompt);
     HostSession session;
     QWidget parent;
-    QPointer<QDialog> const dialog = stage(formName, session, parent);
+    QPointer<QDialog> const dialog = stage(prompt, session, parent);
     QVERIFY(quarlin::test::showActive(dialog));
     QList<QWidget*> controls;
     for (QWidget* const widget : dialog->findChildren<QWidget*>())
@@ -240,7 +265,7 @@ void TestPrompts::everyControlIsNamedReachedAndMarked()
     }
     QStringList failures;
     for (QWidget* const control : controls) {
-        QString const name = formName + QLatin1Char(' ') + control->objectName();
+        QString const name = prompt + QLatin1Char(' ') + control->objectName();
         if (accessibleName(control).trimmed().isEmpty())
             failures << name + QStringLiteral(": no accessible name");
         if (std::none_of(stops.begin(), stops.end(), [control](QWidget* stop) {
@@ -265,30 +290,30 @@ void TestPrompts::everyControlIsNamedReachedAndMarked()
 
 void TestPrompts::enterAcceptsEscapeCancels_data()
 {
-    QTest::addColumn<QString>("formName");
+    QTest::addColumn<QString>("prompt");
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("result");
     HostSession session;
     for (auto const& entry : promptCatalog(session)) {
-        QTest::addRow("%s, Enter", qPrintable(entry.formName))
-            << entry.formName << int(Qt::Key_Return) << int(QDialog::Accepted);
-        QTest::addRow("%s, Escape", qPrintable(entry.formName))
-            << entry.formName << int(Qt::Key_Escape) << int(QDialog::Rejected);
+        QTest::addRow("%s, Enter", qPrintable(entry.name))
+            << entry.name << int(Qt::Key_Return) << int(QDialog::Accepted);
+        QTest::addRow("%s, Escape", qPrintable(entry.name))
+            << entry.name << int(Qt::Key_Escape) << int(QDialog::Rejected);
     }
 }
 
 // From the control that has the focus when the prompt opens.
 void TestPrompts::enterAcceptsEscapeCancels()
 {
-    QFETCH(QString, formName);
+    QFETCH(QString, prompt);
     QFETCH(int, key);
     QFETCH(int, result);
     HostSession session;
     QWidget parent;
-    QPointer<QDialog> const dialog = stage(formName, session, parent);
-    auto* const prompt = dynamic_cast<quarlin::dialogs::common::DialogInterface*>(dialog.data());
+    QPointer<QDialog> const dialog = stage(prompt, session, parent);
+    auto* const dialogInterface = dynamic_cast<quarlin::dialogs::common::DialogInterface*>(dialog.data());
     auto const run = quarlin::test::runModal(
-        dialog, [&] { prompt->launch(); },
+        dialog, [&] { dialogInterface->launch(); },
         [&] {
             QVERIFY(quarlin::test::showActive(dialog));
             QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
