@@ -10,6 +10,7 @@
 #include "styleproperties/KernelPropertyAbstract.h"
 #include "styleproperties/StyleValueAccess.h"
 
+#include <cstdint>
 #include <string>
 #include <type_traits>
 
@@ -27,6 +28,9 @@ namespace quarlin::sdk::styleproperties {
 //   listener connects (the first one gets no signal for the refresh that brings the cache up to
 //   date) and unsubscribes at the first state change after the last listener left.
 // - Its own writes do not come back to it through the host's notification.
+// - A read repeats no host call while the host has announced no state change since the last
+//   one (the host announces every change before anyone can see it), so reading a property
+//   costs about what reading a plain one does.
 template <class T>
 class KernelProperty : public KernelPropertyAbstract<T>
 {
@@ -49,6 +53,7 @@ public:
 private:
     void onStateChange(toolbox::StateChangeEventInterface const& event) const;
     void refresh() const;
+    T readHost() const;
 
     mutable T m_cachedValue;
     toolbox::CheckedStyleValue m_styleValue;
@@ -57,12 +62,16 @@ private:
     mutable bool m_forceNextStore = false;
     mutable bool m_notifyOnRefresh = true;
     mutable SignalConnectionCollection m_stateChangeConnections;
+    toolbox::StateChangeEventObservable const& m_hostEvents;
+    mutable bool m_cacheCurrent = false;
+    mutable std::uint64_t m_cacheReadAtEvent = 0; // the host's event count at the last read
 };
 
 template <class T>
 KernelProperty<T>::KernelProperty(toolbox::StyleValue const& styleValue)
     : m_cachedValue()
     , m_styleValue(styleValue)
+    , m_hostEvents(toolbox::StateChangeEventObservable::getInstance())
 {
     m_cachedValue = storedValue();
 }
@@ -88,6 +97,7 @@ template <class T>
 void KernelProperty<T>::storeValue(T const& value)
 {
     SetValueReturnCode_e code;
+    m_cacheCurrent = false; // the host may keep another value than the one written
     {
         SignalConnectionCollection::ConnectionBlocker const quiet(m_stateChangeConnections);
         code = writeStyleValue(m_styleValue, value, m_offset1, m_offset2);
@@ -116,8 +126,20 @@ bool KernelProperty<T>::isEqual(T const& value) const
 template <class T>
 T KernelProperty<T>::storedValue() const
 {
+    if (m_cacheCurrent && m_hostEvents.eventCount() == m_cacheReadAtEvent)
+        return m_cachedValue;
+    return readHost();
+}
+
+// Out of line from storedValue, so that a read of a current value stays a few instructions.
+template <class T>
+[[gnu::noinline]] T KernelProperty<T>::readHost() const
+{
+    std::uint64_t const now = m_hostEvents.eventCount();
     T read = m_cachedValue;
     GetValueReturnCode_e const code = readStyleValue(m_styleValue, read, m_offset1, m_offset2);
+    m_cacheCurrent = toolbox::StyleValue::returnCodeOk(code) && m_hostEvents.eventCount() == now;
+    m_cacheReadAtEvent = now;
     if (toolbox::StyleValue::returnCodeOk(code) && !detail::propertyValuesEqual(read, m_cachedValue)) {
         m_cachedValue = read;
         if (m_notifyOnRefresh)
@@ -131,6 +153,7 @@ void KernelProperty<T>::setOffsets(__int64 offset1, __int64 offset2)
 {
     m_offset1 = offset1;
     m_offset2 = offset2;
+    m_cacheCurrent = false;
     refresh();
 }
 

@@ -23,6 +23,7 @@ boost::signals2::connection StateChangeEventObservable::connectStateChanged(Sign
 
 void StateChangeEventObservable::emitStateChange(StateChangeEventInterface const& event)
 {
+    ++m_eventCount;
     m_signal(event);
 }
 

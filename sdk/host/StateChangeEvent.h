@@ -5,6 +5,7 @@
 
 #include <boost/signals2/signal.hpp>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -33,7 +34,9 @@ private:
 };
 
 // The host's single source of state-change events. Events are delivered synchronously on the
-// thread that changed the state, which in this host is always the user-interface thread.
+// thread that changed the state, which in this host is always the user-interface thread. The
+// host announces every change of its state here, before anyone else can read the new state,
+// so a reading taken when eventCount() was N is current for as long as eventCount() is N.
 class QUARLIN_HOST_EXPORT StateChangeEventObservable
 {
 public:
@@ -44,6 +47,8 @@ public:
     boost::signals2::connection connectStateChanged(Signal::slot_type const& slot);
     void emitStateChange(StateChangeEventInterface const& event);
     std::size_t listenerCount() const { return m_signal.num_slots(); }
+    // Events announced so far; counted before the listeners hear of one.
+    std::uint64_t eventCount() const { return m_eventCount; }
 
     StateChangeEventObservable(StateChangeEventObservable const&) = delete;
     StateChangeEventObservable& operator=(StateChangeEventObservable const&) = delete;
@@ -51,6 +56,7 @@ public:
 private:
     StateChangeEventObservable() = default;
     Signal m_signal;
+    std::uint64_t m_eventCount = 0;
 };
 
 } // namespace quarlin::toolbox

@@ -153,7 +153,9 @@ void StyleStore::defineHostSettings()
 
 void StyleStore::define(StylePath path, StyleData initialValue, bool namesVariable)
 {
+    StylePath const announced = path;
     m_settings[std::move(path)] = Setting{std::move(initialValue), namesVariable};
+    announce(announced);
 }
 
 bool StyleStore::isDefined(StylePath const& path) const
