@@ -47,8 +47,6 @@ ListModelAbstract<T>::ListModelAbstract(ListModelAbstract const& other)
 template <class T>
 ListModelAbstract<T>::~ListModelAbstract() = default;
 
-extern template class QUARLIN_PROMPT_EXPORT ListModelInterface<int>;
-extern template class QUARLIN_PROMPT_EXPORT ListModelInterface<double>;
 extern template class QUARLIN_PROMPT_EXPORT ListModelAbstract<int>;
 extern template class QUARLIN_PROMPT_EXPORT ListModelAbstract<double>;
 

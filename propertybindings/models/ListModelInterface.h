@@ -1,5 +1,7 @@
 #pragma once
 
+#include "quarlin_prompt_export.h"
+
 #include <boost/signals2/connection.hpp>
 #include <boost/signals2/signal.hpp>
 
@@ -143,5 +145,9 @@ template <class T>
 void ListModelInterface<T>::signalItemsRemovedConnected() const
 {
 }
+
+// Compiled once in the library, exported with their virtual tables.
+extern template class QUARLIN_PROMPT_EXPORT ListModelInterface<int>;
+extern template class QUARLIN_PROMPT_EXPORT ListModelInterface<double>;
 
 } // namespace quarlin::sdk::ui::dialogs::propertybindings::models

@@ -1,0 +1,223 @@
+#pragma once
+
+#include "property/PropertyAbstract.h"
+#include "propertybindings/WidgetPropertySynchronizerInterface.h"
+#include "propertybindings/models/ListModelInterface.h"
+#include "quarlin_prompt_export.h"
+#include "sdk/exception/ExceptionBoundary.h"
+#include "sdk/property/UIPropertyInterface.h"
+#include "sdk/propertybindings/models/QListModel.h"
+#include "sdk/signals/QtSignalConnectionCollection.h"
+#include "sdk/signals/ScopedExitAction.h"
+#include "sdk/uicommon/OnIdleAfterPropertyChangeActionPerformer.h"
+
+#include <QItemSelectionModel>
+#include <QListView>
+#include <QPointer>
+
+#include <algorithm>
+#include <set>
+#include <unordered_map>
+#include <vector>
+
+namespace quarlin::sdk::ui::dialogs::propertybindings {
+
+namespace intern {
+
+// Model value to row, built once per model change: a dense table where values are small whole
+// numbers (row numbers, zone and variable numbers), a hash map otherwise. The first row holding
+// a value wins.
+class QUARLIN_PROMPT_EXPORT ValueRowLookup
+{
+public:
+    void build(models::ListModelInterface<int> const& model);
+    void invalidate() { m_valid = false; }
+    bool isValid() const { return m_valid; }
+    int rowOf(int value) const;
+
+private:
+    bool m_valid = false;
+    std::vector<int> m_dense; // index: value
+    std::unordered_map<int, int> m_sparse;
+};
+
+// Selects exactly the given rows (sorted, distinct): adjacent rows as one range, one select
+// call. A fragmented selection is cleared first, which keeps Qt's replacement linear.
+QUARLIN_PROMPT_EXPORT void selectRows(QItemSelectionModel& selection, QAbstractItemModel const& model,
+                                      std::vector<int> const& rows);
+
+} // namespace intern
+
+// Keeps a list view's selection and a property holding a collection of model values in step
+// (T is std::vector<int> or std::set<int>).
+//
+// - A property change selects the rows holding its values at the next idle point, without
+//   writing back; values no row holds are skipped (the property keeps them).
+// - A person's selection writes the selected rows' values once, and schedules no redisplay.
+// - After the model changes, the selection is made again at the next idle point, and values
+//   whose rows went drop out of the property.
+// - Nothing is applied when the rows to select are the ones selected already.
+// The view must outlive the synchronizer; the property and the model are kept alive by it.
+template <class T>
+class ListViewPropertySynchronizer : public virtual WidgetPropertySynchronizerInterface
+{
+public:
+    using Model = models::ListModelInterface<int>;
+
+    ListViewPropertySynchronizer(QListView& view, boost::shared_ptr<PropertyAbstract<T>> property,
+                                 boost::shared_ptr<Model const> model);
+    ~ListViewPropertySynchronizer() override;
+
+    void updateWidget() override;
+    // Throws what the property's setValue throws; the view keeps the selection meanwhile.
+    void updateProperty() override;
+
+private:
+    void attachModel();
+    void onModelChanged();
+
+    QPointer<QListView> m_view; // not owned
+    boost::shared_ptr<PropertyAbstract<T>> m_propertyOwner;
+    PropertyAbstract<T>* m_property;
+    boost::shared_ptr<Model const> m_modelOwner;
+    Model const* m_model;
+    UIPropertyInterface* m_uiProperty = nullptr; // not owned; none in this library's dialogs
+    common::OnIdleAfterPropertyChangeActionPerformer m_propertyChangePerformer;
+    bool m_modelChanged = false;
+    models::QListModel* m_adapter = nullptr; // owned
+    common::OnIdleActionPerformerSingleShot m_modelChangePerformer;
+    QtSignalConnectionCollection m_adapterConnections;
+    int m_updateMode = 1; // at the next idle point
+    bool m_updatingWidget = false;
+    intern::ValueRowLookup m_lookup;
+    std::vector<int> m_selectedRows; // what the view shows selected, sorted
+};
+
+template <class T>
+ListViewPropertySynchronizer<T>::ListViewPropertySynchronizer(QListView& view,
+                                                              boost::shared_ptr<PropertyAbstract<T>> property,
+                                                              boost::shared_ptr<Model const> model)
+    : m_view(&view)
+    , m_propertyOwner(std::move(property))
+    , m_property(m_propertyOwner.get())
+    , m_modelOwner(std::move(model))
+    , m_model(m_modelOwner.get())
+    , m_propertyChangePerformer(*m_property, [this] { runAtBoundary([this] { updateWidget(); }); })
+    , m_modelChangePerformer([this] {
+        runAtBoundary([this] {
+            m_modelChanged = false;
+            updateWidget();
+            updateProperty();
+        });
+    })
+{
+    if (!m_property || !m_model)
+        throw InvalidArgumentException("A list view synchronizer needs a property and a list model.");
+    attachModel();
+    updateWidget();
+}
+
+template <class T>
+ListViewPropertySynchronizer<T>::~ListViewPropertySynchronizer()
+{
+    m_adapterConnections.clear();
+    if (m_view && m_view->model() == m_adapter)
+        m_view->setModel(nullptr);
+    delete m_adapter;
+}
+
+template <class T>
+void ListViewPropertySynchronizer<T>::attachModel()
+{
+    // The adapter only reads the model; its interface declares text reads non-const.
+    auto* const adapter = new models::QListModel(const_cast<Model&>(*m_model));
+    m_view->setModel(adapter);
+    m_adapterConnections.clear();
+    delete m_adapter;
+    m_adapter = adapter;
+    m_lookup.invalidate();
+    m_selectedRows.clear();
+    auto const changed = [this] { onModelChanged(); };
+    m_adapterConnections.add(QObject::connect(adapter, &QAbstractItemModel::rowsRemoved, changed));
+    m_adapterConnections.add(QObject::connect(adapter, &QAbstractItemModel::modelReset, changed));
+    m_adapterConnections.add(QObject::connect(adapter, &QAbstractItemModel::dataChanged, changed));
+    // Inserted rows move the rows below them: the lookup and what is known selected are stale.
+    m_adapterConnections.add(QObject::connect(adapter, &QAbstractItemModel::rowsInserted, [this] {
+        m_lookup.invalidate();
+        m_selectedRows.clear();
+    }));
+}
+
+template <class T>
+void ListViewPropertySynchronizer<T>::onModelChanged()
+{
+    m_modelChanged = true;
+    m_lookup.invalidate();
+    m_selectedRows.clear();
+    if (m_updateMode == 1) {
+        m_modelChangePerformer.enableNotification();
+        return;
+    }
+    m_modelChanged = false;
+    updateWidget();
+}
+
+template <class T>
+void ListViewPropertySynchronizer<T>::updateWidget()
+{
+    m_updatingWidget = true;
+    ScopedExitAction const done([this] { m_updatingWidget = false; });
+    if (!m_view || !m_view->selectionModel())
+        return;
+    T const values = m_property->value();
+    if (!m_lookup.isValid())
+        m_lookup.build(*m_model);
+    std::vector<int> rows;
+    rows.reserve(values.size());
+    for (int const value : values) {
+        int const row = m_lookup.rowOf(value);
+        if (row >= 0)
+            rows.push_back(row);
+    }
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    if (rows == m_selectedRows && m_view->selectionModel()->hasSelection() == !rows.empty())
+        return;
+    intern::selectRows(*m_view->selectionModel(), *m_adapter, rows);
+    m_selectedRows = std::move(rows);
+}
+
+template <class T>
+void ListViewPropertySynchronizer<T>::updateProperty()
+{
+    if (m_updatingWidget || !m_view || !m_view->selectionModel())
+        return;
+    T values;
+    std::vector<int> rows;
+    for (QModelIndex const& index : m_view->selectionModel()->selectedIndexes()) {
+        rows.push_back(index.row());
+        if constexpr (std::is_same_v<T, std::set<int>>)
+            values.insert(m_model->get(index.row()));
+        else
+            values.push_back(m_model->get(index.row()));
+    }
+    std::sort(rows.begin(), rows.end());
+    m_selectedRows = std::move(rows);
+    if (m_updateMode == 1) {
+        m_propertyChangePerformer.disable();
+        ScopedExitAction const enable([this] { m_propertyChangePerformer.enable(); });
+        m_property->setValue(values);
+        return;
+    }
+    m_property->setValue(values);
+    updateWidget();
+    if (m_uiProperty) {
+        m_view->setEnabled(m_uiProperty->isSensitive());
+        m_view->setVisible(m_uiProperty->isVisible());
+    }
+}
+
+extern template class QUARLIN_PROMPT_EXPORT ListViewPropertySynchronizer<std::vector<int>>;
+extern template class QUARLIN_PROMPT_EXPORT ListViewPropertySynchronizer<std::set<int>>;
+
+} // namespace quarlin::sdk::ui::dialogs::propertybindings
