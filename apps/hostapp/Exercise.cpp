@@ -21,7 +21,7 @@ int exercisePrompts()
     QApplication::processEvents();
 
     int failures = 0;
-    QMenu* const prompts = window.menuBar()->findChild<QMenu*>();
+    QMenu* const prompts = window.menuBar()->findChild<QMenu*>(QStringLiteral("promptsMenu"));
     for (QAction* const action : prompts ? prompts->actions() : QList<QAction*>()) {
         QString const name = action->objectName();
         if (!name.endsWith(QLatin1String("Action")))

@@ -3,7 +3,9 @@
 #include "hostapp/BindingsPage.h"
 #include "hostapp/HostMainWindow.h"
 #include "hostapp/PromptCatalog.h"
+#include "hostapp/RememberedLoadersView.h"
 #include "hostapp/StyleSettingsView.h"
+#include "sdk/host/ApplicationSettings.h"
 #include "sdk/host/ReferenceHost.h"
 
 #include <QAbstractItemView>
@@ -85,6 +87,15 @@ int renderGallery(QString const& directory)
     } else {
         ++failures;
     }
+    // The remembered loaders, after the chooser remembered one.
+    sdk::ApplicationSettings::getInstance().depositValue("LastLoaderUsedForExt_.csv", "Spreadsheet Export");
+    RememberedLoadersView remembered;
+    remembered.resize(420, 200);
+    remembered.show();
+    QApplication::processEvents();
+    if (!save(remembered, dir.absoluteFilePath(QStringLiteral("RememberedLoaders.png"))))
+        ++failures;
+
     // The host's style settings after one assignment, with the undo step that made it.
     host::ReferenceHost::instance().styleStore().change(host::StyleKey{{"TwoDAxis", "YDetail", "VarNum"}},
                                                         __int64(4));

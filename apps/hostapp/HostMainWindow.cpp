@@ -2,14 +2,20 @@
 
 #include "hostapp/BindingsPage.h"
 #include "hostapp/HostStatePanel.h"
+#include "hostapp/ReferenceLoaders.h"
+#include "hostapp/RememberedLoadersView.h"
 #include "hostapp/StyleSettingsView.h"
+#include "prompt/ChooseLoaderDialog.h"
 #include "prompt/VectorVarAssignStrategy.h"
+#include "sdk/host/DataLoaderRepository.h"
 #include "sdk/host/QrnUtil.h"
 #include "sdk/host/ReferenceHost.h"
 
 #include <QApplication>
 #include <QDateTime>
 #include <QDockWidget>
+#include <QFileDialog>
+#include <QPointer>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -40,6 +46,7 @@ HostMainWindow::HostMainWindow(QWidget* parent)
     , m_prompts(promptCatalog(m_session))
     , m_outcomes(new QPlainTextEdit(this))
     , m_activity(new QListWidget)
+    , m_rememberedLoaders(nullptr)
 {
     setObjectName(QStringLiteral("hostMainWindow"));
     setWindowTitle(tr("Quarlin Prompt reference host"));
@@ -50,7 +57,18 @@ HostMainWindow::HostMainWindow(QWidget* parent)
     pages->addTab(m_outcomes, tr("&Outcomes"));
     pages->addTab(new BindingsPage(pages), tr("&Bindings"));
     pages->addTab(new StyleSettingsView(pages), tr("&Style settings"));
+    m_rememberedLoaders = new RememberedLoadersView(pages);
+    pages->addTab(m_rememberedLoaders, tr("&Remembered loaders"));
     setCentralWidget(pages);
+
+    QMenu* const file = menuBar()->addMenu(tr("&File"));
+    QAction* const open = file->addAction(tr("&Open Data..."), this, [this] {
+        QString const fileName = QFileDialog::getOpenFileName(this, tr("Open Data"));
+        if (!fileName.isEmpty())
+            record(openDataFile(fileName));
+    });
+    open->setObjectName(QStringLiteral("openDataAction"));
+    open->setShortcut(QKeySequence::Open);
 
     QMenu* const edit = menuBar()->addMenu(tr("&Edit"));
     QAction* const undo = edit->addAction(tr("&Undo"), this, [this] {
@@ -61,6 +79,7 @@ HostMainWindow::HostMainWindow(QWidget* parent)
     undo->setShortcut(QKeySequence::Undo);
 
     QMenu* const prompts = menuBar()->addMenu(tr("&Prompts"));
+    prompts->setObjectName(QStringLiteral("promptsMenu"));
     for (PromptEntry const& entry : m_prompts) {
         QAction* const action = prompts->addAction(entry.menuText);
         action->setObjectName(entry.name + QStringLiteral("Action"));
@@ -104,6 +123,40 @@ HostMainWindow::HostMainWindow(QWidget* parent)
 void HostMainWindow::runPrompt(PromptEntry const& entry)
 {
     record(entry.run(*this));
+    m_rememberedLoaders->refresh();
+}
+
+QString HostMainWindow::openDataFile(QString const& fileName)
+{
+    std::string const name = fileName.toStdString();
+    std::string const extension = extensionOf(name);
+    auto const claiming = sdk::DataLoaderRepository::getInstance().loadersFor(extension);
+    boost::shared_ptr<sdk::DataLoaderInterface const> loader;
+    if (claiming.size() == 1) {
+        loader = claiming.front();
+    } else {
+        std::set<std::string> extensions;
+        if (!extension.empty())
+            extensions.insert(extension);
+        QPointer<dialogs::prompt::ChooseLoaderDialog> const chooser =
+            &dialogs::prompt::ChooseLoaderDialog::getInstance(*this, claiming, extensions);
+        chooser->launch();
+        if (!chooser || chooser->result() != QDialog::Accepted)
+            return tr("Open %1: cancelled").arg(fileName);
+        loader = chooser->selectedLoader();
+        m_rememberedLoaders->refresh();
+        if (!loader)
+            return tr("Open %1: no loader chosen").arg(fileName);
+    }
+    host::DataSet dataSet;
+    std::string error;
+    if (!loader->load(name, dataSet, error)) {
+        QrnUtilDialogMessageBox(error.c_str(), MessageBoxType_Error);
+        return tr("Open %1 with %2: failed").arg(fileName, QString::fromStdString(loader->name()));
+    }
+    std::size_t const variables = dataSet.variables.size();
+    host::ReferenceHost::instance().loadDataSet(std::move(dataSet));
+    return tr("Open %1 with %2: %3 variables").arg(fileName, QString::fromStdString(loader->name())).arg(variables);
 }
 
 void HostMainWindow::record(QString const& line)

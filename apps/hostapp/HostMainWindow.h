@@ -7,6 +7,10 @@
 #include <QMainWindow>
 
 class QListWidget;
+
+namespace quarlin::hostapp {
+class RememberedLoadersView;
+}
 class QPlainTextEdit;
 
 namespace quarlin::hostapp {
@@ -25,6 +29,10 @@ public:
     int outcomeCount() const { return m_outcomeCount; }
     QString lastOutcome() const { return m_lastOutcome; }
 
+    // File > Open without the file dialog: reads the file with the one loader that claims
+    // its extension, or asks through the loader chooser; returns what the host logged.
+    QString openDataFile(QString const& fileName);
+
 private:
     void runPrompt(PromptEntry const& entry);
     void record(QString const& line);
@@ -33,6 +41,7 @@ private:
     std::vector<PromptEntry> m_prompts;
     QPlainTextEdit* m_outcomes; // owned by this window
     QListWidget* m_activity;    // owned by the activity dock
+    RememberedLoadersView* m_rememberedLoaders; // owned by the page widget
     int m_outcomeCount = 0;
     QString m_lastOutcome;
     boost::signals2::scoped_connection m_messageConnection;

@@ -3,6 +3,9 @@
 #include "prompt/AddonsVariableSelectDialog.h"
 #include "prompt/AnchorAlignmentDialog.h"
 #include "prompt/AxisVariableSelectDialog.h"
+#include "prompt/ChooseLoaderDialog.h"
+#include "prompt/ZoneSelectDialog.h"
+#include "sdk/host/DataLoaderRepository.h"
 #include "prompt/RGBVariableSelectDialog.h"
 #include "prompt/VectorVariableSelectDialog.h"
 #include "sdk/host/QrnUtil.h"
@@ -12,6 +15,7 @@
 #include "prompt/EnterThreeIntValuesDialog.h"
 
 #include <QCoreApplication>
+#include <QListView>
 #include <QPointer>
 
 namespace quarlin::hostapp {
@@ -108,6 +112,21 @@ AddonsVariableSelectDialog& probeDialog(HostSession const& session, QWidget& par
     return AddonsVariableSelectDialog::getInstance(parent, "Choose the variables the probe add-on reads.",
                                                    "&Probe", "&Weight", nullptr, session.probeVariable,
                                                    session.weightVariable, session.unusedVariable);
+}
+
+QString zoneName(int zone)
+{
+    char* name = nullptr;
+    QString text = QrnUtilZoneGetName(zone, &name) ? QString::fromUtf8(name) : QStringLiteral("none");
+    QrnUtilStringDealloc(&name);
+    return text;
+}
+
+// The chooser as File > Open meets it for "measurements.csv", which two loaders claim.
+ChooseLoaderDialog& csvChooser(QWidget& parent)
+{
+    return ChooseLoaderDialog::getInstance(parent, sdk::DataLoaderRepository::getInstance().loadersFor(".csv"),
+                                           {".csv"});
 }
 
 } // namespace
@@ -269,6 +288,42 @@ std::vector<PromptEntry> promptCatalog(HostSession& session)
                            return outcome;
                        },
                        [&session](QWidget& parent) -> QDialog* { return &probeDialog(session, parent); }});
+
+    entries.push_back({QCoreApplication::translate("PromptCatalog", "&Zone..."), QStringLiteral("ZoneSelect"),
+                       QStringLiteral("ZoneSelect"),
+                       [&session](QWidget& parent) {
+                           ZoneSelectDialog& dialog = ZoneSelectDialog::getInstance(parent, session.zone);
+                           dialog.launch();
+                           if (dialog.result() == QDialog::Accepted)
+                               session.zone = dialog.selectedZone();
+                           return QStringLiteral("Zone: %1; host works on zone %2 (%3)")
+                               .arg(finished(dialog))
+                               .arg(session.zone)
+                               .arg(zoneName(session.zone));
+                       },
+                       [&session](QWidget& parent) -> QDialog* {
+                           return &ZoneSelectDialog::getInstance(parent, session.zone);
+                       }});
+
+    entries.push_back({QCoreApplication::translate("PromptCatalog", "Choose &Loader..."), QStringLiteral("ChooseLoader"),
+                       QStringLiteral("ChooseLoader"),
+                       [](QWidget& parent) {
+                           ChooseLoaderDialog& dialog = csvChooser(parent);
+                           dialog.launch();
+                           auto const loader = dialog.selectedLoader();
+                           return QStringLiteral("Choose loader for *.csv: %1; %2")
+                               .arg(finished(dialog),
+                                    loader ? QStringLiteral("loader \"%1\"").arg(QString::fromStdString(loader->name()))
+                                           : QStringLiteral("no loader"));
+                       },
+                       [](QWidget& parent) -> QDialog* {
+                           ChooseLoaderDialog& dialog = csvChooser(parent);
+                           // A person's pick of the first suggested loader, so OK can be used.
+                           auto* const list = dialog.findChild<QListView*>(QStringLiteral("LoadersList"));
+                           list->selectionModel()->select(list->model()->index(1, 0),
+                                                          QItemSelectionModel::ClearAndSelect);
+                           return &dialog;
+                       }});
 
     return entries;
 }

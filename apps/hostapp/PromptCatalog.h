@@ -34,6 +34,8 @@ struct HostSession
     boost::shared_ptr<Property<int>> probeVariable = boost::make_shared<Property<int>>(4);
     boost::shared_ptr<Property<int>> weightVariable = boost::make_shared<Property<int>>(5);
     boost::shared_ptr<Property<int>> unusedVariable = boost::make_shared<Property<int>>(0);
+    // The zone the host's next operation works on.
+    int zone = 2;
 };
 
 // One prompt the host can ask: how the menu runs it for a person, and how the gallery stages it.

@@ -2,11 +2,14 @@
 #include "hostapp/Gallery.h"
 #include "hostapp/HostMainWindow.h"
 #include "hostapp/MessageBoxPresenter.h"
+#include "hostapp/ReferenceLoaders.h"
+#include "sdk/host/ApplicationSettings.h"
 #include "sdk/host/ReferenceHost.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
@@ -63,6 +66,13 @@ int main(int argc, char** argv)
     parser.addOption({QStringLiteral("exercise"),
                       QStringLiteral("Open every prompt from the Prompts menu, answer it with OK, print the outcomes, then exit.")});
     parser.process(app);
+
+    quarlin::hostapp::registerReferenceLoaders();
+    // A run that only shows or exercises the prompts keeps out of the person's settings.
+    QTemporaryDir scratch;
+    if (exercise || !galleryDir.isEmpty())
+        quarlin::sdk::ApplicationSettings::getInstance().setFileName(
+            scratch.filePath(QStringLiteral("settings.ini")).toStdString());
 
     if (exercise) {
         quarlin::host::ReferenceHost::instance().setMessagePresentation(

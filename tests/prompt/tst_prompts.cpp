@@ -4,6 +4,7 @@
 #include "testsupport/TestSupport.h"
 
 #include "hostapp/PromptCatalog.h"
+#include "hostapp/ReferenceLoaders.h"
 #include "prompt/AnchorAlignmentDialog.h"
 #include "sdk/dialogs/DialogInterface.h"
 #include "sdk/host/ReferenceHost.h"
@@ -38,6 +39,8 @@ std::map<QString, QStringList> const inputsInTabOrder{
     {QStringLiteral("VariableSelectRGB"),
      {QStringLiteral("var1_comboBox"), QStringLiteral("var2_comboBox"), QStringLiteral("var3_comboBox")}},
     {QStringLiteral("AddonsVariableSelect"), {QStringLiteral("var1_comboBox"), QStringLiteral("var2_comboBox")}},
+    {QStringLiteral("ZoneSelect"), {QStringLiteral("Zone_Source_MList")}},
+    {QStringLiteral("ChooseLoader"), {QStringLiteral("LoadersList")}},
 };
 
 std::string const variableHelp = "polar.html#polar/xy-line-error-bars/select-variable";
@@ -59,6 +62,8 @@ std::map<QString, HostFacing> const hostFacing{
     {QStringLiteral("VariableSelectVector"), {variableHelp, true}},
     {QStringLiteral("VariableSelectRGB"), {variableHelp, true}},
     {QStringLiteral("AddonsVariableSelect"), {variableHelp, true}},
+    {QStringLiteral("ZoneSelect"), {"select_mapping_zone.html", true}},
+    {QStringLiteral("ChooseLoader"), {"data-loading.html#_all_files_and_all_supported_files", false}},
 };
 
 std::map<QString, QString> const titles{
@@ -70,6 +75,8 @@ std::map<QString, QString> const titles{
     {QStringLiteral("VariableSelectVector"), QStringLiteral("Select Variables")},
     {QStringLiteral("VariableSelectRGB"), QStringLiteral("Select Variables")},
     {QStringLiteral("AddonsVariableSelect"), QStringLiteral("Select Variables")},
+    {QStringLiteral("ZoneSelect"), QStringLiteral("Select Zone")},
+    {QStringLiteral("ChooseLoader"), QStringLiteral("Choose Loader (*.csv )")},
 };
 
 QString accessibleName(QWidget* widget)
@@ -124,6 +131,7 @@ private Q_SLOTS:
     {
         quarlin::test::resetHost();
         ReferenceHost::instance().loadSampleDataSet();
+        quarlin::hostapp::registerReferenceLoaders();
     }
     void formAsAHostAndAPersonMeetIt_data() { catalogRows(); }
     void formAsAHostAndAPersonMeetIt();
