@@ -1,6 +1,7 @@
 #include "propertybindings/ListViewPropertyBinding.h"
 
 #include <QListView>
+#include <QSignalBlocker>
 
 #include <limits>
 
@@ -42,8 +43,10 @@ int ValueRowLookup::rowOf(int value) const
     return found == m_sparse.end() ? -1 : found->second;
 }
 
-void selectRows(QItemSelectionModel& selection, QAbstractItemModel const& model, std::vector<int> const& rows)
+void selectRows(QAbstractItemView& view, std::vector<int> const& rows)
 {
+    QItemSelectionModel& selection = *view.selectionModel();
+    QAbstractItemModel const& model = *view.model();
     QItemSelection wanted;
     for (std::size_t first = 0; first < rows.size();) {
         std::size_t last = first;
@@ -52,10 +55,18 @@ void selectRows(QItemSelectionModel& selection, QAbstractItemModel const& model,
         wanted.append(QItemSelectionRange(model.index(rows[first], 0), model.index(rows[last], 0)));
         first = last + 1;
     }
-    // Replacing a selection of many ranges compares every old range with every new one.
-    if (selection.selection().size() > 1) {
-        selection.clearSelection();
-        selection.select(wanted, QItemSelectionModel::Select);
+    constexpr int manyRanges = 256;
+    if (wanted.size() > manyRanges || selection.selection().size() > manyRanges) {
+        // Announced range by range, a selection of many ranges costs the view more than the
+        // selection itself (it measures every selected row to find what to repaint), and
+        // replacing one compares every old range with every new one: apply it unannounced
+        // and repaint the visible rows.
+        {
+            QSignalBlocker const quiet(selection);
+            selection.clearSelection();
+            selection.select(wanted, QItemSelectionModel::Select);
+        }
+        view.viewport()->update();
     } else {
         selection.select(wanted, QItemSelectionModel::ClearAndSelect);
     }

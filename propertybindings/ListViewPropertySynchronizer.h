@@ -41,10 +41,10 @@ private:
     std::unordered_map<int, int> m_sparse;
 };
 
-// Selects exactly the given rows (sorted, distinct): adjacent rows as one range, one select
-// call. A fragmented selection is cleared first, which keeps Qt's replacement linear.
-QUARLIN_PROMPT_EXPORT void selectRows(QItemSelectionModel& selection, QAbstractItemModel const& model,
-                                      std::vector<int> const& rows);
+// Selects exactly the given rows (sorted, distinct) in the view: adjacent rows as one range, one
+// select call. A selection of many ranges is applied without the selection model's signals,
+// and the view repainted as a whole (see the definition for why).
+QUARLIN_PROMPT_EXPORT void selectRows(QAbstractItemView& view, std::vector<int> const& rows);
 
 } // namespace intern
 
@@ -179,11 +179,12 @@ void ListViewPropertySynchronizer<T>::updateWidget()
         if (row >= 0)
             rows.push_back(row);
     }
-    std::sort(rows.begin(), rows.end());
+    if (!std::is_sorted(rows.begin(), rows.end()))
+        std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     if (rows == m_selectedRows && m_view->selectionModel()->hasSelection() == !rows.empty())
         return;
-    intern::selectRows(*m_view->selectionModel(), *m_adapter, rows);
+    intern::selectRows(*m_view, rows);
     m_selectedRows = std::move(rows);
 }
 
