@@ -28,14 +28,10 @@ class TestHostInterface : public QObject
 private Q_SLOTS:
     void init() { quarlin::test::resetHost(); }
 
-    void stringListFromNullTerminatedParts();
-    void setKeepsSortedUniquePositiveMembers();
     void varMinMaxLeavesOutputsOnFailure_data();
     void varMinMaxLeavesOutputsOnFailure();
     void everyControlChangeAnnouncesItsKind();
     void unchangedStateAnnouncesNothing();
-    void messagesAreRecordedAndNullIgnored();
-    void styleErrorStringIsOwnedByCaller();
     void locksAndUndoStepsNest();
     void styleWriteAnswers_data();
     void styleWriteAnswers();
@@ -154,32 +150,6 @@ void TestHostInterface::undoRestoresWhatTheStepReplaced()
     QVERIFY(!host.undo());
 }
 
-void TestHostInterface::stringListFromNullTerminatedParts()
-{
-    StringList const parts("GlobalRGB", "RedChannelVar", static_cast<char const*>(nullptr));
-    QCOMPARE(parts.count(), std::size_t(2));
-    QCOMPARE(parts.joined(), std::string("GlobalRGB/RedChannelVar"));
-    StringList prefixed{"Prefix"};
-    prefixed.append(parts);
-    QCOMPARE(prefixed.count(), std::size_t(3));
-    QCOMPARE(prefixed.at(7), std::string()); // out of range: empty, no UB
-    QCOMPARE(StringList(static_cast<char const*>(nullptr)).count(), std::size_t(0));
-}
-
-void TestHostInterface::setKeepsSortedUniquePositiveMembers()
-{
-    Set set{5, 1, 5, 0, -3, 2};
-    QCOMPARE(set.members(), (std::vector<__int64>{1, 2, 5}));
-    set.addRange(4, 6);
-    QCOMPARE(set.members(), (std::vector<__int64>{1, 2, 4, 5, 6}));
-    set.addRange(10, 12); // beyond the end: the fast path
-    QCOMPARE(set.count(), __int64(8));
-    QVERIFY(set.contains(11));
-    QVERIFY(!set.contains(3));
-    set.addRange(9, 3); // empty range
-    QCOMPARE(set.count(), __int64(8));
-}
-
 void TestHostInterface::varMinMaxLeavesOutputsOnFailure_data()
 {
     QTest::addColumn<bool>("loaded");
@@ -241,28 +211,6 @@ void TestHostInterface::unchangedStateAnnouncesNothing()
     host.setPageCount(-4);
     host.setPageCount(-1); // both clamp to 0: one change
     QCOMPARE(events, 1);
-}
-
-void TestHostInterface::messagesAreRecordedAndNullIgnored()
-{
-    QrnUtilDialogMessageBox("Selected character cannot be empty.", MessageBoxType_Error);
-    QrnUtilDialogMessageBox(nullptr, MessageBoxType_Error);
-    auto const& messages = ReferenceHost::instance().messages();
-    QCOMPARE(messages.size(), std::size_t(1));
-    QCOMPARE(messages.front().text, std::string("Selected character cannot be empty."));
-    QCOMPARE(messages.front().type, MessageBoxType_Error);
-}
-
-void TestHostInterface::styleErrorStringIsOwnedByCaller()
-{
-    QVERIFY(QrnUtilStyleGetLastErrorString() == nullptr);
-    ReferenceHost::instance().setLastStyleError("Value out of range");
-    char* text = QrnUtilStyleGetLastErrorString();
-    QCOMPARE(QByteArray(text), QByteArray("Value out of range"));
-    QrnUtilStringDealloc(&text);
-    QVERIFY(text == nullptr);
-    QrnUtilStringDealloc(&text); // freeing twice through the API is harmless
-    QrnUtilStringDealloc(nullptr);
 }
 
 void TestHostInterface::locksAndUndoStepsNest()

@@ -61,8 +61,6 @@ class TestAnchorAlignmentDialog : public QObject
 private Q_SLOTS:
     void init() { quarlin::test::resetHost(); }
 
-    void getInstanceReturnsTheLiveInstance();
-    void destroyedDialogIsBuiltAfresh();
     void initialAlignmentChecksItsCell_data();
     void initialAlignmentChecksItsCell();
     void pickThenFinish_data();
@@ -70,35 +68,6 @@ private Q_SLOTS:
     void secondGetInstanceOnlyReplacesWhatCancelRestores_data();
     void secondGetInstanceOnlyReplacesWhatCancelRestores();
 };
-
-void TestAnchorAlignmentDialog::getInstanceReturnsTheLiveInstance()
-{
-    QWidget parent, otherParent;
-    AnchorAlignmentDialog& first = AnchorAlignmentDialog::getInstance(AnchorAlignment_TopLeft, parent);
-    AnchorAlignmentDialog& second = AnchorAlignmentDialog::getInstance(AnchorAlignment_BottomRight, otherParent);
-    QCOMPARE(&first, &second);
-    QCOMPARE(second.parentWidget(), &parent); // the parent stays
-}
-
-void TestAnchorAlignmentDialog::destroyedDialogIsBuiltAfresh()
-{
-    QPointer<AnchorAlignmentDialog> old;
-    {
-        QWidget parent;
-        old = &AnchorAlignmentDialog::getInstance(AnchorAlignment_TopLeft, parent);
-        cell(*old, AnchorAlignment_MiddleRight)->click();
-    }
-    QVERIFY(old.isNull()); // died with its parent
-    QWidget parent;
-    AnchorAlignmentDialog& fresh = AnchorAlignmentDialog::getInstance(AnchorAlignment_BottomCenter, parent);
-    QCOMPARE(fresh.parentWidget(), &parent);
-    QCOMPARE(fresh.selectedAlignment(), AnchorAlignment_BottomCenter);
-    QCOMPARE(checkedCell(fresh), int(AnchorAlignment_BottomCenter));
-
-    delete &fresh; // destroying the dialog itself also clears the instance
-    AnchorAlignmentDialog& again = AnchorAlignmentDialog::getInstance(AnchorAlignment_TopRight, parent);
-    QCOMPARE(again.selectedAlignment(), AnchorAlignment_TopRight);
-}
 
 void TestAnchorAlignmentDialog::initialAlignmentChecksItsCell_data()
 {

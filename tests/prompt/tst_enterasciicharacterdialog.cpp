@@ -62,7 +62,6 @@ private Q_SLOTS:
     void multiByteCharacterStoredAsUtf8();
     void radioChoiceAndOk();
     void cancelKeepsCommittedValues();
-    void secondGetInstanceIgnoresItsArguments();
 };
 
 void TestEnterASCIICharacterDialog::typefaceAccessors_data()
@@ -176,17 +175,6 @@ void TestEnterASCIICharacterDialog::cancelKeepsCommittedValues()
     QVERIFY(!run.leftOpen);
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
     QCOMPARE(dialog.typeFaceOverride(), Font_UserDefined);
-}
-
-void TestEnterASCIICharacterDialog::secondGetInstanceIgnoresItsArguments()
-{
-    QWidget parent, other;
-    EnterASCIICharacterDialog& first = EnterASCIICharacterDialog::getInstance(parent, "a", false, Font_Greek);
-    EnterASCIICharacterDialog& second = EnterASCIICharacterDialog::getInstance(other, "", true, Font_Math);
-    QCOMPARE(&first, &second);
-    QCOMPARE(second.parentWidget(), &parent);
-    QCOMPARE(second.selectedChar(), std::string("a"));
-    QCOMPARE(second.typeFaceOverride(), Font_Greek);
 }
 
 QUARLIN_TEST_MAIN(TestEnterASCIICharacterDialog)

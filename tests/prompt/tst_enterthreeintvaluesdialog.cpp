@@ -75,7 +75,6 @@ private Q_SLOTS:
     void maximumIsNeverExceeded();
     void enterCommitsAndAccepts();
     void cancelKeepsCommittedValues();
-    void secondGetInstanceIgnoresItsArguments();
 };
 
 void TestEnterThreeIntValuesDialog::labelsAndTitleAreUtf8WithShortcuts()
@@ -213,24 +212,6 @@ void TestEnterThreeIntValuesDialog::cancelKeepsCommittedValues()
     QCOMPARE(dialog.value1(), __int64(3));
     // Typed into the skip field, then Cancel took the focus: that commit stands too.
     QCOMPARE(dialog.value3(), __int64(7));
-}
-
-void TestEnterThreeIntValuesDialog::secondGetInstanceIgnoresItsArguments()
-{
-    QWidget parent, otherParent;
-    EnterThreeIntValuesDialog& first = open(parent);
-    Args other;
-    other.values[0] = 50;
-    other.title = "Other";
-    other.labels[0] = "&Other";
-    other.minimums[0] = 40;
-    EnterThreeIntValuesDialog& second = open(otherParent, other);
-    QCOMPARE(&first, &second);
-    QCOMPARE(second.parentWidget(), &parent);
-    QCOMPARE(second.value1(), __int64(1));
-    QCOMPARE(second.windowTitle(), QStringLiteral("Index Range"));
-    QCOMPARE(label(second, 1)->text(), QStringLiteral("&Begin"));
-    QCOMPARE(spin(second, 1)->minimum(), 1);
 }
 
 QUARLIN_TEST_MAIN(TestEnterThreeIntValuesDialog)

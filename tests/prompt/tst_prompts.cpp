@@ -239,6 +239,11 @@ void TestPrompts::parentDeletesItselfWhileOpen()
     QPointer<QDialog> const dialog = stage(prompt, session, *parent);
     auto* const dialogInterface = dynamic_cast<quarlin::dialogs::common::DialogInterface*>(dialog.data());
     QVERIFY(dialogInterface);
+    if (prompt != QLatin1String("EnterTextString")) { // the one prompt its caller constructs
+        QWidget other;
+        QCOMPARE(stage(prompt, session, other), dialog.data()); // the live one, with its first parent
+        QCOMPARE(dialog->parentWidget(), parent);
+    }
     auto const run = quarlin::test::runModal(
         dialog, [&] { dialogInterface->launch(); }, [&] { delete parent; });
     QVERIFY(run.actionsRan);

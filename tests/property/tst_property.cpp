@@ -102,21 +102,19 @@ class TestProperty : public QObject
 
 private Q_SLOTS:
     void equalValueSendsNothing();
-    void initialValueIsSilentAndUnchecked();
     void rejectingValidatorAtConstruction();
     void rejectingValidatorOnSetKeepsOldValue_data();
     void rejectingValidatorOnSetKeepsOldValue();
-    void nullValidatorIsRefused();
     void storeAdjustmentIsWhatIsAnnounced_data();
     void storeAdjustmentIsWhatIsAnnounced();
     void untypedSignalOnlyOnceListened();
     void untypedListenersHearFirst();
-    void untypedListenersComeAndGo();
     void assignmentFromPropertyCopiesOnlyTheValue();
     void doubleEquality_data();
     void doubleEquality();
     void throwingListenerLeavesValueStored();
     void connectHookRunsAfterConnect();
+    void untypedListenersComeAndGo();
 };
 
 void TestProperty::equalValueSendsNothing()
@@ -124,18 +122,6 @@ void TestProperty::equalValueSendsNothing()
     checkEqualValueIsIgnored<int>(7, 7, 8);
     checkEqualValueIsIgnored<std::string>("Zone 1", std::string("Zone 1"), "zone 1");
     checkEqualValueIsIgnored<std::vector<int>>({1, 2, 3}, {1, 2, 3}, {3, 2, 1});
-}
-
-void TestProperty::initialValueIsSilentAndUnchecked()
-{
-    // A validator that would refuse the initial value is not consulted by this constructor.
-    auto const property = boost::make_shared<Property<int>>(500);
-    QCOMPARE(property->value(), 500);
-    Recorder<int> recorder;
-    recorder.listenTyped(*property);
-    property->setValue(501);
-    QCOMPARE(recorder.values, std::vector<int>{501});
-    QCOMPARE(int(*property), 501); // conversion reads the same value
 }
 
 void TestProperty::rejectingValidatorAtConstruction()
@@ -185,12 +171,6 @@ void TestProperty::rejectingValidatorOnSetKeepsOldValue()
     QCOMPARE(property.value(), 3);
     property = 10;
     QCOMPARE(property.value(), 10);
-}
-
-void TestProperty::nullValidatorIsRefused()
-{
-    QVERIFY_EXCEPTION_THROWN(Property<int>(1, boost::shared_ptr<ValidatorInterface<int> const>()),
-                             InvalidArgumentException);
 }
 
 void TestProperty::storeAdjustmentIsWhatIsAnnounced_data()
@@ -248,22 +228,6 @@ void TestProperty::untypedListenersHearFirst()
     recorder.listenUntyped(property);
     property.setValue(1);
     QCOMPARE(recorder.order, (std::vector<std::string>{"untyped", "typed at front", "typed"}));
-}
-
-void TestProperty::untypedListenersComeAndGo()
-{
-    Property<int> property(0);
-    int first = 0, second = 0;
-    {
-        boost::signals2::scoped_connection const a = property.connectToPropertyChangedSignal([&first] { ++first; });
-        property.setValue(1);
-    }
-    property.setValue(2); // nobody listens untyped now
-    boost::signals2::scoped_connection const b = property.connectToPropertyChangedSignal([&second] { ++second; });
-    boost::signals2::scoped_connection const c = property.connectToPropertyChangedSignal([&second] { ++second; });
-    property.setValue(3);
-    QCOMPARE(first, 1);
-    QCOMPARE(second, 2); // each listener once per change, however often listeners came and went
 }
 
 void TestProperty::assignmentFromPropertyCopiesOnlyTheValue()
@@ -364,6 +328,22 @@ void TestProperty::connectHookRunsAfterConnect()
     QCOMPARE(heard, std::vector<int>{1});
     boost::signals2::scoped_connection const untyped = property.connectToPropertyChangedSignal([] {});
     QCOMPARE(property.untypedHookSawListener, std::vector<bool>{true});
+}
+
+void TestProperty::untypedListenersComeAndGo()
+{
+    Property<int> property(0);
+    int first = 0, second = 0;
+    {
+        boost::signals2::scoped_connection const a = property.connectToPropertyChangedSignal([&first] { ++first; });
+        property.setValue(1);
+    }
+    property.setValue(2); // nobody listens untyped now
+    boost::signals2::scoped_connection const b = property.connectToPropertyChangedSignal([&second] { ++second; });
+    boost::signals2::scoped_connection const c = property.connectToPropertyChangedSignal([&second] { ++second; });
+    property.setValue(3);
+    QCOMPARE(first, 1);
+    QCOMPARE(second, 2); // each listener once per change, however often listeners came and went
 }
 
 QTEST_APPLESS_MAIN(TestProperty)

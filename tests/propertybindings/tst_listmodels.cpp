@@ -45,12 +45,8 @@ class TestListModels : public QObject
 private Q_SLOTS:
     void indexOfFindsLowestRow_data();
     void indexOfFindsLowestRow();
-    void indexOfEmptyModelReadsNothing();
     void indexOfStopsWhenModelShrinks();
     void indexOfDoubleIsExact();
-    void defaultsOfAbstractModel();
-    void premappedBounds();
-    void wrapperGivesValuesAsVariants();
     void modelSignalsReachTheView_data();
     void modelSignalsReachTheView();
     void removalAnnouncedAndConfirmed();
@@ -58,6 +54,7 @@ private Q_SLOTS:
     void editingGoesThroughTheModel();
     void stringListModels();
     void viewFollowsAModelOfManyRows();
+    void premappedBounds();
 };
 
 void TestListModels::indexOfFindsLowestRow_data()
@@ -80,13 +77,6 @@ void TestListModels::indexOfFindsLowestRow()
     QCOMPARE(model.indexOf(sought), row);
 }
 
-void TestListModels::indexOfEmptyModelReadsNothing()
-{
-    VectorModel<int> model;
-    QCOMPARE(model.indexOf(0), -1);
-    QCOMPARE(model.getCalls, 0);
-}
-
 void TestListModels::indexOfStopsWhenModelShrinks()
 {
     VectorModel<int> model(rowsOf({1, 2, 3, 4, 5, 6}));
@@ -99,39 +89,6 @@ void TestListModels::indexOfDoubleIsExact()
 {
     VectorModel<double> model({{"a", 0.1 + 0.2, false}, {"b", 0.3, false}});
     QCOMPARE(model.indexOf(0.3), 1);
-}
-
-void TestListModels::defaultsOfAbstractModel()
-{
-    VectorModel<int> model(rowsOf({7, 8}));
-    for (int row = 0; row < model.size(); ++row)
-        QCOMPARE(model.getStrForEdit(row), model.getStr(row));
-    QVERIFY(!model.setEditedItem("changed", 0));
-    QCOMPARE(model.getStr(0), std::string("item 7"));
-    model.set(99, 0); // the default does nothing
-    QCOMPARE(model.get(0), 7);
-    QVERIFY(!model.isEditable());
-}
-
-void TestListModels::premappedBounds()
-{
-    PremappedListModel<RGBMode_e> model(
-        {{"R, G, B", RGBMode_SpecifyRGB}, {"R, G", RGBMode_SpecifyRG}, {"G, B", RGBMode_SpecifyGB}});
-    QCOMPARE(model.size(), 3);
-    QCOMPARE(model.get(model.size() - 1), RGBMode_SpecifyGB);
-    QCOMPARE(model.getStr(1), std::string("R, G"));
-    QVERIFY_EXCEPTION_THROWN(model.get(model.size()), std::out_of_range);
-    QVERIFY_EXCEPTION_THROWN(model.getStr(-1), std::out_of_range);
-    QCOMPARE(model.indexOf(RGBMode_SpecifyRB), -1);
-}
-
-void TestListModels::wrapperGivesValuesAsVariants()
-{
-    PremappedListModel<RGBMode_e> modes({{"R, B", RGBMode_SpecifyRB}});
-    GenericModelWrapper<RGBMode_e> const wrapper(modes);
-    QCOMPARE(wrapper.getVariant(0), QVariant(int(RGBMode_SpecifyRB)));
-    VectorModel<double> numbers({{"half", 0.5, false}});
-    QCOMPARE(GenericModelWrapper<double>(numbers).getVariant(0), QVariant(0.5));
 }
 
 void TestListModels::modelSignalsReachTheView_data()
@@ -262,6 +219,18 @@ void TestListModels::viewFollowsAModelOfManyRows()
     QCOMPARE(adapter.rowCount(), 100000);
     QCOMPARE(adapter.index(99999, 0).data().toString(), QStringLiteral("Variable 99999"));
     QCOMPARE(model.indexOf(99999), 99999);
+}
+
+void TestListModels::premappedBounds()
+{
+    PremappedListModel<RGBMode_e> model(
+        {{"R, G, B", RGBMode_SpecifyRGB}, {"R, G", RGBMode_SpecifyRG}, {"G, B", RGBMode_SpecifyGB}});
+    QCOMPARE(model.size(), 3);
+    QCOMPARE(model.get(model.size() - 1), RGBMode_SpecifyGB);
+    QCOMPARE(model.getStr(1), std::string("R, G"));
+    QVERIFY_EXCEPTION_THROWN(model.get(model.size()), std::out_of_range);
+    QVERIFY_EXCEPTION_THROWN(model.getStr(-1), std::out_of_range);
+    QCOMPARE(model.indexOf(RGBMode_SpecifyRB), -1);
 }
 
 QUARLIN_TEST_MAIN(TestListModels)

@@ -25,7 +25,6 @@ boost::shared_ptr<ValidatorInterface<Font_e> const> noMath()
                                                                   "The Math typeface is not installed.");
 }
 
-
 // Four buttons, one property, one binding per button: the shape the symbol prompt uses.
 struct Group
 {
@@ -75,8 +74,6 @@ private Q_SLOTS:
     void propertyChangeChecksOnIdle();
     void checkingHeldValueSendsNothing();
     void refusedValueShownOnce();
-    void boolPairBehavesTheSame();
-    void bindingGoneLeavesButtonsAlone();
 };
 
 void TestRadioButtonPropertyBinding::constructionChecksTheHeldValue_data()
@@ -151,32 +148,6 @@ void TestRadioButtonPropertyBinding::refusedValueShownOnce()
     QCOMPARE(messages.front().text, std::string("The Math typeface is not installed."));
     QCOMPARE(messages.front().type, MessageBoxType_Error);
     QVERIFY(group.heard.empty());
-}
-
-void TestRadioButtonPropertyBinding::boolPairBehavesTheSame()
-{
-    QWidget window;
-    auto* const on = new QRadioButton(QStringLiteral("on"), &window);
-    auto* const off = new QRadioButton(QStringLiteral("off"), &window);
-    auto const property = boost::make_shared<Property<bool>>(false);
-    RadioButtonPropertyBinding<bool> const onBinding(on, property, true);
-    RadioButtonPropertyBinding<bool> const offBinding(off, property, false);
-    QVERIFY(off->isChecked());
-    on->click();
-    QVERIFY(property->value());
-    off->click();
-    QVERIFY(!property->value());
-}
-
-void TestRadioButtonPropertyBinding::bindingGoneLeavesButtonsAlone()
-{
-    Group group(Font_Base);
-    group.bindings.clear();
-    group.buttons[1]->click();
-    group.property->setValue(Font_UserDefined);
-    reachIdle();
-    QVERIFY(group.buttons[1]->isChecked());
-    QCOMPARE(group.heard, std::vector<Font_e>{Font_UserDefined});
 }
 
 QUARLIN_TEST_MAIN(TestRadioButtonPropertyBinding)

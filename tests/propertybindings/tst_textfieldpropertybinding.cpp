@@ -29,7 +29,6 @@ boost::shared_ptr<ValidatorInterface<double> const> positive()
                                                                   "The size must be positive.");
 }
 
-
 template <class T>
 struct Field
 {
@@ -71,7 +70,6 @@ private Q_SLOTS:
 
     void numbersShowAsAStreamWrites_data();
     void numbersShowAsAStreamWrites();
-    void disabledFieldStillFollows();
     void doubleCommit_data();
     void doubleCommit();
     void shownTextCommitsTheExactValue();
@@ -97,14 +95,6 @@ void TestTextFieldPropertyBinding::numbersShowAsAStreamWrites()
     QFETCH(QString, text);
     Field<double> field(value);
     QCOMPARE(field.edit->text(), text); // at once, without waiting for a change
-}
-
-void TestTextFieldPropertyBinding::disabledFieldStillFollows()
-{
-    Field<double> field(1.0);
-    field.edit->setEnabled(false);
-    field.property->setValue(2.5);
-    QCOMPARE(field.edit->text(), QStringLiteral("2.5"));
 }
 
 void TestTextFieldPropertyBinding::doubleCommit_data()

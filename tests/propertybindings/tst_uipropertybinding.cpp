@@ -61,7 +61,6 @@ private Q_SLOTS:
     void onIdleCoalescesABurst_data();
     void onIdleCoalescesABurst();
     void pendingUpdateDiesWithBinding();
-    void sharedPropertyOutlivesItsManager();
     void sharedPropertyBindingNeverTouchesUiState();
     void uiStateFollowsUiProperty_data();
     void uiStateFollowsUiProperty();
@@ -125,16 +124,6 @@ void TestUIPropertyBinding::pendingUpdateDiesWithBinding()
     property->setValue(6); // no listener left behind
     reachIdle();
     QCOMPARE(updatesAfterDeath, 0);
-}
-
-void TestUIPropertyBinding::sharedPropertyOutlivesItsManager()
-{
-    auto property = boost::make_shared<Property<int>>(3);
-    boost::weak_ptr<Property<int>> const watch = property;
-    CountingBinding binding(property, BindingInterface::WidgetUpdateImmediate);
-    property.reset(); // the manager lets go
-    QVERIFY(!watch.expired());
-    QCOMPARE(binding.property().value(), 3);
 }
 
 void TestUIPropertyBinding::sharedPropertyBindingNeverTouchesUiState()

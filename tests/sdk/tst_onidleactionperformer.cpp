@@ -24,7 +24,6 @@ private Q_SLOTS:
     void actionMayDestroyItsPerformer();
     void collectionDisconnectsWhenItDies();
     void blockerSilencesOnlyWhileItLives();
-    void qtCollectionDisconnectsWhenItDies();
 };
 
 void TestIdleAndConnections::manyNotificationsRunOnceAtIdle()
@@ -120,19 +119,6 @@ void TestIdleAndConnections::blockerSilencesOnlyWhileItLives()
     signal();
     QCOMPARE(ours, 1);
     QCOMPARE(theirs, 2);
-}
-
-void TestIdleAndConnections::qtCollectionDisconnectsWhenItDies()
-{
-    QObject sender;
-    int calls = 0;
-    {
-        quarlin::QtSignalConnectionCollection connections;
-        connections.add(QObject::connect(&sender, &QObject::objectNameChanged, [&] { ++calls; }));
-        sender.setObjectName(QStringLiteral("a"));
-    }
-    sender.setObjectName(QStringLiteral("b"));
-    QCOMPARE(calls, 1);
 }
 
 QUARLIN_TEST_MAIN(TestIdleAndConnections)

@@ -59,6 +59,7 @@ public:
     QDialogButtonBox* box = nullptr;    // owned by this dialog (Qt parent)
     int acceptCalls = 0;
     int rejectCalls = 0;
+    void parentDeletedWhileOpen_data();
 };
 
 enum class Finish { OkButton, EnterKey, CancelButton, EscapeKey, CloseEvent };
@@ -79,10 +80,10 @@ private Q_SLOTS:
     void relaunchWiresNothingTwice();
     void setHelpActionReplacesPrevious();
     void relevanceRestoredKeepsFormDisabledWidgets();
-    void parentDeletedWhileOpen_data();
-    void parentDeletedWhileOpen();
     void modelessLaunchReturnsAtOnce();
     void dropFinishesAndDeletes();
+    void parentDeletedWhileOpen_data();
+    void parentDeletedWhileOpen();
 };
 
 void TestQtDialogAbstract::finishesThroughOverridesExactlyOnce_data()
@@ -173,29 +174,6 @@ void TestQtDialogAbstract::relevanceRestoredKeepsFormDisabledWidgets()
     dialog.reject();
 }
 
-void TestQtDialogAbstract::parentDeletedWhileOpen_data()
-{
-    QTest::addColumn<bool>("deleteLater");
-    QTest::newRow("delete") << false;
-    QTest::newRow("deleteLater") << true;
-}
-
-void TestQtDialogAbstract::parentDeletedWhileOpen()
-{
-    QFETCH(bool, deleteLater);
-    auto* const parent = new QWidget;
-    auto* const dialog = new CountingDialog(*parent, {}, false);
-    QPointer<QDialog> const guard(dialog);
-    quarlin::test::runModal(dialog, [&] { dialog->launch(); }, [&] {
-        if (deleteLater)
-            parent->deleteLater();
-        else
-            delete parent;
-    });
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(guard.isNull());
-}
-
 void TestQtDialogAbstract::modelessLaunchReturnsAtOnce()
 {
     struct Modeless : CountingDialog
@@ -223,6 +201,29 @@ void TestQtDialogAbstract::dropFinishesAndDeletes()
     dialog->show();
     dialog->drop();
     QCOMPARE(dialog->rejectCalls, 1);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(guard.isNull());
+}
+
+void TestQtDialogAbstract::parentDeletedWhileOpen_data()
+{
+    QTest::addColumn<bool>("deleteLater");
+    QTest::newRow("delete") << false;
+    QTest::newRow("deleteLater") << true;
+}
+
+void TestQtDialogAbstract::parentDeletedWhileOpen()
+{
+    QFETCH(bool, deleteLater);
+    auto* const parent = new QWidget;
+    auto* const dialog = new CountingDialog(*parent, {}, false);
+    QPointer<QDialog> const guard(dialog);
+    quarlin::test::runModal(dialog, [&] { dialog->launch(); }, [&] {
+        if (deleteLater)
+            parent->deleteLater();
+        else
+            delete parent;
+    });
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(guard.isNull());
 }

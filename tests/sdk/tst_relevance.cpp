@@ -87,7 +87,6 @@ private Q_SLOTS:
     void joinsApplyLeftToRight_data();
     void joinsApplyLeftToRight();
     void joinAnnouncesOnlyRealChanges();
-    void expressionConvertsToTheSameRuleEachTime();
     void emptyOperandsNeverHold();
 };
 
@@ -230,21 +229,6 @@ void TestRelevance::joinAnnouncesOnlyRealChanges()
     field->set(false); // still holds through line
     line->set(false);
     QCOMPARE(recorder.values, (std::vector<bool>{true, false}));
-}
-
-void TestRelevance::expressionConvertsToTheSameRuleEachTime()
-{
-    RelevanceExpression expression(boost::make_shared<DataSetExistsRelevance>());
-    expression.oor(boost::make_shared<FieldPlotTypeDependentRelevance>());
-    RelevancePtr const first = expression;
-    RelevancePtr const second = expression;
-    QCOMPARE(first.get(), second.get());
-    expression.aand(boost::make_shared<LinePlotTypeDependentRelevance>());
-    RelevancePtr const third = expression;
-    QVERIFY(third.get() != first.get()); // a later join builds a new rule, the old one stands
-    ReferenceHost::instance().loadSampleDataSet();
-    QVERIFY(first->isRelevant());
-    QVERIFY(!third->isRelevant());
 }
 
 void TestRelevance::emptyOperandsNeverHold()
