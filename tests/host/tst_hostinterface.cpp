@@ -30,8 +30,6 @@ private Q_SLOTS:
 
     void varMinMaxLeavesOutputsOnFailure_data();
     void varMinMaxLeavesOutputsOnFailure();
-    void everyControlChangeAnnouncesItsKind();
-    void unchangedStateAnnouncesNothing();
     void locksAndUndoStepsNest();
     void styleWriteAnswers_data();
     void styleWriteAnswers();
@@ -177,40 +175,6 @@ void TestHostInterface::varMinMaxLeavesOutputsOnFailure()
     QCOMPARE(QrnUtilVarGetMinMax(variable, &lo, &hi), ok);
     QCOMPARE(lo, min);
     QCOMPARE(hi, max);
-}
-
-void TestHostInterface::everyControlChangeAnnouncesItsKind()
-{
-    std::vector<StateChange_e> kinds;
-    boost::signals2::scoped_connection const c = quarlin::toolbox::StateChangeEventObservable::getInstance()
-        .connectStateChanged([&](quarlin::toolbox::StateChangeEventInterface const& e) { kinds.push_back(e.kind()); });
-    auto& host = ReferenceHost::instance();
-    host.setPageCount(3);
-    host.setFrameCount(2);
-    host.setPlotType(PlotType_XYLine);
-    host.loadSampleDataSet(); // plot type is not sketch: stays
-    host.removeDataSet();
-    QCOMPARE(kinds, (std::vector<StateChange_e>{StateChange_PageCount, StateChange_FrameCount, StateChange_PlotType,
-                                                 StateChange_DataSetReset, StateChange_DataSetReset}));
-    QCOMPARE(QrnUtilPageGetCount(), 3);
-    QCOMPARE(QrnUtilFrameGetCount(), 2);
-    QCOMPARE(QrnUtilFrameGetPlotType(), PlotType_XYLine);
-    host.setFrameCount(0);
-    QCOMPARE(QrnUtilFrameGetPlotType(), PlotType_Invalid);
-}
-
-void TestHostInterface::unchangedStateAnnouncesNothing()
-{
-    int events = 0;
-    boost::signals2::scoped_connection const c = quarlin::toolbox::StateChangeEventObservable::getInstance()
-        .connectStateChanged([&](quarlin::toolbox::StateChangeEventInterface const&) { ++events; });
-    auto& host = ReferenceHost::instance();
-    host.setPageCount(host.pageCount());
-    host.setPlotType(PlotType_Sketch);
-    host.removeDataSet(); // none loaded
-    host.setPageCount(-4);
-    host.setPageCount(-1); // both clamp to 0: one change
-    QCOMPARE(events, 1);
 }
 
 void TestHostInterface::locksAndUndoStepsNest()

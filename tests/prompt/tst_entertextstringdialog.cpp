@@ -35,35 +35,13 @@ class TestEnterTextStringDialog : public QObject
 private Q_SLOTS:
     void init() { quarlin::test::resetHost(); }
 
-    void promptReplacesLabelAndKeepsShortcut_data();
-    void promptReplacesLabelAndKeepsShortcut();
     void okFollowsEmptinessFromFirstEdit_data();
     void okFollowsEmptinessFromFirstEdit();
     void typedTextComesBackUntrimmed_data();
     void typedTextComesBackUntrimmed();
-    void okCaptionChangesOnlyTheCaption();
     void helpOnlyForNonEmptyTopic_data();
     void helpOnlyForNonEmptyTopic();
 };
-
-void TestEnterTextStringDialog::promptReplacesLabelAndKeepsShortcut_data()
-{
-    QTest::addColumn<QString>("prompt");
-    QTest::addColumn<QString>("label");
-    QTest::newRow("empty keeps the form's label") << QString() << QStringLiteral("&Enter your input string:");
-    QTest::newRow("caller's prompt") << QStringLiteral("&Zone title:") << QStringLiteral("&Zone title:");
-}
-
-void TestEnterTextStringDialog::promptReplacesLabelAndKeepsShortcut()
-{
-    QFETCH(QString, prompt);
-    QFETCH(QString, label);
-    QWidget parent;
-    EnterTextStringDialog dialog(parent, prompt, QString(), QString(), false);
-    auto* const l = dialog.findChild<QLabel*>(QStringLiteral("EnterTextString_Label"));
-    QCOMPARE(l->text(), label);
-    QCOMPARE(l->buddy(), lineEdit(dialog));
-}
 
 void TestEnterTextStringDialog::okFollowsEmptinessFromFirstEdit_data()
 {
@@ -121,23 +99,6 @@ void TestEnterTextStringDialog::typedTextComesBackUntrimmed()
     QVERIFY(!run.leftOpen);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(dialog.text(), typed);
-}
-
-void TestEnterTextStringDialog::okCaptionChangesOnlyTheCaption()
-{
-    QWidget parent;
-    EnterTextStringDialog dialog(parent, QString(), QString(), QString(), false);
-    dialog.setOkButtonText("Umbenennen \xe2\x86\x92"); // UTF-8 arrow
-    QPushButton* const ok = button(dialog, QDialogButtonBox::Ok);
-    QCOMPARE(ok->text(), QStringLiteral("Umbenennen \u2192"));
-    dialog.show();
-    quarlin::test::typeText(lineEdit(dialog), QStringLiteral("a"));
-    QTest::keyClick(lineEdit(dialog), Qt::Key_Backspace);
-    QVERIFY(!ok->isEnabled());
-    quarlin::test::typeText(lineEdit(dialog), QStringLiteral("b"));
-    QVERIFY(ok->isEnabled());
-    QCOMPARE(ok->text(), QStringLiteral("Umbenennen \u2192"));
-    dialog.reject();
 }
 
 void TestEnterTextStringDialog::helpOnlyForNonEmptyTopic_data()

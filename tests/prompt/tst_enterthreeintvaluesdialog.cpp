@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QDialogButtonBox>
-#include <QLabel>
 #include <QPushButton>
 
 using quarlin::dialogs::prompt::EnterThreeIntValuesDialog;
@@ -37,11 +36,6 @@ IntegralSpinBox* spin(QDialog& dialog, int n)
     return dialog.findChild<IntegralSpinBox*>(QStringLiteral("value%1").arg(n));
 }
 
-QLabel* label(QDialog& dialog, int n)
-{
-    return dialog.findChild<QLabel*>(QStringLiteral("valueLabel%1").arg(n));
-}
-
 __int64 valueOf(EnterThreeIntValuesDialog const& dialog, int n)
 {
     return n == 1 ? dialog.value1() : n == 2 ? dialog.value2() : dialog.value3();
@@ -67,7 +61,6 @@ private Q_SLOTS:
         ReferenceHost::instance().loadSampleDataSet();
     }
 
-    void labelsAndTitleAreUtf8WithShortcuts();
     void minimumHoldsForTypingAndStepping_data();
     void minimumHoldsForTypingAndStepping();
     void noMinimumReachesTheLowerLimit_data();
@@ -76,28 +69,6 @@ private Q_SLOTS:
     void enterCommitsAndAccepts();
     void cancelKeepsCommittedValues();
 };
-
-void TestEnterThreeIntValuesDialog::labelsAndTitleAreUtf8WithShortcuts()
-{
-    Args a;
-    a.title = u8"Plage d\u2019indices";
-    a.labels[0] = u8"&D\u00e9but";
-    a.labels[1] = u8"&Fin";
-    a.labels[2] = u8"&Pas \u00b1";
-    QWidget parent;
-    EnterThreeIntValuesDialog& dialog = open(parent, a);
-    QCOMPARE(dialog.windowTitle(), QStringLiteral("Plage d\u2019indices"));
-    QCOMPARE(label(dialog, 1)->text(), QStringLiteral("&D\u00e9but"));
-    QCOMPARE(label(dialog, 3)->text(), QStringLiteral("&Pas \u00b1"));
-
-    QVERIFY(quarlin::test::showActive(&dialog));
-    spin(dialog, 1)->setFocus();
-    QTest::keyClick(&dialog, Qt::Key_P, Qt::AltModifier);
-    QCOMPARE(QApplication::focusWidget(), spin(dialog, 3));
-    QTest::keyClick(&dialog, Qt::Key_F, Qt::AltModifier);
-    QCOMPARE(QApplication::focusWidget(), spin(dialog, 2));
-    dialog.reject();
-}
 
 void TestEnterThreeIntValuesDialog::minimumHoldsForTypingAndStepping_data()
 {

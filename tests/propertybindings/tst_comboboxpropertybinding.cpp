@@ -43,7 +43,6 @@ std::vector<Model::Row> variables(std::vector<int> numbers)
     return rows;
 }
 
-
 // A window with a combo bound to an int property over a test model, and a second widget.
 struct Bench
 {
@@ -106,7 +105,6 @@ private Q_SLOTS:
     void longListTuningKeepsHostStyle();
     void valueIsShownNotWritten_data();
     void valueIsShownNotWritten();
-    void choiceSetsProperty();
     void modelLosingChosenValue_data();
     void modelLosingChosenValue();
     void choiceDuringPendingResetIsIgnored();
@@ -194,19 +192,6 @@ void TestComboBoxPropertyBinding::valueIsShownNotWritten()
         QCOMPARE(bench.property->value(), value);
         QCOMPARE(bench.heard, atBinding ? std::vector<int>{} : std::vector<int>{value});
     }
-}
-
-void TestComboBoxPropertyBinding::choiceSetsProperty()
-{
-    Bench bench(1, variables({1, 2, 3}));
-    QVERIFY(quarlin::test::showActive(&bench.window));
-    bench.combo->setFocus();
-    QTest::keyClick(bench.combo, Qt::Key_Down);
-    QCOMPARE(bench.property->value(), 2);
-    QTest::keyClick(bench.combo, Qt::Key_End);
-    QCOMPARE(bench.property->value(), 3);
-    Q_EMIT bench.combo->activated(2); // the same item again: no second change
-    QCOMPARE(bench.heard, (std::vector<int>{2, 3}));
 }
 
 void TestComboBoxPropertyBinding::modelLosingChosenValue_data()

@@ -50,7 +50,6 @@ private Q_SLOTS:
     void modelSignalsReachTheView_data();
     void modelSignalsReachTheView();
     void removalAnnouncedAndConfirmed();
-    void rolesAndFlags();
     void editingGoesThroughTheModel();
     void stringListModels();
     void viewFollowsAModelOfManyRows();
@@ -153,24 +152,6 @@ void TestListModels::removalAnnouncedAndConfirmed()
     QCOMPARE(rowsSeenAtAnnouncement, 4);
     QCOMPARE(adapter.rowCount(), 2);
     QCOMPARE(shown(adapter), (QStringList{QStringLiteral("item 1"), QStringLiteral("item 4")}));
-}
-
-void TestListModels::rolesAndFlags()
-{
-    VectorModel<double> model({{"Header", 0.0, true}, {"Pressure", 101.3, false}});
-    QListModel adapter(model);
-    QModelIndex const header = adapter.index(0, 0);
-    QModelIndex const item = adapter.index(1, 0);
-    QCOMPARE(item.data(Qt::DisplayRole).toString(), QStringLiteral("Pressure"));
-    QCOMPARE(item.data(Qt::EditRole).toString(), QStringLiteral("Pressure"));
-    QCOMPARE(item.data(QListModel::ValueRole).toDouble(), 101.3);
-    QVERIFY(!(adapter.flags(header) & Qt::ItemIsSelectable));
-    QVERIFY(!(adapter.flags(header) & Qt::ItemIsEnabled));
-    QVERIFY(header.data(Qt::FontRole).value<QFont>().bold());
-    QVERIFY(adapter.flags(item) & Qt::ItemIsSelectable);
-    QVERIFY(!(adapter.flags(item) & Qt::ItemIsEditable));
-    QVERIFY(!item.data(Qt::FontRole).isValid());
-    QVERIFY(!adapter.index(2, 0).data().isValid()); // past the end
 }
 
 void TestListModels::editingGoesThroughTheModel()

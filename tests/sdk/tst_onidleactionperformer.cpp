@@ -22,7 +22,6 @@ private Q_SLOTS:
     void destroyedPerformerNeverRuns();
     void cancelDropsPendingRun();
     void actionMayDestroyItsPerformer();
-    void collectionDisconnectsWhenItDies();
     void blockerSilencesOnlyWhileItLives();
 };
 
@@ -87,22 +86,6 @@ void TestIdleAndConnections::actionMayDestroyItsPerformer()
     QCoreApplication::processEvents();
     QCOMPARE(runs, 1);
     QVERIFY(!*performer);
-}
-
-void TestIdleAndConnections::collectionDisconnectsWhenItDies()
-{
-    boost::signals2::signal<void()> signal;
-    int calls = 0;
-    {
-        quarlin::SignalConnectionCollection connections;
-        connections.add(signal.connect([&] { ++calls; }));
-        connections.add(signal.connect([&] { ++calls; }));
-        signal();
-        QCOMPARE(calls, 2);
-    }
-    signal();
-    QCOMPARE(calls, 2);
-    QCOMPARE(signal.num_slots(), std::size_t(0));
 }
 
 void TestIdleAndConnections::blockerSilencesOnlyWhileItLives()
