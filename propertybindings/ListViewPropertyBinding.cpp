@@ -84,30 +84,38 @@ ListViewPropertyBinding::~ListViewPropertyBinding()
     QObject::disconnect(m_selectionConnection);
 }
 
+namespace {
+
+template <class T>
+std::unique_ptr<WidgetPropertySynchronizerInterface>
+synchronizerFor(QListView& view, boost::shared_ptr<PropertyAbstract<T>> property,
+                boost::shared_ptr<models::ListModelInterface<int> const> model)
+{
+    return std::make_unique<ListViewPropertySynchronizer<T>>(view, std::move(property), std::move(model));
+}
+
+} // namespace
+
 void ListViewPropertyBinding::init(QListView& view, boost::shared_ptr<PropertyAbstract<std::set<int>>> property,
                                    boost::shared_ptr<models::ListModelInterface<int> const> model,
                                    BindingInterface::ModelUpdateMode)
 {
-    QObject::disconnect(m_selectionConnection);
-    m_synchronizer.reset();
-    m_synchronizer =
-        std::make_unique<ListViewPropertySynchronizer<std::set<int>>>(view, std::move(property), std::move(model));
-    follow(view);
+    follow(view, [&] { return synchronizerFor(view, std::move(property), std::move(model)); });
 }
 
 void ListViewPropertyBinding::init(QListView& view, boost::shared_ptr<PropertyAbstract<std::vector<int>>> property,
                                    boost::shared_ptr<models::ListModelInterface<int> const> model,
                                    BindingInterface::ModelUpdateMode)
 {
-    QObject::disconnect(m_selectionConnection);
-    m_synchronizer.reset();
-    m_synchronizer =
-        std::make_unique<ListViewPropertySynchronizer<std::vector<int>>>(view, std::move(property), std::move(model));
-    follow(view);
+    follow(view, [&] { return synchronizerFor(view, std::move(property), std::move(model)); });
 }
 
-void ListViewPropertyBinding::follow(QListView& view)
+void ListViewPropertyBinding::follow(QListView& view,
+                                     std::function<std::unique_ptr<WidgetPropertySynchronizerInterface>()> const& make)
 {
+    QObject::disconnect(m_selectionConnection);
+    m_synchronizer.reset();
+    m_synchronizer = make();
     m_view = &view;
     m_selectionConnection = QObject::connect(view.selectionModel(), &QItemSelectionModel::selectionChanged, [this] {
         runAtBoundary([this] { m_synchronizer->updateProperty(); });

@@ -5,6 +5,7 @@
 
 #include <QAbstractItemView>
 
+#include <functional>
 #include <memory>
 #include <set>
 #include <vector>
@@ -35,7 +36,8 @@ public:
     WidgetPropertySynchronizerInterface* synchronizer() const { return m_synchronizer.get(); }
 
 private:
-    void follow(QListView& view);
+    // Replaces the synchronizer by a new one and follows the view's selection.
+    void follow(QListView& view, std::function<std::unique_ptr<WidgetPropertySynchronizerInterface>()> const& make);
 
     QPointer<QListView> m_view; // not owned
     std::unique_ptr<WidgetPropertySynchronizerInterface> m_synchronizer;

@@ -30,7 +30,7 @@ private Q_SLOTS:
 
     void varMinMaxLeavesOutputsOnFailure_data();
     void varMinMaxLeavesOutputsOnFailure();
-    void locksAndUndoStepsNest();
+    void undoStepsNest();
     void styleWriteAnswers_data();
     void styleWriteAnswers();
     void undoRestoresWhatTheStepReplaced();
@@ -75,10 +75,8 @@ void TestHostInterface::styleWriteAnswers_data()
     QString const x = QStringLiteral("TwoDAxis/XDetail/VarNum");
     QTest::newRow("accepted") << StyleRule::accept() << x << 3 << int(SetValue_Ok) << 3 << QString();
     QTest::newRow("same value") << StyleRule::accept() << x << 1 << int(SetValue_DuplicateValue) << 1 << QString();
-    QTest::newRow("adjusted") << StyleRule::adjust(__int64(4)) << x << 3 << int(SetValue_Ok) << 4 << QString();
     QTest::newRow("refused with a text") << StyleRule::refuse("Not now.") << x << 3 << int(SetValue_ValueRefused) << 1
                                          << "Not now.";
-    QTest::newRow("refused without") << StyleRule::refuse("") << x << 3 << int(SetValue_ValueRefused) << 1 << QString();
     QTest::newRow("deferred") << StyleRule::defer() << x << 3 << int(SetValue_Deferred) << 1 << QString();
     QTest::newRow("no such variable") << StyleRule::accept() << x << 9 << int(SetValue_InvalidVariable) << 1
                                       << "Variable 9 does not exist: TwoDAxis XDetail VarNum takes a variable from 1 "
@@ -177,18 +175,9 @@ void TestHostInterface::varMinMaxLeavesOutputsOnFailure()
     QCOMPARE(hi, max);
 }
 
-void TestHostInterface::locksAndUndoStepsNest()
+void TestHostInterface::undoStepsNest()
 {
     auto& host = ReferenceHost::instance();
-    {
-        quarlin::sdk::AppLock outer;
-        {
-            quarlin::sdk::AppLock inner;
-            QCOMPARE(host.lockDepth(), 2);
-        }
-        QCOMPARE(host.lockDepth(), 1);
-    }
-    QCOMPARE(host.lockDepth(), 0);
     QrnUtilUndoStateBegin(UndoStateCategory_Style);
     QrnUtilUndoStateBegin(UndoStateCategory_Style);
     QrnUtilUndoStateEnd(false, true);

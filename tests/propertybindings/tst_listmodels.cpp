@@ -46,13 +46,11 @@ private Q_SLOTS:
     void indexOfFindsLowestRow_data();
     void indexOfFindsLowestRow();
     void indexOfStopsWhenModelShrinks();
-    void indexOfDoubleIsExact();
     void modelSignalsReachTheView_data();
     void modelSignalsReachTheView();
     void removalAnnouncedAndConfirmed();
     void editingGoesThroughTheModel();
     void stringListModels();
-    void viewFollowsAModelOfManyRows();
     void premappedBounds();
 };
 
@@ -82,12 +80,6 @@ void TestListModels::indexOfStopsWhenModelShrinks()
     model.shrinkOnGet = 2; // each look at a row loses two rows off the end
     QCOMPARE(model.indexOf(6), -1);
     QCOMPARE(model.getCalls, 2); // rows 0 and 1; then the size asked again says 2 rows are left
-}
-
-void TestListModels::indexOfDoubleIsExact()
-{
-    VectorModel<double> model({{"a", 0.1 + 0.2, false}, {"b", 0.3, false}});
-    QCOMPARE(model.indexOf(0.3), 1);
 }
 
 void TestListModels::modelSignalsReachTheView_data()
@@ -188,18 +180,6 @@ void TestListModels::stringListModels()
     QVERIFY(model.isHeader(0)); // header flags move with their rows
     model.clear();
     QCOMPARE(adapter.rowCount(), 0);
-}
-
-void TestListModels::viewFollowsAModelOfManyRows()
-{
-    std::vector<std::string> names;
-    for (int i = 0; i < 100000; ++i)
-        names.push_back("Variable " + std::to_string(i));
-    StringListModel model(std::move(names));
-    QListModel adapter(model);
-    QCOMPARE(adapter.rowCount(), 100000);
-    QCOMPARE(adapter.index(99999, 0).data().toString(), QStringLiteral("Variable 99999"));
-    QCOMPARE(model.indexOf(99999), 99999);
 }
 
 void TestListModels::premappedBounds()

@@ -75,7 +75,6 @@ private Q_SLOTS:
     void shownTextCommitsTheExactValue();
     void decimalCommaWhereTheLocaleWritesOne();
     void focusLossCommitsEditedTextOnly();
-    void textIsTakenAsTyped();
     void textValidatorRules();
 };
 
@@ -172,15 +171,6 @@ void TestTextFieldPropertyBinding::focusLossCommitsEditedTextOnly()
     quarlin::test::typeText(field.edit, QStringLiteral("5"));
     field.other->setFocus();
     QCOMPARE(field.property->value(), 35.0);
-}
-
-void TestTextFieldPropertyBinding::textIsTakenAsTyped()
-{
-    Field<std::string> field("a");
-    QVERIFY(quarlin::test::showActive(&field.window));
-    field.commit(QStringLiteral(" \u00e9 "));
-    QCOMPARE(field.property->value(), std::string(" \xc3\xa9 "));
-    QCOMPARE(field.edit->text(), QStringLiteral(" \u00e9 "));
 }
 
 void TestTextFieldPropertyBinding::textValidatorRules()

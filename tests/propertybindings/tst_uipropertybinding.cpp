@@ -64,7 +64,6 @@ private Q_SLOTS:
     void sharedPropertyBindingNeverTouchesUiState();
     void uiStateFollowsUiProperty_data();
     void uiStateFollowsUiProperty();
-    void requestedUpdateRunsOnIdleInEitherMode();
 };
 
 void TestUIPropertyBinding::immediateUpdatesInsideSetValue()
@@ -161,17 +160,6 @@ void TestUIPropertyBinding::uiStateFollowsUiProperty()
     reachIdle();
     QCOMPARE(binding.visibilityUpdates, immediate ? 2 : 1);
     QCOMPARE(binding.sensitivityUpdates, 1);
-    QCOMPARE(binding.widgetUpdates, 1);
-}
-
-void TestUIPropertyBinding::requestedUpdateRunsOnIdleInEitherMode()
-{
-    auto const property = boost::make_shared<Property<int>>(0);
-    CountingBinding binding(property, BindingInterface::WidgetUpdateImmediate);
-    binding.requestWidgetUpdate();
-    binding.requestWidgetUpdate();
-    QCOMPARE(binding.widgetUpdates, 0);
-    reachIdle();
     QCOMPARE(binding.widgetUpdates, 1);
 }
 
