@@ -31,6 +31,7 @@ HostStatePanel::HostStatePanel(QWidget* parent)
     , m_dataSet(new QCheckBox(tr("Sample data set &loaded"), this))
     , m_pages(new QSpinBox(this))
     , m_frames(new QSpinBox(this))
+    , m_activeFrame(new QComboBox(this))
     , m_plotType(new QComboBox(this))
 {
     setObjectName(QStringLiteral("hostStatePanel"));
@@ -43,6 +44,7 @@ HostStatePanel::HostStatePanel(QWidget* parent)
     layout->addRow(m_dataSet);
     layout->addRow(tr("&Pages:"), m_pages);
     layout->addRow(tr("&Frames on page:"), m_frames);
+    layout->addRow(tr("&Active frame:"), m_activeFrame);
     layout->addRow(tr("Plot &type:"), m_plotType);
 
     auto& host = host::ReferenceHost::instance();
@@ -62,6 +64,10 @@ HostStatePanel::HostStatePanel(QWidget* parent)
         if (!m_showing)
             host.setFrameCount(count);
     });
+    connect(m_activeFrame, qOverload<int>(&QComboBox::currentIndexChanged), this, [this, &host](int index) {
+        if (!m_showing && index >= 0)
+            host.activateFrame(index);
+    });
     connect(m_plotType, qOverload<int>(&QComboBox::currentIndexChanged), this, [this, &host](int index) {
         if (!m_showing && index >= 0)
             host.setPlotType(static_cast<PlotType_e>(m_plotType->itemData(index).toInt()));
@@ -79,6 +85,14 @@ void HostStatePanel::showHostState()
     m_dataSet->setChecked(host.hasDataSet());
     m_pages->setValue(host.pageCount());
     m_frames->setValue(host.frameCount());
+    m_activeFrame->clear();
+    for (host::Frame const& frame : host.frames()) {
+        int const shown = m_plotType->findData(int(frame.plotType));
+        m_activeFrame->addItem(QStringLiteral("%1 (%2)").arg(QString::fromStdString(frame.name),
+                                                             shown >= 0 ? m_plotType->itemText(shown) : tr("other")));
+    }
+    m_activeFrame->setCurrentIndex(host.activeFrame());
+    m_activeFrame->setEnabled(host.frameCount() > 0);
     m_plotType->setCurrentIndex(m_plotType->findData(int(host.plotType())));
     m_plotType->setEnabled(host.frameCount() > 0);
     m_showing = false;

@@ -11,7 +11,7 @@ class QSpinBox;
 namespace quarlin::hostapp {
 
 // The host's own controls over the state the prompts react to: whether a data set is loaded,
-// how many pages and frames exist, and the active frame's plot type. It also follows changes
+// how many pages and frames exist, which frame is active, and its plot type. It also follows changes
 // made elsewhere, so what it shows is always the host's state.
 class HostStatePanel : public QWidget
 {
@@ -26,6 +26,7 @@ private:
     QCheckBox* m_dataSet;    // owned by this widget
     QSpinBox* m_pages;       // owned by this widget
     QSpinBox* m_frames;      // owned by this widget
+    QComboBox* m_activeFrame; // owned by this widget
     QComboBox* m_plotType;   // owned by this widget
     bool m_showing = false;  // true while the controls are being set from the host
     boost::signals2::scoped_connection m_stateChanges;

@@ -122,6 +122,8 @@ void ReferenceHost::loadSampleDataSet()
     loadDataSet(std::move(sample));
     if (m_pageCount == 1 && m_frames.size() == 1 && m_frames.front().plotType == PlotType_Sketch) {
         m_frames = {makeFrame(PlotType_Cartesian2D), makeFrame(PlotType_Cartesian3D), makeFrame(PlotType_XYLine)};
+        for (std::size_t i = 0; i < m_frames.size(); ++i)
+            m_frames[i].name = "Frame 00" + std::to_string(i + 1); // as a person counts them on the page
         m_activeFrame = 0;
         announce(StateChange_FrameCount);
         announce(StateChange_PlotType);
