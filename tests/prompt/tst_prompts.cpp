@@ -24,59 +24,45 @@ using quarlin::hostapp::promptCatalog;
 
 namespace {
 
-// The controls a person fills in, in the order Tab visits them: a radio group is one stop
-// (arrow keys move within it), named by a wildcard.
-std::map<QString, QStringList> const inputsInTabOrder{
-    {QStringLiteral("AnchorAlignment"), {QStringLiteral("anchorAlignment_MiddleCenter_RadioButton")}},
-    {QStringLiteral("EnterTextString"), {QStringLiteral("EnterTextString_lineEdit")}},
-    {QStringLiteral("EnterThreeIntValues"),
-     {QStringLiteral("value1"), QStringLiteral("value2"), QStringLiteral("value3")}},
-    {QStringLiteral("EnterASCIICharacter"),
-     {QStringLiteral("selectedCharacter_lineEdit"), QStringLiteral("use*Font_RadioButton")}},
-    // The sample data set's active frame is 2-D: two axes, two vector components.
-    {QStringLiteral("VariableSelectAxis"), {QStringLiteral("var1_comboBox"), QStringLiteral("var2_comboBox")}},
-    {QStringLiteral("VariableSelectVector"), {QStringLiteral("var1_comboBox"), QStringLiteral("var2_comboBox")}},
-    {QStringLiteral("VariableSelectRGB"),
-     {QStringLiteral("var1_comboBox"), QStringLiteral("var2_comboBox"), QStringLiteral("var3_comboBox")}},
-    {QStringLiteral("AddonsVariableSelect"), {QStringLiteral("var1_comboBox"), QStringLiteral("var2_comboBox")}},
-    {QStringLiteral("ZoneSelect"), {QStringLiteral("Zone_Source_MList")}},
-    {QStringLiteral("ChooseLoader"), {QStringLiteral("LoadersList")}},
+// What a host and a person meet in each prompt: its title, its help topic, whether it needs a
+// data set, and the controls a person fills in, in the order Tab visits them (a radio group is
+// one stop, named by a wildcard; arrow keys move within it).
+struct Expected
+{
+    QString title;
+    std::string helpTopic;
+    bool needsDataSet;
+    QStringList inputs;
 };
 
 std::string const variableHelp = "polar.html#polar/xy-line-error-bars/select-variable";
+QString const selectVariables = QStringLiteral("Select Variables");
+QString const var1 = QStringLiteral("var1_comboBox"), var2 = QStringLiteral("var2_comboBox");
 
-// What a prompt asks of the host: its help topic, and whether it needs a data set to be used.
-struct HostFacing
-{
-    std::string helpTopic;
-    bool needsDataSet;
-};
-
-std::map<QString, HostFacing> const hostFacing{
-    {QStringLiteral("AnchorAlignment"), {"contour.html#contour/details/anchor-alignment", false}},
-    {QStringLiteral("EnterTextString"), {"frames.html#frame-name", false}},
-    {QStringLiteral("EnterThreeIntValues"), {"data.html#index-range", true}},
+std::map<QString, Expected> const expectations{
+    {QStringLiteral("AnchorAlignment"),
+     {QStringLiteral("Anchor Alignment"), "contour.html#contour/details/anchor-alignment", false,
+      {QStringLiteral("anchorAlignment_MiddleCenter_RadioButton")}}},
+    {QStringLiteral("EnterTextString"),
+     {QStringLiteral("Prompt for text string"), "frames.html#frame-name", false,
+      {QStringLiteral("EnterTextString_lineEdit")}}},
+    {QStringLiteral("EnterThreeIntValues"),
+     {QStringLiteral("Index Range"), "data.html#index-range", true,
+      {QStringLiteral("value1"), QStringLiteral("value2"), QStringLiteral("value3")}}},
     {QStringLiteral("EnterASCIICharacter"),
-     {"polar.html#polar/symbols-map-layer/enter-ascii-character", true}},
-    {QStringLiteral("VariableSelectAxis"), {variableHelp, true}},
-    {QStringLiteral("VariableSelectVector"), {variableHelp, true}},
-    {QStringLiteral("VariableSelectRGB"), {variableHelp, true}},
-    {QStringLiteral("AddonsVariableSelect"), {variableHelp, true}},
-    {QStringLiteral("ZoneSelect"), {"select_mapping_zone.html", true}},
-    {QStringLiteral("ChooseLoader"), {"data-loading.html#_all_files_and_all_supported_files", false}},
-};
-
-std::map<QString, QString> const titles{
-    {QStringLiteral("AnchorAlignment"), QStringLiteral("Anchor Alignment")},
-    {QStringLiteral("EnterTextString"), QStringLiteral("Prompt for text string")},
-    {QStringLiteral("EnterThreeIntValues"), QStringLiteral("Index Range")},
-    {QStringLiteral("EnterASCIICharacter"), QStringLiteral("Enter ASCII Character")},
-    {QStringLiteral("VariableSelectAxis"), QStringLiteral("Select Variables")},
-    {QStringLiteral("VariableSelectVector"), QStringLiteral("Select Variables")},
-    {QStringLiteral("VariableSelectRGB"), QStringLiteral("Select Variables")},
-    {QStringLiteral("AddonsVariableSelect"), QStringLiteral("Select Variables")},
-    {QStringLiteral("ZoneSelect"), QStringLiteral("Select Zone")},
-    {QStringLiteral("ChooseLoader"), QStringLiteral("Choose Loader (*.csv )")},
+     {QStringLiteral("Enter ASCII Character"), "polar.html#polar/symbols-map-layer/enter-ascii-character", true,
+      {QStringLiteral("selectedCharacter_lineEdit"), QStringLiteral("use*Font_RadioButton")}}},
+    // The sample data set's active frame is 2-D: two axes, two vector components.
+    {QStringLiteral("VariableSelectAxis"), {selectVariables, variableHelp, true, {var1, var2}}},
+    {QStringLiteral("VariableSelectVector"), {selectVariables, variableHelp, true, {var1, var2}}},
+    {QStringLiteral("VariableSelectRGB"),
+     {selectVariables, variableHelp, true, {var1, var2, QStringLiteral("var3_comboBox")}}},
+    {QStringLiteral("AddonsVariableSelect"), {selectVariables, variableHelp, true, {var1, var2}}},
+    {QStringLiteral("ZoneSelect"),
+     {QStringLiteral("Select Zone"), "select_mapping_zone.html", true, {QStringLiteral("Zone_Source_MList")}}},
+    {QStringLiteral("ChooseLoader"),
+     {QStringLiteral("Choose Loader (*.csv )"), "data-loading.html#_all_files_and_all_supported_files", false,
+      {QStringLiteral("LoadersList")}}},
 };
 
 QString accessibleName(QWidget* widget)
@@ -159,13 +145,13 @@ private:
 void TestPrompts::formAsAHostAndAPersonMeetIt()
 {
     QFETCH(QString, prompt);
-    QVERIFY2(inputsInTabOrder.count(prompt), "a prompt this test has no expectations for");
+    QVERIFY2(expectations.count(prompt), "a prompt this test has no expectations for");
     HostSession session;
     QWidget parent;
     QPointer<QDialog> const dialog = stage(prompt, session, parent);
     QVERIFY(dialog);
     QCOMPARE(dialog->objectName(), formNameOf(prompt));
-    QCOMPARE(dialog->windowTitle(), titles.at(prompt));
+    QCOMPARE(dialog->windowTitle(), expectations.at(prompt).title);
     QVERIFY(quarlin::test::showActive(dialog));
 
     auto* const box = dialog->findChild<QDialogButtonBox*>();
@@ -175,7 +161,7 @@ void TestPrompts::formAsAHostAndAPersonMeetIt()
             || box->button(QDialogButtonBox::Ok)->autoDefault());
 
     // Tab from the first input visits the inputs in order, then reaches the buttons.
-    QStringList const expected = inputsInTabOrder.at(prompt);
+    QStringList const expected = expectations.at(prompt).inputs;
     QWidget* const first = dialog->findChild<QWidget*>(expected.first());
     QVERIFY(first);
     first->setFocus();
@@ -209,7 +195,7 @@ void TestPrompts::formAsAHostAndAPersonMeetIt()
 void TestPrompts::helpAndDataSetRule()
 {
     QFETCH(QString, prompt);
-    HostFacing const expected = hostFacing.at(prompt);
+    Expected const& expected = expectations.at(prompt);
     HostSession session;
     QWidget parent;
     QPointer<QDialog> const dialog = stage(prompt, session, parent);

@@ -38,15 +38,8 @@ public:
 // Keeps its value elsewhere and adjusts it while storing, as a host-backed property can.
 class PercentProperty : public PropertyAbstract<int>
 {
-public:
-    int stores = 0;
-
 protected:
-    void storeValue(int const& value) override
-    {
-        ++stores;
-        m_percent = std::clamp(value, 0, 100);
-    }
+    void storeValue(int const& value) override { m_percent = std::clamp(value, 0, 100); }
     int storedValue() const override { return m_percent; }
 
 private:
@@ -114,7 +107,6 @@ private Q_SLOTS:
     void doubleEquality();
     void throwingListenerLeavesValueStored();
     void connectHookRunsAfterConnect();
-    void untypedListenersComeAndGo();
 };
 
 void TestProperty::equalValueSendsNothing()
@@ -135,10 +127,6 @@ void TestProperty::rejectingValidatorAtConstruction()
     }
     // Nothing kept a hold on the validator: the half-built property is gone.
     QCOMPARE(validator.use_count(), 1L);
-
-    Property<std::string> accepted("x", validator);
-    QCOMPARE(accepted.value(), std::string("x"));
-    QCOMPARE(accepted.validator(), boost::shared_ptr<ValidatorInterface<std::string> const>(validator));
 }
 
 void TestProperty::rejectingValidatorOnSetKeepsOldValue_data()
@@ -177,24 +165,21 @@ void TestProperty::storeAdjustmentIsWhatIsAnnounced_data()
 {
     QTest::addColumn<int>("set");
     QTest::addColumn<int>("held");
-    QTest::addColumn<int>("announcements");
-    QTest::newRow("inside") << 40 << 40 << 1;
-    QTest::newRow("clamped above") << 250 << 100 << 1;
-    QTest::newRow("clamped below, equal to the stored 0 after clamping") << -5 << 0 << 1;
+    QTest::newRow("inside") << 40 << 40;
+    QTest::newRow("clamped above") << 250 << 100;
+    QTest::newRow("clamped below, equal to the stored 0 after clamping") << -5 << 0;
 }
 
 void TestProperty::storeAdjustmentIsWhatIsAnnounced()
 {
     QFETCH(int, set);
     QFETCH(int, held);
-    QFETCH(int, announcements);
     PercentProperty property;
     Recorder<int> recorder;
     recorder.listenTyped(property);
     property.setValue(set);
     QCOMPARE(property.value(), held);
-    QCOMPARE(int(recorder.values.size()), announcements);
-    QCOMPARE(recorder.values.back(), held); // the value held, not the value asked for
+    QCOMPARE(recorder.values, std::vector<int>{held}); // the value held, not the value asked for
 }
 
 void TestProperty::untypedSignalOnlyOnceListened()
@@ -207,14 +192,20 @@ void TestProperty::untypedSignalOnlyOnceListened()
     property.setValue(1);
     QCOMPARE(typed, 1);
 
-    Recorder<int> recorder;
-    recorder.listenUntyped(property);
-    QVERIFY(property.hasPropertyChangedListeners());
-    property.setValue(2);
-    property.setValue(3);
-    property.setValue(3);
-    QCOMPARE(recorder.untyped, 2); // once per real change
-    QCOMPARE(typed, 3);
+    int first = 0, second = 0;
+    {
+        boost::signals2::scoped_connection const a = property.connectToPropertyChangedSignal([&first] { ++first; });
+        QVERIFY(property.hasPropertyChangedListeners());
+        property.setValue(2);
+        property.setValue(2);
+    }
+    property.setValue(3); // nobody listens untyped now
+    boost::signals2::scoped_connection const b = property.connectToPropertyChangedSignal([&second] { ++second; });
+    boost::signals2::scoped_connection const c = property.connectToPropertyChangedSignal([&second] { ++second; });
+    property.setValue(4);
+    QCOMPARE(first, 1);  // once per real change
+    QCOMPARE(second, 2); // each listener once per change, however often listeners came and went
+    QCOMPARE(typed, 4);
 }
 
 void TestProperty::untypedListenersHearFirst()
@@ -328,22 +319,6 @@ void TestProperty::connectHookRunsAfterConnect()
     QCOMPARE(heard, std::vector<int>{1});
     boost::signals2::scoped_connection const untyped = property.connectToPropertyChangedSignal([] {});
     QCOMPARE(property.untypedHookSawListener, std::vector<bool>{true});
-}
-
-void TestProperty::untypedListenersComeAndGo()
-{
-    Property<int> property(0);
-    int first = 0, second = 0;
-    {
-        boost::signals2::scoped_connection const a = property.connectToPropertyChangedSignal([&first] { ++first; });
-        property.setValue(1);
-    }
-    property.setValue(2); // nobody listens untyped now
-    boost::signals2::scoped_connection const b = property.connectToPropertyChangedSignal([&second] { ++second; });
-    boost::signals2::scoped_connection const c = property.connectToPropertyChangedSignal([&second] { ++second; });
-    property.setValue(3);
-    QCOMPARE(first, 1);
-    QCOMPARE(second, 2); // each listener once per change, however often listeners came and went
 }
 
 QTEST_APPLESS_MAIN(TestProperty)
