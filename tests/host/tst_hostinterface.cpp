@@ -8,7 +8,6 @@
 #include "sdk/host/StringList.h"
 #include "sdk/host/StyleValue.h"
 
-#include <QApplication>
 
 #include <vector>
 

@@ -1,13 +1,9 @@
 #include "testsupport/TestSupport.h"
 
 #include "prompt/AnchorAlignmentDialog.h"
-#include "sdk/dialogs/LaunchHelpAction.h"
 #include "sdk/host/ReferenceHost.h"
 
-#include <QApplication>
 #include <QDialogButtonBox>
-#include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
 
 #include <limits>

@@ -6,7 +6,6 @@
 
 #include <QLabel>
 #include <QListView>
-#include <QPushButton>
 #include <QTemporaryDir>
 
 #include <boost/make_shared.hpp>

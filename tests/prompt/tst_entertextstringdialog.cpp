@@ -1,13 +1,10 @@
 #include "testsupport/TestSupport.h"
 
 #include "prompt/EnterTextStringDialog.h"
-#include "sdk/dialogs/LaunchHelpAction.h"
 #include "sdk/host/ReferenceHost.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
-#include <QGridLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 

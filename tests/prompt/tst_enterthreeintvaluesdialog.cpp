@@ -1,13 +1,10 @@
 #include "testsupport/TestSupport.h"
 
 #include "prompt/EnterThreeIntValuesDialog.h"
-#include "sdk/dialogs/LaunchHelpAction.h"
 #include "sdk/host/ReferenceHost.h"
 #include "sdk/widgets/IntegralSpinBox.h"
 
-#include <QApplication>
 #include <QDialogButtonBox>
-#include <QPushButton>
 
 using quarlin::dialogs::prompt::EnterThreeIntValuesDialog;
 using quarlin::host::ReferenceHost;

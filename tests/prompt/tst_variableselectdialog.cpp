@@ -11,7 +11,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
-#include <QPushButton>
 
 #include <stdexcept>
 

@@ -4,7 +4,6 @@
 #include "sdk/host/ReferenceHost.h"
 
 #include <QListView>
-#include <QScrollBar>
 
 using quarlin::dialogs::prompt::ZoneSelectDialog;
 using quarlin::host::ReferenceHost;

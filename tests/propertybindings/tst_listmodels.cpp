@@ -1,13 +1,10 @@
 #include "testsupport/TestModels.h"
 #include "testsupport/TestSupport.h"
 
-#include "propertybindings/models/GenericModelWrapper.h"
 #include "propertybindings/models/PremappedListModel.h"
 #include "sdk/propertybindings/models/QListModel.h"
 #include "sdk/propertybindings/models/StringListModel.h"
 
-#include <QApplication>
-#include <QFont>
 #include <QListView>
 #include <QSignalSpy>
 

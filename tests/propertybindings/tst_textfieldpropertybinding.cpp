@@ -5,7 +5,6 @@
 #include "propertybindings/TextFieldPropertyBinding.h"
 #include "sdk/host/ReferenceHost.h"
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>

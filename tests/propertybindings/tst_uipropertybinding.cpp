@@ -3,7 +3,6 @@
 #include "property/Property.h"
 #include "propertybindings/QObjectPropertyBinding.h"
 
-#include <QApplication>
 
 #include <boost/make_shared.hpp>
 

@@ -14,7 +14,6 @@
 #include "sdk/uicommon/OnIdleActionPerformerSingleShot.h"
 #include "sdk/widgets/IntegralSpinBox.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>

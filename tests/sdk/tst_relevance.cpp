@@ -9,7 +9,6 @@
 #include "sdk/propertymanager/RelevanceExpression.h"
 #include "sdk/propertymanager/StateChangeDependentRelevance.h"
 
-#include <QApplication>
 
 #include <boost/make_shared.hpp>
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QPushButton>
