@@ -1,12 +1,17 @@
 #include "hostapp/BindingsPage.h"
 
+#include "propertybindings/ColorButtonPropertyBinding.h"
+#include "sdk/exception/ExceptionBoundary.h"
 #include "sdk/host/ReferenceHost.h"
 #include "sdk/host/StateChangeEvent.h"
 
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QSpinBox>
+
+#include "styleproperties/KernelProperty.h"
 
 #include <boost/make_shared.hpp>
 
@@ -20,11 +25,13 @@ BindingsPage::BindingsPage(QWidget* parent)
     , m_chosenVariable(boost::make_shared<Property<int>>(1))
     , m_stride(boost::make_shared<Property<int>>(1))
     , m_strides(boost::make_shared<models::StringListModel>(std::vector<std::string>{"0", "1", "2", "5", "10"}))
+    , m_meshColor(boost::make_shared<sdk::styleproperties::KernelProperty<int>>(
+          toolbox::StyleValue("FieldLayers", "MeshColor")))
 {
     setObjectName(QStringLiteral("BindingsPage"));
     auto* const layout = new QGridLayout(this);
     layout->addWidget(new QLabel(tr("<b>Property</b>"), this), 0, 0);
-    layout->addWidget(new QLabel(tr("<b>Combo box</b>"), this), 0, 1);
+    layout->addWidget(new QLabel(tr("<b>Widget</b>"), this), 0, 1);
     layout->addWidget(new QLabel(tr("<b>Value</b>"), this), 0, 2);
     layout->addWidget(new QLabel(tr("<b>Set by the host</b>"), this), 0, 3);
     layout->setColumnStretch(1, 1);
@@ -43,6 +50,13 @@ BindingsPage::BindingsPage(QWidget* parent)
     m_bindings.push_back(std::make_unique<ComboBoxPropertyBinding<int>>(*strideCombo, m_stride, m_strides,
                                                                         BindingInterface::ModelUpdateImmediate));
     addRow(tr("Stride (editable)"), strideCombo, m_stride);
+
+    // Each choice is written to the host at once, as its own undo step.
+    auto* const meshColor = new QPushButton(this);
+    meshColor->setObjectName(QStringLiteral("meshColorButton"));
+    meshColor->setAccessibleName(tr("Mesh color"));
+    m_bindings.push_back(std::make_unique<ColorButtonPropertyBinding>(meshColor, m_meshColor, true));
+    addRow(tr("Mesh color (host style)"), meshColor, m_meshColor);
     layout->setRowStretch(layout->rowCount(), 1);
 
     // The list follows the host's data set, as a dialog's variable list does.
@@ -72,15 +86,15 @@ void BindingsPage::fillVariables()
         m_variables->append(zone);
 }
 
-void BindingsPage::addRow(QString const& title, QComboBox* combo, boost::shared_ptr<Property<int>> const& property)
+void BindingsPage::addRow(QString const& title, QWidget* editor, boost::shared_ptr<PropertyAbstract<int>> const& property)
 {
     auto* const layout = static_cast<QGridLayout*>(this->layout());
     int const row = layout->rowCount();
     auto* const value = new QLabel(this);
     auto* const setter = new QSpinBox(this);
-    setter->setRange(-1, 999);
+    setter->setRange(-10, 999);
     layout->addWidget(new QLabel(title, this), row, 0);
-    layout->addWidget(combo, row, 1);
+    layout->addWidget(editor, row, 1);
     layout->addWidget(value, row, 2);
     layout->addWidget(setter, row, 3);
 
@@ -91,7 +105,8 @@ void BindingsPage::addRow(QString const& title, QComboBox* combo, boost::shared_
     };
     show(property->value());
     m_connections.add(property->connectToValueChangedSignal([show](int const& v) { show(v); }));
-    connect(setter, qOverload<int>(&QSpinBox::valueChanged), this, [property](int v) { property->setValue(v); });
+    connect(setter, qOverload<int>(&QSpinBox::valueChanged), this,
+            [property](int v) { runAtBoundary([&] { property->setValue(v); }); });
 }
 
 } // namespace quarlin::hostapp

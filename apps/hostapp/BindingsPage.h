@@ -14,10 +14,10 @@ class QSpinBox;
 
 namespace quarlin::hostapp {
 
-// Shows bindings at work: combo boxes bound to properties over list models, with each
-// property's value beside its combo and a spin box through which the host sets it, so a person
-// sees both directions: choose in the combo and the value follows; change the value and the
-// combo follows.
+// Shows bindings at work: combo boxes bound to properties over list models, and a colour button
+// bound to a host style setting, with each property's value beside its widget and a spin box
+// through which the host sets it, so a person sees both directions: choose in the widget and
+// the value follows; change the value and the widget follows.
 class BindingsPage : public QWidget
 {
     Q_OBJECT
@@ -27,13 +27,15 @@ public:
     ~BindingsPage() override;
 
 private:
-    void addRow(QString const& title, QComboBox* combo, boost::shared_ptr<Property<int>> const& property);
+    void addRow(QString const& title, QWidget* editor, boost::shared_ptr<PropertyAbstract<int>> const& property);
     void fillVariables();
 
     boost::shared_ptr<sdk::ui::dialogs::propertybindings::models::StringListWithHeadersModel> m_variables;
     boost::shared_ptr<Property<int>> m_chosenVariable;
     boost::shared_ptr<Property<int>> m_stride;
     boost::shared_ptr<sdk::ui::dialogs::propertybindings::models::StringListModel> m_strides;
+    // The host's mesh colour, read and written through its style settings.
+    boost::shared_ptr<PropertyAbstract<int>> m_meshColor;
     // Owned; declared after the properties and models they use, so they go first.
     std::vector<std::unique_ptr<sdk::ui::dialogs::propertybindings::PropertyBindingInterface>> m_bindings;
     SignalConnectionCollection m_connections;

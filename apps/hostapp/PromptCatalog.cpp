@@ -4,6 +4,7 @@
 #include "prompt/AnchorAlignmentDialog.h"
 #include "prompt/AxisVariableSelectDialog.h"
 #include "prompt/ChooseLoaderDialog.h"
+#include "prompt/ColorChooserDialog.h"
 #include "prompt/ZoneSelectDialog.h"
 #include "sdk/host/DataLoaderRepository.h"
 #include "prompt/RGBVariableSelectDialog.h"
@@ -322,6 +323,26 @@ std::vector<PromptEntry> promptCatalog(HostSession& session)
                            auto* const list = dialog.findChild<QListView*>(QStringLiteral("LoadersList"));
                            list->selectionModel()->select(list->model()->index(1, 0),
                                                           QItemSelectionModel::ClearAndSelect);
+                           return &dialog;
+                       }});
+
+    entries.push_back({QCoreApplication::translate("PromptCatalog", "C&olor..."), QStringLiteral("ColorChooser"),
+                       QStringLiteral("ColorChooser"),
+                       [&session](QWidget& parent) {
+                           ColorChooserDialog& dialog = ColorChooserDialog::getInstance(parent, true);
+                           dialog.setCurrentColor(session.annotationColor);
+                           dialog.launch();
+                           if (dialog.result() == QDialog::Accepted)
+                               session.annotationColor = dialog.selectedColor();
+                           return QStringLiteral("Color: %1; the host draws annotations in %2 (index %3)")
+                               .arg(finished(dialog),
+                                    QString::fromStdString(
+                                        ColorChooserDialog::colorToString(session.annotationColor, false)))
+                               .arg(session.annotationColor);
+                       },
+                       [&session](QWidget& parent) -> QDialog* {
+                           ColorChooserDialog& dialog = ColorChooserDialog::getInstance(parent, true);
+                           dialog.setCurrentColor(session.annotationColor);
                            return &dialog;
                        }});
 

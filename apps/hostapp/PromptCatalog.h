@@ -36,6 +36,8 @@ struct HostSession
     boost::shared_ptr<Property<int>> unusedVariable = boost::make_shared<Property<int>>(0);
     // The zone the host's next operation works on.
     int zone = 2;
+    // The colour index the host draws its next annotation with.
+    int annotationColor = 3;
 };
 
 // One prompt the host can ask: how the menu runs it for a person, and how the gallery stages it.

@@ -30,7 +30,7 @@ std::array<Rgb, 64> defaultColorMap()
         auto channel = [&](double offset) {
             double const x = std::fabs(std::fmod(hue + offset, 6.0) - 3.0) - 1.0;
             double const c = std::clamp(x, 0.0, 1.0);
-            return static_cast<std::uint8_t>(std::lround(255.0 * (light + (c - 0.5) * 0.5)));
+            return static_cast<std::uint8_t>(std::lround(255.0 * std::clamp(light + (c - 0.5) * 0.5, 0.0, 1.0)));
         };
         map[8 + static_cast<std::size_t>(i)] = {channel(0.0), channel(4.0), channel(2.0)};
     }

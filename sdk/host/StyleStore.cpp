@@ -149,6 +149,8 @@ void StyleStore::defineHostSettings()
     for (char const* channel : {"RedChannelVar", "GreenChannelVar", "BlueChannelVar"})
         define({"GlobalRGB", channel}, __int64(0), true);
     define({"FieldLayers", "ShowVector"}, false);
+    // A colour index of the host's colour map (negative: a multi colour or RGB colouring).
+    define({"FieldLayers", "MeshColor"}, __int64(0));
 }
 
 void StyleStore::define(StylePath path, StyleData initialValue, bool namesVariable)

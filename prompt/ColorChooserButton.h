@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QColor>
+#include <QToolButton>
+
+namespace quarlin::dialogs::prompt {
+
+// One swatch of the colour chooser: a tool button filled with a colour of the host's colour
+// map. Focus and the current choice are drawn over the fill, since the fill covers the style's
+// own focus frame.
+class ColorChooserButton : public QToolButton
+{
+public:
+    ColorChooserButton(QWidget* parent, int colorIndex);
+
+    int colorIndex() const { return m_colorIndex; }
+    QColor const& color() const { return m_color; }
+    // Reads the colour again from the host's colour map.
+    void refreshColor();
+    // Marks the swatch as the colour the chooser was opened for.
+    void setCurrent(bool current);
+    bool isCurrent() const { return m_current; }
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    int m_colorIndex;
+    QColor m_color;
+    bool m_current = false;
+};
+
+} // namespace quarlin::dialogs::prompt

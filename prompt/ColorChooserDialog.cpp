@@ -1,0 +1,91 @@
+#include "prompt/ColorChooserDialog.h"
+
+#include "prompt/ColorChooserWidget.h"
+#include "sdk/dialogs/LaunchHelpAction.h"
+#include "ui_ColorChooser.h"
+
+#include <QAbstractButton>
+#include <QGridLayout>
+
+#include <array>
+
+namespace quarlin::dialogs::prompt {
+
+ColorChooserDialog* ColorChooserDialog::m_dialogInstance = nullptr;
+
+ColorChooserDialog& ColorChooserDialog::getInstance(QWidget& parent, bool showMultiColors)
+{
+    if (!m_dialogInstance)
+        m_dialogInstance = new ColorChooserDialog(parent, showMultiColors);
+    // The one-argument setParent would also reset the window type and embed the dialog in its
+    // new parent; keep the flags so it stays a dialog window.
+    if (m_dialogInstance->parentWidget() != &parent)
+        m_dialogInstance->setParent(&parent, m_dialogInstance->windowFlags());
+    return *m_dialogInstance;
+}
+
+ColorChooserDialog::ColorChooserDialog(QWidget& parent, bool showMultiColors)
+    : QtDialogAbstract(parent, {})
+    , m_ui(std::make_unique<Ui::ColorChooser>())
+{
+    setHelpAction(new common::LaunchHelpAction("plots.html#plots/color-chooser", *this));
+    m_ui->setupUi(this);
+    auto* const frameLayout = new QGridLayout(m_ui->buttonGridFrame);
+    frameLayout->setContentsMargins(0, 0, 0, 0);
+    m_widget = new ColorChooserWidget(this, showMultiColors, ColorChooserWidget::ShowHelpButtonNever);
+    frameLayout->addWidget(m_widget);
+    m_connections.add(m_widget->connectToColorSelectedSignal([this](int color) { colorSelected(color); }));
+}
+
+ColorChooserDialog::~ColorChooserDialog()
+{
+    if (m_dialogInstance == this)
+        m_dialogInstance = nullptr;
+    m_connections.clear();
+}
+
+int ColorChooserDialog::selectedColor()
+{
+    return m_selectedColor;
+}
+
+void ColorChooserDialog::setCurrentColor(int color)
+{
+    m_widget->setCurrentColor(color);
+}
+
+void ColorChooserDialog::colorSelected(int color)
+{
+    m_selectedColor = color;
+    accept();
+}
+
+void ColorChooserDialog::showEvent(QShowEvent* event)
+{
+    QtDialogAbstract::showEvent(event);
+    m_widget->currentColorButton()->setFocus(Qt::OtherFocusReason);
+}
+
+std::string ColorChooserDialog::colorToString(int color, bool abbreviated)
+{
+    static std::array<char const*, 8> const basic = {"Black", "Red",    "Green",  "Blue",
+                                                     "Cyan",  "Yellow", "Purple", "White"};
+    if (color >= 0 && color < 8)
+        return basic[static_cast<std::size_t>(color)];
+    if (color >= 8 && color <= 63)
+        return (abbreviated ? "Cust " : "CUSTOM") + std::to_string(color - 7);
+    switch (color) {
+    case -1: return "Multi";
+    case -3: return "Multi2";
+    case -4: return "Multi3";
+    case -5: return "Multi4";
+    case -6: return "RGBCOLOR";
+    case -7: return "Multi5";
+    case -8: return "Multi6";
+    case -9: return "Multi7";
+    case -10: return "Multi8";
+    default: return {};
+    }
+}
+
+} // namespace quarlin::dialogs::prompt

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "quarlin_prompt_export.h"
+
+#include <QWidget>
+
+class QAbstractButton;
+
+#include <boost/signals2/connection.hpp>
+#include <boost/signals2/signal.hpp>
+
+#include <vector>
+
+namespace quarlin::dialogs::prompt {
+
+class ColorChooserButton;
+
+// The panel of the colour chooser: the 64 colours of the host's colour map in an 8 x 8 grid
+// (basic colours in the first row, custom colours after), and optionally a row of the eight
+// multi colours and RGB colouring. A click on a colour announces its index through
+// ColorSelected. Choosing RGB first makes sure the data set's RGB channels are assigned, asking
+// for them when they are not.
+//
+// Arrow keys move through the grid, Enter or Space chooses; the swatches follow the host's
+// colour map when it changes.
+class QUARLIN_PROMPT_EXPORT ColorChooserWidget : public QWidget
+{
+public:
+    enum ShowHelpButton
+    {
+        ShowHelpButtonWithExtraRow = 0, // only with the multi-colour row
+        ShowHelpButtonAlways = 1,
+        ShowHelpButtonNever = 2
+    };
+
+    using ColorSelectedSignal = boost::signals2::signal<void(int)>;
+
+    ColorChooserWidget(QWidget* parent, bool showMultiColors, ShowHelpButton showHelpButton);
+    ~ColorChooserWidget() override;
+
+    boost::signals2::connection
+    connectToColorSelectedSignal(ColorSelectedSignal::slot_type const& slot,
+                                 boost::signals2::connect_position position = boost::signals2::at_back) const
+    {
+        boost::signals2::connection connection = ColorSelected.connect(slot, position);
+        signalColorSelectedConnected();
+        return connection;
+    }
+
+    // Marks the swatch of color as the current choice, where the grid has one, and makes its
+    // button the one a person starts from.
+    void setCurrentColor(int color);
+    // The button of the current colour, else the first swatch.
+    QAbstractButton* currentColorButton() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    virtual void signalColorSelectedConnected() const;
+    void colorButtonTriggered(int color);
+    void addColorButton(QAbstractButton* button, int color);
+
+    struct Choice
+    {
+        QAbstractButton* button; // owned by the Qt tree
+        int color;
+    };
+
+    mutable ColorSelectedSignal ColorSelected;
+    std::vector<ColorChooserButton*> m_grid; // owned by the Qt tree, in grid order
+    std::vector<Choice> m_choices;           // the grid, then the extra row
+    int m_currentColor = 0;
+    boost::signals2::scoped_connection m_colorMapChanges;
+};
+
+} // namespace quarlin::dialogs::prompt

@@ -1,0 +1,100 @@
+#include "propertybindings/ColorButtonPropertyBinding.h"
+
+#include "prompt/ColorChooserDialog.h"
+#include "sdk/exception/ExceptionBoundary.h"
+#include "sdk/exception/InvalidArgumentException.h"
+#include "sdk/host/QrnUtil.h"
+#include "sdk/host/StateChangeEvent.h"
+
+#include <QAbstractButton>
+#include <QPixmap>
+#include <QPointer>
+
+namespace quarlin::sdk::ui::dialogs::propertybindings {
+
+using quarlin::dialogs::prompt::ColorChooserDialog;
+
+ColorButtonPropertyBinding::ColorButtonPropertyBinding(QAbstractButton* const button,
+                                                       UIStylePropertyAbstract<int>& property, bool showMultiColors)
+    : QObjectPropertyBinding<int>(property, WidgetUpdateOnIdle)
+    , m_button(button)
+    , m_showMultiColors(showMultiColors)
+{
+    init();
+    updateVisibility();
+    updateSensitivity();
+}
+
+ColorButtonPropertyBinding::ColorButtonPropertyBinding(QAbstractButton* const button,
+                                                       boost::shared_ptr<PropertyAbstract<int>> property,
+                                                       bool showMultiColors)
+    : QObjectPropertyBinding<int>(std::move(property), WidgetUpdateOnIdle)
+    , m_button(button)
+    , m_showMultiColors(showMultiColors)
+{
+    init();
+}
+
+ColorButtonPropertyBinding::~ColorButtonPropertyBinding() = default;
+
+void ColorButtonPropertyBinding::init()
+{
+    if (!m_button)
+        throw InvalidArgumentException("A colour button binding needs a button.");
+    connect(m_button, SIGNAL(clicked()), this, SLOT(onButtonClicked()));
+    // The form may delete the button before the binding goes.
+    connect(m_button, &QObject::destroyed, this, [this] { m_button = nullptr; });
+    m_colorMapChanges = toolbox::StateChangeEventObservable::getInstance().connectStateChanged(
+        [this](toolbox::StateChangeEventInterface const& event) {
+            if (event.kind() == StateChange_ColorMap)
+                requestWidgetUpdate();
+        });
+    updateWidget();
+}
+
+void ColorButtonPropertyBinding::updateWidget()
+{
+    if (!m_button)
+        return;
+    int const color = property().value();
+    if (color < 0) {
+        m_button->setIcon(QIcon(QStringLiteral(":/icons/multi_color.svg")));
+    } else {
+        std::uint8_t red = 0, green = 0, blue = 0;
+        QrnUtilColorMapGetBasicColorRGB(color, &red, &green, &blue);
+        QPixmap swatch(12, 12);
+        swatch.fill(QColor(red, green, blue));
+        m_button->setIconSize(QSize(12, 12));
+        m_button->setIcon(QIcon(swatch));
+    }
+    m_button->setText(QString::fromStdString(ColorChooserDialog::colorToString(color, true)));
+}
+
+void ColorButtonPropertyBinding::updateVisibility()
+{
+    if (m_button)
+        m_button->setVisible(uiProperty().isVisible());
+}
+
+void ColorButtonPropertyBinding::updateSensitivity()
+{
+    if (m_button)
+        m_button->setEnabled(uiProperty().isSensitive());
+}
+
+void ColorButtonPropertyBinding::onButtonClicked()
+{
+    runAtBoundary([this] {
+        if (!m_button)
+            return;
+        QPointer<ColorButtonPropertyBinding> const self(this);
+        QPointer<ColorChooserDialog> const chooser = &ColorChooserDialog::getInstance(*m_button, m_showMultiColors);
+        chooser->setCurrentColor(property().value());
+        chooser->launch();
+        // The button's dialog, and with it this binding and the chooser, may have gone meanwhile.
+        if (self && chooser && chooser->result() == QDialog::Accepted)
+            property().setValue(chooser->selectedColor());
+    });
+}
+
+} // namespace quarlin::sdk::ui::dialogs::propertybindings

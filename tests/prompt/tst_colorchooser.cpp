@@ -1,0 +1,276 @@
+// The colour chooser, on its own and behind a colour button.
+#include "testsupport/TestSupport.h"
+#include "testsupport/TestValidators.h"
+
+#include "prompt/ColorChooserDialog.h"
+#include "prompt/ColorChooserWidget.h"
+#include "property/Property.h"
+#include "propertybindings/ColorButtonPropertyBinding.h"
+#include "sdk/host/ReferenceHost.h"
+
+#include <QToolButton>
+
+#include <boost/make_shared.hpp>
+
+using quarlin::dialogs::prompt::ColorChooserDialog;
+using quarlin::dialogs::prompt::ColorChooserWidget;
+using quarlin::host::ReferenceHost;
+using quarlin::sdk::ui::dialogs::propertybindings::ColorButtonPropertyBinding;
+
+namespace {
+
+QAbstractButton* colorButton(QWidget& in, QString const& name)
+{
+    return in.findChild<QAbstractButton*>(name);
+}
+
+QAbstractButton* colorButton(QWidget& in, char const* name)
+{
+    return colorButton(in, QLatin1String(name));
+}
+
+// The colour painted in the middle of a widget.
+QColor shownColor(QWidget* widget)
+{
+    return widget->grab().toImage().pixelColor(widget->width() / 2, widget->height() / 2);
+}
+
+QColor hostColor(int index)
+{
+    auto const rgb = ReferenceHost::instance().basicColor(index);
+    return QColor(rgb.red, rgb.green, rgb.blue);
+}
+
+} // namespace
+
+class TestColorChooser : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        quarlin::test::resetHost();
+        ReferenceHost::instance().loadSampleDataSet();
+    }
+
+    void colorNames_data();
+    void colorNames();
+    void aPersonChooses_data();
+    void aPersonChooses();
+    void rgbAsksForUnassignedChannels_data();
+    void rgbAsksForUnassignedChannels();
+    void panelRowsFollowItsOptions_data();
+    void panelRowsFollowItsOptions();
+    void swatchesFollowTheColorMap();
+    void buttonShowsAndEditsItsProperty_data();
+    void buttonShowsAndEditsItsProperty();
+    void buttonsDialogGoesWhileTheChooserIsOpen();
+};
+
+void TestColorChooser::colorNames_data()
+{
+    QTest::addColumn<int>("color");
+    QTest::addColumn<QString>("abbreviated");
+    QTest::addColumn<QString>("full");
+    QTest::newRow("black") << 0 << "Black" << "Black";
+    QTest::newRow("white") << 7 << "White" << "White";
+    QTest::newRow("first custom") << 8 << "Cust 1" << "CUSTOM1";
+    QTest::newRow("last custom") << 63 << "Cust 56" << "CUSTOM56";
+    QTest::newRow("multi 1") << -1 << "Multi" << "Multi";
+    QTest::newRow("no colour between") << -2 << "" << "";
+    QTest::newRow("rgb") << -6 << "RGBCOLOR" << "RGBCOLOR";
+    QTest::newRow("multi 8") << -10 << "Multi8" << "Multi8";
+    QTest::newRow("past the map") << 64 << "" << "";
+    QTest::newRow("below the multi colours") << -11 << "" << "";
+}
+
+void TestColorChooser::colorNames()
+{
+    QFETCH(int, color);
+    QFETCH(QString, abbreviated);
+    QFETCH(QString, full);
+    QCOMPARE(QString::fromStdString(ColorChooserDialog::colorToString(color, true)), abbreviated);
+    QCOMPARE(QString::fromStdString(ColorChooserDialog::colorToString(color, false)), full);
+}
+
+// From the colour the chooser opens on (Blue, in the first row's sixth place): a click, the
+// keyboard, or Close.
+void TestColorChooser::aPersonChooses_data()
+{
+    QTest::addColumn<QString>("click"); // a button's name, or empty
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<int>("selected");
+    QTest::newRow("second swatch is white") << "colorButton_1" << QList<int>{} << 1 << 7;
+    QTest::newRow("custom colour") << "colorButton_20" << QList<int>{} << 1 << 20;
+    QTest::newRow("multi colour 2") << "C2" << QList<int>{} << 1 << -3;
+    QTest::newRow("Enter takes the current one") << "" << QList<int>{Qt::Key_Return} << 1 << 3;
+    QTest::newRow("down, then right wraps within the row")
+        << "" << QList<int>{Qt::Key_Down, Qt::Key_Right, Qt::Key_Right, Qt::Key_Space} << 1 << 8;
+    QTest::newRow("home, then left wraps") << "" << QList<int>{Qt::Key_Home, Qt::Key_Left, Qt::Key_Enter} << 1 << 6;
+    QTest::newRow("Close keeps the earlier choice") << "" << QList<int>{Qt::Key_Escape} << 0 << 20;
+}
+
+void TestColorChooser::aPersonChooses()
+{
+    QFETCH(QString, click);
+    QFETCH(QList<int>, keys);
+    QFETCH(int, result);
+    QFETCH(int, selected);
+    QWidget parent;
+    ColorChooserDialog& dialog = ColorChooserDialog::getInstance(parent, true);
+    quarlin::test::runModal(&dialog, [&] { dialog.launch(); }, [&] { colorButton(dialog, "colorButton_20")->click(); });
+    dialog.setCurrentColor(3);
+    auto const run = quarlin::test::runModal(&dialog, [&] { dialog.launch(); }, [&] {
+        QVERIFY(quarlin::test::showActive(&dialog));
+        if (!click.isEmpty())
+            QTest::mouseClick(colorButton(dialog, click), Qt::LeftButton);
+        for (int key : keys)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+    });
+    QVERIFY(!run.leftOpen);
+    QCOMPARE(dialog.result(), result);
+    QCOMPARE(dialog.selectedColor(), selected);
+}
+
+void TestColorChooser::rgbAsksForUnassignedChannels_data()
+{
+    QTest::addColumn<bool>("assigned");
+    QTest::addColumn<bool>("acceptChannels");
+    QTest::addColumn<int>("result");
+    QTest::newRow("assigned: chosen at once") << true << false << 1;
+    QTest::newRow("asked, OK") << false << true << 1;
+    QTest::newRow("asked, Cancel: the chooser stays open") << false << false << 0;
+}
+
+void TestColorChooser::rgbAsksForUnassignedChannels()
+{
+    QFETCH(bool, assigned);
+    QFETCH(bool, acceptChannels);
+    QFETCH(int, result);
+    auto& store = ReferenceHost::instance().styleStore();
+    if (assigned)
+        for (char const* channel : {"RedChannelVar", "GreenChannelVar", "BlueChannelVar"})
+            store.change(quarlin::host::StyleKey{{"GlobalRGB", channel}}, __int64(4));
+    QWidget parent;
+    ColorChooserDialog& dialog = ColorChooserDialog::getInstance(parent, true);
+    int heard = 0;
+    QDialog* asked = nullptr;
+    auto const run = quarlin::test::runModal(&dialog, [&] { dialog.launch(); }, [&] {
+        quarlin::test::runModal(nullptr, [&] { colorButton(dialog, "RGB")->click(); }, [&] {
+            asked = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(asked);
+            QTest::mouseClick(quarlin::test::dialogButton(*asked, acceptChannels ? QDialogButtonBox::Ok
+                                                                                  : QDialogButtonBox::Cancel),
+                              Qt::LeftButton);
+        });
+        heard = dialog.isVisible() ? 0 : 1;
+    });
+    QCOMPARE(asked != nullptr && asked != &dialog, !assigned);
+    QCOMPARE(heard, result);
+    QCOMPARE(run.leftOpen, result == 0);
+    if (result == 1)
+        QCOMPARE(dialog.selectedColor(), -6);
+    QCOMPARE(ReferenceHost::instance().lockDepth(), 0);
+}
+
+void TestColorChooser::panelRowsFollowItsOptions_data()
+{
+    QTest::addColumn<bool>("multi");
+    QTest::addColumn<int>("help");
+    QTest::addColumn<bool>("helpShown");
+    QTest::newRow("multi, help with the row") << true << int(ColorChooserWidget::ShowHelpButtonWithExtraRow) << true;
+    QTest::newRow("plain, help with the row") << false << int(ColorChooserWidget::ShowHelpButtonWithExtraRow) << false;
+    QTest::newRow("plain, help always") << false << int(ColorChooserWidget::ShowHelpButtonAlways) << true;
+    QTest::newRow("multi, never help") << true << int(ColorChooserWidget::ShowHelpButtonNever) << false;
+}
+
+void TestColorChooser::panelRowsFollowItsOptions()
+{
+    QFETCH(bool, multi);
+    QFETCH(int, help);
+    QFETCH(bool, helpShown);
+    ColorChooserWidget panel(nullptr, multi, ColorChooserWidget::ShowHelpButton(help));
+    std::vector<int> heard;
+    boost::signals2::scoped_connection const c = panel.connectToColorSelectedSignal([&](int v) { heard.push_back(v); });
+    QCOMPARE(colorButton(panel, "RGB") != nullptr, multi);
+    QCOMPARE(colorButton(panel, "C8") != nullptr, multi);
+    auto* const helpButton = panel.findChild<QToolButton*>(QStringLiteral("helpButton"));
+    QCOMPARE(helpButton != nullptr, helpShown);
+    if (helpButton)
+        helpButton->click();
+    QCOMPARE(ReferenceHost::instance().helpTopics().size(), std::size_t(helpShown ? 1 : 0));
+    colorButton(panel, "colorButton_63")->click();
+    QCOMPARE(heard, std::vector<int>{63});
+}
+
+void TestColorChooser::swatchesFollowTheColorMap()
+{
+    ColorChooserWidget panel(nullptr, false, ColorChooserWidget::ShowHelpButtonNever);
+    panel.show();
+    QAbstractButton* const red = colorButton(panel, "colorButton_2");
+    QCOMPARE(shownColor(red), hostColor(1));
+    ReferenceHost::instance().setBasicColor(1, {10, 20, 30});
+    QCOMPARE(shownColor(red), QColor(10, 20, 30));
+}
+
+void TestColorChooser::buttonShowsAndEditsItsProperty_data()
+{
+    QTest::addColumn<int>("initial");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("pick");
+    QTest::addColumn<int>("expected");
+    QTest::addColumn<int>("heard");
+    QTest::newRow("custom 2, pick red") << 9 << "Cust 2" << "colorButton_2" << 1 << 1;
+    QTest::newRow("RGB, pick multi 1") << -6 << "RGBCOLOR" << "C1" << -1 << 1;
+    QTest::newRow("multi, pick the same") << -1 << "Multi" << "C1" << -1 << 0;
+    QTest::newRow("refused: kept and reported") << 0 << "Black" << "colorButton_63" << 0 << 0;
+}
+
+void TestColorChooser::buttonShowsAndEditsItsProperty()
+{
+    QFETCH(int, initial);
+    QFETCH(QString, text);
+    QFETCH(QString, pick);
+    QFETCH(int, expected);
+    QFETCH(int, heard);
+    auto const property = boost::make_shared<quarlin::Property<int>>(initial, boost::make_shared<quarlin::test::AtMost>(62));
+    QWidget window;
+    auto* const button = new QPushButton(&window);
+    ColorButtonPropertyBinding const binding(button, property, true);
+    int changes = 0;
+    boost::signals2::scoped_connection const c = property->connectToValueChangedSignal([&](int const&) { ++changes; });
+    QCOMPARE(button->text(), text);
+    if (initial >= 0)
+        QCOMPARE(button->icon().pixmap(12, 12).toImage().pixelColor(6, 6), hostColor(initial));
+    QVERIFY(quarlin::test::showActive(&window));
+    quarlin::test::runModal(nullptr, [&] { QTest::mouseClick(button, Qt::LeftButton); }, [&] {
+        auto* const chooser = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        QCOMPARE(chooser->parentWidget(), button);
+        QTest::mouseClick(colorButton(*chooser, pick), Qt::LeftButton);
+    });
+    QCOMPARE(property->value(), expected);
+    QCOMPARE(changes, heard);
+    QCOMPARE(quarlin::test::hostMessageTexts().size(), std::size_t(pick == QLatin1String("colorButton_63") ? 1 : 0));
+    quarlin::test::reachIdle();
+    QCOMPARE(button->text(), QString::fromStdString(ColorChooserDialog::colorToString(expected, true)));
+}
+
+// The chooser lives under the button; when the button's dialog goes, the chooser and the
+// binding go with it and nothing touches them afterwards.
+void TestColorChooser::buttonsDialogGoesWhileTheChooserIsOpen()
+{
+    auto const property = boost::make_shared<quarlin::Property<int>>(2);
+    auto* const window = new QWidget;
+    auto* const button = new QPushButton(window);
+    auto* const binding = new ColorButtonPropertyBinding(button, property, false);
+    QObject::connect(window, &QObject::destroyed, [binding] { delete binding; });
+    QVERIFY(quarlin::test::showActive(window));
+    auto const run = quarlin::test::runModal(nullptr, [&] { button->click(); }, [&] { delete window; });
+    QVERIFY(run.actionsRan);
+    QCOMPARE(property->value(), 2);
+}
+
+QUARLIN_TEST_MAIN(TestColorChooser)
+#include "tst_colorchooser.moc"
