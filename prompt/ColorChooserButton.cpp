@@ -22,8 +22,7 @@ ColorChooserButton::ColorChooserButton(QWidget* parent, int colorIndex)
     : QToolButton(parent)
     , m_colorIndex(colorIndex)
     , m_color(hostColor(colorIndex))
-{
-}
+{}
 
 void ColorChooserButton::refreshColor()
 {

@@ -72,8 +72,8 @@ ColorChooserWidget::ColorChooserWidget(QWidget* parent, bool showMultiColors, Sh
         addColorButton(button, color);
     }
 
-    bool const extraRow = showMultiColors;
-    if (showHelpButton == ShowHelpButtonAlways || (showHelpButton == ShowHelpButtonWithExtraRow && extraRow)) {
+    if (showHelpButton == ShowHelpButtonAlways
+        || (showHelpButton == ShowHelpButtonWithExtraRow && showMultiColors)) {
         auto* const helpRow = new QHBoxLayout;
         helpRow->setContentsMargins(0, 0, 0, 0);
         helpRow->addStretch();
@@ -90,15 +90,23 @@ ColorChooserWidget::ColorChooserWidget(QWidget* parent, bool showMultiColors, Sh
 
     layout->addWidget(gridWidget);
 
-    if (extraRow) {
+    if (showMultiColors) {
         struct Extra
         {
             char const* text;
             int color;
         };
-        static constexpr Extra extras[] = {{QT_TRANSLATE_NOOP("ColorChooserWidget", "Multi &1"), -1}, {"&2", -3}, {"&3", -4},
-                                           {"&4", -5},                   {"&5", -7}, {"&6", -8},
-                                           {"&7", -9},                   {"&8", -10}, {"&RGB", rgbColor}};
+        static constexpr Extra extras[] = {
+            {QT_TRANSLATE_NOOP("ColorChooserWidget", "Multi &1"), -1},
+            {QT_TRANSLATE_NOOP("ColorChooserWidget", "&2"), -3},
+            {QT_TRANSLATE_NOOP("ColorChooserWidget", "&3"), -4},
+            {QT_TRANSLATE_NOOP("ColorChooserWidget", "&4"), -5},
+            {QT_TRANSLATE_NOOP("ColorChooserWidget", "&5"), -7},
+            {QT_TRANSLATE_NOOP("ColorChooserWidget", "&6"), -8},
+            {QT_TRANSLATE_NOOP("ColorChooserWidget", "&7"), -9},
+            {QT_TRANSLATE_NOOP("ColorChooserWidget", "&8"), -10},
+            {QT_TRANSLATE_NOOP("ColorChooserWidget", "&RGB"), rgbColor},
+        };
         auto* const row = new QHBoxLayout;
         row->setContentsMargins(0, 0, 0, 0);
         row->setSpacing(0);
@@ -134,15 +142,12 @@ void ColorChooserWidget::addColorButton(QAbstractButton* button, int color)
     button->setAccessibleName(name);
     button->setToolTip(name);
     button->installEventFilter(this);
-    connect(button, &QAbstractButton::clicked, this, [this, color] {
-        runAtBoundary([&] { colorButtonTriggered(color); });
-    });
+    connect(button, &QAbstractButton::clicked, this,
+            [this, color] { runAtBoundary([&] { colorButtonTriggered(color); }); });
     m_choices.push_back({button, color});
 }
 
-void ColorChooserWidget::signalColorSelectedConnected() const
-{
-}
+void ColorChooserWidget::signalColorSelectedConnected() const {}
 
 void ColorChooserWidget::setCurrentColor(int color)
 {

@@ -26,8 +26,7 @@ class ColorChooserButton;
 class QUARLIN_PROMPT_EXPORT ColorChooserWidget : public QWidget
 {
 public:
-    enum ShowHelpButton
-    {
+    enum ShowHelpButton {
         ShowHelpButtonWithExtraRow = 0, // only with the multi-colour row
         ShowHelpButtonAlways = 1,
         ShowHelpButtonNever = 2

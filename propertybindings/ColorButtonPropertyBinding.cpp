@@ -15,7 +15,8 @@ namespace quarlin::sdk::ui::dialogs::propertybindings {
 using quarlin::dialogs::prompt::ColorChooserDialog;
 
 ColorButtonPropertyBinding::ColorButtonPropertyBinding(QAbstractButton* const button,
-                                                       UIStylePropertyAbstract<int>& property, bool showMultiColors)
+                                                       UIStylePropertyAbstract<int>& property,
+                                                       bool showMultiColors)
     : QObjectPropertyBinding<int>(property, WidgetUpdateOnIdle)
     , m_button(button)
     , m_showMultiColors(showMultiColors)
@@ -88,7 +89,8 @@ void ColorButtonPropertyBinding::onButtonClicked()
         if (!m_button)
             return;
         QPointer<ColorButtonPropertyBinding> const self(this);
-        QPointer<ColorChooserDialog> const chooser = &ColorChooserDialog::getInstance(*m_button, m_showMultiColors);
+        QPointer<ColorChooserDialog> const chooser =
+            &ColorChooserDialog::getInstance(*m_button, m_showMultiColors);
         chooser->setCurrentColor(property().value());
         chooser->launch();
         // The button's dialog, and with it this binding and the chooser, may have gone meanwhile.

@@ -24,8 +24,8 @@ public:
     ColorButtonPropertyBinding(QAbstractButton* const button, UIStylePropertyAbstract<int>& property,
                                bool showMultiColors);
     // Leaves the button's visibility and enabled state to its form.
-    ColorButtonPropertyBinding(QAbstractButton* const button, boost::shared_ptr<PropertyAbstract<int>> property,
-                               bool showMultiColors);
+    ColorButtonPropertyBinding(QAbstractButton* const button,
+                               boost::shared_ptr<PropertyAbstract<int>> property, bool showMultiColors);
     ~ColorButtonPropertyBinding() override;
 
     void updateWidget() override;

@@ -73,16 +73,26 @@ void TestColorChooser::colorNames_data()
     QTest::addColumn<int>("color");
     QTest::addColumn<QString>("abbreviated");
     QTest::addColumn<QString>("full");
-    QTest::newRow("black") << 0 << "Black" << "Black";
-    QTest::newRow("white") << 7 << "White" << "White";
-    QTest::newRow("first custom") << 8 << "Cust 1" << "CUSTOM1";
-    QTest::newRow("last custom") << 63 << "Cust 56" << "CUSTOM56";
-    QTest::newRow("multi 1") << -1 << "Multi" << "Multi";
-    QTest::newRow("no colour between") << -2 << "" << "";
-    QTest::newRow("rgb") << -6 << "RGBCOLOR" << "RGBCOLOR";
-    QTest::newRow("multi 8") << -10 << "Multi8" << "Multi8";
-    QTest::newRow("past the map") << 64 << "" << "";
-    QTest::newRow("below the multi colours") << -11 << "" << "";
+    QTest::newRow("black") << 0 << "Black"
+                           << "Black";
+    QTest::newRow("white") << 7 << "White"
+                           << "White";
+    QTest::newRow("first custom") << 8 << "Cust 1"
+                                  << "CUSTOM1";
+    QTest::newRow("last custom") << 63 << "Cust 56"
+                                 << "CUSTOM56";
+    QTest::newRow("multi 1") << -1 << "Multi"
+                             << "Multi";
+    QTest::newRow("no colour between") << -2 << ""
+                                       << "";
+    QTest::newRow("rgb") << -6 << "RGBCOLOR"
+                         << "RGBCOLOR";
+    QTest::newRow("multi 8") << -10 << "Multi8"
+                             << "Multi8";
+    QTest::newRow("past the map") << 64 << ""
+                                  << "";
+    QTest::newRow("below the multi colours") << -11 << ""
+                                             << "";
 }
 
 void TestColorChooser::colorNames()
@@ -108,7 +118,8 @@ void TestColorChooser::aPersonChooses_data()
     QTest::newRow("Enter takes the current one") << "" << QList<int>{Qt::Key_Return} << 1 << 3;
     QTest::newRow("down, then right wraps within the row")
         << "" << QList<int>{Qt::Key_Down, Qt::Key_Right, Qt::Key_Right, Qt::Key_Space} << 1 << 8;
-    QTest::newRow("home, then left wraps") << "" << QList<int>{Qt::Key_Home, Qt::Key_Left, Qt::Key_Enter} << 1 << 6;
+    QTest::newRow("home, then left wraps")
+        << "" << QList<int>{Qt::Key_Home, Qt::Key_Left, Qt::Key_Enter} << 1 << 6;
     QTest::newRow("Close keeps the earlier choice") << "" << QList<int>{Qt::Key_Escape} << 0 << 20;
 }
 
@@ -120,15 +131,18 @@ void TestColorChooser::aPersonChooses()
     QFETCH(int, selected);
     QWidget parent;
     ColorChooserDialog& dialog = ColorChooserDialog::getInstance(parent, true);
-    quarlin::test::runModal(&dialog, [&] { dialog.launch(); }, [&] { colorButton(dialog, "colorButton_20")->click(); });
+    quarlin::test::runModal(
+        &dialog, [&] { dialog.launch(); }, [&] { colorButton(dialog, "colorButton_20")->click(); });
     dialog.setCurrentColor(3);
-    auto const run = quarlin::test::runModal(&dialog, [&] { dialog.launch(); }, [&] {
-        QVERIFY(quarlin::test::showActive(&dialog));
-        if (!click.isEmpty())
-            QTest::mouseClick(colorButton(dialog, click), Qt::LeftButton);
-        for (int key : keys)
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
-    });
+    auto const run = quarlin::test::runModal(
+        &dialog, [&] { dialog.launch(); },
+        [&] {
+            QVERIFY(quarlin::test::showActive(&dialog));
+            if (!click.isEmpty())
+                QTest::mouseClick(colorButton(dialog, click), Qt::LeftButton);
+            for (int key : keys)
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        });
     QVERIFY(!run.leftOpen);
     QCOMPARE(dialog.result(), result);
     QCOMPARE(dialog.selectedColor(), selected);
@@ -157,16 +171,21 @@ void TestColorChooser::rgbAsksForUnassignedChannels()
     ColorChooserDialog& dialog = ColorChooserDialog::getInstance(parent, true);
     int heard = 0;
     QDialog* asked = nullptr;
-    auto const run = quarlin::test::runModal(&dialog, [&] { dialog.launch(); }, [&] {
-        quarlin::test::runModal(nullptr, [&] { colorButton(dialog, "RGB")->click(); }, [&] {
-            asked = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            QVERIFY(asked);
-            QTest::mouseClick(quarlin::test::dialogButton(*asked, acceptChannels ? QDialogButtonBox::Ok
-                                                                                  : QDialogButtonBox::Cancel),
-                              Qt::LeftButton);
+    auto const run = quarlin::test::runModal(
+        &dialog, [&] { dialog.launch(); },
+        [&] {
+            quarlin::test::runModal(
+                nullptr, [&] { colorButton(dialog, "RGB")->click(); },
+                [&] {
+                    asked = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+                    QVERIFY(asked);
+                    QTest::mouseClick(quarlin::test::dialogButton(*asked, acceptChannels
+                                                                              ? QDialogButtonBox::Ok
+                                                                              : QDialogButtonBox::Cancel),
+                                      Qt::LeftButton);
+                });
+            heard = dialog.isVisible() ? 0 : 1;
         });
-        heard = dialog.isVisible() ? 0 : 1;
-    });
     QCOMPARE(asked != nullptr && asked != &dialog, !assigned);
     QCOMPARE(heard, result);
     QCOMPARE(run.leftOpen, result == 0);
@@ -180,8 +199,10 @@ void TestColorChooser::panelRowsFollowItsOptions_data()
     QTest::addColumn<bool>("multi");
     QTest::addColumn<int>("help");
     QTest::addColumn<bool>("helpShown");
-    QTest::newRow("multi, help with the row") << true << int(ColorChooserWidget::ShowHelpButtonWithExtraRow) << true;
-    QTest::newRow("plain, help with the row") << false << int(ColorChooserWidget::ShowHelpButtonWithExtraRow) << false;
+    QTest::newRow("multi, help with the row")
+        << true << int(ColorChooserWidget::ShowHelpButtonWithExtraRow) << true;
+    QTest::newRow("plain, help with the row")
+        << false << int(ColorChooserWidget::ShowHelpButtonWithExtraRow) << false;
     QTest::newRow("plain, help always") << false << int(ColorChooserWidget::ShowHelpButtonAlways) << true;
     QTest::newRow("multi, never help") << true << int(ColorChooserWidget::ShowHelpButtonNever) << false;
 }
@@ -193,7 +214,8 @@ void TestColorChooser::panelRowsFollowItsOptions()
     QFETCH(bool, helpShown);
     ColorChooserWidget panel(nullptr, multi, ColorChooserWidget::ShowHelpButton(help));
     std::vector<int> heard;
-    boost::signals2::scoped_connection const c = panel.connectToColorSelectedSignal([&](int v) { heard.push_back(v); });
+    boost::signals2::scoped_connection const c =
+        panel.connectToColorSelectedSignal([&](int v) { heard.push_back(v); });
     QCOMPARE(colorButton(panel, "RGB") != nullptr, multi);
     QCOMPARE(colorButton(panel, "C8") != nullptr, multi);
     auto* const helpButton = panel.findChild<QToolButton*>(QStringLiteral("helpButton"));
@@ -222,10 +244,14 @@ void TestColorChooser::buttonShowsAndEditsItsProperty_data()
     QTest::addColumn<QString>("pick");
     QTest::addColumn<int>("expected");
     QTest::addColumn<int>("heard");
-    QTest::newRow("custom 2, pick red") << 9 << "Cust 2" << "colorButton_2" << 1 << 1;
-    QTest::newRow("RGB, pick multi 1") << -6 << "RGBCOLOR" << "C1" << -1 << 1;
-    QTest::newRow("multi, pick the same") << -1 << "Multi" << "C1" << -1 << 0;
-    QTest::newRow("refused: kept and reported") << 0 << "Black" << "colorButton_63" << 0 << 0;
+    QTest::newRow("custom 2, pick red") << 9 << "Cust 2"
+                                        << "colorButton_2" << 1 << 1;
+    QTest::newRow("RGB, pick multi 1") << -6 << "RGBCOLOR"
+                                       << "C1" << -1 << 1;
+    QTest::newRow("multi, pick the same") << -1 << "Multi"
+                                          << "C1" << -1 << 0;
+    QTest::newRow("refused: kept and reported") << 0 << "Black"
+                                                << "colorButton_63" << 0 << 0;
 }
 
 void TestColorChooser::buttonShowsAndEditsItsProperty()
@@ -235,24 +261,29 @@ void TestColorChooser::buttonShowsAndEditsItsProperty()
     QFETCH(QString, pick);
     QFETCH(int, expected);
     QFETCH(int, heard);
-    auto const property = boost::make_shared<quarlin::Property<int>>(initial, boost::make_shared<quarlin::test::AtMost>(62));
+    auto const property =
+        boost::make_shared<quarlin::Property<int>>(initial, boost::make_shared<quarlin::test::AtMost>(62));
     QWidget window;
     auto* const button = new QPushButton(&window);
     ColorButtonPropertyBinding const binding(button, property, true);
     int changes = 0;
-    boost::signals2::scoped_connection const c = property->connectToValueChangedSignal([&](int const&) { ++changes; });
+    boost::signals2::scoped_connection const c =
+        property->connectToValueChangedSignal([&](int const&) { ++changes; });
     QCOMPARE(button->text(), text);
     if (initial >= 0)
         QCOMPARE(button->icon().pixmap(12, 12).toImage().pixelColor(6, 6), hostColor(initial));
     QVERIFY(quarlin::test::showActive(&window));
-    quarlin::test::runModal(nullptr, [&] { QTest::mouseClick(button, Qt::LeftButton); }, [&] {
-        auto* const chooser = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        QCOMPARE(chooser->parentWidget(), button);
-        QTest::mouseClick(colorButton(*chooser, pick), Qt::LeftButton);
-    });
+    quarlin::test::runModal(
+        nullptr, [&] { QTest::mouseClick(button, Qt::LeftButton); },
+        [&] {
+            auto* const chooser = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QCOMPARE(chooser->parentWidget(), button);
+            QTest::mouseClick(colorButton(*chooser, pick), Qt::LeftButton);
+        });
     QCOMPARE(property->value(), expected);
     QCOMPARE(changes, heard);
-    QCOMPARE(quarlin::test::hostMessageTexts().size(), std::size_t(pick == QLatin1String("colorButton_63") ? 1 : 0));
+    QCOMPARE(quarlin::test::hostMessageTexts().size(),
+             std::size_t(pick == QLatin1String("colorButton_63") ? 1 : 0));
     quarlin::test::reachIdle();
     QCOMPARE(button->text(), QString::fromStdString(ColorChooserDialog::colorToString(expected, true)));
 }
@@ -267,7 +298,8 @@ void TestColorChooser::buttonsDialogGoesWhileTheChooserIsOpen()
     auto* const binding = new ColorButtonPropertyBinding(button, property, false);
     QObject::connect(window, &QObject::destroyed, [binding] { delete binding; });
     QVERIFY(quarlin::test::showActive(window));
-    auto const run = quarlin::test::runModal(nullptr, [&] { button->click(); }, [&] { delete window; });
+    auto const run = quarlin::test::runModal(
+        nullptr, [&] { button->click(); }, [&] { delete window; });
     QVERIFY(run.actionsRan);
     QCOMPARE(property->value(), 2);
 }
