@@ -5,6 +5,9 @@
 #include "sdk/host/ReferenceHost.h"
 #include "sdk/host/StateChangeEvent.h"
 
+#include "propertymanager/PropertyDependentRelevance.h"
+
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -25,6 +28,8 @@ BindingsPage::BindingsPage(QWidget* parent)
     , m_chosenVariable(boost::make_shared<Property<int>>(1))
     , m_stride(boost::make_shared<Property<int>>(1))
     , m_strides(boost::make_shared<models::StringListModel>(std::vector<std::string>{"0", "1", "2", "5", "10"}))
+    , m_showMesh(boost::make_shared<sdk::styleproperties::KernelProperty<bool>>(
+          toolbox::StyleValue("FieldLayers", "ShowMesh")))
     , m_meshColor(boost::make_shared<sdk::styleproperties::KernelProperty<int>>(
           toolbox::StyleValue("FieldLayers", "MeshColor")))
 {
@@ -51,12 +56,32 @@ BindingsPage::BindingsPage(QWidget* parent)
                                                                         BindingInterface::ModelUpdateImmediate));
     addRow(tr("Stride (editable)"), strideCombo, m_stride);
 
-    // Each choice is written to the host at once, as its own undo step.
+    auto* const showMesh = new QCheckBox(tr("Show &mesh"), this);
+    showMesh->setObjectName(QStringLiteral("showMeshCheckBox"));
+    int const meshRow = layout->rowCount();
+    layout->addWidget(new QLabel(tr("Mesh (host style)"), this), meshRow, 0);
+    layout->addWidget(showMesh, meshRow, 1);
+    auto const showMeshValue = [showMesh](bool shown) {
+        QSignalBlocker const quiet(showMesh);
+        showMesh->setChecked(shown);
+    };
+    showMeshValue(m_showMesh->value());
+    m_connections.add(m_showMesh->connectToValueChangedSignal(showMeshValue));
+    connect(showMesh, &QCheckBox::toggled, this,
+            [this](bool shown) { runAtBoundary([&] { m_showMesh->setValue(shown); }); });
+
+    // Each choice is written to the host at once, as its own undo step; the colour can be chosen
+    // while the host shows the mesh.
     auto* const meshColor = new QPushButton(this);
     meshColor->setObjectName(QStringLiteral("meshColorButton"));
     meshColor->setAccessibleName(tr("Mesh color"));
     m_bindings.push_back(std::make_unique<ColorButtonPropertyBinding>(meshColor, m_meshColor, true));
     addRow(tr("Mesh color (host style)"), meshColor, m_meshColor);
+    m_meshColorApplier = std::make_unique<RelevanceApplier>(
+        boost::make_shared<sdk::ui::propertymanager::PropertyDependentRelevance<bool>>(
+            boost::shared_ptr<PropertyAbstract<bool> const>(m_showMesh), true),
+        std::initializer_list<QWidget*>{meshColor}, RelevanceApplier::Manifestation_Sensitivity,
+        BindingInterface::WidgetUpdateImmediate);
     layout->setRowStretch(layout->rowCount(), 1);
 
     // The list follows the host's data set, as a dialog's variable list does.
@@ -69,6 +94,7 @@ BindingsPage::BindingsPage(QWidget* parent)
 
 BindingsPage::~BindingsPage()
 {
+    m_meshColorApplier.reset();
     m_bindings.clear();
 }
 

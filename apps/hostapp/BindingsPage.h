@@ -2,6 +2,7 @@
 
 #include "property/Property.h"
 #include "propertybindings/ComboBoxPropertyBinding.h"
+#include "sdk/propertybindings/RelevanceApplier.h"
 #include "sdk/propertybindings/models/StringListModel.h"
 
 #include <QWidget>
@@ -34,8 +35,11 @@ private:
     boost::shared_ptr<Property<int>> m_chosenVariable;
     boost::shared_ptr<Property<int>> m_stride;
     boost::shared_ptr<sdk::ui::dialogs::propertybindings::models::StringListModel> m_strides;
-    // The host's mesh colour, read and written through its style settings.
+    // The host's mesh, read and written through its style settings: the colour can be chosen
+    // while the mesh is shown.
+    boost::shared_ptr<PropertyAbstract<bool>> m_showMesh;
     boost::shared_ptr<PropertyAbstract<int>> m_meshColor;
+    std::unique_ptr<sdk::ui::dialogs::propertybindings::RelevanceApplier> m_meshColorApplier;
     // Owned; declared after the properties and models they use, so they go first.
     std::vector<std::unique_ptr<sdk::ui::dialogs::propertybindings::PropertyBindingInterface>> m_bindings;
     SignalConnectionCollection m_connections;

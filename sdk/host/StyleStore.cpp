@@ -149,7 +149,9 @@ void StyleStore::defineHostSettings()
     for (char const* channel : {"RedChannelVar", "GreenChannelVar", "BlueChannelVar"})
         define({"GlobalRGB", channel}, __int64(0), true);
     define({"FieldLayers", "ShowVector"}, false);
-    // A colour index of the host's colour map (negative: a multi colour or RGB colouring).
+    // Whether the mesh is drawn, and in which colour index of the host's colour map (negative: a
+    // multi colour or RGB colouring).
+    define({"FieldLayers", "ShowMesh"}, true);
     define({"FieldLayers", "MeshColor"}, __int64(0));
 }
 

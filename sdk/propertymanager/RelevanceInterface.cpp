@@ -24,4 +24,10 @@ void RelevanceInterface::reevaluate() const
     m_changed(now);
 }
 
+void RelevanceInterface::announce() const
+{
+    m_lastAnnounced = isRelevant();
+    m_changed(m_lastAnnounced);
+}
+
 } // namespace quarlin::sdk::ui::propertymanager

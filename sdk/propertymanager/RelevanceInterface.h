@@ -12,8 +12,10 @@ namespace quarlin::sdk::ui::propertymanager {
 //
 // Rules are shared as boost::shared_ptr<RelevanceInterface const>; listening does not change
 // the rule's meaning, so connecting works on a const rule. isRelevant() is always answered from
-// the current state. The change signal fires once per real change, with the new value, and only
-// after something listens: a rule subscribes to its sources when its first listener connects.
+// the current state. The change signal carries the current answer. The rules that follow host
+// state fire it once per real change, and only after something listens: they subscribe to their
+// sources when their first listener connects. The rules that follow a property fire it on every
+// change of the property, as a hint that the answer may have changed.
 class QUARLIN_PROMPT_EXPORT RelevanceInterface
 {
 public:
@@ -37,6 +39,10 @@ protected:
     RelevanceInterface() = default;
     // Compares with the value last announced and fires the change signal if it differs.
     void reevaluate() const;
+    // Fires the change signal with the current answer even when it did not change: a rule that
+    // follows a property announces each change of that property as a hint, and listeners ask
+    // again.
+    void announce() const;
 
 private:
     mutable ChangedSignal m_changed;

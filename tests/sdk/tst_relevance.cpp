@@ -1,5 +1,7 @@
 #include "testsupport/TestSupport.h"
 
+#include "property/Property.h"
+#include "propertymanager/PropertyDependentRelevance.h"
 #include "sdk/host/ReferenceHost.h"
 #include "sdk/host/StateChangeEvent.h"
 #include "sdk/propertymanager/DataSetExistsRelevance.h"
@@ -67,6 +69,17 @@ private:
     bool m_value;
 };
 
+// A flag with UI state, kept in memory.
+class UIFlag : public quarlin::sdk::ui::dialogs::propertybindings::UIStylePropertyAbstract<bool>
+{
+protected:
+    void storeValue(bool const& value) override { m_value = value; }
+    bool storedValue() const override { return m_value; }
+
+private:
+    bool m_value = false;
+};
+
 } // namespace
 
 Q_DECLARE_METATYPE(Rule)
@@ -86,6 +99,9 @@ private Q_SLOTS:
     void joinsApplyLeftToRight();
     void joinAnnouncesOnlyRealChanges();
     void emptyOperandsNeverHold();
+    void propertyValueRule_data();
+    void propertyValueRule();
+    void propertyValueRuleKeepsASharedPropertyAlive();
 };
 
 void TestRelevance::hostRulesFollowStateChanges_data()
@@ -226,6 +242,50 @@ void TestRelevance::emptyOperandsNeverHold()
     QVERIFY(!RelevancePtr(RelevanceExpression(yes).aand({}))->isRelevant());
     QVERIFY(RelevancePtr(RelevanceExpression({}).oor(yes))->isRelevant());
     QVERIFY(InvertingRelevance({}).isRelevant());
+}
+
+void TestRelevance::propertyValueRule_data()
+{
+    QTest::addColumn<bool>("alsoFalse");
+    QTest::addColumn<int>("uiChange"); // 0: none, 1: hidden, 2: insensitive
+    QTest::addColumn<bool>("whileTrue");
+    QTest::addColumn<bool>("whileFalse");
+    QTest::newRow("true only") << false << 0 << true << false;
+    QTest::newRow("true and false: always") << true << 0 << true << true;
+    QTest::newRow("hidden") << false << 1 << false << false;
+    QTest::newRow("insensitive") << false << 2 << false << false;
+}
+
+// Every change of the value or of the UI state is announced, whether or not the answer changed.
+void TestRelevance::propertyValueRule()
+{
+    QFETCH(bool, alsoFalse);
+    QFETCH(int, uiChange);
+    QFETCH(bool, whileTrue);
+    QFETCH(bool, whileFalse);
+    UIFlag flag;
+    auto const rule = boost::make_shared<PropertyDependentRelevance<bool>>(flag, true, true);
+    if (alsoFalse)
+        rule->addRelevantValue(false);
+    Recorder recorder(rule);
+    if (uiChange)
+        uiChange == 1 ? flag.setVisible(false) : flag.setSensitive(false);
+    flag.setValue(true);
+    QCOMPARE(rule->isRelevant(), whileTrue);
+    flag.setValue(false);
+    QCOMPARE(rule->isRelevant(), whileFalse);
+    QCOMPARE(recorder.values.size(), std::size_t(uiChange ? 3 : 2));
+    QCOMPARE(recorder.values.back(), whileFalse);
+}
+
+void TestRelevance::propertyValueRuleKeepsASharedPropertyAlive()
+{
+    auto flag = boost::make_shared<quarlin::Property<bool>>(true);
+    PropertyDependentRelevance<bool> const rule(boost::shared_ptr<quarlin::PropertyAbstract<bool> const>(flag), true);
+    boost::weak_ptr<quarlin::Property<bool>> const watch = flag;
+    flag.reset();
+    QVERIFY(!watch.expired());
+    QVERIFY(rule.isRelevant());
 }
 
 QUARLIN_TEST_MAIN(TestRelevance)
