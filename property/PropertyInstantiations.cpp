@@ -1,4 +1,6 @@
 #include "property/Property.h"
+#include "property/PropertyDecoratorAbstract.h"
+#include "property/PropertyProxy.h"
 
 namespace quarlin {
 
@@ -20,6 +22,10 @@ template class Property<PlotType_e>;
 template class Property<__int64>;
 template class Property<std::vector<int>>;
 template class Property<std::set<int>>;
+
+template class PropertyProxy<bool>;
+template class PropertyProxy<std::string>;
+template class PropertyDecoratorAbstract<double>;
 
 template class AllowAnyValueValidator<int>;
 template class AllowAnyValueValidator<bool>;

@@ -1,4 +1,6 @@
 #include "property/Property.h"
+#include "property/PropertyDecoratorAbstract.h"
+#include "property/PropertyProxy.h"
 
 #include <QTest>
 
@@ -87,6 +89,17 @@ void checkEqualValueIsIgnored(T const& initial, T const& equal, T const& differe
     QCOMPARE(recorder.untyped, 1);
 }
 
+// Shows a fraction held elsewhere as a percentage.
+class Percent : public quarlin::PropertyDecoratorAbstract<double>
+{
+public:
+    using PropertyDecoratorAbstract::PropertyDecoratorAbstract;
+
+protected:
+    void storeValue(double const& value) override { decorated->setValue(value / 100.0); }
+    double storedValue() const override { return decorated->value() * 100.0; }
+};
+
 } // namespace
 
 class TestProperty : public QObject
@@ -101,6 +114,8 @@ private Q_SLOTS:
     void storeAdjustmentIsWhatIsAnnounced_data();
     void storeAdjustmentIsWhatIsAnnounced();
     void untypedSignalOnlyOnceListened();
+    void proxyFollowsItsCurrentTarget();
+    void decoratorAnnouncesTheTransformedValue();
     void untypedListenersHearFirst();
     void assignmentFromPropertyCopiesOnlyTheValue();
     void doubleEquality_data();
@@ -319,6 +334,43 @@ void TestProperty::connectHookRunsAfterConnect()
     QCOMPARE(heard, std::vector<int>{1});
     boost::signals2::scoped_connection const untyped = property.connectToPropertyChangedSignal([] {});
     QCOMPARE(property.untypedHookSawListener, std::vector<bool>{true});
+}
+
+// Re-pointing announces only a change of the visible value; only the current target reaches
+// the proxy's listeners; a write goes to the target, which judges it.
+void TestProperty::proxyFollowsItsCurrentTarget()
+{
+    auto const first = boost::make_shared<Property<std::string>>("Helvetica");
+    auto const same = boost::make_shared<Property<std::string>>("Helvetica");
+    auto const other = boost::make_shared<Property<std::string>>("Times", boost::make_shared<NotEmpty>());
+    quarlin::PropertyProxy<std::string> proxy(first, boost::make_shared<quarlin::AllowAnyValueValidator<std::string>>());
+    Recorder<std::string> recorder;
+    recorder.listenTyped(proxy);
+    proxy.setProxiedProperty(first);
+    proxy.setProxiedProperty(same);
+    QVERIFY(recorder.values.empty());
+    proxy.setProxiedProperty(other);
+    QCOMPARE(recorder.values, std::vector<std::string>{"Times"});
+    first->setValue("Courier"); // no longer followed
+    QVERIFY_EXCEPTION_THROWN(proxy.setProxiedProperty(nullptr), InvalidArgumentException);
+    QVERIFY_EXCEPTION_THROWN(proxy.setValue(""), InvalidPropertyValueException);
+    proxy.setValue("Symbol");
+    QCOMPARE(other->value(), std::string("Symbol"));
+    other->setValue("Greek");
+    QCOMPARE(recorder.values, (std::vector<std::string>{"Times", "Symbol", "Symbol", "Greek"}));
+    QCOMPARE(proxy.value(), std::string("Greek"));
+}
+
+void TestProperty::decoratorAnnouncesTheTransformedValue()
+{
+    auto const fraction = boost::make_shared<Property<double>>(0.25);
+    Percent percent(fraction);
+    Recorder<double> recorder;
+    recorder.listenTyped(percent);
+    fraction->setValue(0.5);
+    percent.setValue(75.0);
+    QCOMPARE(fraction->value(), 0.75);
+    QCOMPARE(recorder.values, (std::vector<double>{50.0, 75.0, 75.0}));
 }
 
 QTEST_APPLESS_MAIN(TestProperty)
