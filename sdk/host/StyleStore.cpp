@@ -2,6 +2,7 @@
 
 #include "sdk/host/ArgList.h"
 #include "sdk/host/ReferenceHost.h"
+#include "sdk/host/HostEnums.h"
 #include "sdk/host/StateChangeEvent.h"
 #include "sdk/host/StyleNameTable.h"
 
@@ -148,6 +149,11 @@ void StyleStore::defineHostSettings()
             define({vector, component}, __int64(0), true);
     for (char const* channel : {"RedChannelVar", "GreenChannelVar", "BlueChannelVar"})
         define({"GlobalRGB", channel}, __int64(0), true);
+    // RGB colouring: which channels are chosen (the rest calculated), and the value range that
+    // maps to intensity.
+    define({"GlobalRGB", "RGBMode"}, __int64(RGBMode_SpecifyRGB));
+    define({"GlobalRGB", "RangeMin"}, 0.0);
+    define({"GlobalRGB", "RangeMax"}, 1.0);
     define({"FieldLayers", "ShowVector"}, false);
     // Whether the mesh is drawn, and in which colour index of the host's colour map (negative: a
     // multi colour or RGB colouring).

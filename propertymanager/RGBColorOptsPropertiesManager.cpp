@@ -1,0 +1,86 @@
+#include "propertymanager/RGBColorOptsPropertiesManager.h"
+
+#include "propertybindings/models/PremappedListModel.h"
+#include "propertymanager/PropertyDependentRelevance.h"
+#include "sdk/host/QrnUtil.h"
+#include "sdk/host/SdkFunctions.h"
+#include "sdk/host/StateChangeEvent.h"
+#include "sdk/propertybindings/models/ZoneVarListModelAbstract.h"
+#include "sdk/propertymanager/InvertingRelevance.h"
+#include "sdk/uicommon/OnIdleAfterStateChangeActionPerformer.h"
+#include "styleproperties/RGBColorOptsPropertiesGenerated.h"
+
+#include <boost/make_shared.hpp>
+
+#include <array>
+
+namespace quarlin::sdk::ui::propertymanager {
+
+namespace {
+
+// The modes in the order the prompt lists them.
+RGBColorOptsPropertiesManager::ModeModel::Entries const& modeTable()
+{
+    static RGBColorOptsPropertiesManager::ModeModel::Entries const table{
+        {"Specify R, G, and B", RGBMode_SpecifyRGB},
+        {"Specify R&G, calculate B", RGBMode_SpecifyRG},
+        {"Specify R&B, calculate G", RGBMode_SpecifyRB},
+        {"Specify G&B, calculate R", RGBMode_SpecifyGB},
+    };
+    return table;
+}
+
+// Data set, frames, variables, zones, plot type and the active frame: what decides which
+// variables exist and which the frame shows.
+constexpr std::array<int, 10> channelVarRelevantChanges = {0, 1, 2, 3, 5, 6, 8, 9, 10, 44};
+
+} // namespace
+
+RGBColorOptsPropertiesManager::RGBColorOptsPropertiesManager(boost::shared_ptr<RGBColorOptsPropertiesGenerated> generated)
+    : m_generated(std::move(generated))
+{
+    if (!m_generated)
+        throw InvalidArgumentException("The RGB colouring manager needs its style set.");
+    m_modeModel = boost::make_shared<ModeModel>(modeTable());
+    m_variablesModel = boost::make_shared<VariablesModel>(&getEnabledVarsForFrame, false);
+    m_channelVarChecker = std::make_unique<common::OnIdleAfterStateChangeActionPerformer>(
+        [this] { ensureValidChannelVars(); }, &RGBColorOptsPropertiesManager::isChannelVarRelevantChange);
+    // A channel holds unless the mode calculates it.
+    auto const unlessMode = [this](RGBMode_e mode) -> RelevancePtr {
+        return boost::make_shared<InvertingRelevance>(
+            boost::make_shared<PropertyDependentRelevance<RGBMode_e>>(
+                boost::shared_ptr<PropertyAbstract<RGBMode_e> const>(m_generated->globalRGBRGBMode()), mode));
+    };
+    m_redRelevance = unlessMode(RGBMode_SpecifyGB);
+    m_greenRelevance = unlessMode(RGBMode_SpecifyRB);
+    m_blueRelevance = unlessMode(RGBMode_SpecifyRG);
+    ensureValidChannelVars();
+}
+
+RGBColorOptsPropertiesManager::~RGBColorOptsPropertiesManager()
+{
+    // Fields go in reverse order: the watcher first, so no check runs on a half-gone manager.
+    m_channelVarChecker.reset();
+}
+
+bool RGBColorOptsPropertiesManager::isChannelVarRelevantChange(toolbox::StateChangeEventInterface const& event)
+{
+    int const kind = static_cast<int>(event.kind());
+    return std::find(channelVarRelevantChanges.begin(), channelVarRelevantChanges.end(), kind)
+           != channelVarRelevantChanges.end();
+}
+
+void RGBColorOptsPropertiesManager::ensureValidChannelVars()
+{
+    int blue = m_generated->globalRGBBlueChannelVar()->value();
+    int green = m_generated->globalRGBGreenChannelVar()->value();
+    int red = m_generated->globalRGBRedChannelVar()->value();
+    if (checkRGBChannelVars(red, green, blue))
+        return;
+    getValidRGBVarCandidates(QrnUtilFrameGetPlotType(), red, green, blue);
+    m_generated->globalRGBRedChannelVar()->setValue(red);
+    m_generated->globalRGBGreenChannelVar()->setValue(green);
+    m_generated->globalRGBBlueChannelVar()->setValue(blue);
+}
+
+} // namespace quarlin::sdk::ui::propertymanager
