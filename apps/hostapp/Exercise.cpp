@@ -28,15 +28,25 @@ int exercisePrompts()
             continue; // separators and Quit
         QString const formName = action->property("formName").toString();
         QString opened;
-        // Runs inside the prompt's modal loop, once it is up.
-        QTimer::singleShot(0, &window, [&opened] {
-            if (QWidget* const modal = QApplication::activeModalWidget()) {
-                opened = modal->objectName();
-                QMetaObject::invokeMethod(modal, "accept");
-            }
-        });
         int const before = window.outcomeCount();
-        action->trigger();
+        {
+            // Runs inside the prompt's modal loop, once it is up. A modeless prompt returns at
+            // once and the call never comes: it goes with its context.
+            QObject context;
+            QTimer::singleShot(0, &context, [&opened] {
+                if (QWidget* const modal = QApplication::activeModalWidget()) {
+                    opened = modal->objectName();
+                    QMetaObject::invokeMethod(modal, "accept");
+                }
+            });
+            action->trigger();
+        }
+        if (opened.isEmpty())
+            for (QWidget* const shown : QApplication::topLevelWidgets())
+                if (shown->isVisible() && !shown->isModal() && shown->objectName() == formName) {
+                    opened = formName; // open beside the window; a person closes it
+                    shown->close();
+                }
         bool const ok = opened == formName && window.outcomeCount() == before + 1;
         std::printf("%s %s: %s\n", ok ? "ok  " : "FAIL", qPrintable(name.chopped(6)), qPrintable(window.lastOutcome()));
         if (!ok)

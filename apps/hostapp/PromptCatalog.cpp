@@ -5,6 +5,7 @@
 #include "prompt/AxisVariableSelectDialog.h"
 #include "prompt/ChooseLoaderDialog.h"
 #include "prompt/ColorChooserDialog.h"
+#include "prompt/RGBColorOptsDialog.h"
 #include "prompt/ZoneSelectDialog.h"
 #include "sdk/host/DataLoaderRepository.h"
 #include "prompt/RGBVariableSelectDialog.h"
@@ -345,6 +346,27 @@ std::vector<PromptEntry> promptCatalog(HostSession& session)
                            dialog.setCurrentColor(session.annotationColor);
                            return &dialog;
                        }});
+
+    entries.push_back({QCoreApplication::translate("PromptCatalog", "RGB Colorin&g Options..."),
+                       QStringLiteral("RGBColorOpts"), QStringLiteral("RGBColorOpts"),
+                       [](QWidget& parent) {
+                           // Modeless: it stays open beside the plot and every change reaches the host at once.
+                           RGBColorOptsDialog& dialog = RGBColorOptsDialog::getInstance(parent);
+                           dialog.launch();
+                           auto const number = [](char const* name) {
+                               return std::get<__int64>(*host::ReferenceHost::instance().styleStore().value(
+                                   host::StyleKey{{"GlobalRGB", name}}));
+                           };
+                           static char const* const modes[] = {"R, G and B chosen", "B calculated",
+                                                               "G calculated", "R calculated"};
+                           __int64 const mode = number("RGBMode");
+                           return QStringLiteral("RGB coloring options: open; the host colors by RGB, %1, with "
+                                                 "R: %2, G: %3, B: %4")
+                               .arg(QString::fromLatin1(mode >= 0 && mode < 4 ? modes[mode] : "unknown mode"))
+                               .arg(variableName(number("RedChannelVar")), variableName(number("GreenChannelVar")),
+                                    variableName(number("BlueChannelVar")));
+                       },
+                       [](QWidget& parent) -> QDialog* { return &RGBColorOptsDialog::getInstance(parent); }});
 
     return entries;
 }

@@ -34,9 +34,10 @@ struct Expected
     std::string helpTopic;
     bool needsDataSet;
     QStringList inputs;
-    // A click on a choice ends the prompt: no OK, only Close; and every request moves the
-    // prompt under the requester.
-    bool choosesOnClick = false;
+    // How a person finishes: OK or Cancel; a click on a choice (the box has only Close, and
+    // every request moves the prompt under the requester); or Close, changes having reached the
+    // host at once (the prompt is modeless).
+    enum Finish { OkOrCancel, ClickChooses, Close } finish = OkOrCancel;
 };
 
 bool matches(QString const& wildcard, QString const& name)
@@ -74,8 +75,29 @@ std::map<QString, Expected> const expectations{
       {QStringLiteral("LoadersList")}}},
     {QStringLiteral("ColorChooser"),
      {QStringLiteral("Color Chooser"), "plots.html#plots/color-chooser", false,
-      {QStringLiteral("colorButton_*"), QStringLiteral("C?"), QStringLiteral("RGB")}, true}},
+      {QStringLiteral("colorButton_*"), QStringLiteral("C?"), QStringLiteral("RGB")}, Expected::ClickChooses}},
+    {QStringLiteral("RGBColorOpts"),
+     {QStringLiteral("RGB Coloring Options"), "plots.html#plots/color-chooser/rgb-coloring", false,
+      {QStringLiteral("rGBColorOpts_Mode_CmbBox"), QStringLiteral("rGBColorOpts_*Variable_CmbBox"),
+       QStringLiteral("*_doubleSpinBox")},
+      Expected::Close}},
 };
+
+// Launches the prompt and acts on it as a person would: inside its modal loop, or beside a
+// modeless prompt, which launch() leaves open.
+quarlin::test::ModalRun runPrompt(QString const& name, QDialog* dialog, std::function<void()> const& actions)
+{
+    auto* const prompt = dynamic_cast<quarlin::dialogs::common::DialogInterface*>(dialog);
+    if (expectations.at(name).finish != Expected::Close)
+        return quarlin::test::runModal(dialog, [&] { prompt->launch(); }, actions);
+    QPointer<QDialog> const guard(dialog);
+    prompt->launch();
+    actions();
+    quarlin::test::ModalRun run{true, guard && guard->isVisible()};
+    if (run.leftOpen)
+        guard->reject();
+    return run;
+}
 
 QString accessibleName(QWidget* widget)
 {
@@ -168,7 +190,7 @@ void TestPrompts::formAsAHostAndAPersonMeetIt()
 
     auto* const box = dialog->findChild<QDialogButtonBox*>();
     QVERIFY(box);
-    if (expectations.at(prompt).choosesOnClick) {
+    if (expectations.at(prompt).finish != Expected::OkOrCancel) {
         QCOMPARE(box->standardButtons(), QDialogButtonBox::StandardButtons(QDialogButtonBox::Close));
     } else {
         QVERIFY(box->button(QDialogButtonBox::Ok) && box->button(QDialogButtonBox::Cancel));
@@ -227,8 +249,9 @@ void TestPrompts::helpAndDataSetRule()
     auto* const box = dialog->findChild<QDialogButtonBox*>();
     QPushButton* const ok = box->button(QDialogButtonBox::Ok);
     ReferenceHost::instance().removeDataSet();
-    QCOMPARE(ok && ok->isEnabled(), !expected.needsDataSet && !expected.choosesOnClick);
-    QVERIFY(box->button(expected.choosesOnClick ? QDialogButtonBox::Close : QDialogButtonBox::Cancel)->isEnabled());
+    bool const closeOnly = expected.finish != Expected::OkOrCancel;
+    QCOMPARE(ok && ok->isEnabled(), !expected.needsDataSet && !closeOnly);
+    QVERIFY(box->button(closeOnly ? QDialogButtonBox::Close : QDialogButtonBox::Cancel)->isEnabled());
     QCOMPARE(QMetaObject::invokeMethod(dialog, "accept"), true);
     QCOMPARE(dialog->isVisible(), expected.needsDataSet);
     ReferenceHost::instance().loadSampleDataSet();
@@ -247,7 +270,7 @@ void TestPrompts::parentDeletesItselfWhileOpen()
     auto* const dialogInterface = dynamic_cast<quarlin::dialogs::common::DialogInterface*>(dialog.data());
     QVERIFY(dialogInterface);
     if (prompt != QLatin1String("EnterTextString")) { // the one prompt its caller constructs
-        bool const moves = expectations.at(prompt).choosesOnClick;
+        bool const moves = expectations.at(prompt).finish == Expected::ClickChooses;
         QWidget other;
         QCOMPARE(stage(prompt, session, other), dialog.data()); // the live one
         QCOMPARE(dialog->parentWidget(), moves ? &other : parent);
@@ -255,8 +278,7 @@ void TestPrompts::parentDeletesItselfWhileOpen()
         if (moves)
             stage(prompt, session, *parent);
     }
-    auto const run = quarlin::test::runModal(
-        dialog, [&] { dialogInterface->launch(); }, [&] { delete parent; });
+    auto const run = runPrompt(prompt, dialog, [&] { delete parent; });
     QVERIFY(run.actionsRan);
     QVERIFY(dialog.isNull());
     QWidget newParent;
@@ -320,8 +342,10 @@ void TestPrompts::enterAcceptsEscapeCancels_data()
     QTest::addColumn<int>("result");
     HostSession session;
     for (auto const& entry : promptCatalog(session)) {
+        // Where Close is the only button, Enter closes.
+        bool const closes = expectations.count(entry.name) && expectations.at(entry.name).finish == Expected::Close;
         QTest::addRow("%s, Enter", qPrintable(entry.name))
-            << entry.name << int(Qt::Key_Return) << int(QDialog::Accepted);
+            << entry.name << int(Qt::Key_Return) << int(closes ? QDialog::Rejected : QDialog::Accepted);
         QTest::addRow("%s, Escape", qPrintable(entry.name))
             << entry.name << int(Qt::Key_Escape) << int(QDialog::Rejected);
     }
@@ -336,13 +360,10 @@ void TestPrompts::enterAcceptsEscapeCancels()
     HostSession session;
     QWidget parent;
     QPointer<QDialog> const dialog = stage(prompt, session, parent);
-    auto* const dialogInterface = dynamic_cast<quarlin::dialogs::common::DialogInterface*>(dialog.data());
-    auto const run = quarlin::test::runModal(
-        dialog, [&] { dialogInterface->launch(); },
-        [&] {
-            QVERIFY(quarlin::test::showActive(dialog));
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
-        });
+    auto const run = runPrompt(prompt, dialog, [&] {
+        QVERIFY(quarlin::test::showActive(dialog));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+    });
     QVERIFY(!run.leftOpen);
     QCOMPARE(dialog->result(), result);
 }
