@@ -1,33 +1,8 @@
 #include "styleproperties/RGBColorOptsPropertiesGenerated.h"
 
 #include "sdk/exception/InvalidArgumentException.h"
-#include "sdk/host/StyleValue.h"
-#include "styleproperties/KernelProperty.h"
-#include "styleproperties/KernelPropertyDeferred.h"
-
-#include <boost/make_shared.hpp>
 
 namespace quarlin::sdk::ui::propertymanager {
-
-namespace {
-
-template <class T>
-void submitIfDeferred(styleproperties::KernelPropertyAbstract<T>& property)
-{
-    // A modal set holds deferred properties only; a modeless one has written everything already.
-    if (auto* const deferred = dynamic_cast<styleproperties::KernelPropertyDeferred<T>*>(&property))
-        deferred->submitValue();
-}
-
-template <class T>
-void replace(boost::shared_ptr<PropertyAbstract<T>>& exposed, boost::shared_ptr<PropertyAbstract<T>> property)
-{
-    if (!property)
-        throw InvalidArgumentException("A style setting cannot be exposed as a null property.");
-    exposed = std::move(property);
-}
-
-} // namespace
 
 RGBColorOptsPropertiesGenerated::RGBColorOptsPropertiesGenerated(bool isModal, toolbox::StringList prefix)
     : UIKernelStylePropertiesAbstract(isModal)
@@ -48,39 +23,25 @@ RGBColorOptsPropertiesGenerated::RGBColorOptsPropertiesGenerated(UIKernelStylePr
 
 RGBColorOptsPropertiesGenerated::~RGBColorOptsPropertiesGenerated() = default;
 
-template <class T>
-RGBColorOptsPropertiesGenerated::Setting<T> RGBColorOptsPropertiesGenerated::make(char const* name) const
-{
-    toolbox::StringList path = m_prefix;
-    path.append(toolbox::StringList{"GlobalRGB", name});
-    toolbox::StyleValue const style(path);
-    Setting<T> setting;
-    if (isModal())
-        setting.kernel = boost::make_shared<styleproperties::KernelPropertyDeferred<T>>(style);
-    else
-        setting.kernel = boost::make_shared<styleproperties::KernelProperty<T>>(style);
-    setting.exposed = setting.kernel;
-    return setting;
-}
-
 void RGBColorOptsPropertiesGenerated::build()
 {
-    m_rgbMode = make<RGBMode_e>("RGBMode");
-    m_redChannelVar = make<int>("RedChannelVar");
-    m_greenChannelVar = make<int>("GreenChannelVar");
-    m_blueChannelVar = make<int>("BlueChannelVar");
-    m_rangeMin = make<double>("RangeMin");
-    m_rangeMax = make<double>("RangeMax");
+    bool const modal = isModal();
+    m_rgbMode = Setting<RGBMode_e>::make(m_prefix, "GlobalRGB", "RGBMode", modal);
+    m_redChannelVar = Setting<int>::make(m_prefix, "GlobalRGB", "RedChannelVar", modal);
+    m_greenChannelVar = Setting<int>::make(m_prefix, "GlobalRGB", "GreenChannelVar", modal);
+    m_blueChannelVar = Setting<int>::make(m_prefix, "GlobalRGB", "BlueChannelVar", modal);
+    m_rangeMin = Setting<double>::make(m_prefix, "GlobalRGB", "RangeMin", modal);
+    m_rangeMax = Setting<double>::make(m_prefix, "GlobalRGB", "RangeMax", modal);
 }
 
 void RGBColorOptsPropertiesGenerated::submitProperties()
 {
-    submitIfDeferred(*m_rgbMode.kernel);
-    submitIfDeferred(*m_redChannelVar.kernel);
-    submitIfDeferred(*m_greenChannelVar.kernel);
-    submitIfDeferred(*m_blueChannelVar.kernel);
-    submitIfDeferred(*m_rangeMin.kernel);
-    submitIfDeferred(*m_rangeMax.kernel);
+    m_rgbMode.submit();
+    m_redChannelVar.submit();
+    m_greenChannelVar.submit();
+    m_blueChannelVar.submit();
+    m_rangeMin.submit();
+    m_rangeMax.submit();
 }
 
 void RGBColorOptsPropertiesGenerated::setPropertyOffsets(int offset1, int offset2)
@@ -100,7 +61,7 @@ boost::shared_ptr<PropertyAbstract<RGBMode_e>> RGBColorOptsPropertiesGenerated::
 
 void RGBColorOptsPropertiesGenerated::setGlobalRGBRGBMode(boost::shared_ptr<PropertyAbstract<RGBMode_e>> property)
 {
-    replace(m_rgbMode.exposed, std::move(property));
+    m_rgbMode.expose(std::move(property));
 }
 
 boost::shared_ptr<PropertyAbstract<int>> RGBColorOptsPropertiesGenerated::globalRGBRedChannelVar()
@@ -110,7 +71,7 @@ boost::shared_ptr<PropertyAbstract<int>> RGBColorOptsPropertiesGenerated::global
 
 void RGBColorOptsPropertiesGenerated::setGlobalRGBRedChannelVar(boost::shared_ptr<PropertyAbstract<int>> property)
 {
-    replace(m_redChannelVar.exposed, std::move(property));
+    m_redChannelVar.expose(std::move(property));
 }
 
 boost::shared_ptr<PropertyAbstract<int>> RGBColorOptsPropertiesGenerated::globalRGBGreenChannelVar()
@@ -120,7 +81,7 @@ boost::shared_ptr<PropertyAbstract<int>> RGBColorOptsPropertiesGenerated::global
 
 void RGBColorOptsPropertiesGenerated::setGlobalRGBGreenChannelVar(boost::shared_ptr<PropertyAbstract<int>> property)
 {
-    replace(m_greenChannelVar.exposed, std::move(property));
+    m_greenChannelVar.expose(std::move(property));
 }
 
 boost::shared_ptr<PropertyAbstract<int>> RGBColorOptsPropertiesGenerated::globalRGBBlueChannelVar()
@@ -130,7 +91,7 @@ boost::shared_ptr<PropertyAbstract<int>> RGBColorOptsPropertiesGenerated::global
 
 void RGBColorOptsPropertiesGenerated::setGlobalRGBBlueChannelVar(boost::shared_ptr<PropertyAbstract<int>> property)
 {
-    replace(m_blueChannelVar.exposed, std::move(property));
+    m_blueChannelVar.expose(std::move(property));
 }
 
 boost::shared_ptr<PropertyAbstract<double>> RGBColorOptsPropertiesGenerated::globalRGBRangeMin()
@@ -140,7 +101,7 @@ boost::shared_ptr<PropertyAbstract<double>> RGBColorOptsPropertiesGenerated::glo
 
 void RGBColorOptsPropertiesGenerated::setGlobalRGBRangeMin(boost::shared_ptr<PropertyAbstract<double>> property)
 {
-    replace(m_rangeMin.exposed, std::move(property));
+    m_rangeMin.expose(std::move(property));
 }
 
 boost::shared_ptr<PropertyAbstract<double>> RGBColorOptsPropertiesGenerated::globalRGBRangeMax()
@@ -150,7 +111,7 @@ boost::shared_ptr<PropertyAbstract<double>> RGBColorOptsPropertiesGenerated::glo
 
 void RGBColorOptsPropertiesGenerated::setGlobalRGBRangeMax(boost::shared_ptr<PropertyAbstract<double>> property)
 {
-    replace(m_rangeMax.exposed, std::move(property));
+    m_rangeMax.expose(std::move(property));
 }
 
 } // namespace quarlin::sdk::ui::propertymanager

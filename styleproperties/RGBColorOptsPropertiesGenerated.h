@@ -3,7 +3,7 @@
 #include "quarlin_prompt_export.h"
 #include "sdk/host/StringList.h"
 #include "sdk/propertymanager/UIKernelStylePropertiesAbstract.h"
-#include "styleproperties/KernelPropertyAbstract.h"
+#include "styleproperties/GeneratedStyleSet.h"
 
 #include <boost/shared_ptr.hpp>
 
@@ -43,14 +43,8 @@ public:
 
 private:
     template <class T>
-    struct Setting
-    {
-        boost::shared_ptr<styleproperties::KernelPropertyAbstract<T>> kernel;
-        boost::shared_ptr<PropertyAbstract<T>> exposed;
-    };
+    using Setting = styleproperties::GeneratedStyleSetting<T>;
 
-    template <class T>
-    Setting<T> make(char const* name) const;
     void build();
 
     Setting<RGBMode_e> m_rgbMode;
