@@ -167,13 +167,21 @@ void ReferenceHost::setPlotType(PlotType_e plotType)
     if (m_frames.empty() || plotType == m_frames[std::size_t(m_activeFrame)].plotType)
         return;
     m_frames[std::size_t(m_activeFrame)].plotType = plotType;
-    announce(StateChange_PlotType);
+    announcePlotType();
 }
 
 PlotType_e ReferenceHost::plotType() const
 {
     return (m_pageCount > 0 && !m_frames.empty()) ? m_frames[std::size_t(m_activeFrame)].plotType
                                                    : PlotType_Invalid;
+}
+
+void ReferenceHost::announcePlotType()
+{
+    announce(StateChange_PlotType);
+    // The plot type is also a style setting of the frame, and announced as one.
+    toolbox::StateChangeEventObservable::getInstance().emitStateChange(
+        toolbox::StateChangeEvent(StateChange_Style, StylePath{"PlotType"}));
 }
 
 void ReferenceHost::activateFrame(std::int32_t index)
@@ -184,7 +192,7 @@ void ReferenceHost::activateFrame(std::int32_t index)
     m_activeFrame = index;
     announce(StateChange_FrameActivated);
     if (plotType() != before)
-        announce(StateChange_PlotType);
+        announcePlotType();
 }
 
 __int64 ReferenceHost::activeFrameId() const

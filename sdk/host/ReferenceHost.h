@@ -138,6 +138,7 @@ public:
     ReferenceHost& operator=(ReferenceHost const&) = delete;
 
 private:
+    void announcePlotType();
     ReferenceHost();
     void announce(StateChange_e kind) const;
     Frame makeFrame(PlotType_e plotType);

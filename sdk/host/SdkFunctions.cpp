@@ -144,4 +144,20 @@ bool checkRGBChannelVars(toolbox::StyleValue const& rgbStyle)
            && isVariable(channel("BlueChannelVar"));
 }
 
+void autoAssignScatterVariable()
+{
+    ReferenceHost& host = ReferenceHost::instance();
+    if (!host.hasDataSet() || isVariable(styleNumber({"GlobalScatter", "Var"})))
+        return;
+    int const count = static_cast<int>(host.dataSet().variables.size());
+    int const coordinates[] = {variableNamed({"X"}), variableNamed({"Y"}), variableNamed({"Z"})};
+    int choice = count > 0 ? 1 : 0;
+    for (int i = 1; i <= count; ++i)
+        if (std::find(std::begin(coordinates), std::end(coordinates), i) == std::end(coordinates)) {
+            choice = i;
+            break;
+        }
+    host.styleStore().change(host::StyleKey{{"GlobalScatter", "Var"}}, __int64(choice));
+}
+
 } // namespace quarlin::sdk

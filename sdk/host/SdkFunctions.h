@@ -34,4 +34,9 @@ QUARLIN_HOST_EXPORT bool checkRGBChannelVars(int red, int green, int blue);
 // ("RedChannelVar", "GreenChannelVar", "BlueChannelVar").
 QUARLIN_HOST_EXPORT bool checkRGBChannelVars(toolbox::StyleValue const& rgbStyle);
 
+// Lets the host choose the scatter-size variable ("GlobalScatter" "Var") when the one set is not a
+// variable of the data set: the first that is not a coordinate (X, Y, Z), else the first.
+// Nothing changes without a data set.
+QUARLIN_HOST_EXPORT void autoAssignScatterVariable();
+
 } // namespace quarlin::sdk

@@ -8,6 +8,7 @@
 
 #include <boost/format.hpp>
 
+#include <cstring>
 #include <sstream>
 
 namespace quarlin::host {
@@ -154,6 +155,18 @@ void StyleStore::defineHostSettings()
     define({"GlobalRGB", "RGBMode"}, __int64(RGBMode_SpecifyRGB));
     define({"GlobalRGB", "RangeMin"}, 0.0);
     define({"GlobalRGB", "RangeMax"}, 1.0);
+    // Scatter symbols: the font ASCII symbols are drawn with (field plots and line plots each
+    // have their own), the variable that sizes them and their size per unit of its magnitude,
+    // in grid units or centimetres; and the host's medium symbol size in percent.
+    for (char const* plot : {"GlobalScatter", "GlobalLinePlot"}) {
+        define({plot, "BaseFontFamily"}, std::string(std::strcmp(plot, "GlobalScatter") == 0 ? "Sans Serif" : "Serif"));
+        define({plot, "BaseFontIsBold"}, false);
+        define({plot, "BaseFontIsItalic"}, false);
+    }
+    define({"GlobalScatter", "Var"}, __int64(0), true);
+    define({"GlobalScatter", "RelativeSizeInGridUnits"}, true);
+    define({"GlobalScatter", "RelativeSize"}, 0.05);
+    define({"BasicSize", "SymbolSizes", "Medium"}, 2.5);
     define({"FieldLayers", "ShowVector"}, false);
     // Whether the mesh is drawn, and in which colour index of the host's colour map (negative: a
     // multi colour or RGB colouring).
