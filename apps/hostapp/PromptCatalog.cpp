@@ -6,6 +6,7 @@
 #include "prompt/ChooseLoaderDialog.h"
 #include "prompt/ColorChooserDialog.h"
 #include "prompt/RGBColorOptsDialog.h"
+#include "prompt/ScatterSizeFontDialog.h"
 #include "prompt/ZoneSelectDialog.h"
 #include "sdk/host/DataLoaderRepository.h"
 #include "prompt/RGBVariableSelectDialog.h"
@@ -367,6 +368,27 @@ std::vector<PromptEntry> promptCatalog(HostSession& session)
                                     variableName(number("BlueChannelVar")));
                        },
                        [](QWidget& parent) -> QDialog* { return &RGBColorOptsDialog::getInstance(parent); }});
+
+    entries.push_back({QCoreApplication::translate("PromptCatalog", "Scatter Si&ze/Font..."),
+                       QStringLiteral("ScatterSizeFont"), QStringLiteral("ScatterSizeFont"),
+                       [](QWidget& parent) {
+                           ScatterSizeFontDialog& dialog = ScatterSizeFontDialog::getInstance(parent);
+                           dialog.launch();
+                           auto const& store = host::ReferenceHost::instance().styleStore();
+                           auto const setting = [&store](host::StylePath path) { return *store.value(host::StyleKey{std::move(path)}); };
+                           bool const field = QrnUtilFrameGetPlotType() == PlotType_Cartesian2D
+                                              || QrnUtilFrameGetPlotType() == PlotType_Cartesian3D;
+                           auto const font = std::get<std::string>(
+                               setting({field ? "GlobalScatter" : "GlobalLinePlot", "BaseFontFamily"}));
+                           bool const inGrid = std::get<bool>(setting({"GlobalScatter", "RelativeSizeInGridUnits"}));
+                           return QStringLiteral("%1: %2; the host draws ASCII symbols in \"%3\" and sizes scatter "
+                                                 "symbols by %4 at %5 %6 per unit")
+                               .arg(dialog.windowTitle(), finished(dialog), QString::fromStdString(font),
+                                    variableName(std::get<__int64>(setting({"GlobalScatter", "Var"}))))
+                               .arg(std::get<double>(setting({"GlobalScatter", "RelativeSize"})))
+                               .arg(inGrid ? QStringLiteral("grid units") : QStringLiteral("cm"));
+                       },
+                       [](QWidget& parent) -> QDialog* { return &ScatterSizeFontDialog::getInstance(parent); }});
 
     return entries;
 }

@@ -1,0 +1,157 @@
+#include "prompt/ScatterSizeFontDialog.h"
+
+#include "prompt/ScatterSizeFontPropertiesManager.h"
+#include "propertybindings/ComboBoxPropertyBinding.h"
+#include "propertybindings/RadioButtonPropertyBinding.h"
+#include "propertybindings/TextFieldPropertyBinding.h"
+#include "sdk/dialogs/LaunchHelpAction.h"
+#include "sdk/exception/ExceptionBoundary.h"
+#include "sdk/host/QrnUtil.h"
+#include "sdk/propertybindings/ButtonBinding.h"
+#include "sdk/propertybindings/FontComboBoxPropertyBinding.h"
+#include "sdk/propertybindings/RelevanceApplier.h"
+#include "sdk/propertybindings/models/ZoneVarListModelAbstract.h"
+#include "sdk/propertymanager/FieldPlotTypeDependentRelevance.h"
+#include "sdk/propertymanager/LinePlotTypeDependentRelevance.h"
+#include "sdk/propertymanager/RelevanceExpression.h"
+#include "sdk/signals/SignalConnectionCollection.h"
+#include "styleproperties/ScatterSizeFontPropertiesGenerated.h"
+#include "ui_ScatterSizeFont.h"
+
+#include <boost/make_shared.hpp>
+
+#include <QPushButton>
+#include <QSignalBlocker>
+
+namespace quarlin::dialogs::prompt {
+
+using namespace sdk::ui::propertymanager;
+using namespace sdk::ui::dialogs::propertybindings;
+
+struct ScatterSizeFontDialog::Impl
+{
+    explicit Impl(ScatterSizeFontDialog& dialog);
+    ~Impl();
+
+    // A checkable button that shows and sets a flag of the font.
+    void bindStyleButton(QAbstractButton* button, boost::shared_ptr<PropertyAbstract<bool>> const& flag);
+
+    Ui::ScatterSizeFont form;
+    std::unique_ptr<ScatterSizeFontPropertiesGenerated> generated;
+    std::unique_ptr<ScatterSizeFontPropertiesManager> manager;
+    std::vector<std::shared_ptr<void>> bindings;
+    std::vector<std::unique_ptr<RelevanceApplier>> relevanceAppliers;
+    SignalConnectionCollection connections;
+    QtSignalConnectionCollection widgetConnections;
+};
+
+ScatterSizeFontDialog::Impl::Impl(ScatterSizeFontDialog& dialog)
+{
+    form.setupUi(&dialog);
+    generated = std::make_unique<ScatterSizeFontPropertiesGenerated>(dialog.windowModality() != Qt::NonModal,
+                                                                     toolbox::StringList{});
+    manager = std::make_unique<ScatterSizeFontPropertiesManager>(*generated);
+    QPushButton* const recalculate =
+        form.scatterSizeFont_buttonBox->addButton(tr("&Recalculate Size"), QDialogButtonBox::ActionRole);
+    recalculate->setObjectName(QStringLiteral("scatterSizeFont_RecalculateSize_Button"));
+    connections.add(manager->plotType()->connectToValueChangedSignal(
+        [&dialog](PlotType_e const&) { dialog.setDialogForPlotType(); }));
+
+    bindings.push_back(
+        std::make_shared<FontComboBoxPropertyBinding>(form.scatterSizeFont_SymbolsFont_ComboBox, manager->fontFamily()));
+    bindings.push_back(std::make_shared<ComboBoxPropertyBinding<int>>(
+        *form.scatterSizeFont_SizeVaiable_ComboBox, generated->globalScatterVar(), manager->variablesModel(),
+        BindingInterface::ModelUpdateImmediate));
+    bindings.push_back(std::make_shared<RadioButtonPropertyBinding<bool>>(
+        form.scatterSizeFont_SizeGrid_radioButton, generated->globalScatterRelativeSizeInGridUnits(), true));
+    bindings.push_back(std::make_shared<TextFieldPropertyBinding<double>>(form.scatterSizeFont_SizeGrid_1Text,
+                                                                          manager->relativeSizeInGridUnits()));
+    bindings.push_back(std::make_shared<RadioButtonPropertyBinding<bool>>(
+        form.scatterSizeFont_SizeCm_radioButton, generated->globalScatterRelativeSizeInGridUnits(), false));
+    bindings.push_back(std::make_shared<TextFieldPropertyBinding<double>>(form.scatterSizeFont_SizeCm_1Text,
+                                                                          manager->relativeSizeInCm()));
+    ScatterSizeFontPropertiesManager* const sizes = manager.get();
+    bindings.push_back(std::make_shared<ButtonBinding>(recalculate, [sizes] { sizes->recalculateSize(); }));
+    bindStyleButton(form.scatterSizeFont_SymbolsFontBold_Button, manager->fontIsBold());
+    bindStyleButton(form.scatterSizeFont_SymbolsFontItalic_Button, manager->fontIsItalic());
+
+    auto const apply = [this](RelevancePtr const& rule, std::initializer_list<QWidget*> widgets) {
+        relevanceAppliers.push_back(std::make_unique<RelevanceApplier>(
+            rule, widgets, RelevanceApplier::Manifestation_Sensitivity, BindingInterface::WidgetUpdateOnIdle));
+    };
+    apply(manager->fieldPlotRelevance(),
+          {form.scatterSizeFont_SizeVaiable_Label, form.scatterSizeFont_SizeVaiable_ComboBox,
+           form.scatterSizeFont_SizeMultiplier_Label, form.scatterSizeFont_SizeGrid_radioButton,
+           form.scatterSizeFont_SizeCm_radioButton, recalculate});
+    apply(manager->gridSizeRelevance(), {form.scatterSizeFont_SizeGrid_1Text});
+    apply(manager->cmSizeRelevance(), {form.scatterSizeFont_SizeCm_1Text});
+}
+
+ScatterSizeFontDialog::Impl::~Impl()
+{
+    // What follows the properties goes before them.
+    widgetConnections.clear();
+    connections.clear();
+    relevanceAppliers.clear();
+    bindings.clear();
+    manager.reset();
+    generated.reset();
+}
+
+void ScatterSizeFontDialog::Impl::bindStyleButton(QAbstractButton* button,
+                                                  boost::shared_ptr<PropertyAbstract<bool>> const& flag)
+{
+    auto const show = [button](bool on) {
+        QSignalBlocker const quiet(button);
+        button->setChecked(on);
+    };
+    show(flag->value());
+    connections.add(flag->connectToValueChangedSignal([show](bool const& on) { show(on); }));
+    widgetConnections.add(QObject::connect(button, &QAbstractButton::toggled, button, [flag, show](bool on) {
+        runAtBoundary([&] { flag->setValue(on); });
+        show(flag->value());
+    }));
+}
+
+ScatterSizeFontDialog* ScatterSizeFontDialog::m_dialogInstance = nullptr;
+
+ScatterSizeFontDialog& ScatterSizeFontDialog::getInstance(QWidget& parent)
+{
+    if (!m_dialogInstance)
+        m_dialogInstance = new ScatterSizeFontDialog(parent);
+    return *m_dialogInstance;
+}
+
+RelevancePtr ScatterSizeFontDialog::relevance()
+{
+    static RelevancePtr const rule = RelevanceExpression(boost::make_shared<FieldPlotTypeDependentRelevance>())
+                                         .oor(boost::make_shared<LinePlotTypeDependentRelevance>());
+    return rule;
+}
+
+ScatterSizeFontDialog::ScatterSizeFontDialog(QWidget& parent)
+    : QtDialogAbstract(parent, relevance())
+    , m_impl(std::make_unique<Impl>(*this))
+{
+    setDialogForPlotType();
+}
+
+ScatterSizeFontDialog::~ScatterSizeFontDialog()
+{
+    if (m_dialogInstance == this)
+        m_dialogInstance = nullptr;
+    m_impl.reset();
+}
+
+void ScatterSizeFontDialog::setDialogForPlotType()
+{
+    PlotType_e const plotType = QrnUtilFrameGetPlotType();
+    bool const field = plotType == PlotType_Cartesian2D || plotType == PlotType_Cartesian3D;
+    setWindowTitle(field ? tr("Scatter Size/Font") : tr("Symbol Font"));
+    // The topic is the same for every plot type; the earlier action goes with its replacement.
+    QAction* const earlier = helpAction();
+    setHelpAction(new common::LaunchHelpAction("scatter.html#scatter/scatter-size-font", *this));
+    delete earlier;
+}
+
+} // namespace quarlin::dialogs::prompt

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "property/PropertyAbstract.h"
+#include "quarlin_prompt_export.h"
+#include "sdk/signals/QtSignalConnectionCollection.h"
+#include "sdk/signals/SignalConnectionCollection.h"
+
+#include <boost/shared_ptr.hpp>
+
+#include <QPointer>
+
+#include <string>
+
+class QFontComboBox;
+
+namespace quarlin::sdk::ui::dialogs::propertybindings {
+
+// Keeps a font combo box and a font-family property in step: a family a person chooses is set
+// on the property (a refusal is reported through the host's message box and the combo shows
+// the property's family again); every change of the property shows at once. Showing a family
+// the system lacks shows the closest one the combo offers and leaves the property as it is.
+class QUARLIN_PROMPT_EXPORT FontComboBoxPropertyBinding
+{
+public:
+    // Throws InvalidArgumentException for a null combo box or property.
+    FontComboBoxPropertyBinding(QFontComboBox* combo, boost::shared_ptr<PropertyAbstract<std::string>> property);
+    ~FontComboBoxPropertyBinding();
+    FontComboBoxPropertyBinding(FontComboBoxPropertyBinding const&) = delete;
+    FontComboBoxPropertyBinding& operator=(FontComboBoxPropertyBinding const&) = delete;
+
+    void updateWidget();
+
+private:
+    QPointer<QFontComboBox> m_combo; // not owned: the dialog's widget tree owns it
+    boost::shared_ptr<PropertyAbstract<std::string>> m_property;
+    SignalConnectionCollection m_propertyConnections;
+    QtSignalConnectionCollection m_widgetConnections;
+};
+
+} // namespace quarlin::sdk::ui::dialogs::propertybindings
