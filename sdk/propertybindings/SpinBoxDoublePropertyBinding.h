@@ -2,12 +2,10 @@
 
 #include "property/PropertyAbstract.h"
 #include "quarlin_prompt_export.h"
-#include "sdk/signals/QtSignalConnectionCollection.h"
-#include "sdk/signals/SignalConnectionCollection.h"
 
 #include <boost/shared_ptr.hpp>
 
-#include <QPointer>
+#include <memory>
 
 namespace quarlin::ui {
 class QScientificSpinBox;
@@ -18,6 +16,11 @@ class SpinBoxIncDecCalculatorBase;
 }
 
 namespace quarlin::sdk::ui::dialogs::propertybindings {
+
+namespace intern {
+template <class SpinBox, class T>
+class SpinBoxBindingCore;
+}
 
 // Keeps a QScientificSpinBox and a real-number property in step, both ways, as
 // SpinBoxLgIndexPropertyBinding does for indices: what a person commits is set on the property
@@ -38,13 +41,7 @@ public:
     void updateWidget();
 
 private:
-    void commit(double value);
-
-    QPointer<quarlin::ui::QScientificSpinBox> m_spinBox; // not owned: the dialog's widget tree owns it
-    boost::shared_ptr<PropertyAbstract<double>> m_property;
-    boost::shared_ptr<propertymanager::SpinBoxIncDecCalculatorBase> m_calculator;
-    SignalConnectionCollection m_propertyConnections;
-    QtSignalConnectionCollection m_widgetConnections;
+    std::unique_ptr<intern::SpinBoxBindingCore<quarlin::ui::QScientificSpinBox, double>> m_core; // owned
 };
 
 } // namespace quarlin::sdk::ui::dialogs::propertybindings

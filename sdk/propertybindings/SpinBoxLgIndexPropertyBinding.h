@@ -2,12 +2,10 @@
 
 #include "property/PropertyAbstract.h"
 #include "quarlin_prompt_export.h"
-#include "sdk/signals/QtSignalConnectionCollection.h"
-#include "sdk/signals/SignalConnectionCollection.h"
 
 #include <boost/shared_ptr.hpp>
 
-#include <QPointer>
+#include <memory>
 
 namespace quarlin::ui {
 class IntegralSpinBox;
@@ -18,6 +16,11 @@ class SpinBoxIncDecCalculatorBase;
 }
 
 namespace quarlin::sdk::ui::dialogs::propertybindings {
+
+namespace intern {
+template <class SpinBox, class T>
+class SpinBoxBindingCore;
+}
 
 // Keeps an IntegralSpinBox and a 64-bit index property in step, both ways, for as long as the
 // binding lives:
@@ -43,13 +46,7 @@ public:
     void updateWidget();
 
 private:
-    void commit(__int64 index);
-
-    QPointer<quarlin::ui::IntegralSpinBox> m_spinBox; // not owned: the dialog's widget tree owns it
-    boost::shared_ptr<PropertyAbstract<__int64>> m_property;
-    boost::shared_ptr<propertymanager::SpinBoxIncDecCalculatorBase> m_calculator;
-    SignalConnectionCollection m_propertyConnections;
-    QtSignalConnectionCollection m_widgetConnections;
+    std::unique_ptr<intern::SpinBoxBindingCore<quarlin::ui::IntegralSpinBox, __int64>> m_core; // owned
 };
 
 } // namespace quarlin::sdk::ui::dialogs::propertybindings
