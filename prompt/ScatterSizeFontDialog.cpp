@@ -20,6 +20,7 @@
 
 #include <boost/make_shared.hpp>
 
+#include <QCoreApplication>
 #include <QPushButton>
 #include <QSignalBlocker>
 
@@ -52,7 +53,8 @@ ScatterSizeFontDialog::Impl::Impl(ScatterSizeFontDialog& dialog)
                                                                      toolbox::StringList{});
     manager = std::make_unique<ScatterSizeFontPropertiesManager>(*generated);
     QPushButton* const recalculate =
-        form.scatterSizeFont_buttonBox->addButton(tr("&Recalculate Size"), QDialogButtonBox::ActionRole);
+        form.scatterSizeFont_buttonBox->addButton(QCoreApplication::translate("ScatterSizeFont", "&Recalculate Size"),
+                                                QDialogButtonBox::ActionRole);
     recalculate->setObjectName(QStringLiteral("scatterSizeFont_RecalculateSize_Button"));
     connections.add(manager->plotType()->connectToValueChangedSignal(
         [&dialog](PlotType_e const&) { dialog.setDialogForPlotType(); }));
@@ -147,7 +149,9 @@ void ScatterSizeFontDialog::setDialogForPlotType()
 {
     PlotType_e const plotType = QrnUtilFrameGetPlotType();
     bool const field = plotType == PlotType_Cartesian2D || plotType == PlotType_Cartesian3D;
-    setWindowTitle(field ? tr("Scatter Size/Font") : tr("Symbol Font"));
+    // Translated with the form's texts.
+    setWindowTitle(field ? QCoreApplication::translate("ScatterSizeFont", "Scatter Size/Font")
+                         : QCoreApplication::translate("ScatterSizeFont", "Symbol Font"));
     // The topic is the same for every plot type; the earlier action goes with its replacement.
     QAction* const earlier = helpAction();
     setHelpAction(new common::LaunchHelpAction("scatter.html#scatter/scatter-size-font", *this));
