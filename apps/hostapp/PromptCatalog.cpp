@@ -276,7 +276,7 @@ std::vector<PromptEntry> promptCatalog(HostSession& session)
                        },
                        [](QWidget& parent) -> QDialog* { return &RGBVariableSelectDialog::getInstance(parent); }});
 
-    entries.push_back({QCoreApplication::translate("PromptCatalog", "Add-on Va&riables..."),
+    entries.push_back({QCoreApplication::translate("PromptCatalog", "Add-on Variabl&es..."),
                        QStringLiteral("AddonsVariableSelect"), QStringLiteral("VariableSelectDialog"),
                        [&session](QWidget& parent) {
                            // The add-on's properties follow the combo boxes; the add-on reads them afterwards.
@@ -369,7 +369,7 @@ std::vector<PromptEntry> promptCatalog(HostSession& session)
                        },
                        [](QWidget& parent) -> QDialog* { return &RGBColorOptsDialog::getInstance(parent); }});
 
-    entries.push_back({QCoreApplication::translate("PromptCatalog", "Scatter Si&ze/Font..."),
+    entries.push_back({QCoreApplication::translate("PromptCatalog", "&Scatter Size/Font..."),
                        QStringLiteral("ScatterSizeFont"), QStringLiteral("ScatterSizeFont"),
                        [](QWidget& parent) {
                            ScatterSizeFontDialog& dialog = ScatterSizeFontDialog::getInstance(parent);
