@@ -14,12 +14,10 @@ public:
     ColorChooserButton(QWidget* parent, int colorIndex);
 
     int colorIndex() const { return m_colorIndex; }
-    QColor const& color() const { return m_color; }
     // Reads the colour again from the host's colour map.
     void refreshColor();
     // Marks the swatch as the colour the chooser was opened for.
     void setCurrent(bool current);
-    bool isCurrent() const { return m_current; }
 
     QSize sizeHint() const override;
 

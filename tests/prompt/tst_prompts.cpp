@@ -321,6 +321,7 @@ void TestPrompts::everyControlIsNamedReachedAndMarked()
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         stops.insert(QApplication::focusWidget());
     }
+    auto* const box = dialog->findChild<QDialogButtonBox*>();
     QStringList failures;
     for (QWidget* const control : controls) {
         QString const name = prompt + QLatin1Char(' ') + control->objectName();
@@ -333,7 +334,6 @@ void TestPrompts::everyControlIsNamedReachedAndMarked()
         // With the keyboard focus it looks different from without. Not checked for the dialog's
         // default button (OK, or Close where it is the only one): the default style draws it the
         // same focused or not (seen with Qt 5.15's Fusion).
-        auto* const box = dialog->findChild<QDialogButtonBox*>();
         if (auto* const button = qobject_cast<QPushButton*>(control);
             button && (button->isDefault() || button == box->button(QDialogButtonBox::Ok)))
             continue;
