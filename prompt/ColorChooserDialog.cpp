@@ -17,9 +17,13 @@ ColorChooserDialog& ColorChooserDialog::getInstance(QWidget& parent, bool showMu
 {
     if (!m_dialogInstance)
         m_dialogInstance = new ColorChooserDialog(parent, showMultiColors);
+    // The panel is the first caller's; a later caller that takes no multi colour may not choose
+    // one from it.
+    m_dialogInstance->m_widget->setMultiColorsOffered(showMultiColors);
     // The one-argument setParent would also reset the window type and embed the dialog in its
-    // new parent; keep the flags so it stays a dialog window.
-    if (m_dialogInstance->parentWidget() != &parent)
+    // new parent; keep the flags so it stays a dialog window. An open chooser stays where it
+    // is: a new parent hides the window, which would end its run as a Cancel.
+    if (m_dialogInstance->parentWidget() != &parent && !m_dialogInstance->isVisible())
         m_dialogInstance->setParent(&parent, m_dialogInstance->windowFlags());
     return *m_dialogInstance;
 }

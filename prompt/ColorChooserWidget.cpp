@@ -157,6 +157,13 @@ void ColorChooserWidget::setCurrentColor(int color)
         swatch->setCurrent(swatch->colorIndex() == color);
 }
 
+void ColorChooserWidget::setMultiColorsOffered(bool offered)
+{
+    for (Choice const& choice : m_choices)
+        if (choice.color < 0)
+            choice.button->setEnabled(offered);
+}
+
 QAbstractButton* ColorChooserWidget::currentColorButton() const
 {
     for (Choice const& choice : m_choices)

@@ -49,6 +49,10 @@ public:
     // Marks the swatch of color as the current choice, where the grid has one, and makes its
     // button the one a person starts from.
     void setCurrentColor(int color);
+    // Whether the multi-colour and RGB row may be chosen from (where the panel has one): a
+    // panel serves every caller, and a caller whose property takes no multi colour gets the
+    // row greyed out.
+    void setMultiColorsOffered(bool offered);
     // The button of the current colour, else the first swatch.
     QAbstractButton* currentColorButton() const;
 

@@ -5,6 +5,7 @@
 #include "propertybindings/TextFieldPropertyBinding.h"
 #include "sdk/dialogs/LaunchHelpAction.h"
 #include "sdk/propertymanager/DataSetExistsRelevance.h"
+#include "sdk/widgets/CharacterLimitValidator.h"
 #include "ui_EnterASCIICharacter.h"
 
 #include <boost/ptr_container/ptr_vector.hpp>
@@ -30,7 +31,8 @@ EnterASCIICharacterDialog& EnterASCIICharacterDialog::getInstance(QWidget& paren
                                                                   bool useBaseFont, Font_e typeFace)
 {
     if (!m_dialogInstance)
-        m_dialogInstance = new EnterASCIICharacterDialog(parent, std::move(character), useBaseFont ? Font_Base : typeFace);
+        m_dialogInstance =
+            new EnterASCIICharacterDialog(parent, std::move(character), useBaseFont ? Font_Base : typeFace);
     return *m_dialogInstance;
 }
 
@@ -47,19 +49,28 @@ EnterASCIICharacterDialog::EnterASCIICharacterDialog(QWidget& parent, std::strin
 {
     Impl& form = *m_impl;
     form.setupUi(this);
+    // One character as a person sees it, an emoji or an accented letter included; the form's
+    // own validator, so the text binding keeps it.
+    auto* const oneCharacter = new quarlin::ui::CharacterLimitValidator(1, form.selectedCharacter_lineEdit);
+    oneCharacter->setObjectName(QStringLiteral("selectedCharacter_validator"));
+    form.selectedCharacter_lineEdit->setValidator(oneCharacter);
     // Throws for an empty character; the half-built dialog is then destroyed with everything.
     form.manager = std::make_unique<EnterASCIICharacterPropertiesManager>(character, typeFace);
 
     auto const& font = form.manager->typeFace();
-    form.bindings.push_back(new RadioButtonPropertyBinding<Font_e>(form.useBaseFont_RadioButton, font, Font_Base));
-    form.bindings.push_back(new RadioButtonPropertyBinding<Font_e>(form.useGreekFont_RadioButton, font, Font_Greek));
-    form.bindings.push_back(new RadioButtonPropertyBinding<Font_e>(form.useMathFont_RadioButton, font, Font_Math));
+    form.bindings.push_back(
+        new RadioButtonPropertyBinding<Font_e>(form.useBaseFont_RadioButton, font, Font_Base));
+    form.bindings.push_back(
+        new RadioButtonPropertyBinding<Font_e>(form.useGreekFont_RadioButton, font, Font_Greek));
+    form.bindings.push_back(
+        new RadioButtonPropertyBinding<Font_e>(form.useMathFont_RadioButton, font, Font_Math));
     form.bindings.push_back(
         new RadioButtonPropertyBinding<Font_e>(form.useUserDefFont_RadioButton, font, Font_UserDefined));
-    form.bindings.push_back(
-        new TextFieldPropertyBinding<std::string>(form.selectedCharacter_lineEdit, form.manager->selectedCharacter()));
+    form.bindings.push_back(new TextFieldPropertyBinding<std::string>(form.selectedCharacter_lineEdit,
+                                                                      form.manager->selectedCharacter()));
 
-    setHelpAction(new common::LaunchHelpAction("polar.html#polar/symbols-map-layer/enter-ascii-character", *this));
+    setHelpAction(
+        new common::LaunchHelpAction("polar.html#polar/symbols-map-layer/enter-ascii-character", *this));
 }
 
 EnterASCIICharacterDialog::~EnterASCIICharacterDialog()

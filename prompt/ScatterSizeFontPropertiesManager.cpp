@@ -36,16 +36,15 @@ constexpr double pointInCm = 0.035277777777777776;
 class RelativeSizeProperty : public PropertyDecoratorAbstract<double>
 {
 public:
-    RelativeSizeProperty(boost::shared_ptr<PropertyAbstract<double>> size, boost::shared_ptr<PropertyAbstract<bool>> unit,
-                         bool gridView)
+    RelativeSizeProperty(boost::shared_ptr<PropertyAbstract<double>> size,
+                         boost::shared_ptr<PropertyAbstract<bool>> unit, bool gridView)
         : PropertyDecoratorAbstract<double>(std::move(size))
         , inGridUnits(std::move(unit))
         , showsGridUnits(gridView)
         // A change of unit changes what this view shows, as a change of the size does.
         , m_unitConnection(inGridUnits->connectToValueChangedSignal(
               [this](bool const&) { this->emitValueChangedSignal(this->value()); }))
-    {
-    }
+    {}
     ~RelativeSizeProperty() override = default;
 
 protected:
@@ -97,21 +96,23 @@ ScatterSizeFontPropertiesManager::Impl::Impl(ScatterSizeFontPropertiesGenerated&
           set.globalScatterBaseFontFamily(), boost::make_shared<AllowAnyValueValidator<std::string>>()))
     , fontIsBold(boost::make_shared<PropertyProxy<bool>>(set.globalScatterBaseFontIsBold(),
                                                          boost::make_shared<AllowAnyValueValidator<bool>>()))
-    , fontIsItalic(boost::make_shared<PropertyProxy<bool>>(set.globalScatterBaseFontIsItalic(),
-                                                           boost::make_shared<AllowAnyValueValidator<bool>>()))
+    , fontIsItalic(boost::make_shared<PropertyProxy<bool>>(
+          set.globalScatterBaseFontIsItalic(), boost::make_shared<AllowAnyValueValidator<bool>>()))
     , relativeSizeInGridUnits(boost::make_shared<RelativeSizeProperty>(
           set.globalScatterRelativeSize(), set.globalScatterRelativeSizeInGridUnits(), true))
-    , relativeSizeInCm(boost::make_shared<RelativeSizeProperty>(set.globalScatterRelativeSize(),
-                                                                set.globalScatterRelativeSizeInGridUnits(), false))
+    , relativeSizeInCm(boost::make_shared<RelativeSizeProperty>(
+          set.globalScatterRelativeSize(), set.globalScatterRelativeSizeInGridUnits(), false))
     , plotType(boost::make_shared<Property<PlotType_e>>(PlotType_Invalid))
     , fieldPlotRelevance(boost::make_shared<FieldPlotTypeDependentRelevance>())
 {
     RelevancePtr const inGridUnits = boost::make_shared<PropertyDependentRelevance<bool>>(
         boost::shared_ptr<PropertyAbstract<bool> const>(set.globalScatterRelativeSizeInGridUnits()), true);
     gridSizeRelevance = RelevanceExpression(inGridUnits).aand(fieldPlotRelevance);
-    cmSizeRelevance = RelevanceExpression(boost::make_shared<InvertingRelevance>(gridSizeRelevance)).aand(fieldPlotRelevance);
-    variablesModel = boost::make_shared<sdk::ui::dialogs::propertybindings::models::EnabledVariablesListModel>(
-        &sdk::getEnabledVarsForFrame, false);
+    cmSizeRelevance = RelevanceExpression(boost::make_shared<InvertingRelevance>(gridSizeRelevance))
+                          .aand(fieldPlotRelevance);
+    variablesModel =
+        boost::make_shared<sdk::ui::dialogs::propertybindings::models::EnabledVariablesListModel>(
+            &sdk::getEnabledVarsForFrame, false);
     plotTypeWatcher = std::make_unique<sdk::ui::common::OnIdleAfterStateChangeActionPerformer>(
         [this] { update(); }, &Impl::isPlotTypeChange);
     update();
@@ -161,21 +162,26 @@ double ScatterSizeFontPropertiesManager::Impl::computeSize(bool inGrid) const
         size = std::fabs(size);
     }
     double medium = 0.0;
-    sdk::styleproperties::readStyleValue(toolbox::CheckedStyleValue("BasicSize", "SymbolSizes", "Medium"), medium,
-                                         -1, -1);
+    sdk::styleproperties::readStyleValue(toolbox::CheckedStyleValue("BasicSize", "SymbolSizes", "Medium"),
+                                         medium, -1, -1);
     return size * (medium / 100.0);
 }
 
-ScatterSizeFontPropertiesManager::ScatterSizeFontPropertiesManager(ScatterSizeFontPropertiesGenerated& generated)
+ScatterSizeFontPropertiesManager::ScatterSizeFontPropertiesManager(
+    ScatterSizeFontPropertiesGenerated& generated)
     : m_impl(std::make_unique<Impl>(generated))
-{
-}
+{}
 
 ScatterSizeFontPropertiesManager::~ScatterSizeFontPropertiesManager() = default;
 
 void ScatterSizeFontPropertiesManager::recalculateSize()
 {
-    double const size = m_impl->computeSize(m_impl->generated->globalScatterRelativeSizeInGridUnits()->value());
+    double const size =
+        m_impl->computeSize(m_impl->generated->globalScatterRelativeSizeInGridUnits()->value());
+    // An axis range or variable range that is not finite gives no size; the host keeps its own.
+    if (!std::isfinite(size))
+        throw InvalidPropertyValueException("The size cannot be recalculated: the axis grid range or the "
+                                            "variable's range is not a finite number.");
     m_impl->generated->globalScatterRelativeSize()->setValue(size);
 }
 

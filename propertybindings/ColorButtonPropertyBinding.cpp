@@ -1,5 +1,7 @@
 #include "propertybindings/ColorButtonPropertyBinding.h"
 
+#include "sdk/widgets/GreyOutParties.h"
+
 #include "prompt/ColorChooserDialog.h"
 #include "sdk/exception/ExceptionBoundary.h"
 #include "sdk/exception/InvalidArgumentException.h"
@@ -80,7 +82,7 @@ void ColorButtonPropertyBinding::updateVisibility()
 void ColorButtonPropertyBinding::updateSensitivity()
 {
     if (m_button)
-        m_button->setEnabled(uiProperty().isSensitive());
+        quarlin::ui::GreyOutParties::setGreyedOutBy(*m_button, this, !uiProperty().isSensitive());
 }
 
 void ColorButtonPropertyBinding::onButtonClicked()

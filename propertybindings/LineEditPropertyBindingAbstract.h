@@ -6,12 +6,14 @@
 #include "sdk/host/AppLock.h"
 #include "sdk/propertybindings/StringMassager.h"
 #include "sdk/propertybindings/qwidgetobservable/QTextFieldObservable.h"
+#include "sdk/widgets/CharacterLimitValidator.h"
 
 #include <QDoubleValidator>
 #include <QIntValidator>
 #include <QLineEdit>
 #include <QPointer>
 
+#include <limits>
 #include <memory>
 #include <type_traits>
 
@@ -22,9 +24,10 @@ QUARLIN_PROMPT_EXPORT extern char const* const bindingInstalledValidatorName;
 
 // Binds a line edit's text to a property: when a person finishes editing (Enter, focus loss),
 // commitText() converts the text and sets the property. Text that the line edit's validator
-// does not accept is not committed and shows nothing; text that cannot be converted, or that
-// the property refuses, is reported through the host's message box. Either way the field shows
-// the property's value again and keeps the focus, and the property keeps its value.
+// does not accept, that cannot be converted, or that the property refuses, is reported through
+// the host's message box; the field shows the property's value again and keeps the focus, and
+// the property keeps its value. What is taken is the text whole: no length limit but the one
+// the form set, no character replaced in the conversion.
 //
 // A line edit without a validator, or with one a binding installed, gets the validator for T
 // (QIntValidator for whole numbers and enumerations, QDoubleValidator for double); a validator
@@ -33,16 +36,22 @@ template <class T>
 class LineEditPropertyBindingAbstract : public UIPropertyBindingAbstract<T>
 {
 public:
-    LineEditPropertyBindingAbstract(QLineEdit* lineEdit, boost::shared_ptr<PropertyAbstract<T>> property,
-                                    BindingInterface::WidgetUpdateMode_e mode = BindingInterface::WidgetUpdateImmediate)
+    LineEditPropertyBindingAbstract(
+        QLineEdit* lineEdit, boost::shared_ptr<PropertyAbstract<T>> property,
+        BindingInterface::WidgetUpdateMode_e mode = BindingInterface::WidgetUpdateImmediate)
         : UIPropertyBindingAbstract<T>(std::move(property), mode)
         , m_lineEdit(lineEdit)
     {
         if (!lineEdit)
             return;
         installValidator(*lineEdit);
-        m_textFieldObservable =
-            std::make_unique<qwidgetobservable::QTextFieldObservable>(*lineEdit, [this] { return commitText(); });
+        // Qt's default maximum length would cut a longer text silently; a field holds what it
+        // is given unless its form set a limit of its own.
+        int const qtDefaultMaxLength = 32767;
+        if (lineEdit->maxLength() == qtDefaultMaxLength)
+            lineEdit->setMaxLength(std::numeric_limits<int>::max());
+        m_textFieldObservable = std::make_unique<qwidgetobservable::QTextFieldObservable>(
+            *lineEdit, [this] { return commitText(); });
     }
 
     ~LineEditPropertyBindingAbstract() override = default;
@@ -53,7 +62,8 @@ public:
         if (!m_lineEdit)
             return false;
         AppLock const lock(ImplicitMacroRecording_Off);
-        QString text = m_lineEdit->text();
+        QString const typed = m_lineEdit->text();
+        QString text = typed;
         if constexpr (std::is_same_v<T, double>)
             StringMassager::prepareText(this->property(), text);
         if (QValidator const* const validator = m_lineEdit->validator()) {
@@ -64,9 +74,13 @@ public:
                 state = validator->validate(text, position);
             }
             if (state != QValidator::Acceptable) {
-                restoreAndFocus();
+                refuse(explainRefusal(*validator, typed));
                 return false;
             }
+        }
+        if (!quarlin::ui::CharacterLimitValidator::isWellFormed(text)) {
+            refuse(cannotConvert(typed)); // its conversion would put "?" for half a character
+            return false;
         }
         if constexpr (std::is_enum_v<T>) {
             try {
@@ -115,6 +129,25 @@ private:
         delete current; // ours, replaced; the line edit owned it
     }
 
+    static std::string cannotConvert(QString const& text)
+    {
+        return "Cannot convert \"" + text.toStdString() + "\" to " + intern::TypeName<T>::get();
+    }
+
+    static std::string explainRefusal(QValidator const& validator, QString const& text)
+    {
+        if (auto const* const limit = qobject_cast<quarlin::ui::CharacterLimitValidator const*>(&validator))
+            return limit->explain(text).toStdString();
+        return cannotConvert(text);
+    }
+
+    // Text not taken: said once, and the field shows the property's value again.
+    void refuse(std::string const& why)
+    {
+        reportAtBoundary(std::make_exception_ptr(InvalidArgumentException(why)));
+        restoreAndFocus();
+    }
+
     void restoreAndFocus()
     {
         this->updateWidget();
@@ -125,7 +158,8 @@ private:
     }
 
     QPointer<QLineEdit> m_lineEdit; // not owned: the dialog's widget tree owns it
-    std::unique_ptr<qwidgetobservable::QTextFieldObservable> m_textFieldObservable; // owned; null without a line edit
+    std::unique_ptr<qwidgetobservable::QTextFieldObservable>
+        m_textFieldObservable; // owned; null without a line edit
 };
 
 } // namespace quarlin::sdk::ui::dialogs::propertybindings

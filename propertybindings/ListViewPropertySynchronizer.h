@@ -10,6 +10,7 @@
 #include "sdk/signals/QtSignalConnectionCollection.h"
 #include "sdk/signals/ScopedExitAction.h"
 #include "sdk/uicommon/OnIdleAfterPropertyChangeActionPerformer.h"
+#include "sdk/widgets/GreyOutParties.h"
 
 #include <QItemSelectionModel>
 #include <QListView>
@@ -213,7 +214,7 @@ void ListViewPropertySynchronizer<T>::updateProperty()
     m_property->setValue(values);
     updateWidget();
     if (m_uiProperty) {
-        m_view->setEnabled(m_uiProperty->isSensitive());
+        quarlin::ui::GreyOutParties::setGreyedOutBy(*m_view, this, !m_uiProperty->isSensitive());
         m_view->setVisible(m_uiProperty->isVisible());
     }
 }

@@ -7,7 +7,9 @@
 #include <QAbstractButton>
 #include <QPointer>
 
+#include <algorithm>
 #include <memory>
+#include <vector>
 
 namespace quarlin::sdk::ui::dialogs::propertybindings {
 
@@ -16,10 +18,10 @@ namespace quarlin::sdk::ui::dialogs::propertybindings {
 // editing one property is one binding per button, all sharing the property.
 //
 // Unchecking never changes the property. A value the property refuses is reported through the
-// host's message box (when the refusal has a message) and the property keeps its value; the
-// refused button stays checked until the next widget update, which the property's next change
-// brings. Any other failure goes on to the button observable, which reports it. Widget updates
-// run once per idle point.
+// host's message box (when the refusal has a message), the property keeps its value, and the
+// group shows it again at once: the refused button is unchecked and the one standing for the
+// property's value checked. Any other failure goes on to the button observable, which reports
+// it. Widget updates run once per idle point.
 template <class T>
 class RadioButtonPropertyBinding : public UIPropertyBindingAbstract<T>
 {
@@ -35,11 +37,13 @@ public:
             throw InvalidArgumentException("A radio button binding needs a button.");
         m_observable = std::make_unique<qwidgetobservable::QButtonObservable>(button);
         m_observable->addListener(&m_listener);
+        live().push_back(this);
         updateWidget();
     }
 
     ~RadioButtonPropertyBinding() override
     {
+        live().erase(std::remove(live().begin(), live().end(), this), live().end());
         m_observable->removeListener(&m_listener);
         m_observable.reset();
     }
@@ -63,8 +67,7 @@ private:
     public:
         explicit QButtonListener(RadioButtonPropertyBinding& binding)
             : m_binding(&binding)
-        {
-        }
+        {}
         void buttonStateChanged(qwidgetobservable::QButtonObservable& observable) override
         {
             if (QAbstractButton const* const button = observable.button(); button && button->isChecked())
@@ -80,9 +83,34 @@ private:
         try {
             this->property().setValue(m_buttonValue);
         } catch (InvalidPropertyValueException const& refused) {
+            showPropertyValueAgain();
             if (!refused.message().empty())
                 QrnUtilDialogMessageBox(refused.message().c_str(), MessageBoxType_Error);
         }
+    }
+
+    // Checking this button unchecked the one that showed the property's value, and the
+    // property, having kept it, announces nothing: every binding of the property shows it again.
+    void showPropertyValueAgain()
+    {
+        if (m_button && m_button->autoExclusive()) {
+            // An exclusive button cannot be unchecked while it is the group's checked one.
+            m_button->setAutoExclusive(false);
+            m_button->setChecked(false);
+            m_button->setAutoExclusive(true);
+        }
+        std::vector<RadioButtonPropertyBinding*> const bindings = live();
+        for (RadioButtonPropertyBinding* const binding : bindings)
+            if (&binding->property() == &this->property())
+                binding->updateWidget();
+    }
+
+    // The bindings that exist, so that those of one property can be found from any of them.
+    // One thread: the user-interface thread.
+    static std::vector<RadioButtonPropertyBinding*>& live()
+    {
+        static std::vector<RadioButtonPropertyBinding*> bindings;
+        return bindings;
     }
 
     QPointer<QAbstractButton> m_button; // not owned: the dialog's form owns it

@@ -5,6 +5,7 @@
 #include "sdk/propertybindings/BindingInterface.h"
 #include "sdk/signals/SignalConnectionCollection.h"
 #include "sdk/uicommon/OnIdleActionPerformerSingleShot.h"
+#include "sdk/widgets/GreyOutParties.h"
 
 #include <boost/shared_ptr.hpp>
 
@@ -43,7 +44,8 @@ public:
         , m_uiProperty(&property)
         , m_property(&property)
         , m_widgetPerformer([this] { updateWidget(); })
-        , m_visibilityPerformer(std::make_unique<common::OnIdleActionPerformerSingleShot>([this] { updateVisibility(); }))
+        , m_visibilityPerformer(
+              std::make_unique<common::OnIdleActionPerformerSingleShot>([this] { updateVisibility(); }))
         , m_sensitivityPerformer(
               std::make_unique<common::OnIdleActionPerformerSingleShot>([this] { updateSensitivity(); }))
     {
@@ -78,7 +80,7 @@ protected:
     void enableAsUiPropertySays(QWidget* widget) const
     {
         if (widget && m_uiProperty)
-            widget->setEnabled(m_uiProperty->isSensitive());
+            quarlin::ui::GreyOutParties::setGreyedOutBy(*widget, this, !m_uiProperty->isSensitive());
     }
 
 private:
@@ -86,7 +88,8 @@ private:
 
     void connectValueChanged()
     {
-        m_connections.add(m_property->connectToValueChangedSignal([this](T const&) { onPropertyValueChanged(); }));
+        m_connections.add(
+            m_property->connectToValueChangedSignal([this](T const&) { onPropertyValueChanged(); }));
     }
 
     void onPropertyValueChanged()
@@ -114,12 +117,14 @@ private:
     }
 
     WidgetUpdateMode_e m_mode;
-    UIStylePropertyAbstract<T>* m_uiProperty;           // not owned: the caller keeps it alive
-    PropertyAbstract<T>* m_property;                    // not owned: the holder or the caller keeps it
+    UIStylePropertyAbstract<T>* m_uiProperty; // not owned: the caller keeps it alive
+    PropertyAbstract<T>* m_property;          // not owned: the holder or the caller keeps it
     boost::shared_ptr<PropertyAbstract<T>> m_propertyHolder;
     common::OnIdleActionPerformerSingleShot m_widgetPerformer;
-    std::unique_ptr<common::OnIdleActionPerformerSingleShot> m_visibilityPerformer;  // owned; null without UI property
-    std::unique_ptr<common::OnIdleActionPerformerSingleShot> m_sensitivityPerformer; // owned; null without UI property
+    std::unique_ptr<common::OnIdleActionPerformerSingleShot>
+        m_visibilityPerformer; // owned; null without UI property
+    std::unique_ptr<common::OnIdleActionPerformerSingleShot>
+        m_sensitivityPerformer; // owned; null without UI property
     // Last, so it disconnects first: no handler runs while the rest is torn down.
     SignalConnectionCollection m_connections;
 };

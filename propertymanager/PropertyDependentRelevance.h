@@ -8,7 +8,9 @@
 #include "sdk/propertymanager/RelevanceInterface.h"
 #include "sdk/signals/SignalConnectionCollection.h"
 
+#include <cmath>
 #include <set>
+#include <type_traits>
 
 namespace quarlin::sdk::ui::propertymanager {
 
@@ -51,8 +53,8 @@ class PropertyDependentRelevance : public PropertyDependentRelevanceAbstract<T>
 public:
     PropertyDependentRelevance(boost::shared_ptr<PropertyAbstract<T> const> property, T const& value);
     PropertyDependentRelevance(PropertyAbstract<T> const& property, T const& value);
-    PropertyDependentRelevance(dialogs::propertybindings::UIStylePropertyAbstract<T>& property, T const& value,
-                               bool useUIState);
+    PropertyDependentRelevance(dialogs::propertybindings::UIStylePropertyAbstract<T>& property,
+                               T const& value, bool useUIState);
     ~PropertyDependentRelevance() override;
 
     // One more value for which the rule holds; announces nothing.
@@ -121,8 +123,8 @@ bool PropertyDependentRelevanceAbstract<T>::isRelevant() const
 }
 
 template <class T>
-PropertyDependentRelevance<T>::PropertyDependentRelevance(boost::shared_ptr<PropertyAbstract<T> const> property,
-                                                          T const& value)
+PropertyDependentRelevance<T>::PropertyDependentRelevance(
+    boost::shared_ptr<PropertyAbstract<T> const> property, T const& value)
     : PropertyDependentRelevanceAbstract<T>(std::move(property))
 {
     addRelevantValue(value);
@@ -149,12 +151,19 @@ PropertyDependentRelevance<T>::~PropertyDependentRelevance() = default;
 template <class T>
 void PropertyDependentRelevance<T>::addRelevantValue(T const& value)
 {
+    // The values are kept ordered; NaN has no place in an order and would match every value.
+    if constexpr (std::is_floating_point_v<T>)
+        if (std::isnan(value))
+            throw InvalidArgumentException("A relevant value must be a number, not NaN.");
     m_relevantValues.insert(value);
 }
 
 template <class T>
 bool PropertyDependentRelevance<T>::isRelevantValue(T const& value) const
 {
+    if constexpr (std::is_floating_point_v<T>)
+        if (std::isnan(value))
+            return false;
     return m_relevantValues.count(value) != 0;
 }
 

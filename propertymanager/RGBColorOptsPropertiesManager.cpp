@@ -1,5 +1,7 @@
 #include "propertymanager/RGBColorOptsPropertiesManager.h"
 
+#include "sdk/exception/ExceptionBoundary.h"
+
 #include "propertybindings/models/PremappedListModel.h"
 #include "propertymanager/PropertyDependentRelevance.h"
 #include "sdk/host/QrnUtil.h"
@@ -36,7 +38,8 @@ constexpr std::array<int, 10> channelVarRelevantChanges = {0, 1, 2, 3, 5, 6, 8, 
 
 } // namespace
 
-RGBColorOptsPropertiesManager::RGBColorOptsPropertiesManager(boost::shared_ptr<RGBColorOptsPropertiesGenerated> generated)
+RGBColorOptsPropertiesManager::RGBColorOptsPropertiesManager(
+    boost::shared_ptr<RGBColorOptsPropertiesGenerated> generated)
     : m_generated(std::move(generated))
 {
     if (!m_generated)
@@ -54,7 +57,8 @@ RGBColorOptsPropertiesManager::RGBColorOptsPropertiesManager(boost::shared_ptr<R
     m_redRelevance = unlessMode(RGBMode_SpecifyGB);
     m_greenRelevance = unlessMode(RGBMode_SpecifyRB);
     m_blueRelevance = unlessMode(RGBMode_SpecifyRG);
-    ensureValidChannelVars();
+    // A host that refuses the repair is reported; the set and its dialog stay usable.
+    runAtBoundary([this] { ensureValidChannelVars(); });
 }
 
 RGBColorOptsPropertiesManager::~RGBColorOptsPropertiesManager()
@@ -63,7 +67,8 @@ RGBColorOptsPropertiesManager::~RGBColorOptsPropertiesManager()
     m_channelVarChecker.reset();
 }
 
-bool RGBColorOptsPropertiesManager::isChannelVarRelevantChange(toolbox::StateChangeEventInterface const& event)
+bool RGBColorOptsPropertiesManager::isChannelVarRelevantChange(
+    toolbox::StateChangeEventInterface const& event)
 {
     int const kind = static_cast<int>(event.kind());
     return std::find(channelVarRelevantChanges.begin(), channelVarRelevantChanges.end(), kind)

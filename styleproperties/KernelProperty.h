@@ -24,9 +24,10 @@ namespace quarlin::sdk::styleproperties {
 //   host answered with code 15 (taken, not applied), when the next setValue writes regardless.
 // - A write the host refuses throws InvalidPropertyValueException with the host's error text
 //   ("Unknown error" when it gives none); the property keeps its value.
-// - It follows the host's state changes only while someone listens to it: it subscribes when a
-//   listener connects (the first one gets no signal for the refresh that brings the cache up to
-//   date) and unsubscribes at the first state change after the last listener left.
+// - It follows the host's state changes only while someone listens to it, with one subscription
+//   however many listen: it subscribes when the first listener connects (who gets no signal for
+//   the refresh that brings the cache up to date) and unsubscribes at the first state change
+//   after the last listener left.
 // - Its own writes do not come back to it through the host's notification.
 // - A read repeats no host call while the host has announced no state change since the last
 //   one (the host announces every change before anyone can see it), so reading a property
@@ -89,8 +90,10 @@ void KernelProperty<T>::signalValueChangedConnected() const
         ScopedExitAction const restore([this, notify] { m_notifyOnRefresh = notify; });
         storedValue();
     }
-    m_stateChangeConnections.add(toolbox::StateChangeEventObservable::getInstance().connectStateChanged(
-        [this](toolbox::StateChangeEventInterface const& event) { onStateChange(event); }));
+    // One subscription serves every listener.
+    if (m_stateChangeConnections.size() == 0)
+        m_stateChangeConnections.add(toolbox::StateChangeEventObservable::getInstance().connectStateChanged(
+            [this](toolbox::StateChangeEventInterface const& event) { onStateChange(event); }));
 }
 
 template <class T>

@@ -2,11 +2,13 @@
 
 #include "sdk/exception/ExceptionBoundary.h"
 #include "sdk/signals/SignalConnectionCollection.h"
+#include "sdk/widgets/GreyOutParties.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -18,13 +20,49 @@ namespace quarlin::dialogs::common {
 
 DialogInterface::~DialogInterface() = default;
 
+namespace {
+
+bool hasAcceptingButton(QDialog const& dialog)
+{
+    for (QDialogButtonBox* const box : dialog.findChildren<QDialogButtonBox*>()) {
+        if (box->window() != &dialog)
+            continue;
+        for (QAbstractButton* const button : box->buttons()) {
+            QDialogButtonBox::ButtonRole const role = box->buttonRole(button);
+            if (role == QDialogButtonBox::AcceptRole || role == QDialogButtonBox::YesRole)
+                return true;
+        }
+    }
+    return false;
+}
+
+// QDialog hands a Return that no control took to its default push button, and makes the first
+// auto-default one the default when it is shown. A dialog with nothing to accept (Close only,
+// every change already applied) has no button Return should press: typed into a field, it would
+// close the dialog or run an action such as a recalculation over the value just typed. There
+// Return commits the field and goes no further; a focused button still takes it itself.
+class ReturnStopsAtDialog : public QObject
+{
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        int const key = static_cast<QKeyEvent*>(event)->key();
+        auto* const dialog = qobject_cast<QDialog*>(watched);
+        return (key == Qt::Key_Return || key == Qt::Key_Enter) && dialog && !hasAcceptingButton(*dialog);
+    }
+};
+
+} // namespace
+
 struct QtDialogAbstract::Impl
 {
     sdk::ui::propertymanager::RelevancePtr relevance;
     SignalConnectionCollection relevanceConnections;
     QPointer<QAction> helpAction; // owned by its QObject parent, usually this dialog
-    // Widgets this frame disabled because the rule stopped holding; only these come back.
-    std::vector<QPointer<QWidget>> greyedOut;
     bool relevant = true;
     bool modeless = false;
     bool inLaunch = false;
@@ -34,11 +72,12 @@ QtDialogAbstract::QtDialogAbstract(QWidget& parent, sdk::ui::propertymanager::Re
     : QDialog(&parent)
     , d(std::make_unique<Impl>())
 {
+    installEventFilter(new ReturnStopsAtDialog(this));
     d->relevance = std::move(relevance);
     if (d->relevance) {
         d->relevanceConnections.add(d->relevance->connectRelevanceChanged(
             [this](bool relevant) { runAtBoundary([&] { applyRelevance(relevant); }); }));
-        d->relevant = d->relevance->isRelevant();
+        d->relevant = ruleHolds();
     }
 }
 
@@ -77,7 +116,7 @@ void QtDialogAbstract::drop()
 
 void QtDialogAbstract::updateContent()
 {
-    applyRelevance(isUsable());
+    applyRelevance(ruleHolds());
 }
 
 QSize QtDialogAbstract::sizeHint() const
@@ -94,8 +133,7 @@ QSize QtDialogAbstract::sizeHint() const
 void QtDialogAbstract::done(int result)
 {
     // A rule that throws while asked is reported, and the dialog stays open.
-    bool usable = true;
-    if (result == Accepted && (!runAtBoundary([&] { usable = isUsable(); }) || !usable)) {
+    if (result == Accepted && !ruleHolds()) {
         QApplication::beep();
         return;
     }
@@ -128,6 +166,15 @@ bool QtDialogAbstract::isUsable() const
     return !d->relevance || d->relevance->isRelevant();
 }
 
+bool QtDialogAbstract::ruleHolds() const
+{
+    // A rule that throws is reported, and counts as not holding: nothing is accepted on a
+    // judgement that could not be made.
+    bool usable = false;
+    runAtBoundary([&] { usable = isUsable(); });
+    return usable;
+}
+
 void QtDialogAbstract::closeEvent(QCloseEvent* event)
 {
     // QDialog turns a close of a visible dialog into reject(), which is where overrides restore
@@ -139,7 +186,7 @@ void QtDialogAbstract::showEvent(QShowEvent* event)
 {
     wireButtonBoxes();
     tabIntoRadioGroupsAtTheirChoice();
-    applyRelevance(isUsable());
+    applyRelevance(ruleHolds());
     QDialog::showEvent(event);
 }
 
@@ -190,18 +237,10 @@ void QtDialogAbstract::wireButtonBoxes()
 void QtDialogAbstract::applyRelevance(bool relevant)
 {
     d->relevant = relevant;
-    if (relevant) {
-        for (QPointer<QWidget> const& widget : d->greyedOut)
-            if (widget)
-                widget->setEnabled(true);
-        d->greyedOut.clear();
-        return;
-    }
-    auto greyOut = [this](QWidget* widget) {
-        if (widget->testAttribute(Qt::WA_Disabled))
-            return; // disabled by its owner, not by us
-        widget->setEnabled(false);
-        d->greyedOut.emplace_back(widget);
+    // The dialog is one party among several: a control a relevance applier or a binding greyed
+    // out stays greyed when the dialog's rule holds again.
+    auto greyOut = [this, relevant](QWidget* widget) {
+        quarlin::ui::GreyOutParties::setGreyedOutBy(*widget, this, !relevant);
     };
     for (QWidget* const child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
         if (child->isWindow())

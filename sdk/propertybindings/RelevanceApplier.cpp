@@ -3,6 +3,7 @@
 #include "sdk/exception/ExceptionBoundary.h"
 #include "sdk/exception/InvalidArgumentException.h"
 #include "sdk/uicommon/OnIdleActionPerformerSingleShot.h"
+#include "sdk/widgets/GreyOutParties.h"
 
 #include <QLabel>
 
@@ -17,8 +18,9 @@ struct RelevanceApplier::Impl
     boost::signals2::scoped_connection connection;
 };
 
-RelevanceApplier::RelevanceApplier(propertymanager::RelevancePtr rule, std::initializer_list<QWidget*> widgets,
-                                   Manifestation_e manifestation, BindingInterface::WidgetUpdateMode_e mode)
+RelevanceApplier::RelevanceApplier(propertymanager::RelevancePtr rule,
+                                   std::initializer_list<QWidget*> widgets, Manifestation_e manifestation,
+                                   BindingInterface::WidgetUpdateMode_e mode)
     : d(std::make_unique<Impl>())
 {
     if (!rule)
@@ -29,14 +31,15 @@ RelevanceApplier::RelevanceApplier(propertymanager::RelevancePtr rule, std::init
         if (widget)
             d->widgets.emplace_back(widget);
     if (mode == BindingInterface::WidgetUpdateOnIdle)
-        d->deferred = std::make_unique<common::OnIdleActionPerformerSingleShot>([this] { runAtBoundary([this] { apply(); }); });
+        d->deferred = std::make_unique<common::OnIdleActionPerformerSingleShot>(
+            [this] { runAtBoundary([this] { apply(); }); });
     d->connection = d->rule->connectRelevanceChanged([this](bool) {
         if (d->deferred)
             d->deferred->enableNotification();
         else
             runAtBoundary([this] { apply(); });
     });
-    apply();
+    runAtBoundary([this] { apply(); });
 }
 
 RelevanceApplier::~RelevanceApplier() = default;
@@ -57,7 +60,7 @@ void RelevanceApplier::apply()
             if (d->manifestation == Manifestation_Visibility)
                 w->setVisible(relevant);
             else
-                w->setEnabled(relevant);
+                quarlin::ui::GreyOutParties::setGreyedOutBy(*w, this, !relevant);
         }
     }
 }

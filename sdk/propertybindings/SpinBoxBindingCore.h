@@ -17,7 +17,8 @@ namespace quarlin::sdk::ui::dialogs::propertybindings::intern {
 
 // Moves value by a number of the calculator's steps (negative: down). A calculator that throws
 // is reported, and then value is left as it was and the result is false.
-inline bool stepThrough(propertymanager::SpinBoxIncDecCalculatorBase const& calculator, double& value, int steps)
+inline bool stepThrough(propertymanager::SpinBoxIncDecCalculatorBase const& calculator, double& value,
+                        int steps)
 {
     double next = value;
     bool const stepped = runAtBoundary([&] {
@@ -30,7 +31,8 @@ inline bool stepThrough(propertymanager::SpinBoxIncDecCalculatorBase const& calc
 }
 
 // What the spin-box bindings share: a person's commit is set on the property (a refusal is
-// reported and the spin box shows the property's value again), a change of the property shows
+// reported and the spin box shows the property's value again; so does typed text the spin box
+// refused), a change of the property shows
 // at once, and a calculator's step replaces the spin box's own while the binding lives.
 // SpinBox shows a value with `show` (false when clamped) and reports a commit with `committed`.
 template <class SpinBox, class T>
@@ -60,7 +62,14 @@ public:
             runAtBoundary([&] { m_property->setValue(value); });
             updateWidget();
         }));
-        m_propertyConnections.add(m_property->connectToValueChangedSignal([this](T const&) { updateWidget(); }));
+        // Typed text the spin box could not take: said once, and the field shows the property.
+        m_widgetConnections.add(
+            QObject::connect(spinBox, &SpinBox::textRefused, spinBox, [this](QString const& why) {
+                reportAtBoundary(std::make_exception_ptr(InvalidArgumentException(why.toStdString())));
+                updateWidget();
+            }));
+        m_propertyConnections.add(
+            m_property->connectToValueChangedSignal([this](T const&) { updateWidget(); }));
         updateWidget();
     }
 

@@ -8,7 +8,8 @@ namespace quarlin::sdk::ui::propertymanager {
 
 UIKernelStylePropertiesInterface::~UIKernelStylePropertiesInterface() = default;
 
-UIKernelStylePropertiesAbstract::UIKernelStylePropertiesAbstract(bool isModal, UIKernelStylePropertiesAbstract* parent)
+UIKernelStylePropertiesAbstract::UIKernelStylePropertiesAbstract(bool isModal,
+                                                                 UIKernelStylePropertiesAbstract* parent)
     : m_isModal(isModal)
     , m_parent(parent)
 {
@@ -29,11 +30,15 @@ void UIKernelStylePropertiesAbstract::init()
 
 void UIKernelStylePropertiesAbstract::submit()
 {
+    // Nested sets submit when they hear of this one: inside its undo step, so that one Undo
+    // takes back everything one OK wrote.
     if (m_isModal) {
         AppLock const lock(ImplicitMacroRecording_Off);
         QrnUtilUndoStateBegin(UndoStateCategory_Style);
         ScopedExitAction const closeStep([] { QrnUtilUndoStateEnd(false, true); });
         submitProperties();
+        m_submitted();
+        return;
     }
     m_submitted();
 }
@@ -43,7 +48,8 @@ void UIKernelStylePropertiesAbstract::parentSubmitted()
     submit();
 }
 
-boost::signals2::connection UIKernelStylePropertiesAbstract::connectToSubmittedSignal(Signal::slot_type const& slot) const
+boost::signals2::connection
+UIKernelStylePropertiesAbstract::connectToSubmittedSignal(Signal::slot_type const& slot) const
 {
     return m_submitted.connect(slot);
 }

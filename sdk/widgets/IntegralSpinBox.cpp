@@ -1,5 +1,7 @@
 #include "sdk/widgets/IntegralSpinBox.h"
 
+#include "sdk/widgets/SpinBoxTypedText_p.h"
+
 #include <QLineEdit>
 
 #include <algorithm>
@@ -9,9 +11,8 @@ namespace quarlin::ui {
 IntegralSpinBox::IntegralSpinBox(QWidget* parent)
     : QSpinBox(parent)
 {
-    // textEdited, unlike textChanged, fires for a person's typing only.
-    connect(lineEdit(), &QLineEdit::textEdited, this, [this] { m_textEdited = true; });
-    connect(this, &QAbstractSpinBox::editingFinished, this, &IntegralSpinBox::commitEditedText);
+    m_typed = std::make_unique<intern::SpinBoxTypedText>(
+        *this, *lineEdit(), [this](QString const& typed) { commitTyped(typed); });
 }
 
 IntegralSpinBox::~IntegralSpinBox() = default;
@@ -20,7 +21,8 @@ bool IntegralSpinBox::setIndexValue(__int64 index)
 {
     __int64 const shown = std::clamp<__int64>(index, minimum(), maximum());
     setValue(static_cast<int>(shown));
-    m_textEdited = false;
+    lineEdit()->setText(textFromValue(value())); // also when the value did not change
+    m_typed->forget();
     return shown == index;
 }
 
@@ -31,25 +33,38 @@ void IntegralSpinBox::setStepFunction(StepFunction stepFunction)
 
 void IntegralSpinBox::stepBy(int steps)
 {
+    // Typed text not confirmed yet is the value a step starts from, as in QSpinBox; text that
+    // is no index in the range is refused, and nothing steps.
+    m_typed->forget();
+    if (!takeTyped(lineEdit()->text()))
+        return;
     if (m_stepFunction) {
-        // Typed text that was not confirmed yet is the value a step starts from, as in QSpinBox.
-        interpretText();
         __int64 const next = m_stepFunction(value(), steps);
         setValue(static_cast<int>(std::clamp<__int64>(next, minimum(), maximum())));
         selectAll();
     } else {
         QSpinBox::stepBy(steps);
     }
-    m_textEdited = false;
     Q_EMIT indexCommitted(value());
 }
 
-void IntegralSpinBox::commitEditedText()
+bool IntegralSpinBox::takeTyped(QString const& typed)
 {
-    if (!m_textEdited)
-        return;
-    m_textEdited = false;
-    Q_EMIT indexCommitted(value());
+    QString text = typed;
+    int position = 0;
+    if (validate(text, position) == QValidator::Acceptable) {
+        setValue(valueFromText(text));
+        return true;
+    }
+    lineEdit()->setText(textFromValue(value()));
+    Q_EMIT textRefused(intern::refusalText(typed, textFromValue(minimum()), textFromValue(maximum())));
+    return false;
+}
+
+void IntegralSpinBox::commitTyped(QString const& typed)
+{
+    if (takeTyped(typed))
+        Q_EMIT indexCommitted(value());
 }
 
 } // namespace quarlin::ui

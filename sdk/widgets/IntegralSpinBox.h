@@ -7,15 +7,23 @@
 
 #include <QSpinBox>
 
+#include <memory>
+
 namespace quarlin::ui {
+
+namespace intern {
+class SpinBoxTypedText;
+}
 
 // A spin box for the host's 64-bit indices. The widget's own range is 32-bit, as in every
 // QSpinBox; a larger index is shown clamped to the range.
 //
 // indexCommitted reports what a person settled on, and only that: each step (arrow key, wheel,
 // buttons, Page Up/Down) commits at once; typed text commits on Enter and on focus loss, and
-// only if it was edited. Values set by the program are never reported, so a binding that shows
-// a property's value cannot hear its own echo.
+// only if it was edited. Typed text that is not a whole number within the range is never turned
+// into another value: textRefused says why, and the field keeps showing the value it had. Values
+// set by the program are never reported, so a binding that shows a property's value cannot hear
+// its own echo.
 class QUARLIN_PROMPT_EXPORT IntegralSpinBox : public QSpinBox
 {
     Q_OBJECT
@@ -30,7 +38,6 @@ public:
     // Shows index, clamped to the range; returns false when it had to clamp.
     bool setIndexValue(__int64 index);
     __int64 indexValue() const { return value(); }
-
     // Replaces the fixed single step; an empty function restores it.
     void setStepFunction(StepFunction stepFunction);
 
@@ -38,12 +45,16 @@ public:
 
 Q_SIGNALS:
     void indexCommitted(__int64 index);
+    // Typed text was not taken; the message says why, in words for the person who typed it.
+    void textRefused(QString const& message);
 
 private:
-    void commitEditedText();
+    void commitTyped(QString const& typed);
+    // The index typed text stands for; false when it is not one within the range.
+    bool takeTyped(QString const& typed);
 
     StepFunction m_stepFunction;
-    bool m_textEdited = false; // a person typed since the last commit or programmatic value
+    std::unique_ptr<intern::SpinBoxTypedText> m_typed; // owned
 };
 
 } // namespace quarlin::ui

@@ -1,11 +1,15 @@
 #include "sdk/widgets/QScientificSpinBox.h"
 
+#include "sdk/widgets/SpinBoxTypedText_p.h"
+
 #include <QLineEdit>
 #include <QLocale>
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
+#include <limits>
 
 namespace quarlin::ui {
 
@@ -28,24 +32,39 @@ bool isNumberPrefix(QString const& text)
     return prefix.match(text).hasMatch();
 }
 
+// The number the text stands for: finite, or NaN when it stands for none.
+double parsed(QString const& text)
+{
+    bool ok = false;
+    double const number = normalized(text).toDouble(&ok);
+    return ok && std::isfinite(number) ? number : std::numeric_limits<double>::quiet_NaN();
+}
+
+// The most decimals QDoubleSpinBox keeps: below that it rounds every value it stores.
+constexpr int exactDecimals = DBL_MAX_10_EXP + DBL_DIG;
+
 } // namespace
 
 QScientificSpinBox::QScientificSpinBox(QWidget* parent)
     : QDoubleSpinBox(parent)
 {
-    // textEdited, unlike textChanged, fires for a person's typing only.
-    connect(lineEdit(), &QLineEdit::textEdited, this, [this] { m_textEdited = true; });
-    connect(this, &QAbstractSpinBox::editingFinished, this, &QScientificSpinBox::commitEditedText);
+    QDoubleSpinBox::setDecimals(exactDecimals);
+    m_typed = std::make_unique<intern::SpinBoxTypedText>(
+        *this, *lineEdit(), [this](QString const& typed) { commitTyped(typed); });
 }
 
 QScientificSpinBox::~QScientificSpinBox() = default;
 
+void QScientificSpinBox::setDecimals(int) {}
+
 bool QScientificSpinBox::setShownValue(double value)
 {
-    double const shown = std::isnan(value) ? minimum() : std::clamp(value, minimum(), maximum());
+    m_notANumber = std::isnan(value);
+    double const shown = m_notANumber ? this->value() : std::clamp(value, minimum(), maximum());
     setValue(shown);
-    m_textEdited = false;
-    return shown == value;
+    showText();
+    m_typed->forget();
+    return m_notANumber || shown == value;
 }
 
 void QScientificSpinBox::setStepFunction(StepFunction stepFunction)
@@ -53,34 +72,43 @@ void QScientificSpinBox::setStepFunction(StepFunction stepFunction)
     m_stepFunction = std::move(stepFunction);
 }
 
+QAbstractSpinBox::StepEnabled QScientificSpinBox::stepEnabled() const
+{
+    return m_notANumber ? StepNone : QDoubleSpinBox::stepEnabled();
+}
+
 void QScientificSpinBox::stepBy(int steps)
 {
-    if (m_stepFunction) {
-        // Typed text that was not confirmed yet is the value a step starts from.
-        interpretText();
-        double const next = m_stepFunction(value(), steps);
-        if (std::isfinite(next))
-            setValue(std::clamp(next, minimum(), maximum()));
-        selectAll();
-    } else {
-        QDoubleSpinBox::stepBy(steps);
+    // Typed text not confirmed yet is the value a step starts from, as in QDoubleSpinBox; text
+    // that is no number in the range is refused, and nothing steps.
+    m_typed->forget();
+    QString const typed = lineEdit()->text();
+    if (typed != textFromValue(value())) {
+        QString text = typed;
+        int position = 0;
+        if (validate(text, position) != QValidator::Acceptable) {
+            refuse(typed);
+            return;
+        }
+        m_notANumber = false;
+        setValue(valueFromText(text));
     }
-    m_textEdited = false;
+    if (m_notANumber)
+        return; // no number to step from
+    double const next = m_stepFunction ? m_stepFunction(value(), steps) : value() + steps * singleStep();
+    if (std::isfinite(next))
+        setValue(std::clamp(next, minimum(), maximum()));
+    showText();
+    selectAll();
     Q_EMIT valueCommitted(value());
 }
 
 QString QScientificSpinBox::textFromValue(double value) const
 {
-    // The shortest text that reads back as the value, with at most the decimals set as
-    // significant digits: "1500" rather than "1.5e+03", "1e+150" rather than 151 digits.
-    int const most = std::clamp(decimals(), 1, 17);
-    QString shortest = QString::number(value, 'g', most);
-    for (int digits = 1; digits < most; ++digits) {
-        QString const text = QString::number(value, 'g', digits);
-        if (text.size() < shortest.size() && text.toDouble() == value)
-            shortest = text;
-    }
-    return shortest;
+    if (m_notANumber || std::isnan(value))
+        return QStringLiteral("NaN");
+    // The shortest text that reads back as the value: "1500", "1e+150", "5e-19".
+    return QString::number(value, 'g', QLocale::FloatingPointShortest);
 }
 
 double QScientificSpinBox::valueFromText(QString const& text) const
@@ -90,9 +118,8 @@ double QScientificSpinBox::valueFromText(QString const& text) const
         body.remove(0, prefix().size());
     if (!suffix().isEmpty() && body.endsWith(suffix()))
         body.chop(suffix().size());
-    bool ok = false;
-    double const number = normalized(body).toDouble(&ok);
-    return ok ? number : value();
+    double const number = parsed(body);
+    return std::isnan(number) ? value() : number;
 }
 
 QValidator::State QScientificSpinBox::validate(QString& text, int&) const
@@ -102,20 +129,44 @@ QValidator::State QScientificSpinBox::validate(QString& text, int&) const
         body.remove(0, prefix().size());
     if (!suffix().isEmpty() && body.endsWith(suffix()))
         body.chop(suffix().size());
-    QString const number = normalized(body);
-    bool ok = false;
-    double const parsed = number.toDouble(&ok);
-    if (ok && std::isfinite(parsed))
-        return parsed >= minimum() && parsed <= maximum() ? QValidator::Acceptable : QValidator::Intermediate;
-    return isNumberPrefix(number) ? QValidator::Intermediate : QValidator::Invalid;
+    if (m_notANumber && body == QLatin1String("NaN"))
+        return QValidator::Acceptable; // what the field shows for its value
+    double const number = parsed(body);
+    if (!std::isnan(number))
+        return number >= minimum() && number <= maximum() ? QValidator::Acceptable : QValidator::Intermediate;
+    return isNumberPrefix(normalized(body)) ? QValidator::Intermediate : QValidator::Invalid;
 }
 
-void QScientificSpinBox::commitEditedText()
+void QScientificSpinBox::commitTyped(QString const& typed)
 {
-    if (!m_textEdited)
+    QString text = typed;
+    int position = 0;
+    bool const acceptable = validate(text, position) == QValidator::Acceptable;
+    if (acceptable && m_notANumber && text == QLatin1String("NaN"))
+        return; // the value shown, left as it was
+    if (!acceptable) {
+        refuse(typed);
         return;
-    m_textEdited = false;
-    Q_EMIT valueCommitted(value());
+    }
+    m_notANumber = false;
+    double const number = valueFromText(text);
+    setValue(number);
+    showText();
+    Q_EMIT valueCommitted(number);
+}
+
+void QScientificSpinBox::refuse(QString const& typed)
+{
+    showText();
+    Q_EMIT textRefused(intern::refusalText(typed, textFromValue(minimum()), textFromValue(maximum())));
+}
+
+void QScientificSpinBox::showText()
+{
+    // setValue leaves the text alone when the value does not change, and "NaN" is not a value.
+    QString const text = textFromValue(value());
+    if (lineEdit()->text() != text)
+        lineEdit()->setText(text);
 }
 
 } // namespace quarlin::ui

@@ -11,8 +11,8 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QProxyStyle>
-#include <QStyleFactory>
 #include <QRegularExpressionValidator>
+#include <QStyleFactory>
 #include <QStyleOptionComboBox>
 #include <QVBoxLayout>
 
@@ -23,13 +23,13 @@
 using quarlin::Property;
 using quarlin::ValidationResult;
 using quarlin::ValidatorInterface;
-using quarlin::test::AtMost;
 using quarlin::host::ReferenceHost;
-using quarlin::test::hostMessageTexts;
-using quarlin::test::VectorModel;
 using quarlin::sdk::ui::dialogs::propertybindings::BindingInterface;
 using quarlin::sdk::ui::dialogs::propertybindings::ComboBoxPropertyBinding;
 using quarlin::sdk::ui::dialogs::propertybindings::models::QListModel;
+using quarlin::test::AtMost;
+using quarlin::test::hostMessageTexts;
+using quarlin::test::VectorModel;
 
 namespace {
 
@@ -47,7 +47,8 @@ std::vector<Model::Row> variables(std::vector<int> numbers)
 struct Bench
 {
     Bench(int initial, std::vector<Model::Row> rows, bool editable = false,
-          boost::shared_ptr<ValidatorInterface<int> const> validator = {}, QValidator* formValidator = nullptr)
+          boost::shared_ptr<ValidatorInterface<int> const> validator = {},
+          QValidator* formValidator = nullptr)
         : property(validator ? boost::make_shared<Property<int>>(initial, validator)
                              : boost::make_shared<Property<int>>(initial))
         , model(boost::make_shared<Model>(std::move(rows)))
@@ -128,7 +129,8 @@ void TestComboBoxPropertyBinding::longListTuningKeepsHostStyle_data()
     QTest::addColumn<QString>("popupStyle"); // the style that draws, under any proxy
     QTest::newRow("short list") << 40 << QString() << false << QApplication::style()->objectName();
     QTest::newRow("long list") << 2000 << QString() << true << QApplication::style()->objectName();
-    QTest::newRow("long list, host's style") << 2000 << QStringLiteral("windows") << true << QStringLiteral("windows");
+    QTest::newRow("long list, host's style")
+        << 2000 << QStringLiteral("windows") << true << QStringLiteral("windows");
 }
 
 void TestComboBoxPropertyBinding::longListTuningKeepsHostStyle()
@@ -168,7 +170,8 @@ void TestComboBoxPropertyBinding::valueIsShownNotWritten_data()
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("text");
     QTest::newRow("listed") << 2 << false << false << 1 << QStringLiteral("Var 2");
-    QTest::newRow("unlisted: the list shows its first item") << 42 << false << false << 0 << QStringLiteral("Var 1");
+    QTest::newRow("unlisted: the list shows its first item")
+        << 42 << false << false << 0 << QStringLiteral("Var 1");
     QTest::newRow("unlisted, empty list: left alone") << 42 << false << true << -1 << QString();
     QTest::newRow("unlisted, editable: shows the value") << 42 << true << false << -2 << QStringLiteral("42");
 }
@@ -251,10 +254,13 @@ void TestComboBoxPropertyBinding::editableTextCommit_data()
     QTest::addColumn<QString>("message");
     QTest::newRow("a listed number") << QStringLiteral("3") << 3 << QString();
     QTest::newRow("an unlisted number") << QStringLiteral("17") << 17 << QString();
-    QTest::newRow("12x: not acceptable, silent") << QStringLiteral("12x") << 2 << QString();
-    QTest::newRow("empty: not acceptable, silent") << QString() << 2 << QString();
-    QTest::newRow("refused by the property") << QStringLiteral("500") << 2 << QStringLiteral("Value 500 is above 100.");
-    QTest::newRow("too long for int, silent") << QStringLiteral("99999999999") << 2 << QString();
+    QTest::newRow("12x: not acceptable")
+        << QStringLiteral("12x") << 2 << QStringLiteral("Cannot convert \"12x\" to int");
+    QTest::newRow("empty: not acceptable") << QString() << 2 << QStringLiteral("Cannot convert \"\" to int");
+    QTest::newRow("refused by the property")
+        << QStringLiteral("500") << 2 << QStringLiteral("Value 500 is above 100.");
+    QTest::newRow("too long for int")
+        << QStringLiteral("99999999999") << 2 << QStringLiteral("Cannot convert \"99999999999\" to int");
 }
 
 void TestComboBoxPropertyBinding::editableTextCommit()
@@ -273,12 +279,14 @@ void TestComboBoxPropertyBinding::editableTextCommit()
         [&](int const&) { depthDuringCommit = ReferenceHost::instance().lockDepth(); });
     QTest::keyClick(bench.combo, Qt::Key_Return);
     QCOMPARE(bench.property->value(), expected);
-    QCOMPARE(hostMessageTexts(), message.isEmpty() ? std::vector<std::string>{} : std::vector<std::string>{message.toStdString()});
+    QCOMPARE(hostMessageTexts(), message.isEmpty() ? std::vector<std::string>{}
+                                                   : std::vector<std::string>{message.toStdString()});
     if (expected != 2)
         QCOMPARE(depthDuringCommit, 1); // the value was set under the host lock
     QCOMPARE(ReferenceHost::instance().lockDepth(), 0);
     // The field shows the property's value again and keeps the focus.
-    QCOMPARE(bench.combo->currentText(), expected <= 3 ? QStringLiteral("Var %1").arg(expected) : QString::number(expected));
+    QCOMPARE(bench.combo->currentText(),
+             expected <= 3 ? QStringLiteral("Var %1").arg(expected) : QString::number(expected));
     QVERIFY(bench.combo->hasFocus());
 }
 
@@ -308,7 +316,8 @@ void TestComboBoxPropertyBinding::bindingValidatorIsReplacedNotStacked()
     bench.binding.reset();
     bench.bind();
     QCOMPARE(bench.combo->lineEdit()->findChildren<QValidator*>().size(), 1);
-    QCOMPARE(bench.combo->lineEdit()->validator()->objectName(), QStringLiteral("QuarlinBindingInstalledValidator"));
+    QCOMPARE(bench.combo->lineEdit()->validator()->objectName(),
+             QStringLiteral("QuarlinBindingInstalledValidator"));
 }
 
 void TestComboBoxPropertyBinding::enumerationTextIsNotCommitted()
@@ -316,10 +325,12 @@ void TestComboBoxPropertyBinding::enumerationTextIsNotCommitted()
     QComboBox combo;
     combo.setEditable(true);
     auto const property = boost::make_shared<Property<RGBMode_e>>(RGBMode_SpecifyRG);
-    auto const model = boost::make_shared<quarlin::sdk::ui::dialogs::propertybindings::models::PremappedListModel<RGBMode_e>>(
+    auto const model = boost::make_shared<
+        quarlin::sdk::ui::dialogs::propertybindings::models::PremappedListModel<RGBMode_e>>(
         quarlin::sdk::ui::dialogs::propertybindings::models::PremappedListModel<RGBMode_e>::Entries{
             {"R, G, B", RGBMode_SpecifyRGB}, {"R, G", RGBMode_SpecifyRG}});
-    ComboBoxPropertyBinding<RGBMode_e> binding(combo, property, model, BindingInterface::ModelUpdateImmediate);
+    ComboBoxPropertyBinding<RGBMode_e> binding(combo, property, model,
+                                               BindingInterface::ModelUpdateImmediate);
     combo.lineEdit()->setText(QStringLiteral("0"));
     QVERIFY(!binding.commitText());
     QCOMPARE(property->value(), RGBMode_SpecifyRG);
@@ -380,7 +391,8 @@ void TestComboBoxPropertyBinding::deferredModeHoldsPaintsWhileHostBusy()
     combo->installEventFilter(&counter);
     auto const property = boost::make_shared<Property<int>>(1);
     auto const model = boost::make_shared<Model>(variables({1, 2, 3}));
-    ComboBoxPropertyBinding<int> binding(*combo, property, model, BindingInterface::ModelUpdateDeferredOnBusy);
+    ComboBoxPropertyBinding<int> binding(*combo, property, model,
+                                         BindingInterface::ModelUpdateDeferredOnBusy);
     QVERIFY(quarlin::test::showActive(&window));
     QCoreApplication::processEvents();
     counter.paints = 0;

@@ -17,8 +17,8 @@ using quarlin::Property;
 using quarlin::ValidationResult;
 using quarlin::ValidatorInterface;
 using quarlin::host::ReferenceHost;
-using quarlin::test::hostMessageTexts;
 using quarlin::sdk::ui::dialogs::propertybindings::TextFieldPropertyBinding;
+using quarlin::test::hostMessageTexts;
 
 namespace {
 
@@ -32,7 +32,8 @@ template <class T>
 struct Field
 {
     explicit Field(T initial, boost::shared_ptr<ValidatorInterface<T> const> validator = {})
-        : property(validator ? boost::make_shared<Property<T>>(initial, validator) : boost::make_shared<Property<T>>(initial))
+        : property(validator ? boost::make_shared<Property<T>>(initial, validator)
+                             : boost::make_shared<Property<T>>(initial))
     {
         auto* const layout = new QVBoxLayout(&window);
         edit = new QLineEdit(&window);
@@ -102,15 +103,21 @@ void TestTextFieldPropertyBinding::doubleCommit_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("shown");
     QTest::newRow("plain") << QStringLiteral("2.5") << 2.5 << QString() << QStringLiteral("2.5");
-    QTest::newRow("blanks around") << QStringLiteral("  7.25 ") << 7.25 << QString() << QStringLiteral("7.25");
+    QTest::newRow("blanks around") << QStringLiteral("  7.25 ") << 7.25 << QString()
+                                   << QStringLiteral("7.25");
     QTest::newRow("exponent") << QStringLiteral("1.5E3") << 1500.0 << QString() << QStringLiteral("1500");
     QTest::newRow("typographic minus refused by the property")
-        << QStringLiteral("\u22124") << 1.0 << QStringLiteral("The size must be positive.") << QStringLiteral("1");
-    QTest::newRow("letters: silent") << QStringLiteral("abc") << 1.0 << QString() << QStringLiteral("1");
-    QTest::newRow("empty: silent") << QString() << 1.0 << QString() << QStringLiteral("1");
-    QTest::newRow("group separator: silent") << QStringLiteral("1,234") << 1.0 << QString() << QStringLiteral("1");
-    QTest::newRow("zero refused") << QStringLiteral("0") << 1.0 << QStringLiteral("The size must be positive.")
-                                  << QStringLiteral("1");
+        << QStringLiteral("\u22124") << 1.0 << QStringLiteral("The size must be positive.")
+        << QStringLiteral("1");
+    QTest::newRow("letters") << QStringLiteral("abc") << 1.0
+                             << QStringLiteral("Cannot convert \"abc\" to double") << QStringLiteral("1");
+    QTest::newRow("empty") << QString() << 1.0 << QStringLiteral("Cannot convert \"\" to double")
+                           << QStringLiteral("1");
+    QTest::newRow("group separator") << QStringLiteral("1,234") << 1.0
+                                     << QStringLiteral("Cannot convert \"1,234\" to double")
+                                     << QStringLiteral("1");
+    QTest::newRow("zero refused") << QStringLiteral("0") << 1.0
+                                  << QStringLiteral("The size must be positive.") << QStringLiteral("1");
 }
 
 void TestTextFieldPropertyBinding::doubleCommit()
@@ -123,7 +130,8 @@ void TestTextFieldPropertyBinding::doubleCommit()
     QVERIFY(quarlin::test::showActive(&field.window));
     field.commit(typed);
     QCOMPARE(field.property->value(), expected);
-    QCOMPARE(hostMessageTexts(), message.isEmpty() ? std::vector<std::string>{} : std::vector<std::string>{message.toStdString()});
+    QCOMPARE(hostMessageTexts(), message.isEmpty() ? std::vector<std::string>{}
+                                                   : std::vector<std::string>{message.toStdString()});
     QCOMPARE(field.edit->text(), shown);
     QVERIFY(field.edit->hasFocus());
 }
