@@ -8,8 +8,15 @@ void RelevanceInterface::signalRelevanceChangedConnected() const {}
 
 boost::signals2::connection RelevanceInterface::connectRelevanceChanged(ChangedSignal::slot_type const& slot) const
 {
-    if (m_changed.empty())
-        m_lastAnnounced = isRelevant();
+    if (m_changed.empty()) {
+        // The starting point of "changed": a rule that cannot be asked yet counts as not
+        // holding. Connecting never fails for it; whoever asks next hears why.
+        try {
+            m_lastAnnounced = isRelevant();
+        } catch (...) {
+            m_lastAnnounced = false;
+        }
+    }
     boost::signals2::connection connection = m_changed.connect(slot);
     signalRelevanceChangedConnected();
     return connection;

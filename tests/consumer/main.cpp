@@ -19,7 +19,8 @@ int main(int argc, char** argv)
     using quarlin::dialogs::prompt::AnchorAlignmentDialog;
     AnchorAlignmentDialog& dialog = AnchorAlignmentDialog::getInstance(AnchorAlignment_TopLeft, mainWindow);
     QTimer::singleShot(0, &dialog, [&dialog] {
-        auto* cell = dialog.findChild<QRadioButton*>(QStringLiteral("anchorAlignment_BottomRight_RadioButton"));
+        auto* cell =
+            dialog.findChild<QRadioButton*>(QStringLiteral("anchorAlignment_BottomRight_RadioButton"));
         auto* buttons = dialog.findChild<QDialogButtonBox*>();
         if (!cell || !buttons)
             return (void)dialog.close();

@@ -15,7 +15,9 @@ namespace {
 // Keys that QSettings alone would fold together, split into groups or mangle.
 std::vector<std::string> oddKeys()
 {
-    return {"/", "a/b", "/x/", "a//b", "a\\b", "CSV", "csv", "General", "%41", "\xc3\xa9", std::string(300, 'k'), ""};
+    return {
+        "/", "a/b", "/x/", "a//b", "a\\b", "CSV", "csv", "General", "%41", "\xc3\xa9", std::string(300, 'k'),
+        ""};
 }
 
 std::string valueFor(std::size_t index)

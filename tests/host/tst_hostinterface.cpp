@@ -8,7 +8,6 @@
 #include "sdk/host/StringList.h"
 #include "sdk/host/StyleValue.h"
 
-
 #include <vector>
 
 using quarlin::host::ReferenceHost;
@@ -53,10 +52,11 @@ SetValueReturnCode_e writeInt(StringList const& path, __int64 value)
 int styleEvents(std::function<void()> const& action)
 {
     int events = 0;
-    boost::signals2::scoped_connection const c = quarlin::toolbox::StateChangeEventObservable::getInstance()
-        .connectStateChanged([&](quarlin::toolbox::StateChangeEventInterface const& e) {
-            events += e.kind() == StateChange_Style;
-        });
+    boost::signals2::scoped_connection const c =
+        quarlin::toolbox::StateChangeEventObservable::getInstance().connectStateChanged(
+            [&](quarlin::toolbox::StateChangeEventInterface const& e) {
+                events += e.kind() == StateChange_Style;
+            });
     action();
     return events;
 }
@@ -73,17 +73,20 @@ void TestHostInterface::styleWriteAnswers_data()
     QTest::addColumn<QString>("error");
     QString const x = QStringLiteral("TwoDAxis/XDetail/VarNum");
     QTest::newRow("accepted") << StyleRule::accept() << x << 3 << int(SetValue_Ok) << 3 << QString();
-    QTest::newRow("same value") << StyleRule::accept() << x << 1 << int(SetValue_DuplicateValue) << 1 << QString();
-    QTest::newRow("refused with a text") << StyleRule::refuse("Not now.") << x << 3 << int(SetValue_ValueRefused) << 1
-                                         << "Not now.";
+    QTest::newRow("same value") << StyleRule::accept() << x << 1 << int(SetValue_DuplicateValue) << 1
+                                << QString();
+    QTest::newRow("refused with a text")
+        << StyleRule::refuse("Not now.") << x << 3 << int(SetValue_ValueRefused) << 1 << "Not now.";
     QTest::newRow("deferred") << StyleRule::defer() << x << 3 << int(SetValue_Deferred) << 1 << QString();
-    QTest::newRow("no such variable") << StyleRule::accept() << x << 9 << int(SetValue_InvalidVariable) << 1
-                                      << "Variable 9 does not exist: TwoDAxis XDetail VarNum takes a variable from 1 "
-                                         "to 8.";
-    QTest::newRow("unknown setting") << StyleRule::accept() << "TwoDAxis/Nothing" << 3 << int(SetValue_SyntaxError)
-                                     << -1 << "Unknown style setting \"TwoDAxis Nothing\".";
-    QTest::newRow("text setting") << StyleRule::accept() << "Test/Text" << 3 << int(SetValue_InvalidValue) << -1
-                                  << "The style setting \"Test Text\" takes a text.";
+    QTest::newRow("no such variable")
+        << StyleRule::accept() << x << 9 << int(SetValue_InvalidVariable) << 1
+        << "Variable 9 does not exist: TwoDAxis XDetail VarNum takes a variable from 1 "
+           "to 8.";
+    QTest::newRow("unknown setting") << StyleRule::accept() << "TwoDAxis/Nothing" << 3
+                                     << int(SetValue_SyntaxError) << -1
+                                     << "Unknown style setting \"TwoDAxis Nothing\".";
+    QTest::newRow("text setting") << StyleRule::accept() << "Test/Text" << 3 << int(SetValue_InvalidValue)
+                                  << -1 << "The style setting \"Test Text\" takes a text.";
 }
 
 void TestHostInterface::styleWriteAnswers()

@@ -13,7 +13,7 @@ using quarlin::host::ReferenceHost;
 
 namespace {
 
-char const* const cellNames[9] = {"TopLeft",    "TopCenter",    "TopRight",    "MiddleLeft", "MiddleCenter",
+char const* const cellNames[9] = {"TopLeft",     "TopCenter",  "TopRight",     "MiddleLeft", "MiddleCenter",
                                   "MiddleRight", "BottomLeft", "BottomCenter", "BottomRight"};
 
 QRadioButton* cell(QDialog& dialog, int alignment)
@@ -39,8 +39,12 @@ enum class Finish { Ok, Cancel, Escape, Close };
 void finish(QDialog& dialog, Finish how)
 {
     switch (how) {
-    case Finish::Ok: QTest::mouseClick(quarlin::test::dialogButton(dialog, QDialogButtonBox::Ok), Qt::LeftButton); break;
-    case Finish::Cancel: QTest::mouseClick(quarlin::test::dialogButton(dialog, QDialogButtonBox::Cancel), Qt::LeftButton); break;
+    case Finish::Ok:
+        QTest::mouseClick(quarlin::test::dialogButton(dialog, QDialogButtonBox::Ok), Qt::LeftButton);
+        break;
+    case Finish::Cancel:
+        QTest::mouseClick(quarlin::test::dialogButton(dialog, QDialogButtonBox::Cancel), Qt::LeftButton);
+        break;
     case Finish::Escape: QTest::keyClick(&dialog, Qt::Key_Escape); break;
     case Finish::Close: dialog.close(); break;
     }
@@ -113,13 +117,15 @@ void TestAnchorAlignmentDialog::pickThenFinish()
     QFETCH(int, result);
     QWidget parent;
     AnchorAlignmentDialog& dialog = AnchorAlignmentDialog::getInstance(AnchorAlignment_e(initial), parent);
-    auto const run = quarlin::test::runModal(&dialog, [&] { dialog.launch(); }, [&] {
-        if (pick >= 0) {
-            quarlin::test::clickIndicator(cell(dialog, pick));
-            quarlin::test::clickIndicator(cell(dialog, pick)); // a checked radio stays checked
-        }
-        finish(dialog, how);
-    });
+    auto const run = quarlin::test::runModal(
+        &dialog, [&] { dialog.launch(); },
+        [&] {
+            if (pick >= 0) {
+                quarlin::test::clickIndicator(cell(dialog, pick));
+                quarlin::test::clickIndicator(cell(dialog, pick)); // a checked radio stays checked
+            }
+            finish(dialog, how);
+        });
     QVERIFY(!run.leftOpen);
     QCOMPARE(int(dialog.selectedAlignment()), expected);
     QCOMPARE(dialog.result(), result);
@@ -141,15 +147,18 @@ void TestAnchorAlignmentDialog::secondGetInstanceOnlyReplacesWhatCancelRestores(
     QFETCH(int, expected);
     QWidget parent;
     AnchorAlignmentDialog& dialog = AnchorAlignmentDialog::getInstance(AnchorAlignment_MiddleCenter, parent);
-    quarlin::test::runModal(&dialog, [&] { dialog.launch(); }, [&] {
-        quarlin::test::clickIndicator(cell(dialog, AnchorAlignment_BottomRight));
-        finish(dialog, Finish::Ok);
-    });
+    quarlin::test::runModal(
+        &dialog, [&] { dialog.launch(); },
+        [&] {
+            quarlin::test::clickIndicator(cell(dialog, AnchorAlignment_BottomRight));
+            finish(dialog, Finish::Ok);
+        });
     AnchorAlignmentDialog& again = AnchorAlignmentDialog::getInstance(AnchorAlignment_TopCenter, parent);
     QCOMPARE(&again, &dialog);
     QCOMPARE(checkedCell(again), int(AnchorAlignment_BottomRight));
     QCOMPARE(again.selectedAlignment(), AnchorAlignment_BottomRight);
-    quarlin::test::runModal(&again, [&] { again.launch(); }, [&] { finish(again, how); });
+    quarlin::test::runModal(
+        &again, [&] { again.launch(); }, [&] { finish(again, how); });
     QCOMPARE(int(again.selectedAlignment()), expected);
 }
 

@@ -22,8 +22,7 @@ struct NamedLoader : DataLoaderInterface
 {
     explicit NamedLoader(std::string n)
         : loaderName(std::move(n))
-    {
-    }
+    {}
     std::string name() const override { return loaderName; }
     std::vector<std::string> extensions() const override { return {}; }
     bool load(std::string const&, quarlin::host::DataSet&, std::string& error) const override
@@ -87,7 +86,8 @@ private Q_SLOTS:
     {
         quarlin::test::resetHost();
         QVERIFY(m_settings.isValid());
-        ApplicationSettings::getInstance().setFileName(m_settings.filePath(QStringLiteral("settings.ini")).toStdString());
+        ApplicationSettings::getInstance().setFileName(
+            m_settings.filePath(QStringLiteral("settings.ini")).toStdString());
         for (std::string const& k : ApplicationSettings::getInstance().keys())
             ApplicationSettings::getInstance().removeValue(k);
         auto& repository = DataLoaderRepository::getInstance();
@@ -113,15 +113,16 @@ void TestChooseLoaderDialog::rowsLabelAndTitle_data()
     QTest::addColumn<QStringList>("rows");
     QTest::addColumn<QString>("title");
     QTest::addColumn<bool>("found");
-    QTest::newRow("suggested B, A, A") << texts({"B", "A", "A"}) << texts({".csv"})
-                                       << texts({"[Suggested Loaders]", "A", "B", "[]",
-                                                      "[Other Available Loaders]", "C", "D"})
-                                       << QStringLiteral("Choose Loader (*.csv )") << true;
-    QTest::newRow("none suggested, no extension") << QStringList() << QStringList()
-                                                  << texts({"A", "B", "C", "D"}) << QStringLiteral("Choose Loader ") << false;
+    QTest::newRow("suggested B, A, A")
+        << texts({"B", "A", "A"}) << texts({".csv"})
+        << texts({"[Suggested Loaders]", "A", "B", "[]", "[Other Available Loaders]", "C", "D"})
+        << QStringLiteral("Choose Loader (*.csv )") << true;
+    QTest::newRow("none suggested, no extension")
+        << QStringList() << QStringList() << texts({"A", "B", "C", "D"}) << QStringLiteral("Choose Loader ")
+        << false;
     QTest::newRow("two extensions") << texts({"C"}) << texts({".txt", ".CSV"})
                                     << texts({"[Suggested Loaders]", "C", "[]", "[Other Available Loaders]",
-                                                   "A", "B", "D"})
+                                              "A", "B", "D"})
                                     << QStringLiteral("Choose Loader (*.CSV *.txt )") << true;
 }
 
@@ -142,7 +143,9 @@ void TestChooseLoaderDialog::rowsLabelAndTitle()
     ChooseLoaderDialog& dialog = ChooseLoaderDialog::getInstance(parent, loaders, extensionSet);
     QCOMPARE(::rows(dialog), rows);
     QCOMPARE(dialog.windowTitle(), title);
-    QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("label"))->text().startsWith(QStringLiteral("Multiple")), found);
+    QCOMPARE(
+        dialog.findChild<QLabel*>(QStringLiteral("label"))->text().startsWith(QStringLiteral("Multiple")),
+        found);
     QVERIFY(!dialog.selectedLoader()); // nothing selected: no loader, no crash
 }
 
@@ -152,18 +155,22 @@ void TestChooseLoaderDialog::rememberedChoiceIsPreselectedAndOkStoresTheNewOne()
     settings.depositValue(key, "B");
     QWidget parent;
     ChooseLoaderDialog& dialog = ChooseLoaderDialog::getInstance(parent, {loader("A")}, {".dat"});
-    quarlin::test::runModal(&dialog, [&] { dialog.launch(); }, [&] {
-        QCOMPARE(dialog.selectedLoader()->name(), std::string("B"));
-        clickRow(dialog, 6); // D
-        QTest::mouseClick(quarlin::test::dialogButton(dialog, QDialogButtonBox::Cancel), Qt::LeftButton);
-    });
+    quarlin::test::runModal(
+        &dialog, [&] { dialog.launch(); },
+        [&] {
+            QCOMPARE(dialog.selectedLoader()->name(), std::string("B"));
+            clickRow(dialog, 6); // D
+            QTest::mouseClick(quarlin::test::dialogButton(dialog, QDialogButtonBox::Cancel), Qt::LeftButton);
+        });
     QCOMPARE(settings.getStringValue(key), std::string("B"));
     ChooseLoaderDialog::getInstance(parent, {loader("A")}, {".dat"});
-    quarlin::test::runModal(&dialog, [&] { dialog.launch(); }, [&] {
-        clickRow(dialog, 5); // C
-        quarlin::test::reachIdle();
-        QTest::mouseClick(quarlin::test::dialogButton(dialog, QDialogButtonBox::Ok), Qt::LeftButton);
-    });
+    quarlin::test::runModal(
+        &dialog, [&] { dialog.launch(); },
+        [&] {
+            clickRow(dialog, 5); // C
+            quarlin::test::reachIdle();
+            QTest::mouseClick(quarlin::test::dialogButton(dialog, QDialogButtonBox::Ok), Qt::LeftButton);
+        });
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(settings.getStringValue(key), std::string("C"));
 }
@@ -175,12 +182,14 @@ void TestChooseLoaderDialog::severalExtensionsNeitherReadNorStore()
     QWidget parent;
     ChooseLoaderDialog& dialog = ChooseLoaderDialog::getInstance(parent, {}, {".dat", ".txt"});
     QVERIFY(!dialog.selectedLoader());
-    quarlin::test::runModal(&dialog, [&] { dialog.launch(); }, [&] {
-        QVERIFY(!quarlin::test::dialogButton(dialog, QDialogButtonBox::Ok)->isEnabled());
-        clickRow(dialog, 3);
-        quarlin::test::reachIdle();
-        QTest::mouseClick(quarlin::test::dialogButton(dialog, QDialogButtonBox::Ok), Qt::LeftButton);
-    });
+    quarlin::test::runModal(
+        &dialog, [&] { dialog.launch(); },
+        [&] {
+            QVERIFY(!quarlin::test::dialogButton(dialog, QDialogButtonBox::Ok)->isEnabled());
+            clickRow(dialog, 3);
+            quarlin::test::reachIdle();
+            QTest::mouseClick(quarlin::test::dialogButton(dialog, QDialogButtonBox::Ok), Qt::LeftButton);
+        });
     QCOMPARE(dialog.selectedLoader()->name(), std::string("D"));
     QCOMPARE(settings.keys(), std::vector<std::string>{key});
     QCOMPARE(settings.getStringValue(key), std::string("B"));
@@ -189,11 +198,14 @@ void TestChooseLoaderDialog::severalExtensionsNeitherReadNorStore()
 void TestChooseLoaderDialog::doubleClickChoosesTheLoader()
 {
     QWidget parent;
-    ChooseLoaderDialog& dialog = ChooseLoaderDialog::getInstance(parent, {loader("C"), loader("A")}, {".csv"});
-    auto const run = quarlin::test::runModal(&dialog, [&] { dialog.launch(); }, [&] { clickRow(dialog, 2, true); });
+    ChooseLoaderDialog& dialog =
+        ChooseLoaderDialog::getInstance(parent, {loader("C"), loader("A")}, {".csv"});
+    auto const run = quarlin::test::runModal(
+        &dialog, [&] { dialog.launch(); }, [&] { clickRow(dialog, 2, true); });
     QVERIFY(!run.leftOpen);
     QCOMPARE(dialog.selectedLoader()->name(), std::string("C"));
-    QCOMPARE(ApplicationSettings::getInstance().getStringValue("LastLoaderUsedForExt_.csv"), std::string("C"));
+    QCOMPARE(ApplicationSettings::getInstance().getStringValue("LastLoaderUsedForExt_.csv"),
+             std::string("C"));
 }
 
 QUARLIN_TEST_MAIN(TestChooseLoaderDialog)

@@ -63,6 +63,7 @@ private Q_SLOTS:
     void panelRowsFollowItsOptions_data();
     void panelRowsFollowItsOptions();
     void swatchesFollowTheColorMap();
+    void laterCallersGetTheirOwnOffer();
     void buttonShowsAndEditsItsProperty_data();
     void buttonShowsAndEditsItsProperty();
     void buttonsDialogGoesWhileTheChooserIsOpen();
@@ -73,13 +74,20 @@ void TestColorChooser::colorNames_data()
     QTest::addColumn<int>("color");
     QTest::addColumn<QString>("abbreviated");
     QTest::addColumn<QString>("full");
-    QTest::newRow("black") << 0 << "Black" << "Black";
-    QTest::newRow("first custom") << 8 << "Cust 1" << "CUSTOM1";
-    QTest::newRow("last custom") << 63 << "Cust 56" << "CUSTOM56";
-    QTest::newRow("multi 1") << -1 << "Multi" << "Multi";
-    QTest::newRow("no colour between") << -2 << "" << "";
-    QTest::newRow("rgb") << -6 << "RGBCOLOR" << "RGBCOLOR";
-    QTest::newRow("past the map") << 64 << "" << "";
+    QTest::newRow("black") << 0 << "Black"
+                           << "Black";
+    QTest::newRow("first custom") << 8 << "Cust 1"
+                                  << "CUSTOM1";
+    QTest::newRow("last custom") << 63 << "Cust 56"
+                                 << "CUSTOM56";
+    QTest::newRow("multi 1") << -1 << "Multi"
+                             << "Multi";
+    QTest::newRow("no colour between") << -2 << ""
+                                       << "";
+    QTest::newRow("rgb") << -6 << "RGBCOLOR"
+                         << "RGBCOLOR";
+    QTest::newRow("past the map") << 64 << ""
+                                  << "";
 }
 
 void TestColorChooser::colorNames()
@@ -104,7 +112,8 @@ void TestColorChooser::aPersonChooses_data()
     QTest::newRow("Enter takes the current one") << "" << QList<int>{Qt::Key_Return} << 1 << 3;
     QTest::newRow("down, then right wraps within the row")
         << "" << QList<int>{Qt::Key_Down, Qt::Key_Right, Qt::Key_Right, Qt::Key_Space} << 1 << 8;
-    QTest::newRow("home, then left wraps") << "" << QList<int>{Qt::Key_Home, Qt::Key_Left, Qt::Key_Enter} << 1 << 6;
+    QTest::newRow("home, then left wraps")
+        << "" << QList<int>{Qt::Key_Home, Qt::Key_Left, Qt::Key_Enter} << 1 << 6;
     QTest::newRow("Close keeps the earlier choice") << "" << QList<int>{Qt::Key_Escape} << 0 << 20;
 }
 
@@ -204,6 +213,29 @@ void TestColorChooser::panelRowsFollowItsOptions()
     QCOMPARE(heard, std::vector<int>{63});
 }
 
+// The chooser serves every caller with the panel the first one built: a caller that takes no
+// multi colour gets that row greyed out, and a request while it is open leaves it open where
+// it is.
+void TestColorChooser::laterCallersGetTheirOwnOffer()
+{
+    QWidget parent, other;
+    ColorChooserDialog& dialog = ColorChooserDialog::getInstance(parent, true);
+    ColorChooserDialog::getInstance(other, false);
+    QVERIFY(!colorButton(dialog, "C1")->isEnabled());
+    QVERIFY(!colorButton(dialog, "RGB")->isEnabled());
+    auto const run = quarlin::test::runModal(
+        &dialog, [&] { dialog.launch(); },
+        [&] {
+            QCOMPARE(&ColorChooserDialog::getInstance(parent, true), &dialog);
+            QVERIFY(dialog.isVisible());
+            QCOMPARE(dialog.parentWidget(), &other);
+            QTest::mouseClick(colorButton(dialog, "C1"), Qt::LeftButton);
+        });
+    QVERIFY(!run.leftOpen);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(dialog.selectedColor(), -1);
+}
+
 void TestColorChooser::swatchesFollowTheColorMap()
 {
     ColorChooserWidget panel(nullptr, false, ColorChooserWidget::ShowHelpButtonNever);
@@ -220,10 +252,14 @@ void TestColorChooser::buttonShowsAndEditsItsProperty_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("pick");
     QTest::addColumn<int>("expected");
-    QTest::newRow("custom 2, pick red") << 9 << "Cust 2" << "colorButton_2" << 1;
-    QTest::newRow("RGB, pick multi 1") << -6 << "RGBCOLOR" << "C1" << -1;
-    QTest::newRow("multi, pick the same: no change") << -1 << "Multi" << "C1" << -1;
-    QTest::newRow("refused: kept and reported") << 0 << "Black" << "colorButton_63" << 0;
+    QTest::newRow("custom 2, pick red") << 9 << "Cust 2"
+                                        << "colorButton_2" << 1;
+    QTest::newRow("RGB, pick multi 1") << -6 << "RGBCOLOR"
+                                       << "C1" << -1;
+    QTest::newRow("multi, pick the same: no change") << -1 << "Multi"
+                                                     << "C1" << -1;
+    QTest::newRow("refused: kept and reported") << 0 << "Black"
+                                                << "colorButton_63" << 0;
 }
 
 void TestColorChooser::buttonShowsAndEditsItsProperty()

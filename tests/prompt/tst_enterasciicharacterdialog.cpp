@@ -13,8 +13,8 @@ using quarlin::host::ReferenceHost;
 
 namespace {
 
-char const* const buttonNames[4] = {"useBaseFont_RadioButton", "useGreekFont_RadioButton", "useMathFont_RadioButton",
-                                    "useUserDefFont_RadioButton"};
+char const* const buttonNames[4] = {"useBaseFont_RadioButton", "useGreekFont_RadioButton",
+                                    "useMathFont_RadioButton", "useUserDefFont_RadioButton"};
 
 QRadioButton* radio(QDialog& dialog, int i)
 {
@@ -141,14 +141,16 @@ void TestEnterASCIICharacterDialog::radioChoiceAndOk()
 {
     QWidget parent;
     EnterASCIICharacterDialog& dialog = EnterASCIICharacterDialog::getInstance(parent, "x", true, Font_Base);
-    auto const run = quarlin::test::runModal(&dialog, [&] { dialog.launch(); }, [&] {
-        QVERIFY(quarlin::test::showActive(&dialog));
-        quarlin::test::clickIndicator(radio(dialog, 2));
-        field(dialog)->setFocus();
-        field(dialog)->selectAll();
-        quarlin::test::typeText(field(dialog), QStringLiteral("q"));
-        QTest::keyClick(field(dialog), Qt::Key_Return); // commits, then OK as the default button
-    });
+    auto const run = quarlin::test::runModal(
+        &dialog, [&] { dialog.launch(); },
+        [&] {
+            QVERIFY(quarlin::test::showActive(&dialog));
+            quarlin::test::clickIndicator(radio(dialog, 2));
+            field(dialog)->setFocus();
+            field(dialog)->selectAll();
+            quarlin::test::typeText(field(dialog), QStringLiteral("q"));
+            QTest::keyClick(field(dialog), Qt::Key_Return); // commits, then OK as the default button
+        });
     QVERIFY(!run.leftOpen);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(dialog.typeFaceOverride(), Font_Math);
@@ -159,12 +161,15 @@ void TestEnterASCIICharacterDialog::radioChoiceAndOk()
 void TestEnterASCIICharacterDialog::cancelKeepsCommittedValues()
 {
     QWidget parent;
-    EnterASCIICharacterDialog& dialog = EnterASCIICharacterDialog::getInstance(parent, "x", false, Font_Greek);
-    auto const run = quarlin::test::runModal(&dialog, [&] { dialog.launch(); }, [&] {
-        QVERIFY(quarlin::test::showActive(&dialog));
-        quarlin::test::clickIndicator(radio(dialog, 3));
-        QTest::keyClick(&dialog, Qt::Key_Escape);
-    });
+    EnterASCIICharacterDialog& dialog =
+        EnterASCIICharacterDialog::getInstance(parent, "x", false, Font_Greek);
+    auto const run = quarlin::test::runModal(
+        &dialog, [&] { dialog.launch(); },
+        [&] {
+            QVERIFY(quarlin::test::showActive(&dialog));
+            quarlin::test::clickIndicator(radio(dialog, 3));
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        });
     QVERIFY(!run.leftOpen);
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
     QCOMPARE(dialog.typeFaceOverride(), Font_UserDefined);

@@ -89,10 +89,12 @@ void TestEnterTextStringDialog::typedTextComesBackUntrimmed()
     QFETCH(QString, typed);
     QWidget parent;
     EnterTextStringDialog dialog(parent, QString(), QStringLiteral("old"), QString(), false);
-    auto const run = quarlin::test::runModal(&dialog, [&] { dialog.launch(); }, [&] {
-        quarlin::test::typeText(lineEdit(dialog), typed); // replaces the selected initial text
-        QTest::keyClick(lineEdit(dialog), Qt::Key_Return);
-    });
+    auto const run = quarlin::test::runModal(
+        &dialog, [&] { dialog.launch(); },
+        [&] {
+            quarlin::test::typeText(lineEdit(dialog), typed); // replaces the selected initial text
+            QTest::keyClick(lineEdit(dialog), Qt::Key_Return);
+        });
     QVERIFY(!run.leftOpen);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(dialog.text(), typed);
@@ -111,12 +113,14 @@ void TestEnterTextStringDialog::helpOnlyForNonEmptyTopic()
     QWidget parent;
     EnterTextStringDialog dialog(parent, QString(), QString(), topic, false);
     QCOMPARE(dialog.helpAction() != nullptr, !topic.isEmpty());
-    quarlin::test::runModal(&dialog, [&] { dialog.launch(); }, [&] {
-        QApplication::setActiveWindow(&dialog);
-        QTest::keyClick(lineEdit(dialog), Qt::Key_F1);
-    });
-    std::vector<std::string> const expected = topic.isEmpty() ? std::vector<std::string>{}
-                                                               : std::vector<std::string>{topic.toStdString()};
+    quarlin::test::runModal(
+        &dialog, [&] { dialog.launch(); },
+        [&] {
+            QApplication::setActiveWindow(&dialog);
+            QTest::keyClick(lineEdit(dialog), Qt::Key_F1);
+        });
+    std::vector<std::string> const expected =
+        topic.isEmpty() ? std::vector<std::string>{} : std::vector<std::string>{topic.toStdString()};
     QCOMPARE(ReferenceHost::instance().helpTopics(), expected);
 }
 

@@ -23,9 +23,9 @@ struct Args
 
 EnterThreeIntValuesDialog& open(QWidget& parent, Args const& a = Args())
 {
-    return EnterThreeIntValuesDialog::getInstance(parent, a.values[0], a.values[1], a.values[2], a.title, a.help,
-                                                  a.labels[0], a.labels[1], a.labels[2], a.minimums[0],
-                                                  a.minimums[1], a.minimums[2]);
+    return EnterThreeIntValuesDialog::getInstance(parent, a.values[0], a.values[1], a.values[2], a.title,
+                                                  a.help, a.labels[0], a.labels[1], a.labels[2],
+                                                  a.minimums[0], a.minimums[1], a.minimums[2]);
 }
 
 IntegralSpinBox* spin(QDialog& dialog, int n)
@@ -154,10 +154,12 @@ void TestEnterThreeIntValuesDialog::enterCommitsAndAccepts()
 {
     QWidget parent;
     EnterThreeIntValuesDialog& dialog = open(parent);
-    auto const run = quarlin::test::runModal(&dialog, [&] { dialog.launch(); }, [&] {
-        typeInto(spin(dialog, 2), QStringLiteral("250"));
-        QTest::keyClick(spin(dialog, 2), Qt::Key_Return);
-    });
+    auto const run = quarlin::test::runModal(
+        &dialog, [&] { dialog.launch(); },
+        [&] {
+            typeInto(spin(dialog, 2), QStringLiteral("250"));
+            QTest::keyClick(spin(dialog, 2), Qt::Key_Return);
+        });
     QVERIFY(!run.leftOpen);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(dialog.value2(), __int64(250));
@@ -167,14 +169,16 @@ void TestEnterThreeIntValuesDialog::cancelKeepsCommittedValues()
 {
     QWidget parent;
     EnterThreeIntValuesDialog& dialog = open(parent);
-    auto const run = quarlin::test::runModal(&dialog, [&] { dialog.launch(); }, [&] {
-        QVERIFY(quarlin::test::showActive(&dialog));
-        spin(dialog, 1)->setFocus();
-        QTest::keyClick(spin(dialog, 1), Qt::Key_Up);
-        QTest::keyClick(spin(dialog, 1), Qt::Key_Up);
-        typeInto(spin(dialog, 3), QStringLiteral("7"));
-        QTest::mouseClick(quarlin::test::dialogButton(dialog, QDialogButtonBox::Cancel), Qt::LeftButton);
-    });
+    auto const run = quarlin::test::runModal(
+        &dialog, [&] { dialog.launch(); },
+        [&] {
+            QVERIFY(quarlin::test::showActive(&dialog));
+            spin(dialog, 1)->setFocus();
+            QTest::keyClick(spin(dialog, 1), Qt::Key_Up);
+            QTest::keyClick(spin(dialog, 1), Qt::Key_Up);
+            typeInto(spin(dialog, 3), QStringLiteral("7"));
+            QTest::mouseClick(quarlin::test::dialogButton(dialog, QDialogButtonBox::Cancel), Qt::LeftButton);
+        });
     QVERIFY(!run.leftOpen);
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
     QCOMPARE(dialog.value1(), __int64(3));

@@ -6,18 +6,32 @@
 #include "hostapp/PromptCatalog.h"
 #include "hostapp/ReferenceLoaders.h"
 #include "prompt/AnchorAlignmentDialog.h"
+#include "prompt/EnterASCIICharacterDialog.h"
+#include "prompt/EnterTextStringDialog.h"
+#include "prompt/EnterThreeIntValuesDialog.h"
 #include "sdk/dialogs/DialogInterface.h"
 #include "sdk/host/ReferenceHost.h"
 
+#include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
+#include <QDoubleValidator>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QTextBoundaryFinder>
+#include <QToolButton>
 
+#include <cmath>
 #include <map>
 #include <set>
+#include <variant>
 
+using quarlin::dialogs::prompt::EnterASCIICharacterDialog;
+using quarlin::dialogs::prompt::EnterTextStringDialog;
+using quarlin::dialogs::prompt::EnterThreeIntValuesDialog;
 using quarlin::host::ReferenceHost;
 using quarlin::hostapp::HostSession;
 using quarlin::hostapp::promptCatalog;
@@ -40,13 +54,13 @@ struct Expected
     enum Finish { OkOrCancel, ClickChooses, Close } finish = OkOrCancel;
     // launch() returns at once and leaves the prompt open.
     bool modeless = false;
-    // The control that has the focus first takes Enter itself (an editable box commits).
-    bool firstTakesEnter = false;
 };
 
 bool matches(QString const& wildcard, QString const& name)
 {
-    return QRegularExpression(QRegularExpression::wildcardToRegularExpression(wildcard)).match(name).hasMatch();
+    return QRegularExpression(QRegularExpression::wildcardToRegularExpression(wildcard))
+        .match(name)
+        .hasMatch();
 }
 
 std::string const variableHelp = "polar.html#polar/xy-line-error-bars/select-variable";
@@ -55,16 +69,24 @@ QString const var1 = QStringLiteral("var1_comboBox"), var2 = QStringLiteral("var
 
 std::map<QString, Expected> const expectations{
     {QStringLiteral("AnchorAlignment"),
-     {QStringLiteral("Anchor Alignment"), "contour.html#contour/details/anchor-alignment", false,
+     {QStringLiteral("Anchor Alignment"),
+      "contour.html#contour/details/anchor-alignment",
+      false,
       {QStringLiteral("anchorAlignment_MiddleCenter_RadioButton")}}},
     {QStringLiteral("EnterTextString"),
-     {QStringLiteral("Prompt for text string"), "frames.html#frame-name", false,
+     {QStringLiteral("Prompt for text string"),
+      "frames.html#frame-name",
+      false,
       {QStringLiteral("EnterTextString_lineEdit")}}},
     {QStringLiteral("EnterThreeIntValues"),
-     {QStringLiteral("Index Range"), "data.html#index-range", true,
+     {QStringLiteral("Index Range"),
+      "data.html#index-range",
+      true,
       {QStringLiteral("value1"), QStringLiteral("value2"), QStringLiteral("value3")}}},
     {QStringLiteral("EnterASCIICharacter"),
-     {QStringLiteral("Enter ASCII Character"), "polar.html#polar/symbols-map-layer/enter-ascii-character", true,
+     {QStringLiteral("Enter ASCII Character"),
+      "polar.html#polar/symbols-map-layer/enter-ascii-character",
+      true,
       {QStringLiteral("selectedCharacter_lineEdit"), QStringLiteral("use*Font_RadioButton")}}},
     // The sample data set's active frame is 2-D: two axes, two vector components.
     {QStringLiteral("VariableSelectAxis"), {selectVariables, variableHelp, true, {var1, var2}}},
@@ -73,26 +95,40 @@ std::map<QString, Expected> const expectations{
      {selectVariables, variableHelp, true, {var1, var2, QStringLiteral("var3_comboBox")}}},
     {QStringLiteral("AddonsVariableSelect"), {selectVariables, variableHelp, true, {var1, var2}}},
     {QStringLiteral("ZoneSelect"),
-     {QStringLiteral("Select Zone"), "select_mapping_zone.html", true, {QStringLiteral("Zone_Source_MList")}}},
+     {QStringLiteral("Select Zone"),
+      "select_mapping_zone.html",
+      true,
+      {QStringLiteral("Zone_Source_MList")}}},
     {QStringLiteral("ChooseLoader"),
-     {QStringLiteral("Choose Loader (*.csv )"), "data-loading.html#_all_files_and_all_supported_files", false,
+     {QStringLiteral("Choose Loader (*.csv )"),
+      "data-loading.html#_all_files_and_all_supported_files",
+      false,
       {QStringLiteral("LoadersList")}}},
     {QStringLiteral("ColorChooser"),
-     {QStringLiteral("Color Chooser"), "plots.html#plots/color-chooser", false,
-      {QStringLiteral("colorButton_*"), QStringLiteral("C?"), QStringLiteral("RGB")}, Expected::ClickChooses}},
+     {QStringLiteral("Color Chooser"),
+      "plots.html#plots/color-chooser",
+      false,
+      {QStringLiteral("colorButton_*"), QStringLiteral("C?"), QStringLiteral("RGB")},
+      Expected::ClickChooses}},
     {QStringLiteral("RGBColorOpts"),
-     {QStringLiteral("RGB Coloring Options"), "plots.html#plots/color-chooser/rgb-coloring", false,
+     {QStringLiteral("RGB Coloring Options"),
+      "plots.html#plots/color-chooser/rgb-coloring",
+      false,
       {QStringLiteral("rGBColorOpts_Mode_CmbBox"), QStringLiteral("rGBColorOpts_*Variable_CmbBox"),
        QStringLiteral("*_doubleSpinBox")},
-      Expected::Close, true}},
+      Expected::Close,
+      true}},
     // A 2-D field: every size control applies; the unit's radio group is one stop, and only the
     // size field of the unit chosen (grid units) is usable.
     {QStringLiteral("ScatterSizeFont"),
-     {QStringLiteral("Scatter Size/Font"), "scatter.html#scatter/scatter-size-font", false,
-      {QStringLiteral("scatterSizeFont_SymbolsFont_ComboBox"), QStringLiteral("scatterSizeFont_SymbolsFont*_Button"),
-       QStringLiteral("scatterSizeFont_SizeVaiable_ComboBox"), QStringLiteral("scatterSizeFont_Size*_radioButton"),
-       QStringLiteral("scatterSizeFont_SizeGrid_1Text")},
-      Expected::Close, false, true}},
+     {QStringLiteral("Scatter Size/Font"),
+      "scatter.html#scatter/scatter-size-font",
+      false,
+      {QStringLiteral("scatterSizeFont_SymbolsFont_ComboBox"),
+       QStringLiteral("scatterSizeFont_SymbolsFont*_Button"),
+       QStringLiteral("scatterSizeFont_SizeVaiable_ComboBox"),
+       QStringLiteral("scatterSizeFont_Size*_radioButton"), QStringLiteral("scatterSizeFont_SizeGrid_1Text")},
+      Expected::Close}},
 };
 
 // Launches the prompt and acts on it as a person would: inside its modal loop, or beside a
@@ -101,7 +137,8 @@ quarlin::test::ModalRun runPrompt(QString const& name, QDialog* dialog, std::fun
 {
     auto* const prompt = dynamic_cast<quarlin::dialogs::common::DialogInterface*>(dialog);
     if (!expectations.at(name).modeless)
-        return quarlin::test::runModal(dialog, [&] { prompt->launch(); }, actions);
+        return quarlin::test::runModal(
+            dialog, [&] { prompt->launch(); }, actions);
     QPointer<QDialog> const guard(dialog);
     prompt->launch();
     actions();
@@ -133,6 +170,67 @@ bool sameRadioGroup(QWidget* a, QWidget* b)
     auto* const second = qobject_cast<QRadioButton*>(b);
     return first && second && first->autoExclusive() && second->autoExclusive()
            && first->parentWidget() == second->parentWidget();
+}
+
+// Where a person types or chooses: every focusable control but the buttons.
+QList<QWidget*> fieldsOf(QDialog* dialog)
+{
+    QList<QWidget*> fields;
+    for (QWidget* const widget : dialog->findChildren<QWidget*>())
+        if (isFocusableControl(widget, dialog) && !qobject_cast<QPushButton*>(widget)
+            && !qobject_cast<QToolButton*>(widget))
+            fields << widget;
+    return fields;
+}
+
+// A field that takes a number, and its text.
+bool isNumberField(QWidget* widget)
+{
+    if (qobject_cast<QAbstractSpinBox*>(widget))
+        return true;
+    auto* const edit = qobject_cast<QLineEdit*>(widget);
+    return edit
+           && (qobject_cast<QDoubleValidator const*>(edit->validator())
+               || qobject_cast<QIntValidator const*>(edit->validator()));
+}
+
+QLineEdit* editOf(QWidget* field)
+{
+    if (auto* const spinBox = qobject_cast<QAbstractSpinBox*>(field))
+        return spinBox->findChild<QLineEdit*>();
+    return qobject_cast<QLineEdit*>(field);
+}
+
+double hostNumber(char const* group, char const* name)
+{
+    auto const value = ReferenceHost::instance().styleStore().value(quarlin::host::StyleKey{{group, name}});
+    return value ? std::get<double>(*value) : std::nan("");
+}
+
+// What the host holds for each number field of the catalog's prompts.
+std::map<QString, std::function<double(QDialog*)>> const hostValueOf{
+    {QStringLiteral("value1"),
+     [](QDialog* d) { return double(dynamic_cast<EnterThreeIntValuesDialog*>(d)->value1()); }},
+    {QStringLiteral("value2"),
+     [](QDialog* d) { return double(dynamic_cast<EnterThreeIntValuesDialog*>(d)->value2()); }},
+    {QStringLiteral("value3"),
+     [](QDialog* d) { return double(dynamic_cast<EnterThreeIntValuesDialog*>(d)->value3()); }},
+    {QStringLiteral("minValue_doubleSpinBox"), [](QDialog*) { return hostNumber("GlobalRGB", "RangeMin"); }},
+    {QStringLiteral("maxValue_doubleSpinBox"), [](QDialog*) { return hostNumber("GlobalRGB", "RangeMax"); }},
+    {QStringLiteral("scatterSizeFont_SizeGrid_1Text"),
+     [](QDialog*) { return hostNumber("GlobalScatter", "RelativeSize"); }},
+};
+
+// The names and enabled states of a prompt's controls, as a person finds them.
+QStringList usableControls(QDialog* dialog)
+{
+    QStringList usable;
+    for (QWidget* const widget : dialog->findChildren<QWidget*>())
+        if (!widget->objectName().isEmpty() && !widget->objectName().startsWith(QLatin1String("qt_"))
+            && widget->isEnabled())
+            usable << widget->objectName();
+    usable.sort();
+    return usable;
 }
 
 QDialog* stage(QString const& name, HostSession& session, QWidget& parent)
@@ -173,8 +271,18 @@ private Q_SLOTS:
     void parentDeletesItselfWhileOpen();
     void everyControlIsNamedReachedAndMarked_data() { catalogRows(); }
     void everyControlIsNamedReachedAndMarked();
-    void enterAcceptsEscapeCancels_data();
-    void enterAcceptsEscapeCancels();
+    void escapeCancels_data() { catalogRows(); }
+    void escapeCancels();
+    void returnInEveryField_data() { catalogRows(); }
+    void returnInEveryField();
+    void typedNumberReachesTheHostAsShownOrIsRefused_data();
+    void typedNumberReachesTheHostAsShownOrIsRefused();
+    void typedTextReachesTheHostWhole_data();
+    void typedTextReachesTheHostWhole();
+    void plotTypeWalkEndsAsAFreshOpen_data();
+    void plotTypeWalkEndsAsAFreshOpen();
+    void nothingEscapesAHostThatRefusesEverything_data() { catalogRows(); }
+    void nothingEscapesAHostThatRefusesEverything();
     void anchorByArrowKeysAlone_data();
     void anchorByArrowKeysAlone();
 
@@ -206,7 +314,8 @@ void TestPrompts::formAsAHostAndAPersonMeetIt()
         QCOMPARE(box->standardButtons(), QDialogButtonBox::StandardButtons(QDialogButtonBox::Close));
     } else {
         QVERIFY(box->button(QDialogButtonBox::Ok) && box->button(QDialogButtonBox::Cancel));
-        QVERIFY(box->button(QDialogButtonBox::Ok)->isDefault() || box->button(QDialogButtonBox::Ok)->autoDefault());
+        QVERIFY(box->button(QDialogButtonBox::Ok)->isDefault()
+                || box->button(QDialogButtonBox::Ok)->autoDefault());
     }
 
     // Tab from the first input visits the inputs in order, then reaches the buttons.
@@ -229,7 +338,8 @@ void TestPrompts::formAsAHostAndAPersonMeetIt()
     // Each expected entry takes the run of stops it matches, and nothing is left over.
     int next = 0;
     for (QString const& entry : expected) {
-        QVERIFY2(next < visited.size() && matches(entry, visited.at(next)), qPrintable(visited.join(QLatin1Char(' '))));
+        QVERIFY2(next < visited.size() && matches(entry, visited.at(next)),
+                 qPrintable(visited.join(QLatin1Char(' '))));
         while (next < visited.size() && matches(entry, visited.at(next)))
             ++next;
     }
@@ -347,40 +457,259 @@ void TestPrompts::everyControlIsNamedReachedAndMarked()
     dialog->reject();
 }
 
-void TestPrompts::enterAcceptsEscapeCancels_data()
-{
-    QTest::addColumn<QString>("prompt");
-    QTest::addColumn<int>("key");
-    QTest::addColumn<int>("result"); // -1: the prompt stays open
-    HostSession session;
-    for (auto const& entry : promptCatalog(session)) {
-        Expected const& expected = expectations.at(entry.name);
-        // Where Close is the only button, Enter closes.
-        int const enter = expected.firstTakesEnter            ? -1
-                          : expected.finish == Expected::Close ? int(QDialog::Rejected)
-                                                               : int(QDialog::Accepted);
-        QTest::addRow("%s, Enter", qPrintable(entry.name)) << entry.name << int(Qt::Key_Return) << enter;
-        QTest::addRow("%s, Escape", qPrintable(entry.name))
-            << entry.name << int(Qt::Key_Escape) << int(QDialog::Rejected);
-    }
-}
-
-// From the control that has the focus when the prompt opens.
-void TestPrompts::enterAcceptsEscapeCancels()
+void TestPrompts::escapeCancels()
 {
     QFETCH(QString, prompt);
-    QFETCH(int, key);
-    QFETCH(int, result);
     HostSession session;
     QWidget parent;
     QPointer<QDialog> const dialog = stage(prompt, session, parent);
     auto const run = runPrompt(prompt, dialog, [&] {
         QVERIFY(quarlin::test::showActive(dialog));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     });
-    QCOMPARE(run.leftOpen, result == -1);
-    if (result != -1)
-        QCOMPARE(dialog->result(), result);
+    QVERIFY(!run.leftOpen);
+    QCOMPARE(dialog->result(), int(QDialog::Rejected));
+}
+
+// Return in any field of a prompt with OK accepts it. In a Close-only prompt, whose changes have
+// reached the host already, it commits the field and nothing else: no button is pressed (no
+// Close, no Recalculate Size over the value just typed), and the host sees no write.
+void TestPrompts::returnInEveryField()
+{
+    QFETCH(QString, prompt);
+    bool const closeOnly = expectations.at(prompt).finish == Expected::Close;
+    HostSession session;
+    QWidget parent;
+    QStringList fields;
+    for (QWidget* const field : fieldsOf(stage(prompt, session, parent)))
+        fields << field->objectName();
+    QStringList failures;
+    for (QString const& name : fields) {
+        QPointer<QDialog> const dialog = stage(prompt, session, parent);
+        ReferenceHost::instance().styleStore().clearWrites();
+        auto const run = runPrompt(prompt, dialog, [&] {
+            QVERIFY(quarlin::test::showActive(dialog));
+            QWidget* const field = dialog->findChild<QWidget*>(name);
+            field->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(field, Qt::Key_Return);
+        });
+        if (closeOnly != run.leftOpen || (!closeOnly && dialog->result() != QDialog::Accepted))
+            failures << name + (closeOnly ? QStringLiteral(": closed") : QStringLiteral(": not accepted"));
+        if (closeOnly && !ReferenceHost::instance().styleStore().writes().empty())
+            failures << name + QStringLiteral(": wrote to the host");
+    }
+    QVERIFY2(failures.isEmpty(), qPrintable(failures.join(QStringLiteral("; "))));
+}
+
+void TestPrompts::typedNumberReachesTheHostAsShownOrIsRefused_data()
+{
+    QTest::addColumn<QString>("prompt");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    quarlin::test::resetHost();
+    ReferenceHost::instance().loadSampleDataSet();
+    HostSession session;
+    QStringList const texts{QStringLiteral("1e400"),       QStringLiteral("-1e400"), QStringLiteral("2e150"),
+                            QStringLiteral("99999999999"), QStringLiteral("0"),      QStringLiteral("-"),
+                            QStringLiteral("nan"),         QStringLiteral("5e-19"),  QStringLiteral("1e150"),
+                            QStringLiteral("12abc"),       QStringLiteral("0.1")};
+    for (auto const& entry : promptCatalog(session)) {
+        QWidget parent;
+        for (QWidget* const field : fieldsOf(entry.stage(parent)))
+            if (isNumberField(field))
+                for (QString const& text : texts)
+                    QTest::addRow("%s %s %s", qPrintable(entry.name), qPrintable(field->objectName()),
+                                  qPrintable(text))
+                        << entry.name << field->objectName() << text;
+    }
+}
+
+// Whatever a person types into a number field and confirms with Return, the host gets the number
+// the field showed, exactly; or the text is refused with one message, the host keeps its value
+// and the field shows it again. Never a third number (the last acceptable keystroke's value, a
+// rounded one, a clamped one).
+void TestPrompts::typedNumberReachesTheHostAsShownOrIsRefused()
+{
+    QFETCH(QString, prompt);
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QVERIFY2(hostValueOf.count(field), "a number field this test cannot read back from the host");
+    HostSession session;
+    QWidget parent;
+    QPointer<QDialog> const dialog = stage(prompt, session, parent);
+    double const before = hostValueOf.at(field)(dialog);
+    QString beforeText, shown;
+    runPrompt(prompt, dialog, [&] {
+        QVERIFY(quarlin::test::showActive(dialog));
+        QWidget* const widget = dialog->findChild<QWidget*>(field);
+        QLineEdit* const edit = editOf(widget);
+        widget->setFocus(Qt::TabFocusReason);
+        beforeText = edit->text();
+        edit->selectAll();
+        quarlin::test::typeText(edit, typed);
+        shown = edit->text();
+        ReferenceHost::instance().clearRecords();
+        QTest::keyClick(widget, Qt::Key_Return);
+        if (!ReferenceHost::instance().messages().empty())
+            QCOMPARE(edit->text(), beforeText);
+    });
+    double const after = hostValueOf.at(field)(dialog);
+    auto const messages = quarlin::test::hostMessageTexts();
+    if (!messages.empty()) {
+        QCOMPARE(int(messages.size()), 1);
+        QCOMPARE(after, before);
+    } else if (shown == beforeText) {
+        QCOMPARE(after, before);
+    } else {
+        bool ok = false;
+        double const number = QLocale::c().toDouble(shown.trimmed(), &ok);
+        QVERIFY2(ok, qPrintable(QStringLiteral("taken without a message: \"%1\"").arg(shown)));
+        QCOMPARE(after, number);
+    }
+}
+
+void TestPrompts::typedTextReachesTheHostWhole_data()
+{
+    QTest::addColumn<QString>("prompt");
+    QTest::addColumn<QString>("given");
+    QTest::addColumn<bool>("pasted");
+    struct Text
+    {
+        char const* name;
+        QString text;
+        bool canBeTyped;
+    };
+    QString const rtlWord = QString::fromUtf8("\xd7\xa9\xd7\x9c\xd7\x95\xd7\x9d");
+    std::vector<Text> const texts{
+        {"outside the basic plane", QString::fromUtf8("\xf0\x9f\x98\x80"), true},
+        {"mathematical letter", QString::fromUtf8("\xf0\x9d\x9c\x8b"), true},
+        {"combining sequence", QStringLiteral("e\u0301"), true},
+        {"right-to-left word", rtlWord, true},
+        {"100000 characters", QString(100000, QLatin1Char('w')), false},
+        {"newline", QStringLiteral("a\nb"), false},
+        {"empty", QString(), true},
+    };
+    for (QString const& prompt : {QStringLiteral("EnterTextString"), QStringLiteral("EnterASCIICharacter")})
+        for (Text const& text : texts)
+            for (bool const pasted : {false, true})
+                if (pasted || text.canBeTyped)
+                    QTest::addRow("%s, %s, %s", qPrintable(prompt), text.name, pasted ? "pasted" : "typed")
+                        << prompt << text.text << pasted;
+}
+
+// A text field takes what a person types or pastes whole, or refuses it with a message and keeps
+// what it had: the symbol field one character as a person sees it, the text field any line.
+void TestPrompts::typedTextReachesTheHostWhole()
+{
+    QFETCH(QString, prompt);
+    QFETCH(QString, given);
+    QFETCH(bool, pasted);
+    bool const symbol = prompt == QLatin1String("EnterASCIICharacter");
+    HostSession session;
+    QWidget parent;
+    QPointer<QDialog> const dialog = stage(prompt, session, parent);
+    auto const received = [&]() -> QString {
+        if (symbol)
+            return QString::fromStdString(
+                dynamic_cast<EnterASCIICharacterDialog*>(dialog.data())->selectedChar());
+        return dynamic_cast<EnterTextStringDialog*>(dialog.data())->text();
+    };
+    QString const before = received();
+    ReferenceHost::instance().clearRecords();
+    auto const run = runPrompt(prompt, dialog, [&] {
+        QVERIFY(quarlin::test::showActive(dialog));
+        auto* const edit = qobject_cast<QLineEdit*>(fieldsOf(dialog).front());
+        QVERIFY(edit);
+        edit->setFocus(Qt::TabFocusReason);
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Delete);
+        if (pasted) {
+            QApplication::clipboard()->setText(given);
+            QTest::keySequence(edit, QKeySequence::Paste);
+        } else {
+            quarlin::test::typeText(edit, given);
+        }
+        QTest::keyClick(edit, Qt::Key_Return);
+    });
+    bool const oneCharacter =
+        !given.isEmpty()
+        && QTextBoundaryFinder(QTextBoundaryFinder::Grapheme, given).toNextBoundary() == given.size();
+    bool const taken = symbol ? oneCharacter : !given.isEmpty();
+    QCOMPARE(run.leftOpen, !taken);
+    if (taken || symbol) // an empty text prompt stays open with its field empty
+        QCOMPARE(received(), taken ? given : before);
+    QCOMPARE(int(ReferenceHost::instance().messages().size()), symbol && !taken ? 1 : 0);
+}
+
+void TestPrompts::plotTypeWalkEndsAsAFreshOpen_data()
+{
+    QTest::addColumn<QString>("prompt");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    HostSession session;
+    for (auto const& entry : promptCatalog(session))
+        for (int from = PlotType_Automatic; from <= PlotType_PolarLine; ++from)
+            for (int to = PlotType_Automatic; to <= PlotType_PolarLine; ++to)
+                if (from != to)
+                    QTest::addRow("%s, %d to %d", qPrintable(entry.name), from, to)
+                        << entry.name << from << to;
+}
+
+// A prompt open while the frame's plot type changes ends where one opened on the new plot type
+// starts: the same controls usable, whatever the frame and the relevance rules did on the way.
+void TestPrompts::plotTypeWalkEndsAsAFreshOpen()
+{
+    QFETCH(QString, prompt);
+    QFETCH(int, from);
+    QFETCH(int, to);
+    HostSession session;
+    QWidget parent;
+    ReferenceHost::instance().setPlotType(PlotType_e(from));
+    QPointer<QDialog> dialog = stage(prompt, session, parent);
+    QVERIFY(quarlin::test::showActive(dialog));
+    quarlin::test::reachIdle();
+    ReferenceHost::instance().setPlotType(PlotType_e(to));
+    quarlin::test::reachIdle();
+    QStringList const walked = usableControls(dialog);
+    delete dialog;
+    dialog = stage(prompt, session, parent);
+    QVERIFY(quarlin::test::showActive(dialog));
+    quarlin::test::reachIdle();
+    QCOMPARE(walked, usableControls(dialog));
+    dialog->reject();
+}
+
+// A host that refuses every style write, and a data set whose RGB channels need repair: every
+// prompt is built, shown, typed into, chosen from and closed, and no exception reaches Qt.
+void TestPrompts::nothingEscapesAHostThatRefusesEverything()
+{
+    QFETCH(QString, prompt);
+    auto& styles = ReferenceHost::instance().styleStore();
+    styles.change(quarlin::host::StyleKey{{"GlobalRGB", "RedChannelVar"}}, __int64(0));
+    for (auto const& entry : styles.entries())
+        styles.setRule(entry.key.path, quarlin::host::StyleRule::refuse("The host refuses."));
+    int const escapedBefore = quarlin::test::TestApplication::escapedExceptions();
+    HostSession session;
+    QWidget parent;
+    QPointer<QDialog> const dialog = stage(prompt, session, parent);
+    QVERIFY(dialog);
+    runPrompt(prompt, dialog, [&] {
+        QVERIFY(quarlin::test::showActive(dialog));
+        for (QWidget* const field : fieldsOf(dialog)) {
+            if (!dialog || !field->isEnabled())
+                continue;
+            field->setFocus(Qt::TabFocusReason);
+            if (QLineEdit* const edit = editOf(field)) {
+                edit->selectAll();
+                quarlin::test::typeText(edit, QStringLiteral("7"));
+            }
+            QTest::keyClick(field, Qt::Key_Down);
+            QTest::keyClick(field, Qt::Key_Space);
+            QTest::keyClick(field, Qt::Key_Tab);
+        }
+        quarlin::test::reachIdle();
+    });
+    QCOMPARE(quarlin::test::TestApplication::escapedExceptions(), escapedBefore);
 }
 
 void TestPrompts::anchorByArrowKeysAlone_data()

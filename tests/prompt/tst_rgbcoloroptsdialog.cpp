@@ -22,7 +22,8 @@ W* child(QWidget& dialog, char const* name)
 
 double hostNumber(char const* name)
 {
-    auto const value = *ReferenceHost::instance().styleStore().value(quarlin::host::StyleKey{{"GlobalRGB", name}});
+    auto const value =
+        *ReferenceHost::instance().styleStore().value(quarlin::host::StyleKey{{"GlobalRGB", name}});
     return value.index() == 0 ? double(std::get<__int64>(value)) : std::get<double>(value);
 }
 

@@ -1,7 +1,10 @@
 // The scatter style set and what the scatter size and font prompt binds to.
 #include "testsupport/TestSupport.h"
 
+#include <cmath>
+
 #include "prompt/ScatterSizeFontPropertiesManager.h"
+#include "sdk/exception/ExceptionBoundary.h"
 #include "sdk/host/QrnUtil.h"
 #include "sdk/host/ReferenceHost.h"
 #include "styleproperties/ScatterSizeFontPropertiesGenerated.h"
@@ -76,7 +79,7 @@ void TestScatterSizeFont::fontFollowsThePlotType()
     quarlin::test::reachIdle();
     QCOMPARE(manager.plotType()->value(), PlotType_e(switchesTo));
     QCOMPARE(heard, std::vector<std::string>{expectFor(switchesTo).first});
-    QCOMPARE(scatterVar(), __int64(4)); // assigned on the field plot, opened on or switched to
+    QCOMPARE(scatterVar(), __int64(4));          // assigned on the field plot, opened on or switched to
     manager.fontFamily()->setValue("Monospace"); // reaches the font of the plot type shown
     QCOMPARE(set.globalScatterBaseFontFamily()->value() == "Monospace", expectFor(switchesTo).second != 0);
 }
@@ -96,7 +99,8 @@ void TestScatterSizeFont::sizeViewsConvertTheStoredSize()
     set.globalScatterRelativeSizeInGridUnits()->setValue(!inGridUnits);
     std::vector<double> heard;
     boost::signals2::scoped_connection const c =
-        manager.relativeSizeInGridUnits()->connectToValueChangedSignal([&](double const& v) { heard.push_back(v); });
+        manager.relativeSizeInGridUnits()->connectToValueChangedSignal(
+            [&](double const& v) { heard.push_back(v); });
     set.globalScatterRelativeSizeInGridUnits()->setValue(inGridUnits);
     set.globalScatterRelativeSize()->setValue(0.5);
     double const f = QrnUtilConvertUnits(UnitType_Grid, UnitType_Point, 2.54 / 72.0);
@@ -112,11 +116,15 @@ void TestScatterSizeFont::recalculatedSize_data()
     QTest::addColumn<QString>("variable");
     QTest::addColumn<bool>("inGridUnits");
     QTest::addColumn<double>("size");
+    QTest::addColumn<double>("gridTop");
     // The sample's axis grid spans 0 to 1 vertically; medium symbols are 2.5 %.
-    QTest::newRow("X (0 to 1), grid units") << "X" << true << 0.025;
-    QTest::newRow("Pressure (99.3 to 101.3), grid units") << "Pressure" << true << 0.025 / 101.3;
-    QTest::newRow("all zero") << "Zero" << true << 0.0;
-    QTest::newRow("no such variable") << "" << false << 0.0;
+    QTest::newRow("X (0 to 1), grid units") << "X" << true << 0.025 << 1.0;
+    QTest::newRow("Pressure (99.3 to 101.3), grid units") << "Pressure" << true << 0.025 / 101.3 << 1.0;
+    QTest::newRow("all zero") << "Zero" << true << 0.0 << 1.0;
+    QTest::newRow("no such variable") << "" << false << 0.0 << 1.0;
+    // No size comes of it: refused, and the host keeps its own.
+    QTest::newRow("infinite axis range") << "X" << true << 7.0 << qInf();
+    QTest::newRow("axis range not a number") << "X" << false << 7.0 << qQNaN();
 }
 
 void TestScatterSizeFont::recalculatedSize()
@@ -124,6 +132,8 @@ void TestScatterSizeFont::recalculatedSize()
     QFETCH(QString, variable);
     QFETCH(bool, inGridUnits);
     QFETCH(double, size);
+    QFETCH(double, gridTop);
+    ReferenceHost::instance().setAxisGridRange({0.0, 0.0, 1.0, gridTop});
     auto data = ReferenceHost::instance().dataSet();
     data.variables.push_back({"Zero", std::vector<double>(data.variables.front().values.size(), 0.0)});
     ReferenceHost::instance().loadDataSet(data);
@@ -136,7 +146,9 @@ void TestScatterSizeFont::recalculatedSize()
     store().change(StyleKey{{"GlobalScatter", "Var"}}, __int64(number));
     set.globalScatterRelativeSizeInGridUnits()->setValue(inGridUnits);
     set.globalScatterRelativeSize()->setValue(7.0);
-    manager.recalculateSize();
+    bool const refused = !quarlin::runAtBoundary([&] { manager.recalculateSize(); });
+    QCOMPARE(refused, !std::isfinite(gridTop));
+    QCOMPARE(ReferenceHost::instance().messages().size(), std::size_t(refused ? 1 : 0));
     QVERIFY2(qAbs(set.globalScatterRelativeSize()->value() - size) < 1e-12,
              qPrintable(QString::number(set.globalScatterRelativeSize()->value())));
     QCOMPARE(ReferenceHost::instance().lockDepth(), 0);

@@ -55,8 +55,8 @@ void TestScatterSizeFontDialog::followsThePlotTypeWhileOpen()
     quarlin::test::reachIdle();
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Scatter Size/Font"));
     QCOMPARE(enabledSizeControls(dialog).size(), 4); // all but the centimetre field
-    ReferenceHost::instance().styleStore().change(quarlin::host::StyleKey{{"GlobalLinePlot", "BaseFontFamily"}},
-                                                  std::string("Monospace"));
+    ReferenceHost::instance().styleStore().change(
+        quarlin::host::StyleKey{{"GlobalLinePlot", "BaseFontFamily"}}, std::string("Monospace"));
     ReferenceHost::instance().setPlotType(PlotType_XYLine);
     quarlin::test::reachIdle();
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Symbol Font"));
@@ -73,7 +73,8 @@ void TestScatterSizeFontDialog::unitChoiceSwitchesTheSizeField()
     ScatterSizeFontDialog& dialog = ScatterSizeFontDialog::getInstance(parent);
     QVERIFY(quarlin::test::showActive(&dialog));
     quarlin::test::reachIdle();
-    quarlin::test::clickIndicator(static_cast<QRadioButton*>(control(dialog, "scatterSizeFont_SizeCm_radioButton")));
+    quarlin::test::clickIndicator(
+        static_cast<QRadioButton*>(control(dialog, "scatterSizeFont_SizeCm_radioButton")));
     quarlin::test::reachIdle();
     QVERIFY(!control(dialog, "scatterSizeFont_SizeGrid_1Text")->isEnabled());
     QVERIFY(control(dialog, "scatterSizeFont_SizeCm_1Text")->isEnabled());
@@ -85,10 +86,11 @@ void TestScatterSizeFontDialog::unitChoiceSwitchesTheSizeField()
     // The centimetre field shows the stored size unconverted now; Recalculate writes one in cm.
     auto* const cm = static_cast<QLineEdit*>(control(dialog, "scatterSizeFont_SizeCm_1Text"));
     QCOMPARE(cm->text(), QStringLiteral("0.05"));
-    QTest::mouseClick(static_cast<QAbstractButton*>(control(dialog, "scatterSizeFont_RecalculateSize_Button")),
-                      Qt::LeftButton);
-    double const size = std::get<double>(
-        *ReferenceHost::instance().styleStore().value(quarlin::host::StyleKey{{"GlobalScatter", "RelativeSize"}}));
+    QTest::mouseClick(
+        static_cast<QAbstractButton*>(control(dialog, "scatterSizeFont_RecalculateSize_Button")),
+        Qt::LeftButton);
+    double const size = std::get<double>(*ReferenceHost::instance().styleStore().value(
+        quarlin::host::StyleKey{{"GlobalScatter", "RelativeSize"}}));
     QVERIFY(size > 0.0 && size != 0.05);
     QVERIFY(qAbs(cm->text().toDouble() - size) <= 1e-5 * size); // shown to six digits
     dialog.reject();

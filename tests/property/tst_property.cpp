@@ -209,14 +209,17 @@ void TestProperty::untypedSignalOnlyOnceListened()
 
     int first = 0, second = 0;
     {
-        boost::signals2::scoped_connection const a = property.connectToPropertyChangedSignal([&first] { ++first; });
+        boost::signals2::scoped_connection const a =
+            property.connectToPropertyChangedSignal([&first] { ++first; });
         QVERIFY(property.hasPropertyChangedListeners());
         property.setValue(2);
         property.setValue(2);
     }
     property.setValue(3); // nobody listens untyped now
-    boost::signals2::scoped_connection const b = property.connectToPropertyChangedSignal([&second] { ++second; });
-    boost::signals2::scoped_connection const c = property.connectToPropertyChangedSignal([&second] { ++second; });
+    boost::signals2::scoped_connection const b =
+        property.connectToPropertyChangedSignal([&second] { ++second; });
+    boost::signals2::scoped_connection const c =
+        property.connectToPropertyChangedSignal([&second] { ++second; });
     property.setValue(4);
     QCOMPARE(first, 1);  // once per real change
     QCOMPARE(second, 2); // each listener once per change, however often listeners came and went
@@ -343,7 +346,8 @@ void TestProperty::proxyFollowsItsCurrentTarget()
     auto const first = boost::make_shared<Property<std::string>>("Helvetica");
     auto const same = boost::make_shared<Property<std::string>>("Helvetica");
     auto const other = boost::make_shared<Property<std::string>>("Times", boost::make_shared<NotEmpty>());
-    quarlin::PropertyProxy<std::string> proxy(first, boost::make_shared<quarlin::AllowAnyValueValidator<std::string>>());
+    quarlin::PropertyProxy<std::string> proxy(
+        first, boost::make_shared<quarlin::AllowAnyValueValidator<std::string>>());
     Recorder<std::string> recorder;
     recorder.listenTyped(proxy);
     proxy.setProxiedProperty(first);

@@ -82,9 +82,13 @@ void TestListModels::modelSignalsReachTheView_data()
 {
     QTest::addColumn<QString>("change");
     QTest::addColumn<QStringList>("after");
-    QTest::newRow("insert in the middle") << QStringLiteral("insert") << QStringList{QStringLiteral("item 1"), QStringLiteral("item 10"), QStringLiteral("item 11"), QStringLiteral("item 2"), QStringLiteral("item 3")};
+    QTest::newRow("insert in the middle")
+        << QStringLiteral("insert")
+        << QStringList{QStringLiteral("item 1"), QStringLiteral("item 10"), QStringLiteral("item 11"),
+                       QStringLiteral("item 2"), QStringLiteral("item 3")};
     QTest::newRow("replace all") << QStringLiteral("replace") << QStringList{QStringLiteral("item 9")};
-    QTest::newRow("change one") << QStringLiteral("item") << QStringList{QStringLiteral("item 1"), QStringLiteral("renamed"), QStringLiteral("item 3")};
+    QTest::newRow("change one") << QStringLiteral(
+        "item") << QStringList{QStringLiteral("item 1"), QStringLiteral("renamed"), QStringLiteral("item 3")};
     QTest::newRow("remove two") << QStringLiteral("remove") << QStringList{QStringLiteral("item 3")};
 }
 
@@ -102,7 +106,8 @@ void TestListModels::modelSignalsReachTheView()
     QSignalSpy removed(&adapter, &QAbstractItemModel::rowsRemoved);
     // The views must see the old count until the insertion or removal is announced.
     int countWhenAnnounced = -1;
-    for (auto announcement : {&QAbstractItemModel::rowsAboutToBeInserted, &QAbstractItemModel::rowsAboutToBeRemoved})
+    for (auto announcement :
+         {&QAbstractItemModel::rowsAboutToBeInserted, &QAbstractItemModel::rowsAboutToBeRemoved})
         connect(&adapter, announcement, this, [&] { countWhenAnnounced = adapter.rowCount(); });
 
     if (change == QLatin1String("insert")) {

@@ -38,12 +38,14 @@ struct Group
             buttons.push_back(button);
             bindings.push_back(std::make_unique<RadioButtonPropertyBinding<Font_e>>(button, property, font));
         }
-        heardConnection = property->connectToValueChangedSignal([this](Font_e const& v) { heard.push_back(v); });
+        heardConnection =
+            property->connectToValueChangedSignal([this](Font_e const& v) { heard.push_back(v); });
     }
 
     int checkedCount() const
     {
-        return static_cast<int>(std::count_if(buttons.begin(), buttons.end(), [](QRadioButton* b) { return b->isChecked(); }));
+        return static_cast<int>(
+            std::count_if(buttons.begin(), buttons.end(), [](QRadioButton* b) { return b->isChecked(); }));
     }
 
     static constexpr Font_e fonts[4] = {Font_Base, Font_Greek, Font_Math, Font_UserDefined};
@@ -71,7 +73,7 @@ private Q_SLOTS:
     void clickOnSecondButtonChangesOnce();
     void propertyChangeChecksOnIdle();
     void checkingHeldValueSendsNothing();
-    void refusedValueShownOnce();
+    void refusedValueShownOnceAndTheKeptOneCheckedAgain();
 };
 
 void TestRadioButtonPropertyBinding::constructionChecksTheHeldValue_data()
@@ -129,12 +131,15 @@ void TestRadioButtonPropertyBinding::checkingHeldValueSendsNothing()
     QVERIFY(group.heard.empty());
 }
 
-void TestRadioButtonPropertyBinding::refusedValueShownOnce()
+void TestRadioButtonPropertyBinding::refusedValueShownOnceAndTheKeptOneCheckedAgain()
 {
     Group group(Font_Greek, noMath());
     QVERIFY(quarlin::test::showActive(&group.window));
     quarlin::test::clickIndicator(group.buttons[2]);
     QCOMPARE(group.property->value(), Font_Greek);
+    // The group shows what the property kept, at once.
+    QVERIFY(group.buttons[1]->isChecked());
+    QCOMPARE(group.checkedCount(), 1);
     auto const& messages = ReferenceHost::instance().messages();
     QCOMPARE(messages.size(), std::size_t(1));
     QCOMPARE(messages.front().text, std::string("The Math typeface is not installed."));

@@ -3,7 +3,6 @@
 #include "property/Property.h"
 #include "propertybindings/QObjectPropertyBinding.h"
 
-
 #include <boost/make_shared.hpp>
 
 using quarlin::Property;
@@ -112,8 +111,7 @@ void TestUIPropertyBinding::pendingUpdateDiesWithBinding()
             Reporting(boost::shared_ptr<Property<int>> p, int& out)
                 : CountingBinding(p, BindingInterface::WidgetUpdateOnIdle)
                 , sink(&out)
-            {
-            }
+            {}
             void updateWidget() override { ++*sink; }
             int* sink;
         } binding(property, updatesAfterDeath);
@@ -139,7 +137,8 @@ void TestUIPropertyBinding::uiStateFollowsUiProperty()
     bool const immediate = mode == BindingInterface::WidgetUpdateImmediate;
     UIProperty property;
     CountingBinding binding(property, mode);
-    QCOMPARE(&binding.uiProperty(), static_cast<quarlin::sdk::ui::dialogs::propertybindings::UIPropertyInterface*>(&property));
+    QCOMPARE(&binding.uiProperty(),
+             static_cast<quarlin::sdk::ui::dialogs::propertybindings::UIPropertyInterface*>(&property));
     property.setVisible(false);
     property.setVisible(true);
     property.setSensitive(false);

@@ -55,7 +55,8 @@ std::string expectedMessage(Throw kind)
 }
 
 // Accepts every value but one, for which it throws the chosen kind.
-template <class T> class ThrowingValidator : public ValidatorInterface<T>
+template <class T>
+class ThrowingValidator : public ValidatorInterface<T>
 {
 public:
     ThrowingValidator(T bad, Throw kind)
@@ -74,7 +75,8 @@ private:
     Throw m_kind;
 };
 
-template <class T> boost::shared_ptr<Property<T>> throwingProperty(T initial, T bad, Throw kind)
+template <class T>
+boost::shared_ptr<Property<T>> throwingProperty(T initial, T bad, Throw kind)
 {
     return boost::make_shared<Property<T>>(initial, boost::make_shared<ThrowingValidator<T>>(bad, kind));
 }

@@ -21,7 +21,8 @@ namespace {
 
 // The slot a pointer to a virtual member function names (Itanium C++ ABI: one plus the byte
 // offset in the virtual table), or -1 for a non-virtual one.
-template <class Member> int slotOf(Member member)
+template <class Member>
+int slotOf(Member member)
 {
     static_assert(sizeof(Member) == 2 * sizeof(std::ptrdiff_t));
     std::ptrdiff_t words[2];

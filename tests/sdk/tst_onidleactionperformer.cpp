@@ -3,7 +3,6 @@
 #include "sdk/signals/SignalConnectionCollection.h"
 #include "sdk/uicommon/OnIdleActionPerformerSingleShot.h"
 
-
 #include <boost/signals2/signal.hpp>
 
 #include <memory>

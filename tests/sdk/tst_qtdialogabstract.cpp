@@ -2,6 +2,7 @@
 
 #include "sdk/dialogs/LaunchHelpAction.h"
 #include "sdk/dialogs/QtDialogAbstract.h"
+#include "sdk/exception/InvalidArgumentException.h"
 #include "sdk/host/ReferenceHost.h"
 #include "sdk/propertymanager/DataSetExistsRelevance.h"
 
@@ -33,7 +34,8 @@ public:
         edit = new QLineEdit(this);
         formDisabled = new QCheckBox(QStringLiteral("disabled by the form"), this);
         formDisabled->setEnabled(false);
-        box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
+        box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help,
+                                   this);
         layout->addWidget(edit);
         layout->addWidget(formDisabled);
         layout->addWidget(box);
@@ -54,9 +56,9 @@ public:
     }
     QPushButton* button(QDialogButtonBox::StandardButton which) const { return box->button(which); }
 
-    QLineEdit* edit = nullptr;          // owned by this dialog (Qt parent)
-    QCheckBox* formDisabled = nullptr;  // owned by this dialog (Qt parent)
-    QDialogButtonBox* box = nullptr;    // owned by this dialog (Qt parent)
+    QLineEdit* edit = nullptr;         // owned by this dialog (Qt parent)
+    QCheckBox* formDisabled = nullptr; // owned by this dialog (Qt parent)
+    QDialogButtonBox* box = nullptr;   // owned by this dialog (Qt parent)
     int acceptCalls = 0;
     int rejectCalls = 0;
 };
@@ -79,6 +81,7 @@ private Q_SLOTS:
     void relaunchWiresNothingTwice();
     void setHelpActionReplacesPrevious();
     void relevanceRestoredKeepsFormDisabledWidgets();
+    void ruleThatThrowsIsReportedAndHoldsNot();
     void modelessLaunchReturnsAtOnce();
     void dropFinishesAndDeletes();
     void parentDeletedLaterWhileOpen();
@@ -112,15 +115,21 @@ void TestQtDialogAbstract::finishesThroughOverridesExactlyOnce()
     QWidget parent;
     CountingDialog dialog(parent, {}, formWires);
     dialog.setResult(-1);
-    auto const run = quarlin::test::runModal(&dialog, [&] { dialog.launch(); }, [&] {
-        switch (finish) {
-        case Finish::OkButton: QTest::mouseClick(dialog.button(QDialogButtonBox::Ok), Qt::LeftButton); break;
-        case Finish::EnterKey: QTest::keyClick(dialog.edit, Qt::Key_Return); break;
-        case Finish::CancelButton: QTest::mouseClick(dialog.button(QDialogButtonBox::Cancel), Qt::LeftButton); break;
-        case Finish::EscapeKey: QTest::keyClick(dialog.edit, Qt::Key_Escape); break;
-        case Finish::CloseEvent: dialog.close(); break;
-        }
-    });
+    auto const run = quarlin::test::runModal(
+        &dialog, [&] { dialog.launch(); },
+        [&] {
+            switch (finish) {
+            case Finish::OkButton:
+                QTest::mouseClick(dialog.button(QDialogButtonBox::Ok), Qt::LeftButton);
+                break;
+            case Finish::EnterKey: QTest::keyClick(dialog.edit, Qt::Key_Return); break;
+            case Finish::CancelButton:
+                QTest::mouseClick(dialog.button(QDialogButtonBox::Cancel), Qt::LeftButton);
+                break;
+            case Finish::EscapeKey: QTest::keyClick(dialog.edit, Qt::Key_Escape); break;
+            case Finish::CloseEvent: dialog.close(); break;
+            }
+        });
     QVERIFY(run.actionsRan);
     QVERIFY(!run.leftOpen);
     QCOMPARE(dialog.result(), result);
@@ -133,8 +142,9 @@ void TestQtDialogAbstract::relaunchWiresNothingTwice()
     QWidget parent;
     CountingDialog dialog(parent, {}, false);
     for (int round = 0; round < 3; ++round)
-        quarlin::test::runModal(&dialog, [&] { dialog.launch(); },
-                                [&] { QTest::mouseClick(dialog.button(QDialogButtonBox::Ok), Qt::LeftButton); });
+        quarlin::test::runModal(
+            &dialog, [&] { dialog.launch(); },
+            [&] { QTest::mouseClick(dialog.button(QDialogButtonBox::Ok), Qt::LeftButton); });
     QCOMPARE(dialog.acceptCalls, 3);
 }
 
@@ -148,12 +158,15 @@ void TestQtDialogAbstract::setHelpActionReplacesPrevious()
     dialog.setHelpAction(second);
     QCOMPARE(dialog.helpAction(), second);
     QVERIFY(!dialog.actions().contains(first));
-    quarlin::test::runModal(&dialog, [&] { dialog.launch(); }, [&] {
-        QApplication::setActiveWindow(&dialog);
-        QTest::keyClick(dialog.edit, Qt::Key_F1);
-        QTest::mouseClick(dialog.button(QDialogButtonBox::Help), Qt::LeftButton);
-    });
-    QCOMPARE(ReferenceHost::instance().helpTopics(), (std::vector<std::string>{"second.html", "second.html"}));
+    quarlin::test::runModal(
+        &dialog, [&] { dialog.launch(); },
+        [&] {
+            QApplication::setActiveWindow(&dialog);
+            QTest::keyClick(dialog.edit, Qt::Key_F1);
+            QTest::mouseClick(dialog.button(QDialogButtonBox::Help), Qt::LeftButton);
+        });
+    QCOMPARE(ReferenceHost::instance().helpTopics(),
+             (std::vector<std::string>{"second.html", "second.html"}));
     dialog.setHelpAction(nullptr);
     QVERIFY(dialog.actions().isEmpty());
 }
@@ -170,6 +183,33 @@ void TestQtDialogAbstract::relevanceRestoredKeepsFormDisabledWidgets()
     QVERIFY(dialog.edit->isEnabled());
     QVERIFY(!dialog.formDisabled->isEnabled());
     dialog.reject();
+}
+
+// A rule that cannot be asked is reported where Qt enters (the show), counts as not holding,
+// and nothing escapes into Qt's event loop.
+void TestQtDialogAbstract::ruleThatThrowsIsReportedAndHoldsNot()
+{
+    struct Failing : RelevanceInterface
+    {
+        bool isRelevant() const override
+        {
+            throw quarlin::InvalidArgumentException("The rule cannot be asked.");
+        }
+    };
+    int const escaped = quarlin::test::TestApplication::escapedExceptions();
+    QWidget parent;
+    CountingDialog dialog(parent, boost::make_shared<Failing>(), false);
+    auto const run = quarlin::test::runModal(
+        &dialog, [&] { dialog.launch(); },
+        [&] {
+            QVERIFY(!dialog.edit->isEnabled());
+            QTest::keyClick(&dialog, Qt::Key_Return); // OK refused: the dialog stays
+        });
+    QVERIFY(run.leftOpen);
+    QCOMPARE(quarlin::test::TestApplication::escapedExceptions(), escaped);
+    auto const messages = quarlin::test::hostMessageTexts();
+    QVERIFY(!messages.empty());
+    QCOMPARE(messages.front(), std::string("The rule cannot be asked."));
 }
 
 void TestQtDialogAbstract::modelessLaunchReturnsAtOnce()
@@ -210,7 +250,8 @@ void TestQtDialogAbstract::parentDeletedLaterWhileOpen()
     auto* const parent = new QWidget;
     auto* const dialog = new CountingDialog(*parent, {}, false);
     QPointer<QDialog> const guard(dialog);
-    quarlin::test::runModal(dialog, [&] { dialog->launch(); }, [&] { parent->deleteLater(); });
+    quarlin::test::runModal(
+        dialog, [&] { dialog->launch(); }, [&] { parent->deleteLater(); });
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(guard.isNull());
 }

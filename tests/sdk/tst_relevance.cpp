@@ -11,7 +11,6 @@
 #include "sdk/propertymanager/RelevanceExpression.h"
 #include "sdk/propertymanager/StateChangeDependentRelevance.h"
 
-
 #include <boost/make_shared.hpp>
 
 #include <functional>
@@ -32,7 +31,8 @@ RelevancePtr makeRule(Rule rule)
     case Rule::DataSetExists: return boost::make_shared<DataSetExistsRelevance>();
     case Rule::FieldPlot: return boost::make_shared<FieldPlotTypeDependentRelevance>();
     case Rule::LinePlot: return boost::make_shared<LinePlotTypeDependentRelevance>();
-    case Rule::NotDataSet: return boost::make_shared<InvertingRelevance>(boost::make_shared<DataSetExistsRelevance>());
+    case Rule::NotDataSet:
+        return boost::make_shared<InvertingRelevance>(boost::make_shared<DataSetExistsRelevance>());
     }
     return {};
 }
@@ -42,8 +42,7 @@ struct Recorder
 {
     explicit Recorder(RelevancePtr const& rule)
         : connection(rule->connectRelevanceChanged([this](bool v) { values.push_back(v); }))
-    {
-    }
+    {}
     std::vector<bool> values;
     boost::signals2::scoped_connection connection;
 };
@@ -54,8 +53,7 @@ class SwitchRelevance final : public RelevanceInterface
 public:
     explicit SwitchRelevance(bool value)
         : m_value(value)
-    {
-    }
+    {}
     bool isRelevant() const override { return m_value; }
     void set(bool value)
     {
@@ -102,6 +100,7 @@ private Q_SLOTS:
     void propertyValueRule_data();
     void propertyValueRule();
     void propertyValueRuleKeepsASharedPropertyAlive();
+    void notANumberNeitherJoinsNorMatches();
 };
 
 void TestRelevance::hostRulesFollowStateChanges_data()
@@ -116,21 +115,30 @@ void TestRelevance::hostRulesFollowStateChanges_data()
     std::function<void()> const nothing = [] {};
     std::function<void()> const loadData = [&host] { host.loadSampleDataSet(); };
     std::function<void()> const removeData = [&host] { host.removeDataSet(); };
-    auto plot = [&host](PlotType_e type) { return std::function<void()>([&host, type] { host.setPlotType(type); }); };
+    auto plot = [&host](PlotType_e type) {
+        return std::function<void()>([&host, type] { host.setPlotType(type); });
+    };
 
     QTest::newRow("data set loaded") << Rule::DataSetExists << nothing << loadData << false << true;
     QTest::newRow("data set removed") << Rule::DataSetExists << loadData << removeData << true << false;
-    QTest::newRow("inverted, data set removed") << Rule::NotDataSet << loadData << removeData << false << true;
+    QTest::newRow("inverted, data set removed")
+        << Rule::NotDataSet << loadData << removeData << false << true;
     QTest::newRow("inverted, data set loaded") << Rule::NotDataSet << nothing << loadData << true << false;
-    QTest::newRow("sketch to 2-D field") << Rule::FieldPlot << nothing << plot(PlotType_Cartesian2D) << false << true;
-    QTest::newRow("sketch to 3-D field") << Rule::FieldPlot << nothing << plot(PlotType_Cartesian3D) << false << true;
-    QTest::newRow("sketch to XY line, field rule") << Rule::FieldPlot << nothing << plot(PlotType_XYLine) << false << false;
+    QTest::newRow("sketch to 2-D field")
+        << Rule::FieldPlot << nothing << plot(PlotType_Cartesian2D) << false << true;
+    QTest::newRow("sketch to 3-D field")
+        << Rule::FieldPlot << nothing << plot(PlotType_Cartesian3D) << false << true;
+    QTest::newRow("sketch to XY line, field rule")
+        << Rule::FieldPlot << nothing << plot(PlotType_XYLine) << false << false;
     QTest::newRow("sketch to XY line") << Rule::LinePlot << nothing << plot(PlotType_XYLine) << false << true;
-    QTest::newRow("sketch to polar line") << Rule::LinePlot << nothing << plot(PlotType_PolarLine) << false << true;
-    QTest::newRow("field plot without frames") << Rule::FieldPlot << nothing << std::function<void()>([&host] {
-        host.setPlotType(PlotType_Cartesian2D);
-        host.setFrameCount(0);
-    }) << false << false;
+    QTest::newRow("sketch to polar line")
+        << Rule::LinePlot << nothing << plot(PlotType_PolarLine) << false << true;
+    QTest::newRow("field plot without frames")
+        << Rule::FieldPlot << nothing << std::function<void()>([&host] {
+               host.setPlotType(PlotType_Cartesian2D);
+               host.setFrameCount(0);
+           })
+        << false << false;
     QTest::newRow("line plot without pages") << Rule::LinePlot << nothing << std::function<void()>([&host] {
         host.setPlotType(PlotType_XYLine);
         host.setPageCount(0);
@@ -230,7 +238,7 @@ void TestRelevance::joinAnnouncesOnlyRealChanges()
     Recorder recorder(either);
     QCOMPARE(field->hookCalls, 1);
     field->set(true);
-    line->set(true); // already holds
+    line->set(true);   // already holds
     field->set(false); // still holds through line
     line->set(false);
     QCOMPARE(recorder.values, (std::vector<bool>{true, false}));
@@ -281,10 +289,26 @@ void TestRelevance::propertyValueRule()
 void TestRelevance::propertyValueRuleKeepsASharedPropertyAlive()
 {
     auto flag = boost::make_shared<quarlin::Property<bool>>(true);
-    PropertyDependentRelevance<bool> const rule(boost::shared_ptr<quarlin::PropertyAbstract<bool> const>(flag), true);
+    PropertyDependentRelevance<bool> const rule(
+        boost::shared_ptr<quarlin::PropertyAbstract<bool> const>(flag), true);
     boost::weak_ptr<quarlin::Property<bool>> const watch = flag;
     flag.reset();
     QVERIFY(!watch.expired());
+    QVERIFY(rule.isRelevant());
+}
+
+// NaN has no place among ordered values: refused as a relevant value, and never matching one.
+void TestRelevance::notANumberNeitherJoinsNorMatches()
+{
+    auto const size = boost::make_shared<quarlin::Property<double>>(1.0);
+    PropertyDependentRelevance<double> rule(boost::shared_ptr<quarlin::PropertyAbstract<double> const>(size),
+                                            1.0);
+    QVERIFY_EXCEPTION_THROWN(rule.addRelevantValue(qQNaN()), quarlin::InvalidArgumentException);
+    size->setValue(2.0);
+    QVERIFY(!rule.isRelevant());
+    size->setValue(qQNaN());
+    QVERIFY(!rule.isRelevant());
+    size->setValue(1.0);
     QVERIFY(rule.isRelevant());
 }
 

@@ -39,7 +39,8 @@ struct Bench
         layout->addWidget(spinBox);
         layout->addWidget(other);
         binding = std::make_unique<SpinBoxLgIndexPropertyBinding>(spinBox, property, std::move(calculator));
-        announcements = property->connectToValueChangedSignal([this](__int64 const& v) { heard.push_back(v); });
+        announcements =
+            property->connectToValueChangedSignal([this](__int64 const& v) { heard.push_back(v); });
     }
 
     bool show()
@@ -68,8 +69,7 @@ struct FixedStep : SpinBoxIncDecCalculatorBase
 {
     explicit FixedStep(double factor)
         : SpinBoxIncDecCalculatorBase(factor)
-    {
-    }
+    {}
 };
 
 enum class Step { ArrowUp, ArrowDown, PageUp, WheelUp, WheelDown, UpButton, DownButton };
@@ -86,8 +86,8 @@ void step(IntegralSpinBox* spinBox, Step how)
     };
     auto wheel = [spinBox](int delta) {
         QPoint const at = spinBox->rect().center();
-        QWheelEvent event(at, spinBox->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
-                          Qt::NoScrollPhase, false);
+        QWheelEvent event(at, spinBox->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(spinBox, &event);
     };
     switch (how) {
@@ -96,8 +96,12 @@ void step(IntegralSpinBox* spinBox, Step how)
     case Step::PageUp: QTest::keyClick(spinBox, Qt::Key_PageUp); break;
     case Step::WheelUp: wheel(120); break;
     case Step::WheelDown: wheel(-120); break;
-    case Step::UpButton: QTest::mouseClick(spinBox, Qt::LeftButton, Qt::NoModifier, buttonCentre(QStyle::SC_SpinBoxUp)); break;
-    case Step::DownButton: QTest::mouseClick(spinBox, Qt::LeftButton, Qt::NoModifier, buttonCentre(QStyle::SC_SpinBoxDown)); break;
+    case Step::UpButton:
+        QTest::mouseClick(spinBox, Qt::LeftButton, Qt::NoModifier, buttonCentre(QStyle::SC_SpinBoxUp));
+        break;
+    case Step::DownButton:
+        QTest::mouseClick(spinBox, Qt::LeftButton, Qt::NoModifier, buttonCentre(QStyle::SC_SpinBoxDown));
+        break;
     }
 }
 

@@ -43,8 +43,7 @@ struct Heard
 {
     explicit Heard(quarlin::PropertyAbstract<T> const& property)
         : connection(property.connectToValueChangedSignal([this](T const& v) { values.push_back(v); }))
-    {
-    }
+    {}
     std::vector<T> values;
     boost::signals2::scoped_connection connection;
 };
@@ -84,6 +83,10 @@ void TestKernelProperty::subscribesOnlyWhileListened()
     {
         Heard<int> const heard(property);
         QCOMPARE(observable.listenerCount(), before + 1);
+        // One subscription however many come and go while one stays.
+        for (int i = 0; i < 1000; ++i)
+            Heard<int> const passing(property);
+        QCOMPARE(observable.listenerCount(), before + 1);
     }
     // The next state change finds nobody listening and lets go.
     store().change(StyleKey{{"Test", "Int"}}, __int64(2));
@@ -106,7 +109,8 @@ void TestKernelProperty::staleCacheIsRefreshedWithoutWritingAnEqualValue()
     KernelProperty<int> property(intSetting);
     Heard<int> const heard(property);
     // A style reset unsubscribes the property: the next change goes unheard.
-    StateChangeEventObservable::getInstance().emitStateChange(quarlin::toolbox::StateChangeEvent(StateChange_StyleReset));
+    StateChangeEventObservable::getInstance().emitStateChange(
+        quarlin::toolbox::StateChangeEvent(StateChange_StyleReset));
     store().change(StyleKey{{"Test", "Int"}}, __int64(4));
     QVERIFY(heard.values.empty());
     std::size_t const written = writes();
@@ -132,7 +136,8 @@ void TestKernelProperty::refusedWriteKeepsTheValue_data()
 {
     QTest::addColumn<QString>("hostText");
     QTest::addColumn<QString>("message");
-    QTest::newRow("host's text") << "Axis variable locked." << "Axis variable locked.";
+    QTest::newRow("host's text") << "Axis variable locked."
+                                 << "Axis variable locked.";
     QTest::newRow("no text") << QString() << "Unknown error";
 }
 

@@ -81,7 +81,7 @@ void TestRGBColorStyleSet::modalSetWritesOnSubmitAsOneStep()
 }
 
 // A nested set reads the instance its parent's offset and its own choose, and is submitted
-// with its parent.
+// with its parent, inside the parent's undo step.
 void TestRGBColorStyleSet::nestedSetFollowsItsParent()
 {
     store().change(StyleKey{{"GlobalRGB", "RGBMode"}, 2, 5}, __int64(RGBMode_SpecifyGB));
@@ -92,9 +92,16 @@ void TestRGBColorStyleSet::nestedSetFollowsItsParent()
     nested.init();
     QCOMPARE(nested.globalRGBRGBMode()->value(), RGBMode_SpecifyGB);
     nested.globalRGBRGBMode()->setValue(RGBMode_SpecifyRG);
+    parent.globalRGBRedChannelVar()->setValue(7);
+    int const steps = ReferenceHost::instance().completedUndoSteps();
     parent.submit();
     QCOMPARE(hostInt("RGBMode", 2, 5), __int64(RGBMode_SpecifyRG));
     QCOMPARE(hostInt("RGBMode"), __int64(RGBMode_SpecifyRGB));
+    // Parent and child in one step: one Undo takes back the whole submit.
+    QCOMPARE(ReferenceHost::instance().completedUndoSteps(), steps + 1);
+    QVERIFY(ReferenceHost::instance().undo());
+    QCOMPARE(hostInt("RGBMode", 2, 5), __int64(RGBMode_SpecifyGB));
+    QCOMPARE(hostInt("RedChannelVar", 2), __int64(0));
 }
 
 void TestRGBColorStyleSet::channelRulesFollowTheMode_data()
@@ -102,11 +109,12 @@ void TestRGBColorStyleSet::channelRulesFollowTheMode_data()
     QTest::addColumn<int>("mode");
     QTest::addColumn<QString>("listed");
     QTest::addColumn<QVector<bool>>("redGreenBlue");
-    QTest::newRow("all chosen") << int(RGBMode_SpecifyRGB) << "Specify R, G, and B" << QVector<bool>{true, true, true};
+    QTest::newRow("all chosen") << int(RGBMode_SpecifyRGB) << "Specify R, G, and B"
+                                << QVector<bool>{true, true, true};
     QTest::newRow("blue calculated") << int(RGBMode_SpecifyRG) << "Specify R&G, calculate B"
                                      << QVector<bool>{true, true, false};
-    QTest::newRow("green calculated") << int(RGBMode_SpecifyRB) << "Specify R&B, calculate G"
-                                      << QVector<bool>{true, false, true};
+    QTest::newRow("green calculated")
+        << int(RGBMode_SpecifyRB) << "Specify R&B, calculate G" << QVector<bool>{true, false, true};
     QTest::newRow("red calculated") << int(RGBMode_SpecifyGB) << "Specify G&B, calculate R"
                                     << QVector<bool>{false, true, true};
 }
@@ -116,7 +124,8 @@ void TestRGBColorStyleSet::channelRulesFollowTheMode()
     QFETCH(int, mode);
     QFETCH(QString, listed);
     QFETCH(QVector<bool>, redGreenBlue);
-    auto const set = boost::make_shared<RGBColorOptsPropertiesGenerated>(false, quarlin::toolbox::StringList{});
+    auto const set =
+        boost::make_shared<RGBColorOptsPropertiesGenerated>(false, quarlin::toolbox::StringList{});
     RGBColorOptsPropertiesManager const manager(set);
     QCOMPARE(QString::fromStdString(manager.modeModel()->getStr(mode)), listed);
     QCOMPARE(manager.modeModel()->get(mode), RGBMode_e(mode));
@@ -144,9 +153,11 @@ void TestRGBColorStyleSet::invalidChannelsAreReplaced()
 {
     QFETCH(QVector<int>, channels);
     QFETCH(QVector<int>, expected);
-    auto const set = boost::make_shared<RGBColorOptsPropertiesGenerated>(false, quarlin::toolbox::StringList{});
+    auto const set =
+        boost::make_shared<RGBColorOptsPropertiesGenerated>(false, quarlin::toolbox::StringList{});
     auto const channelsNow = [] {
-        return QVector<int>{int(hostInt("RedChannelVar")), int(hostInt("GreenChannelVar")), int(hostInt("BlueChannelVar"))};
+        return QVector<int>{int(hostInt("RedChannelVar")), int(hostInt("GreenChannelVar")),
+                            int(hostInt("BlueChannelVar"))};
     };
     for (bool afterDataChange : {false, true}) {
         setChannels(channels[0], channels[1], channels[2]);

@@ -24,8 +24,7 @@ public:
     VectorModel() = default;
     explicit VectorModel(std::vector<Row> initialRows)
         : rows(std::move(initialRows))
-    {
-    }
+    {}
 
     int size() const override
     {

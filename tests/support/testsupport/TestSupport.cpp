@@ -4,9 +4,9 @@
 
 #include <QApplication>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QStyle>
 #include <QStyleOptionButton>
-#include <QStandardPaths>
 
 namespace quarlin::test {
 
@@ -14,7 +14,27 @@ void prepareTestProcess()
 {
     QStandardPaths::setTestModeEnabled(true);
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    host::ReferenceHost::instance().setMessagePresentation(host::ReferenceHost::MessagePresentation::RecordOnly);
+    host::ReferenceHost::instance().setMessagePresentation(
+        host::ReferenceHost::MessagePresentation::RecordOnly);
+}
+
+namespace {
+int escaped = 0;
+}
+
+bool TestApplication::notify(QObject* receiver, QEvent* event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (...) {
+        ++escaped;
+        return false;
+    }
+}
+
+int TestApplication::escapedExceptions()
+{
+    return escaped;
 }
 
 void resetHost()
@@ -41,11 +61,12 @@ ModalRun runModal(QWidget* dialog, std::function<void()> const& launch, std::fun
 
 void typeText(QWidget* widget, QString const& text)
 {
-    for (QChar const ch : text) {
-        int const code = ch.unicode();
+    // One key event per character, as a keyboard sends them: a character outside the basic
+    // plane arrives whole, both halves of its surrogate pair in one event.
+    for (uint const code : text.toUcs4()) {
         bool const ascii = code >= 0x20 && code < 0x7f;
         QTest::sendKeyEvent(QTest::Click, widget, ascii ? QTest::asciiToKey(char(code)) : Qt::Key_unknown,
-                            QString(ch), Qt::NoModifier);
+                            QString::fromUcs4(&code, 1), Qt::NoModifier);
     }
 }
 

@@ -4,9 +4,9 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QPushButton>
 #include <QObject>
 #include <QPointer>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -58,13 +58,24 @@ QPushButton* dialogButton(QDialog& dialog, QDialogButtonBox::StandardButton whic
 // The next widget after `from` that Tab reaches.
 QWidget* nextTabStop(QWidget* from);
 
+// The application of every test process. An exception that reaches Qt's event delivery is a
+// fault of the library (every entry from Qt goes through its boundary): it is counted, and its
+// event dropped, so that a test can say how many escaped instead of the process ending.
+class TestApplication : public QApplication
+{
+public:
+    using QApplication::QApplication;
+    bool notify(QObject* receiver, QEvent* event) override;
+    static int escapedExceptions();
+};
+
 } // namespace quarlin::test
 
 #define QUARLIN_TEST_MAIN(TestObject)                                                                        \
     int main(int argc, char** argv)                                                                          \
     {                                                                                                        \
         quarlin::test::prepareTestProcess();                                                                 \
-        QApplication app(argc, argv);                                                                        \
+        quarlin::test::TestApplication app(argc, argv);                                                      \
         app.setAttribute(Qt::AA_Use96Dpi, true);                                                             \
         TestObject tc;                                                                                       \
         QTEST_SET_MAIN_SOURCE_PATH                                                                           \

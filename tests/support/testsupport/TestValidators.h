@@ -12,13 +12,13 @@ class AtMost : public ValidatorInterface<int>
 public:
     explicit AtMost(int limit)
         : m_limit(limit)
-    {
-    }
+    {}
     ValidationResult validate(int const& value) const override
     {
         ValidationResult result;
         if (value > m_limit)
-            result.setErrorString("Value " + std::to_string(value) + " is above " + std::to_string(m_limit) + ".");
+            result.setErrorString("Value " + std::to_string(value) + " is above " + std::to_string(m_limit)
+                                  + ".");
         return result;
     }
 
