@@ -1,21 +1,40 @@
-// Text typed into a bound field for a text property (the plot-symbol field): taken exactly as
-// typed, refused only by the property's validator.
+// Text typed or pasted into the plot-symbol field: one character as a person sees it, taken
+// exactly as given; anything else refused with a message, the property keeping its value. The
+// first byte says how the rest reads: as UTF-8, or as raw UTF-16 code units, which may hold half
+// of a surrogate pair.
 #include "FuzzSupport.h"
 #include "property/RefusingValidator.h"
+#include "sdk/widgets/CharacterLimitValidator.h"
 
 #include <cstdint>
 
 extern "C" int LLVMFuzzerTestOneInput(std::uint8_t const* data, std::size_t size)
 {
     static quarlin::fuzz::CommitBench<std::string> bench(
-        boost::make_shared<quarlin::RefusingValidator<std::string>>([](std::string const& s) { return s.empty(); },
-                                                                    "Selected character cannot be empty."),
+        boost::make_shared<quarlin::RefusingValidator<std::string>>(
+            [](std::string const& s) { return s.empty(); }, "Selected character cannot be empty."),
         "x");
-    QString const text = QString::fromUtf8(reinterpret_cast<char const*>(data), static_cast<int>(size));
+    static bool const oneCharacterField = [] {
+        bench.edit.setValidator(new quarlin::ui::CharacterLimitValidator(1, &bench.edit));
+        return true;
+    }();
+    (void)oneCharacterField;
+    if (size == 0)
+        return 0;
+    bool const utf16 = data[0] & 1U;
+    ++data;
+    --size;
+    QString const text = utf16
+                             ? QString(reinterpret_cast<QChar const*>(data), static_cast<int>(size / 2))
+                             : QString::fromUtf8(reinterpret_cast<char const*>(data), static_cast<int>(size));
     bool const taken = bench.commit(text);
-    if (taken != !text.isEmpty())
-        quarlin::fuzz::fail("only empty text may be refused");
+    bool const oneCharacter = quarlin::ui::CharacterLimitValidator::isWellFormed(text) && !text.isEmpty()
+                              && quarlin::ui::CharacterLimitValidator::characterCount(text) == 1;
+    if (taken != oneCharacter)
+        quarlin::fuzz::fail("taken unless one whole character");
     if (taken && bench.property->value() != text.toStdString())
-        quarlin::fuzz::fail("the text was not taken exactly as typed");
+        quarlin::fuzz::fail("the character was not taken exactly as given");
+    if (!taken && quarlin::host::ReferenceHost::instance().messages().empty())
+        quarlin::fuzz::fail("a text was refused without a word");
     return 0;
 }

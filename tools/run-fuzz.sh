@@ -15,7 +15,7 @@ export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 
 status=0
-for target in fuzz_commit_int fuzz_commit_double fuzz_commit_text; do
+for target in fuzz_commit_int fuzz_commit_double fuzz_commit_text fuzz_spinbox_double; do
   corpus="$scratch/$target"
   mkdir -p "$corpus"
   cp "$root/fuzz/corpus/$target/"* "$corpus/" 2>/dev/null || true

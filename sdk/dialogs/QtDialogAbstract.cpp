@@ -8,7 +8,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialogButtonBox>
-#include <QKeyEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -36,26 +35,6 @@ bool hasAcceptingButton(QDialog const& dialog)
     return false;
 }
 
-// QDialog hands a Return that no control took to its default push button, and makes the first
-// auto-default one the default when it is shown. A dialog with nothing to accept (Close only,
-// every change already applied) has no button Return should press: typed into a field, it would
-// close the dialog or run an action such as a recalculation over the value just typed. There
-// Return commits the field and goes no further; a focused button still takes it itself.
-class ReturnStopsAtDialog : public QObject
-{
-public:
-    using QObject::QObject;
-
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() != QEvent::KeyPress)
-            return false;
-        int const key = static_cast<QKeyEvent*>(event)->key();
-        auto* const dialog = qobject_cast<QDialog*>(watched);
-        return (key == Qt::Key_Return || key == Qt::Key_Enter) && dialog && !hasAcceptingButton(*dialog);
-    }
-};
-
 } // namespace
 
 struct QtDialogAbstract::Impl
@@ -72,7 +51,6 @@ QtDialogAbstract::QtDialogAbstract(QWidget& parent, sdk::ui::propertymanager::Re
     : QDialog(&parent)
     , d(std::make_unique<Impl>())
 {
-    installEventFilter(new ReturnStopsAtDialog(this));
     d->relevance = std::move(relevance);
     if (d->relevance) {
         d->relevanceConnections.add(d->relevance->connectRelevanceChanged(
@@ -185,6 +163,7 @@ void QtDialogAbstract::closeEvent(QCloseEvent* event)
 void QtDialogAbstract::showEvent(QShowEvent* event)
 {
     wireButtonBoxes();
+    noDefaultButtonWithoutOk();
     tabIntoRadioGroupsAtTheirChoice();
     applyRelevance(ruleHolds());
     QDialog::showEvent(event);
@@ -218,6 +197,23 @@ void QtDialogAbstract::tabIntoRadioGroupsAtTheirChoice()
             int const tabStop = member == checked ? policy | Qt::TabFocus : policy & ~Qt::TabFocus;
             member->setFocusPolicy(Qt::FocusPolicy(tabStop));
         }
+    }
+}
+
+void QtDialogAbstract::noDefaultButtonWithoutOk()
+{
+    // QDialog hands a Return that no control took to its default button, and makes the first
+    // auto-default push button the default when it is shown. A dialog with nothing to accept
+    // (Close only, every change already applied) has no button Return should press: typed into a
+    // field it would close the dialog or run an action such as a recalculation over the value
+    // just typed. There no button is the default, or looks like it; Space presses the focused one.
+    if (hasAcceptingButton(*this))
+        return;
+    for (QPushButton* const button : findChildren<QPushButton*>()) {
+        if (button->window() != this)
+            continue;
+        button->setAutoDefault(false);
+        button->setDefault(false);
     }
 }
 

@@ -24,8 +24,8 @@ namespace quarlin::dialogs::common {
 // - While the relevance rule does not hold, the dialog greys out its content and its accepting
 //   buttons and refuses to be accepted; Cancel stays usable. What the form itself disabled stays
 //   disabled when the rule holds again.
-// - In a dialog without an accepting button (Close only), Return commits the field it is typed
-//   in and nothing else; only a button that has the focus takes it.
+// - A dialog without an accepting button (Close only) has no default button: Return commits the
+//   field it is typed in and nothing else; Space presses the focused button.
 class QUARLIN_PROMPT_EXPORT QtDialogAbstract : public QDialog, public virtual DialogInterface
 {
     Q_OBJECT
@@ -62,6 +62,7 @@ private Q_SLOTS:
 
 private:
     void wireButtonBoxes();
+    void noDefaultButtonWithoutOk();
     void tabIntoRadioGroupsAtTheirChoice();
     void applyRelevance(bool relevant);
     bool ruleHolds() const;
