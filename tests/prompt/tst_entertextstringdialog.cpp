@@ -34,8 +34,6 @@ private Q_SLOTS:
 
     void okFollowsEmptinessFromFirstEdit_data();
     void okFollowsEmptinessFromFirstEdit();
-    void typedTextComesBackUntrimmed_data();
-    void typedTextComesBackUntrimmed();
     void helpOnlyForNonEmptyTopic_data();
     void helpOnlyForNonEmptyTopic();
 };
@@ -74,30 +72,6 @@ void TestEnterTextStringDialog::okFollowsEmptinessFromFirstEdit()
         QTest::keyClick(edit, Qt::Key_Backspace);
     QCOMPARE(button(dialog, QDialogButtonBox::Ok)->isEnabled(), okAfterEdit);
     dialog.reject();
-}
-
-void TestEnterTextStringDialog::typedTextComesBackUntrimmed_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::newRow("surrounding blanks") << QStringLiteral("  padded  ");
-    QTest::newRow("unicode") << QStringLiteral("Temperatur \u00b0C \u2013 \u03b1");
-    QTest::newRow("ampersand") << QStringLiteral("A & B");
-}
-
-void TestEnterTextStringDialog::typedTextComesBackUntrimmed()
-{
-    QFETCH(QString, typed);
-    QWidget parent;
-    EnterTextStringDialog dialog(parent, QString(), QStringLiteral("old"), QString(), false);
-    auto const run = quarlin::test::runModal(
-        &dialog, [&] { dialog.launch(); },
-        [&] {
-            quarlin::test::typeText(lineEdit(dialog), typed); // replaces the selected initial text
-            QTest::keyClick(lineEdit(dialog), Qt::Key_Return);
-        });
-    QVERIFY(!run.leftOpen);
-    QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QCOMPARE(dialog.text(), typed);
 }
 
 void TestEnterTextStringDialog::helpOnlyForNonEmptyTopic_data()
