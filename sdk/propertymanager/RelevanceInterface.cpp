@@ -6,7 +6,8 @@ RelevanceInterface::~RelevanceInterface() = default;
 
 void RelevanceInterface::signalRelevanceChangedConnected() const {}
 
-boost::signals2::connection RelevanceInterface::connectRelevanceChanged(ChangedSignal::slot_type const& slot) const
+boost::signals2::connection
+RelevanceInterface::connectRelevanceChanged(ChangedSignal::slot_type const& slot) const
 {
     if (m_changed.empty()) {
         // The starting point of "changed": a rule that cannot be asked yet counts as not
