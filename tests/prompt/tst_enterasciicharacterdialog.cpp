@@ -54,7 +54,6 @@ private Q_SLOTS:
     void typefaceAccessors();
     void emptyInitialCharacterBuildsNothing();
     void emptyCommitIsReportedOnceAndUndone();
-    void multiByteCharacterStoredAsUtf8();
     void radioChoiceAndOk();
     void cancelKeepsCommittedValues();
 };
@@ -120,20 +119,6 @@ void TestEnterASCIICharacterDialog::emptyCommitIsReportedOnceAndUndone()
     QCOMPARE(edit->text(), QStringLiteral("x"));
     QCOMPARE(dialog.selectedChar(), std::string("x"));
     QVERIFY(edit->hasFocus());
-    dialog.reject();
-}
-
-void TestEnterASCIICharacterDialog::multiByteCharacterStoredAsUtf8()
-{
-    QWidget parent;
-    EnterASCIICharacterDialog& dialog = EnterASCIICharacterDialog::getInstance(parent, "x", true, Font_Base);
-    QVERIFY(quarlin::test::showActive(&dialog));
-    QLineEdit* const edit = field(dialog);
-    edit->setFocus();
-    edit->selectAll();
-    quarlin::test::typeText(edit, QStringLiteral("\u03b1")); // Greek small alpha
-    QTest::keyClick(edit, Qt::Key_Tab);
-    QCOMPARE(dialog.selectedChar(), std::string("\xce\xb1"));
     dialog.reject();
 }
 
