@@ -60,7 +60,8 @@ void PropertySetValue(benchmark::State& state)
 {
     quarlin::Property<int> property(0);
     int heard = 0;
-    boost::signals2::scoped_connection const listener = property.connectToValueChangedSignal([&heard](int) { ++heard; });
+    boost::signals2::scoped_connection const listener =
+        property.connectToValueChangedSignal([&heard](int) { ++heard; });
     int i = 0;
     for (auto _ : state)
         property.setValue(++i & 1);
@@ -72,7 +73,8 @@ void KernelPropertySetValue(benchmark::State& state)
     auto& store = ReferenceHost::instance().styleStore();
     quarlin::sdk::styleproperties::KernelProperty<int> property(benchSetting);
     int heard = 0;
-    boost::signals2::scoped_connection const listener = property.connectToValueChangedSignal([&heard](int) { ++heard; });
+    boost::signals2::scoped_connection const listener =
+        property.connectToValueChangedSignal([&heard](int) { ++heard; });
     // One open undo step, so the host's history does not grow with the iterations; its record
     // of writes is emptied now and then for the same reason.
     store.beginStep();
@@ -142,5 +144,6 @@ int main(int argc, char** argv)
         argc, argv,
         {{"Kernel property read / property read", "KernelPropertyRead", "PropertyRead"},
          {"Kernel property setValue / property setValue", "KernelPropertySetValue", "PropertySetValue"},
-         {"Axis variable prompt / bare combo, 100,000 variables", "AxisVariablePrompt", "BareComboOverNames"}});
+         {"Axis variable prompt / bare combo, 100,000 variables", "AxisVariablePrompt",
+          "BareComboOverNames"}});
 }

@@ -82,10 +82,9 @@ BENCHMARK_TEMPLATE(PropertySetValue, LongText);
 
 int main(int argc, char** argv)
 {
-    return quarlin::bench::runWithRatios(argc, argv,
-                                         {{"Int setValue / emit", "PropertySetValue<Int>", "BareSignalEmit<Int>"},
-                                          {"ShortText setValue / emit", "PropertySetValue<ShortText>",
-                                           "BareSignalEmit<ShortText>"},
-                                          {"LongText setValue / emit", "PropertySetValue<LongText>",
-                                           "BareSignalEmit<LongText>"}});
+    return quarlin::bench::runWithRatios(
+        argc, argv,
+        {{"Int setValue / emit", "PropertySetValue<Int>", "BareSignalEmit<Int>"},
+         {"ShortText setValue / emit", "PropertySetValue<ShortText>", "BareSignalEmit<ShortText>"},
+         {"LongText setValue / emit", "PropertySetValue<LongText>", "BareSignalEmit<LongText>"}});
 }

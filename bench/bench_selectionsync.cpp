@@ -76,8 +76,9 @@ void BareSelectOneRange(benchmark::State& state)
     int i = 0;
     for (auto _ : state) {
         int const shift = ++i & 1;
-        view.selectionModel()->select(QItemSelection(model.index(shift, 0), model.index(shift + selected - 1, 0)),
-                                      QItemSelectionModel::ClearAndSelect);
+        view.selectionModel()->select(
+            QItemSelection(model.index(shift, 0), model.index(shift + selected - 1, 0)),
+            QItemSelectionModel::ClearAndSelect);
         QApplication::processEvents();
     }
     benchmark::DoNotOptimize(view.selectionModel()->hasSelection());
@@ -93,8 +94,8 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    return quarlin::bench::runWithRatios(argc, argv,
-                                         {{"Every other row / contiguous rows", "EveryOtherRow", "ContiguousRows"},
-                                          {"Contiguous rows / bare select of one range", "ContiguousRows",
-                                           "BareSelectOneRange"}});
+    return quarlin::bench::runWithRatios(
+        argc, argv,
+        {{"Every other row / contiguous rows", "EveryOtherRow", "ContiguousRows"},
+         {"Contiguous rows / bare select of one range", "ContiguousRows", "BareSelectOneRange"}});
 }

@@ -21,7 +21,8 @@ inline void startApplication()
     static char name[] = "quarlin-fuzz";
     static char* argv[] = {name, nullptr};
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    host::ReferenceHost::instance().setMessagePresentation(host::ReferenceHost::MessagePresentation::RecordOnly);
+    host::ReferenceHost::instance().setMessagePresentation(
+        host::ReferenceHost::MessagePresentation::RecordOnly);
     static QApplication application(argc, argv);
 }
 
@@ -39,8 +40,7 @@ struct CommitBench
     explicit CommitBench(boost::shared_ptr<ValidatorInterface<T> const> validator, T initial)
         : property(boost::make_shared<Property<T>>(initial, std::move(validator)))
         , binding(&edit, property)
-    {
-    }
+    {}
 
     // Returns whether the text was taken.
     bool commit(QString const& text)

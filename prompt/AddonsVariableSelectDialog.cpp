@@ -42,8 +42,9 @@ AddonsVariableSelectDialog& AddonsVariableSelectDialog::getInstance(
         for (char const* label : {label1, label2, label3})
             if (label)
                 labels.emplace_back(label);
-        m_dialogInstance = new AddonsVariableSelectDialog(parent, std::move(var1), std::move(var2), std::move(var3),
-                                                          instructions ? instructions : "", labels);
+        m_dialogInstance =
+            new AddonsVariableSelectDialog(parent, std::move(var1), std::move(var2), std::move(var3),
+                                           instructions ? instructions : "", labels);
     }
     return *m_dialogInstance;
 }
@@ -55,7 +56,8 @@ sdk::ui::propertymanager::RelevancePtr AddonsVariableSelectDialog::relevance()
     return rule;
 }
 
-AddonsVariableSelectDialog::AddonsVariableSelectDialog(QWidget& parent, boost::shared_ptr<PropertyAbstract<int>> var1,
+AddonsVariableSelectDialog::AddonsVariableSelectDialog(QWidget& parent,
+                                                       boost::shared_ptr<PropertyAbstract<int>> var1,
                                                        boost::shared_ptr<PropertyAbstract<int>> var2,
                                                        boost::shared_ptr<PropertyAbstract<int>> var3,
                                                        std::string const& instructions,
@@ -88,7 +90,7 @@ AddonsVariableSelectDialog::AddonsVariableSelectDialog(QWidget& parent, boost::s
     boost::shared_ptr<PropertyAbstract<int>> const properties[] = {form.var1, form.var2, form.var3};
     for (int i = 0; i < 3; ++i)
         form.bindings.push_back(new ComboBoxPropertyBinding<int>(*combos[i], properties[i], form.model,
-                                                              BindingInterface::ModelUpdateImmediate));
+                                                                 BindingInterface::ModelUpdateImmediate));
 
     setHelpAction(new common::LaunchHelpAction("polar.html#polar/xy-line-error-bars/select-variable", *this));
     // The form's size fits its placeholder texts; a longer instruction wraps and needs more.

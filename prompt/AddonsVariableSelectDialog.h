@@ -21,8 +21,8 @@ public:
     // The first call builds the dialog (separately from VariableSelectDialog's); while it
     // lives, later calls return it and ignore every argument. Throws std::out_of_range
     // ("invalid vector subscript") when every label is null. Texts are UTF-8.
-    static AddonsVariableSelectDialog& getInstance(QWidget& parent, char const* instructions, char const* label1,
-                                                   char const* label2, char const* label3,
+    static AddonsVariableSelectDialog& getInstance(QWidget& parent, char const* instructions,
+                                                   char const* label1, char const* label2, char const* label3,
                                                    boost::shared_ptr<PropertyAbstract<int>> var1,
                                                    boost::shared_ptr<PropertyAbstract<int>> var2,
                                                    boost::shared_ptr<PropertyAbstract<int>> var3);

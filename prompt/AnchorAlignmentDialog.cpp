@@ -40,10 +40,10 @@ AnchorAlignment_e AnchorAlignmentDialog::selectedAlignment()
 
 std::array<QRadioButton*, 9> AnchorAlignmentDialog::buttonsInGridOrder() const
 {
-    return {m_ui->anchorAlignment_TopLeft_RadioButton,     m_ui->anchorAlignment_TopCenter_RadioButton,
-            m_ui->anchorAlignment_TopRight_RadioButton,    m_ui->anchorAlignment_MiddleLeft_RadioButton,
+    return {m_ui->anchorAlignment_TopLeft_RadioButton,      m_ui->anchorAlignment_TopCenter_RadioButton,
+            m_ui->anchorAlignment_TopRight_RadioButton,     m_ui->anchorAlignment_MiddleLeft_RadioButton,
             m_ui->anchorAlignment_MiddleCenter_RadioButton, m_ui->anchorAlignment_MiddleRight_RadioButton,
-            m_ui->anchorAlignment_BottomLeft_RadioButton,  m_ui->anchorAlignment_BottomCenter_RadioButton,
+            m_ui->anchorAlignment_BottomLeft_RadioButton,   m_ui->anchorAlignment_BottomCenter_RadioButton,
             m_ui->anchorAlignment_BottomRight_RadioButton};
 }
 

@@ -10,7 +10,8 @@ namespace quarlin::dialogs::prompt {
 
 AxisVariableSelectDialog::~AxisVariableSelectDialog() = default;
 
-void AxisVariableSelectDialog::AxisVarAssignment::assignDefaults(PropertyAbstract<int>&, PropertyAbstract<int>&,
+void AxisVariableSelectDialog::AxisVarAssignment::assignDefaults(PropertyAbstract<int>&,
+                                                                 PropertyAbstract<int>&,
                                                                  PropertyAbstract<int>&) const
 {
     // The axes' current variables are the proposal.
@@ -20,8 +21,9 @@ VariableSelectDialog& AxisVariableSelectDialog::getInstance(QWidget& parent)
 {
     sdk::AppLock const lock(sdk::ImplicitMacroRecording_Off);
     bool const threeD = QrnUtilFrameGetPlotType() == PlotType_Cartesian3D;
-    char const* const axes = threeD ? "ThreeDAxis" : QrnUtilFrameGetPlotType() == PlotType_Cartesian2D ? "TwoDAxis"
-                                                                                                       : nullptr;
+    char const* const axes = threeD                                              ? "ThreeDAxis"
+                             : QrnUtilFrameGetPlotType() == PlotType_Cartesian2D ? "TwoDAxis"
+                                                                                 : nullptr;
     toolbox::StringList x, y, z;
     if (axes) {
         x = toolbox::StringList{axes, "XDetail", "VarNum"};
@@ -37,8 +39,8 @@ VariableSelectDialog& AxisVariableSelectDialog::getInstance(QWidget& parent)
         z = toolbox::StringList{axes, "ZDetail", "VarNum"};
         labels.emplace_back("&Z");
     }
-    return VariableSelectDialog::getInstance(parent, x, y, z, "Choose the variables to assign to the axes.", labels,
-                                             AxisVarAssignment());
+    return VariableSelectDialog::getInstance(parent, x, y, z, "Choose the variables to assign to the axes.",
+                                             labels, AxisVarAssignment());
 }
 
 sdk::ui::propertymanager::RelevancePtr AxisVariableSelectDialog::relevance()

@@ -45,7 +45,8 @@ ChooseLoaderDialog::ChooseLoaderDialog(QWidget& parent)
     : QtDialogAbstract(parent, {})
     , m_impl(std::make_unique<Impl>())
 {
-    setHelpAction(new common::LaunchHelpAction("data-loading.html#_all_files_and_all_supported_files", *this));
+    setHelpAction(
+        new common::LaunchHelpAction("data-loading.html#_all_files_and_all_supported_files", *this));
     Impl& form = *m_impl;
     form.setupUi(this);
     auto* const binding = new ListViewPropertyBinding;
@@ -54,7 +55,8 @@ ChooseLoaderDialog::ChooseLoaderDialog(QWidget& parent)
                   BindingInterface::ModelUpdateImmediate);
     binding->setSelectionMode(QAbstractItemView::SingleSelection);
     form.okApplier = std::make_unique<RelevanceApplier>(
-        form.manager.oneLoaderSelected(), std::initializer_list<QWidget*>{form.buttonBox->button(QDialogButtonBox::Ok)},
+        form.manager.oneLoaderSelected(),
+        std::initializer_list<QWidget*>{form.buttonBox->button(QDialogButtonBox::Ok)},
         RelevanceApplier::Manifestation_Sensitivity, BindingInterface::WidgetUpdateOnIdle);
     connect(form.LoadersList, &QAbstractItemView::doubleClicked, this, &ChooseLoaderDialog::accept);
 }
@@ -67,8 +69,9 @@ ChooseLoaderDialog::~ChooseLoaderDialog()
     m_impl->bindings.clear();
 }
 
-void ChooseLoaderDialog::prepare(std::vector<boost::shared_ptr<sdk::DataLoaderInterface>> const& suggestedLoaders,
-                                 std::set<std::string> const& fileExtensions)
+void ChooseLoaderDialog::prepare(
+    std::vector<boost::shared_ptr<sdk::DataLoaderInterface>> const& suggestedLoaders,
+    std::set<std::string> const& fileExtensions)
 {
     Impl& form = *m_impl;
     form.fileExtensions = fileExtensions;
@@ -85,11 +88,10 @@ void ChooseLoaderDialog::prepare(std::vector<boost::shared_ptr<sdk::DataLoaderIn
         title += ')';
     }
     setWindowTitle(QString::fromStdString(title));
-    form.label->setText(suggestedLoaders.empty()
-                            ? tr("A loader could not be found for this file type.\n"
-                                 "Please choose which loader you would like to use.")
-                            : tr("Multiple loaders support this kind of file.\n"
-                                 "Please choose which loader you would like to use."));
+    form.label->setText(suggestedLoaders.empty() ? tr("A loader could not be found for this file type.\n"
+                                                      "Please choose which loader you would like to use.")
+                                                 : tr("Multiple loaders support this kind of file.\n"
+                                                      "Please choose which loader you would like to use."));
 }
 
 boost::shared_ptr<sdk::DataLoaderInterface const> ChooseLoaderDialog::selectedLoader()

@@ -28,9 +28,10 @@ class QUARLIN_PROMPT_EXPORT ChooseLoaderDialog : public common::QtDialogAbstract
 public:
     // The first call builds the dialog under parent (later calls keep that parent); every call
     // rebuilds the list for this file and returns the dialog.
-    static ChooseLoaderDialog& getInstance(QWidget& parent,
-                                           std::vector<boost::shared_ptr<sdk::DataLoaderInterface>> const& suggestedLoaders,
-                                           std::set<std::string> const& fileExtensions);
+    static ChooseLoaderDialog&
+    getInstance(QWidget& parent,
+                std::vector<boost::shared_ptr<sdk::DataLoaderInterface>> const& suggestedLoaders,
+                std::set<std::string> const& fileExtensions);
 
     ~ChooseLoaderDialog() override;
 

@@ -13,7 +13,8 @@ using sdk::ui::propertymanager::PropertyPredicateDependentRelevance;
 struct ChooseLoaderPropertiesManager::Impl
 {
     boost::shared_ptr<StringListWithHeadersModel> model = boost::make_shared<StringListWithHeadersModel>();
-    boost::shared_ptr<Property<std::vector<int>>> selection = boost::make_shared<Property<std::vector<int>>>();
+    boost::shared_ptr<Property<std::vector<int>>> selection =
+        boost::make_shared<Property<std::vector<int>>>();
     boost::shared_ptr<PropertyPredicateDependentRelevance> oneSelected;
     std::vector<boost::shared_ptr<sdk::DataLoaderInterface>> allLoaders =
         sdk::DataLoaderRepository::getInstance().dataLoaderInterfaces(false);
@@ -40,7 +41,8 @@ boost::shared_ptr<Property<std::vector<int>>> ChooseLoaderPropertiesManager::sel
     return d->selection;
 }
 
-boost::shared_ptr<PropertyPredicateDependentRelevance> ChooseLoaderPropertiesManager::oneLoaderSelected() const
+boost::shared_ptr<PropertyPredicateDependentRelevance>
+ChooseLoaderPropertiesManager::oneLoaderSelected() const
 {
     return d->oneSelected;
 }

@@ -32,7 +32,8 @@ public:
 
     boost::shared_ptr<sdk::ui::dialogs::propertybindings::models::StringListWithHeadersModel> model() const;
     boost::shared_ptr<Property<std::vector<int>>> selection() const;
-    boost::shared_ptr<sdk::ui::propertymanager::PropertyPredicateDependentRelevance> oneLoaderSelected() const;
+    boost::shared_ptr<sdk::ui::propertymanager::PropertyPredicateDependentRelevance>
+    oneLoaderSelected() const;
 
     // Rebuilds the list: the suggested names sorted under "Suggested Loaders", then the others.
     void rebuild(std::vector<boost::shared_ptr<sdk::DataLoaderInterface>> const& suggestedLoaders);

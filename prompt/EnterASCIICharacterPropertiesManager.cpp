@@ -24,8 +24,7 @@ public:
         : validator(boost::make_shared<EmptySelecterCharacterValidator>())
         , selectedCharacter(boost::make_shared<Property<std::string>>(character, validator))
         , typeFace(boost::make_shared<Property<Font_e>>(font))
-    {
-    }
+    {}
 
     boost::shared_ptr<EmptySelecterCharacterValidator> validator;
     boost::shared_ptr<Property<std::string>> selectedCharacter;
@@ -35,12 +34,12 @@ public:
 EnterASCIICharacterPropertiesManager::EnterASCIICharacterPropertiesManager(std::string const& character,
                                                                            Font_e typeFace)
     : m_impl(std::make_unique<Impl>(character, typeFace))
-{
-}
+{}
 
 EnterASCIICharacterPropertiesManager::~EnterASCIICharacterPropertiesManager() = default;
 
-boost::shared_ptr<Property<std::string>> const& EnterASCIICharacterPropertiesManager::selectedCharacter() const
+boost::shared_ptr<Property<std::string>> const&
+EnterASCIICharacterPropertiesManager::selectedCharacter() const
 {
     return m_impl->selectedCharacter;
 }

@@ -7,8 +7,9 @@
 
 namespace quarlin::dialogs::prompt {
 
-EnterTextStringDialog::EnterTextStringDialog(QWidget& parent, QString const& prompt, QString const& initialText,
-                                             QString const& helpTopic, bool /*unused*/)
+EnterTextStringDialog::EnterTextStringDialog(QWidget& parent, QString const& prompt,
+                                             QString const& initialText, QString const& helpTopic,
+                                             bool /*unused*/)
     : QtDialogAbstract(parent, {})
     , m_ui(std::make_unique<Ui::EnterTextString>())
 {

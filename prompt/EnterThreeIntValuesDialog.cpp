@@ -27,8 +27,7 @@ class EnterThreeIntValuesDialog::Impl : public Ui::EnterThreeIntValues
 public:
     Impl(__int64 initial1, __int64 initial2, __int64 initial3)
         : manager(initial1, initial2, initial3)
-    {
-    }
+    {}
 
     EnterThreeIntValuesPropertiesManager manager;
     boost::ptr_vector<SpinBoxLgIndexPropertyBinding> bindings;
@@ -36,17 +35,16 @@ public:
 
 EnterThreeIntValuesDialog* EnterThreeIntValuesDialog::m_dialogInstance = nullptr;
 
-EnterThreeIntValuesDialog& EnterThreeIntValuesDialog::getInstance(QWidget& parent, __int64 value1, __int64 value2,
-                                                                  __int64 value3, std::string const& title,
-                                                                  std::string const& helpTopic, std::string label1,
-                                                                  std::string label2, std::string label3,
-                                                                  __int64 minimum1, __int64 minimum2,
-                                                                  __int64 minimum3)
+EnterThreeIntValuesDialog&
+EnterThreeIntValuesDialog::getInstance(QWidget& parent, __int64 value1, __int64 value2, __int64 value3,
+                                       std::string const& title, std::string const& helpTopic,
+                                       std::string label1, std::string label2, std::string label3,
+                                       __int64 minimum1, __int64 minimum2, __int64 minimum3)
 {
     if (!m_dialogInstance)
-        m_dialogInstance = new EnterThreeIntValuesDialog(parent, title, helpTopic, value1, value2, value3,
-                                                         std::move(label1), std::move(label2), std::move(label3),
-                                                         minimum1, minimum2, minimum3);
+        m_dialogInstance =
+            new EnterThreeIntValuesDialog(parent, title, helpTopic, value1, value2, value3, std::move(label1),
+                                          std::move(label2), std::move(label3), minimum1, minimum2, minimum3);
     return *m_dialogInstance;
 }
 
@@ -58,10 +56,10 @@ sdk::ui::propertymanager::RelevancePtr EnterThreeIntValuesDialog::relevance()
 }
 
 EnterThreeIntValuesDialog::EnterThreeIntValuesDialog(QWidget& parent, std::string const& title,
-                                                     std::string const& helpTopic, __int64 value1, __int64 value2,
-                                                     __int64 value3, std::string label1, std::string label2,
-                                                     std::string label3, __int64 minimum1, __int64 minimum2,
-                                                     __int64 minimum3)
+                                                     std::string const& helpTopic, __int64 value1,
+                                                     __int64 value2, __int64 value3, std::string label1,
+                                                     std::string label2, std::string label3, __int64 minimum1,
+                                                     __int64 minimum2, __int64 minimum3)
     : QtDialogAbstract(parent, relevance())
     , m_impl(std::make_unique<Impl>(value1, value2, value3))
 {

@@ -18,10 +18,11 @@ public:
     // The first call builds the dialog; while it lives, later calls return it and ignore every
     // argument. Labels and title are UTF-8; "&" in a label gives its spin box a shortcut. A
     // minimum greater than 0 becomes that spin box's lower limit, otherwise -2147483646.
-    static EnterThreeIntValuesDialog& getInstance(QWidget& parent, __int64 value1, __int64 value2, __int64 value3,
-                                                  std::string const& title, std::string const& helpTopic,
-                                                  std::string label1, std::string label2, std::string label3,
-                                                  __int64 minimum1, __int64 minimum2, __int64 minimum3);
+    static EnterThreeIntValuesDialog& getInstance(QWidget& parent, __int64 value1, __int64 value2,
+                                                  __int64 value3, std::string const& title,
+                                                  std::string const& helpTopic, std::string label1,
+                                                  std::string label2, std::string label3, __int64 minimum1,
+                                                  __int64 minimum2, __int64 minimum3);
     static sdk::ui::propertymanager::RelevancePtr relevance();
 
     ~EnterThreeIntValuesDialog() override;

@@ -11,8 +11,7 @@ public:
         : value1(boost::make_shared<Property<__int64>>(first))
         , value2(boost::make_shared<Property<__int64>>(second))
         , value3(boost::make_shared<Property<__int64>>(third))
-    {
-    }
+    {}
 
     boost::shared_ptr<Property<__int64>> value1;
     boost::shared_ptr<Property<__int64>> value2;
@@ -22,8 +21,7 @@ public:
 EnterThreeIntValuesPropertiesManager::EnterThreeIntValuesPropertiesManager(__int64 value1, __int64 value2,
                                                                            __int64 value3)
     : m_impl(std::make_unique<Impl>(value1, value2, value3))
-{
-}
+{}
 
 EnterThreeIntValuesPropertiesManager::~EnterThreeIntValuesPropertiesManager() = default;
 

@@ -36,38 +36,43 @@ RGBColorOptsDialog::Impl::Impl(RGBColorOptsDialog& dialog)
 {
     Ui::RGBColorOpts form;
     form.setupUi(&dialog);
-    auto const set = boost::make_shared<RGBColorOptsPropertiesGenerated>(dialog.windowModality() != Qt::NonModal,
-                                                                          toolbox::StringList{});
+    auto const set = boost::make_shared<RGBColorOptsPropertiesGenerated>(
+        dialog.windowModality() != Qt::NonModal, toolbox::StringList{});
     manager = std::make_unique<RGBColorOptsPropertiesManager>(set);
 
-    bindings.push_back(new ComboBoxPropertyBinding<RGBMode_e>(*form.rGBColorOpts_Mode_CmbBox, set->globalRGBRGBMode(),
-                                                              manager->modeModel(),
+    bindings.push_back(new ComboBoxPropertyBinding<RGBMode_e>(*form.rGBColorOpts_Mode_CmbBox,
+                                                              set->globalRGBRGBMode(), manager->modeModel(),
                                                               BindingInterface::ModelUpdateDeferredOnBusy));
-    bindings.push_back(new ComboBoxPropertyBinding<int>(*form.rGBColorOpts_RedVariable_CmbBox,
-                                                        set->globalRGBRedChannelVar(), manager->variablesModel(),
-                                                        BindingInterface::ModelUpdateDeferredOnBusy));
-    bindings.push_back(new ComboBoxPropertyBinding<int>(*form.rGBColorOpts_GreenVariable_CmbBox,
-                                                        set->globalRGBGreenChannelVar(), manager->variablesModel(),
-                                                        BindingInterface::ModelUpdateDeferredOnBusy));
-    bindings.push_back(new ComboBoxPropertyBinding<int>(*form.rGBColorOpts_BlueVariable_CmbBox,
-                                                        set->globalRGBBlueChannelVar(), manager->variablesModel(),
-                                                        BindingInterface::ModelUpdateDeferredOnBusy));
+    bindings.push_back(new ComboBoxPropertyBinding<int>(
+        *form.rGBColorOpts_RedVariable_CmbBox, set->globalRGBRedChannelVar(), manager->variablesModel(),
+        BindingInterface::ModelUpdateDeferredOnBusy));
+    bindings.push_back(new ComboBoxPropertyBinding<int>(
+        *form.rGBColorOpts_GreenVariable_CmbBox, set->globalRGBGreenChannelVar(), manager->variablesModel(),
+        BindingInterface::ModelUpdateDeferredOnBusy));
+    bindings.push_back(new ComboBoxPropertyBinding<int>(
+        *form.rGBColorOpts_BlueVariable_CmbBox, set->globalRGBBlueChannelVar(), manager->variablesModel(),
+        BindingInterface::ModelUpdateDeferredOnBusy));
     // The range first: a binding shows its value at once, and a spin box clamps to its range.
     for (QDoubleSpinBox* const spinBox : {static_cast<QDoubleSpinBox*>(form.minValue_doubleSpinBox),
                                           static_cast<QDoubleSpinBox*>(form.maxValue_doubleSpinBox)})
         spinBox->setRange(-1e150, 1e150);
     spinBoxBindings.push_back(std::make_unique<SpinBoxDoublePropertyBinding>(
-        form.maxValue_doubleSpinBox, set->globalRGBRangeMax(), boost::make_shared<IntensitySpinBoxIncDecCalculator>(*set)));
+        form.maxValue_doubleSpinBox, set->globalRGBRangeMax(),
+        boost::make_shared<IntensitySpinBoxIncDecCalculator>(*set)));
     spinBoxBindings.push_back(std::make_unique<SpinBoxDoublePropertyBinding>(
-        form.minValue_doubleSpinBox, set->globalRGBRangeMin(), boost::make_shared<IntensitySpinBoxIncDecCalculator>(*set)));
+        form.minValue_doubleSpinBox, set->globalRGBRangeMin(),
+        boost::make_shared<IntensitySpinBoxIncDecCalculator>(*set)));
 
     auto const apply = [this](RelevancePtr const& rule, QWidget* combo, QWidget* label) {
-        relevanceAppliers.push_back(new RelevanceApplier(rule, {combo, label}, RelevanceApplier::Manifestation_Sensitivity,
+        relevanceAppliers.push_back(new RelevanceApplier(rule, {combo, label},
+                                                         RelevanceApplier::Manifestation_Sensitivity,
                                                          BindingInterface::WidgetUpdateOnIdle));
     };
     apply(manager->redRelevance(), form.rGBColorOpts_RedVariable_CmbBox, form.rGBColorOpts_RedVariable_Label);
-    apply(manager->greenRelevance(), form.rGBColorOpts_GreenVariable_CmbBox, form.rGBColorOpts_GreenVariable_Label);
-    apply(manager->blueRelevance(), form.rGBColorOpts_BlueVariable_CmbBox, form.rGBColorOpts_BlueVariable_Label);
+    apply(manager->greenRelevance(), form.rGBColorOpts_GreenVariable_CmbBox,
+          form.rGBColorOpts_GreenVariable_Label);
+    apply(manager->blueRelevance(), form.rGBColorOpts_BlueVariable_CmbBox,
+          form.rGBColorOpts_BlueVariable_Label);
 }
 
 RGBColorOptsDialog::Impl::~Impl()

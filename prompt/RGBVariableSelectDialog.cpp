@@ -20,11 +20,11 @@ void RGBVariableSelectDialog::RGBVarAssignment::assignDefaults(PropertyAbstract<
 
 VariableSelectDialog& RGBVariableSelectDialog::getInstance(QWidget& parent)
 {
-    return VariableSelectDialog::getInstance(
-        parent, toolbox::StringList{"GlobalRGB", "RedChannelVar"},
-        toolbox::StringList{"GlobalRGB", "GreenChannelVar"},
-        toolbox::StringList{"GlobalRGB", "BlueChannelVar"},
-        "Choose the variables to assign to the R, G, and B channels.", {"&R", "&G", "&B"}, RGBVarAssignment());
+    return VariableSelectDialog::getInstance(parent, toolbox::StringList{"GlobalRGB", "RedChannelVar"},
+                                             toolbox::StringList{"GlobalRGB", "GreenChannelVar"},
+                                             toolbox::StringList{"GlobalRGB", "BlueChannelVar"},
+                                             "Choose the variables to assign to the R, G, and B channels.",
+                                             {"&R", "&G", "&B"}, RGBVarAssignment());
 }
 
 } // namespace quarlin::dialogs::prompt

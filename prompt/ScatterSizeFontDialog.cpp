@@ -52,22 +52,21 @@ ScatterSizeFontDialog::Impl::Impl(ScatterSizeFontDialog& dialog)
     generated = std::make_unique<ScatterSizeFontPropertiesGenerated>(dialog.windowModality() != Qt::NonModal,
                                                                      toolbox::StringList{});
     manager = std::make_unique<ScatterSizeFontPropertiesManager>(*generated);
-    QPushButton* const recalculate =
-        form.scatterSizeFont_buttonBox->addButton(QCoreApplication::translate("ScatterSizeFont", "&Recalculate Size"),
-                                                QDialogButtonBox::ActionRole);
+    QPushButton* const recalculate = form.scatterSizeFont_buttonBox->addButton(
+        QCoreApplication::translate("ScatterSizeFont", "&Recalculate Size"), QDialogButtonBox::ActionRole);
     recalculate->setObjectName(QStringLiteral("scatterSizeFont_RecalculateSize_Button"));
     connections.add(manager->plotType()->connectToValueChangedSignal(
         [&dialog](PlotType_e const&) { dialog.setDialogForPlotType(); }));
 
-    bindings.push_back(
-        std::make_shared<FontComboBoxPropertyBinding>(form.scatterSizeFont_SymbolsFont_ComboBox, manager->fontFamily()));
+    bindings.push_back(std::make_shared<FontComboBoxPropertyBinding>(
+        form.scatterSizeFont_SymbolsFont_ComboBox, manager->fontFamily()));
     bindings.push_back(std::make_shared<ComboBoxPropertyBinding<int>>(
         *form.scatterSizeFont_SizeVaiable_ComboBox, generated->globalScatterVar(), manager->variablesModel(),
         BindingInterface::ModelUpdateImmediate));
     bindings.push_back(std::make_shared<RadioButtonPropertyBinding<bool>>(
         form.scatterSizeFont_SizeGrid_radioButton, generated->globalScatterRelativeSizeInGridUnits(), true));
-    bindings.push_back(std::make_shared<TextFieldPropertyBinding<double>>(form.scatterSizeFont_SizeGrid_1Text,
-                                                                          manager->relativeSizeInGridUnits()));
+    bindings.push_back(std::make_shared<TextFieldPropertyBinding<double>>(
+        form.scatterSizeFont_SizeGrid_1Text, manager->relativeSizeInGridUnits()));
     bindings.push_back(std::make_shared<RadioButtonPropertyBinding<bool>>(
         form.scatterSizeFont_SizeCm_radioButton, generated->globalScatterRelativeSizeInGridUnits(), false));
     bindings.push_back(std::make_shared<TextFieldPropertyBinding<double>>(form.scatterSizeFont_SizeCm_1Text,
@@ -78,8 +77,9 @@ ScatterSizeFontDialog::Impl::Impl(ScatterSizeFontDialog& dialog)
     bindStyleButton(form.scatterSizeFont_SymbolsFontItalic_Button, manager->fontIsItalic());
 
     auto const apply = [this](RelevancePtr const& rule, std::initializer_list<QWidget*> widgets) {
-        relevanceAppliers.push_back(std::make_unique<RelevanceApplier>(
-            rule, widgets, RelevanceApplier::Manifestation_Sensitivity, BindingInterface::WidgetUpdateOnIdle));
+        relevanceAppliers.push_back(
+            std::make_unique<RelevanceApplier>(rule, widgets, RelevanceApplier::Manifestation_Sensitivity,
+                                               BindingInterface::WidgetUpdateOnIdle));
     };
     apply(manager->fieldPlotRelevance(),
           {form.scatterSizeFont_SizeVaiable_Label, form.scatterSizeFont_SizeVaiable_ComboBox,
@@ -126,8 +126,9 @@ ScatterSizeFontDialog& ScatterSizeFontDialog::getInstance(QWidget& parent)
 
 RelevancePtr ScatterSizeFontDialog::relevance()
 {
-    static RelevancePtr const rule = RelevanceExpression(boost::make_shared<FieldPlotTypeDependentRelevance>())
-                                         .oor(boost::make_shared<LinePlotTypeDependentRelevance>());
+    static RelevancePtr const rule =
+        RelevanceExpression(boost::make_shared<FieldPlotTypeDependentRelevance>())
+            .oor(boost::make_shared<LinePlotTypeDependentRelevance>());
     return rule;
 }
 

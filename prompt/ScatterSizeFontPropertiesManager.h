@@ -32,7 +32,8 @@ class QUARLIN_PROMPT_EXPORT ScatterSizeFontPropertiesManager
 {
 public:
     // The set must outlive the manager.
-    explicit ScatterSizeFontPropertiesManager(sdk::ui::propertymanager::ScatterSizeFontPropertiesGenerated& generated);
+    explicit ScatterSizeFontPropertiesManager(
+        sdk::ui::propertymanager::ScatterSizeFontPropertiesGenerated& generated);
     virtual ~ScatterSizeFontPropertiesManager();
     ScatterSizeFontPropertiesManager(ScatterSizeFontPropertiesManager const&) = delete;
     ScatterSizeFontPropertiesManager& operator=(ScatterSizeFontPropertiesManager const&) = delete;

@@ -74,8 +74,8 @@ VariableSelectDialog& VariableSelectDialog::getInstance(QWidget& parent, toolbox
                                                         DefaultVarAssignmentInterface const& defaults)
 {
     if (!m_dialogInstance)
-        m_dialogInstance = new VariableSelectDialog(parent, var1Path, var2Path, var3Path, instructions, labels,
-                                                    defaults);
+        m_dialogInstance =
+            new VariableSelectDialog(parent, var1Path, var2Path, var3Path, instructions, labels, defaults);
     return *m_dialogInstance;
 }
 
@@ -88,7 +88,8 @@ sdk::ui::propertymanager::RelevancePtr VariableSelectDialog::relevance()
 
 VariableSelectDialog::VariableSelectDialog(QWidget& parent, toolbox::StringList const& var1Path,
                                            toolbox::StringList const& var2Path,
-                                           toolbox::StringList const& var3Path, std::string const& instructions,
+                                           toolbox::StringList const& var3Path,
+                                           std::string const& instructions,
                                            std::vector<std::string> const& labels,
                                            DefaultVarAssignmentInterface const& defaults)
     : QtDialogAbstract(parent, relevance())
@@ -103,8 +104,8 @@ VariableSelectDialog::VariableSelectDialog(QWidget& parent, toolbox::StringList 
 
     form.var1Property = boost::make_shared<KernelPropertyDeferred<int>>(toolbox::StyleValue(var1Path));
     form.var2Property = boost::make_shared<KernelPropertyDeferred<int>>(toolbox::StyleValue(var2Path));
-    form.var3Property =
-        boost::make_shared<KernelPropertyDeferred<int>>(toolbox::StyleValue(form.threeVariables ? var3Path : var2Path));
+    form.var3Property = boost::make_shared<KernelPropertyDeferred<int>>(
+        toolbox::StyleValue(form.threeVariables ? var3Path : var2Path));
     // Before the bindings exist, so the combo boxes open on the proposal.
     defaults.assignDefaults(*form.var1Property, *form.var2Property, *form.var3Property);
 
@@ -113,7 +114,7 @@ VariableSelectDialog::VariableSelectDialog(QWidget& parent, toolbox::StringList 
                                                                          form.var3Property};
     for (int i = 0; i < 3; ++i)
         form.bindings.push_back(new ComboBoxPropertyBinding<int>(*combos[i], properties[i], form.model,
-                                                              BindingInterface::ModelUpdateImmediate));
+                                                                 BindingInterface::ModelUpdateImmediate));
 
     setHelpAction(new common::LaunchHelpAction(helpTopic, *this));
     // Shown before launch too, so a host that shows the dialog its own way sees the right form.

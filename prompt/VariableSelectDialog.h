@@ -38,11 +38,10 @@ public:
 
     // var3Path empty: a two-variable dialog, whose third row stays hidden. labels are UTF-8,
     // one per shown row; "&" gives the combo box a shortcut.
-    static VariableSelectDialog& getInstance(QWidget& parent, toolbox::StringList const& var1Path,
-                                             toolbox::StringList const& var2Path,
-                                             toolbox::StringList const& var3Path, std::string const& instructions,
-                                             std::vector<std::string> const& labels,
-                                             DefaultVarAssignmentInterface const& defaults);
+    static VariableSelectDialog&
+    getInstance(QWidget& parent, toolbox::StringList const& var1Path, toolbox::StringList const& var2Path,
+                toolbox::StringList const& var3Path, std::string const& instructions,
+                std::vector<std::string> const& labels, DefaultVarAssignmentInterface const& defaults);
     // Relevant while a data set exists.
     static sdk::ui::propertymanager::RelevancePtr relevance();
 
@@ -59,9 +58,10 @@ private Q_SLOTS:
     void accept() override;
 
 private:
-    VariableSelectDialog(QWidget& parent, toolbox::StringList const& var1Path, toolbox::StringList const& var2Path,
-                         toolbox::StringList const& var3Path, std::string const& instructions,
-                         std::vector<std::string> const& labels, DefaultVarAssignmentInterface const& defaults);
+    VariableSelectDialog(QWidget& parent, toolbox::StringList const& var1Path,
+                         toolbox::StringList const& var2Path, toolbox::StringList const& var3Path,
+                         std::string const& instructions, std::vector<std::string> const& labels,
+                         DefaultVarAssignmentInterface const& defaults);
     void fitToTexts();
 
     class Impl;

@@ -9,8 +9,7 @@ namespace quarlin::dialogs::prompt {
 
 VectorVarAssignStrategy::VectorVarAssignStrategy(QWidget& parent)
     : m_parent(parent)
-{
-}
+{}
 
 bool VectorVarAssignStrategy::operator()(PlotType_e plotType) const
 {
@@ -18,7 +17,8 @@ bool VectorVarAssignStrategy::operator()(PlotType_e plotType) const
         return false;
     if (sdk::okToTurnOnVectorLayer(plotType))
         return true;
-    QPointer<VariableSelectDialog> const dialog = &VectorVariableSelectDialog::getInstance(m_parent, plotType);
+    QPointer<VariableSelectDialog> const dialog =
+        &VectorVariableSelectDialog::getInstance(m_parent, plotType);
     dialog->launch();
     // The parent may have gone while the dialog ran, taking the dialog with it.
     return dialog && dialog->result() == QDialog::Accepted;

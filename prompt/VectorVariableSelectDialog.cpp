@@ -13,8 +13,7 @@ VectorVariableSelectDialog::~VectorVariableSelectDialog() = default;
 
 VectorVariableSelectDialog::VectorVarAssignment::VectorVarAssignment(PlotType_e plotType)
     : m_plotType(plotType)
-{
-}
+{}
 
 void VectorVariableSelectDialog::VectorVarAssignment::assignDefaults(PropertyAbstract<int>& first,
                                                                      PropertyAbstract<int>& second,
@@ -45,8 +44,9 @@ VariableSelectDialog& VectorVariableSelectDialog::getInstance(QWidget& parent, P
         w = path("WVar");
         labels.emplace_back("&W");
     }
-    return VariableSelectDialog::getInstance(parent, path("UVar"), path("VVar"), w, "Choose the vector variables.",
-                                             labels, VectorVarAssignment(plotType));
+    return VariableSelectDialog::getInstance(parent, path("UVar"), path("VVar"), w,
+                                             "Choose the vector variables.", labels,
+                                             VectorVarAssignment(plotType));
 }
 
 sdk::ui::propertymanager::RelevancePtr VectorVariableSelectDialog::relevance()

@@ -10,7 +10,8 @@ namespace quarlin::dialogs::prompt {
 class QUARLIN_PROMPT_EXPORT VectorVariableSelectDialog
 {
 public:
-    class QUARLIN_PROMPT_EXPORT VectorVarAssignment : public VariableSelectDialog::DefaultVarAssignmentInterface
+    class QUARLIN_PROMPT_EXPORT VectorVarAssignment
+        : public VariableSelectDialog::DefaultVarAssignmentInterface
     {
     public:
         explicit VectorVarAssignment(PlotType_e plotType);

@@ -10,13 +10,13 @@ using sdk::ui::dialogs::propertybindings::models::ZoneListModel;
 struct ZoneSelectPropertiesManager::Impl
 {
     boost::shared_ptr<Property<std::set<int>>> selectedZones = boost::make_shared<Property<std::set<int>>>();
-    boost::shared_ptr<ZoneListModel> model = boost::make_shared<ZoneListModel>(&sdk::getEnabledZonesForFrame, false);
+    boost::shared_ptr<ZoneListModel> model =
+        boost::make_shared<ZoneListModel>(&sdk::getEnabledZonesForFrame, false);
 };
 
 ZoneSelectPropertiesManager::ZoneSelectPropertiesManager()
     : d(std::make_unique<Impl>())
-{
-}
+{}
 
 ZoneSelectPropertiesManager::~ZoneSelectPropertiesManager() = default;
 

@@ -14,14 +14,12 @@ public:
     // A value-initialised value (0, false, empty) and a validator that accepts anything.
     Property()
         : m_value()
-    {
-    }
+    {}
 
     // Starts at initialValue as it is: not validated, not announced.
     explicit Property(T const& initialValue)
         : m_value(initialValue)
-    {
-    }
+    {}
 
     // Starts at initialValue, which the validator must accept: otherwise the construction throws
     // InvalidPropertyValueException with the validator's message. Nothing is announced.

@@ -29,8 +29,9 @@ namespace quarlin {
 // PropertyChanged, the untyped signal of the base, fires with every ValueChanged, but only while
 // something listens to it: its relay is the first slot of ValueChanged while untyped listeners
 // exist, and is not connected otherwise, so a property nobody listens to untyped costs no more
-// than the signal it wraps (each slot costs a lock on every change). An exception thrown by a listener leaves setValue after the value was
-// stored. Properties belong to the user-interface thread: setValue takes no lock.
+// than the signal it wraps (each slot costs a lock on every change). An exception thrown by a listener leaves
+// setValue after the value was stored. Properties belong to the user-interface thread: setValue takes no
+// lock.
 template <class T>
 class PropertyAbstract : public PropertyItemInterface
 {
@@ -167,8 +168,7 @@ bool PropertyAbstract<T>::isEqual(T const& value) const
 
 template <class T>
 void PropertyAbstract<T>::signalValueChangedConnected() const
-{
-}
+{}
 
 template <class T>
 void PropertyAbstract<T>::emitValueChangedSignal(T const& value) const
@@ -183,7 +183,6 @@ void PropertyAbstract<T>::callBaseClassSignalIfThereAreListeners() const
         emitPropertyChanged();
     else
         m_baseClassSignalConnection.disconnect(); // the last untyped listener left
-
 }
 
 // Compiled once in the library, exported with their virtual tables.

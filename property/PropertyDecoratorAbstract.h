@@ -25,13 +25,14 @@ private:
 };
 
 template <class T>
-PropertyDecoratorAbstract<T>::PropertyDecoratorAbstract(boost::shared_ptr<PropertyAbstract<T>> decoratedProperty)
+PropertyDecoratorAbstract<T>::PropertyDecoratorAbstract(
+    boost::shared_ptr<PropertyAbstract<T>> decoratedProperty)
     : decorated(std::move(decoratedProperty))
 {
     if (!decorated)
         throw InvalidArgumentException("A property decorator needs a property to decorate.");
-    decoratedConnection =
-        decorated->connectToValueChangedSignal([this](T const&) { this->emitValueChangedSignal(this->value()); });
+    decoratedConnection = decorated->connectToValueChangedSignal(
+        [this](T const&) { this->emitValueChangedSignal(this->value()); });
 }
 
 template <class T>

@@ -50,9 +50,8 @@ void PropertyProxy<T>::follow(boost::shared_ptr<PropertyAbstract<T>> newTarget)
 {
     if (!newTarget)
         throw InvalidArgumentException("A property proxy needs a property to stand for.");
-    targetConnection = newTarget->connectToValueChangedSignal([this](T const& value) {
-        this->emitValueChangedSignal(value);
-    });
+    targetConnection = newTarget->connectToValueChangedSignal(
+        [this](T const& value) { this->emitValueChangedSignal(value); });
     target = std::move(newTarget);
 }
 

@@ -18,8 +18,7 @@ public:
     RefusingValidator(boost::function<bool(T const&)> refuses, std::string message)
         : m_refuses(std::move(refuses))
         , m_message(std::move(message))
-    {
-    }
+    {}
 
     ValidationResult validate(T const& value) const override
     {

@@ -64,7 +64,8 @@ public:
         }));
         connections.add(m_model->connectToItemsRemovedSignal(stale));
         connections.add(m_model->connectToDataChangedSignal([this] { onDataChanged(); }));
-        connections.add(this->property().connectToValueChangedSignal([this](T const& v) { onValueChanged(v); }));
+        connections.add(
+            this->property().connectToValueChangedSignal([this](T const& v) { onValueChanged(v); }));
 
         m_valueInModel = m_model->indexOf(this->property().value()) != -1;
 
@@ -118,8 +119,7 @@ private:
     public:
         explicit QComboBoxListener(ComboBoxPropertyBinding& binding)
             : m_binding(&binding)
-        {
-        }
+        {}
         void comboBoxSelectionChanged(qwidgetobservable::QComboBoxObservable& observable) override
         {
             if (QComboBox const* const combo = observable.comboBox())
@@ -136,8 +136,7 @@ private:
     public:
         explicit ComboboxModelListener(std::function<void()> onReset)
             : m_onReset(std::move(onReset))
-        {
-        }
+        {}
         void modelWasReset() { m_onReset(); }
 
     private:
@@ -158,8 +157,8 @@ private:
     {
         m_modelResetPending = true;
         QObject::disconnect(m_modelResetConnection);
-        m_modelResetConnection = QObject::connect(m_qtModel.get(), &QAbstractItemModel::modelReset, &m_modelListener,
-                                                  &ComboboxModelListener::modelWasReset);
+        m_modelResetConnection = QObject::connect(m_qtModel.get(), &QAbstractItemModel::modelReset,
+                                                  &m_modelListener, &ComboboxModelListener::modelWasReset);
     }
 
     void onModelReset()
@@ -183,7 +182,7 @@ private:
     QPointer<QComboBox> m_combo; // not owned: the dialog's widget tree owns it
     std::unique_ptr<qwidgetobservable::QComboBoxObservable> m_comboObservable; // owned
     boost::shared_ptr<Model const> m_model;
-    std::unique_ptr<models::QListModel> m_qtModel; // owned; the combo box shows it
+    std::unique_ptr<models::QListModel> m_qtModel;          // owned; the combo box shows it
     std::unique_ptr<WidgetUpdateDeferrerOnBusy> m_deferrer; // owned; only in deferred model update mode
     bool m_modelResetPending = false;
     bool m_valueInModel = false;

@@ -32,8 +32,7 @@ class ShortPopupStyle : public QProxyStyle
 public:
     explicit ShortPopupStyle(QStyle* ownedBase)
         : QProxyStyle(ownedBase)
-    {
-    }
+    {}
 
     int styleHint(StyleHint hint, QStyleOption const* option, QWidget const* widget,
                   QStyleHintReturn* returnData) const override
@@ -128,7 +127,8 @@ void intern::prepareComboForLongLists(QComboBox& combo)
         installShortPopupStyle(combo);
         return;
     }
-    if (combo.findChild<QObject*>(QLatin1String(PrepareWhenShown::objectNameText), Qt::FindDirectChildrenOnly))
+    if (combo.findChild<QObject*>(QLatin1String(PrepareWhenShown::objectNameText),
+                                  Qt::FindDirectChildrenOnly))
         return;
     if (combo.testAttribute(Qt::WA_WState_Polished))
         setCheapSizePolicy(combo);

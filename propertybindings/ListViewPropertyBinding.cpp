@@ -96,30 +96,32 @@ synchronizerFor(QListView& view, boost::shared_ptr<PropertyAbstract<T>> property
 
 } // namespace
 
-void ListViewPropertyBinding::init(QListView& view, boost::shared_ptr<PropertyAbstract<std::set<int>>> property,
+void ListViewPropertyBinding::init(QListView& view,
+                                   boost::shared_ptr<PropertyAbstract<std::set<int>>> property,
                                    boost::shared_ptr<models::ListModelInterface<int> const> model,
                                    BindingInterface::ModelUpdateMode)
 {
     follow(view, [&] { return synchronizerFor(view, std::move(property), std::move(model)); });
 }
 
-void ListViewPropertyBinding::init(QListView& view, boost::shared_ptr<PropertyAbstract<std::vector<int>>> property,
+void ListViewPropertyBinding::init(QListView& view,
+                                   boost::shared_ptr<PropertyAbstract<std::vector<int>>> property,
                                    boost::shared_ptr<models::ListModelInterface<int> const> model,
                                    BindingInterface::ModelUpdateMode)
 {
     follow(view, [&] { return synchronizerFor(view, std::move(property), std::move(model)); });
 }
 
-void ListViewPropertyBinding::follow(QListView& view,
-                                     std::function<std::unique_ptr<WidgetPropertySynchronizerInterface>()> const& make)
+void ListViewPropertyBinding::follow(
+    QListView& view, std::function<std::unique_ptr<WidgetPropertySynchronizerInterface>()> const& make)
 {
     QObject::disconnect(m_selectionConnection);
     m_synchronizer.reset();
     m_synchronizer = make();
     m_view = &view;
-    m_selectionConnection = QObject::connect(view.selectionModel(), &QItemSelectionModel::selectionChanged, [this] {
-        runAtBoundary([this] { m_synchronizer->updateProperty(); });
-    });
+    m_selectionConnection =
+        QObject::connect(view.selectionModel(), &QItemSelectionModel::selectionChanged,
+                         [this] { runAtBoundary([this] { m_synchronizer->updateProperty(); }); });
 }
 
 void ListViewPropertyBinding::setSelectionMode(QAbstractItemView::SelectionMode mode)

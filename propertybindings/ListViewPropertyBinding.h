@@ -28,16 +28,19 @@ public:
 
     // A second init replaces the first binding.
     void init(QListView& view, boost::shared_ptr<PropertyAbstract<std::set<int>>> property,
-              boost::shared_ptr<models::ListModelInterface<int> const> model, BindingInterface::ModelUpdateMode mode);
+              boost::shared_ptr<models::ListModelInterface<int> const> model,
+              BindingInterface::ModelUpdateMode mode);
     void init(QListView& view, boost::shared_ptr<PropertyAbstract<std::vector<int>>> property,
-              boost::shared_ptr<models::ListModelInterface<int> const> model, BindingInterface::ModelUpdateMode mode);
+              boost::shared_ptr<models::ListModelInterface<int> const> model,
+              BindingInterface::ModelUpdateMode mode);
     void setSelectionMode(QAbstractItemView::SelectionMode mode);
 
     WidgetPropertySynchronizerInterface* synchronizer() const { return m_synchronizer.get(); }
 
 private:
     // Replaces the synchronizer by a new one and follows the view's selection.
-    void follow(QListView& view, std::function<std::unique_ptr<WidgetPropertySynchronizerInterface>()> const& make);
+    void follow(QListView& view,
+                std::function<std::unique_ptr<WidgetPropertySynchronizerInterface>()> const& make);
 
     QPointer<QListView> m_view; // not owned
     std::unique_ptr<WidgetPropertySynchronizerInterface> m_synchronizer;

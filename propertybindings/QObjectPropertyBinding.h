@@ -21,15 +21,13 @@ public:
         : QObject(nullptr)
         , m_mode(mode)
         , m_updater(std::make_unique<PropertyBindingUpdater<T>>(*this, std::move(property), mode))
-    {
-    }
+    {}
 
     QObjectPropertyBinding(UIStylePropertyAbstract<T>& property, WidgetUpdateMode_e mode)
         : QObject(nullptr)
         , m_mode(mode)
         , m_updater(std::make_unique<PropertyBindingUpdater<T>>(*this, property, mode))
-    {
-    }
+    {}
 
     // The updater goes first: it disconnects everything and drops pending idle updates.
     ~QObjectPropertyBinding() override { m_updater.reset(); }
@@ -60,8 +58,7 @@ private:
         PropertyBindingUpdater(QObjectPropertyBinding& owner, P&& property, WidgetUpdateMode_e mode)
             : UIPropertyBindingAbstract<U>(std::forward<P>(property), mode)
             , m_owner(&owner)
-        {
-        }
+        {}
         void updateWidget() override { m_owner->updateWidget(); }
         void updateVisibility() override { m_owner->updateVisibility(); }
         void updateSensitivity() override { m_owner->updateSensitivity(); }

@@ -14,13 +14,41 @@ namespace quarlin::sdk::ui::dialogs::propertybindings::intern {
 // The names conversion messages use for a type.
 template <class T>
 struct TypeName;
-template <> struct TypeName<int> { static char const* get() { return "int"; } };
-template <> struct TypeName<double> { static char const* get() { return "double"; } };
-template <> struct TypeName<__int64> { static char const* get() { return "__int64"; } };
-template <> struct TypeName<std::string> { static char const* get() { return "std::string"; } };
-template <> struct TypeName<RGBMode_e> { static char const* get() { return "RGBMode_e"; } };
-template <> struct TypeName<Font_e> { static char const* get() { return "Font_e"; } };
-template <> struct TypeName<PlotType_e> { static char const* get() { return "PlotType_e"; } };
+template <>
+struct TypeName<int>
+{
+    static char const* get() { return "int"; }
+};
+template <>
+struct TypeName<double>
+{
+    static char const* get() { return "double"; }
+};
+template <>
+struct TypeName<__int64>
+{
+    static char const* get() { return "__int64"; }
+};
+template <>
+struct TypeName<std::string>
+{
+    static char const* get() { return "std::string"; }
+};
+template <>
+struct TypeName<RGBMode_e>
+{
+    static char const* get() { return "RGBMode_e"; }
+};
+template <>
+struct TypeName<Font_e>
+{
+    static char const* get() { return "Font_e"; }
+};
+template <>
+struct TypeName<PlotType_e>
+{
+    static char const* get() { return "PlotType_e"; }
+};
 
 // Reads one value from UTF-8 text as a stream does (text itself is taken whole, as typed):
 // leading white space fails the read,

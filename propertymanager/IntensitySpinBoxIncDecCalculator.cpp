@@ -11,8 +11,7 @@ namespace quarlin::sdk::ui::propertymanager {
 IntensitySpinBoxIncDecCalculator::IntensitySpinBoxIncDecCalculator(RGBColorOptsPropertiesGenerated& generated)
     : SpinBoxIncDecCalculatorBase(1.0)
     , m_generated(&generated)
-{
-}
+{}
 
 IntensitySpinBoxIncDecCalculator::~IntensitySpinBoxIncDecCalculator() = default;
 
@@ -23,7 +22,8 @@ double IntensitySpinBoxIncDecCalculator::stepSize() const
         AppLock const lock(ImplicitMacroRecording_Off);
         double low = 0.0, high = 0.0;
         bool known = QrnUtilVarGetMinMax(m_generated->globalRGBRedChannelVar()->value(), &low, &high);
-        for (auto const& channel : {m_generated->globalRGBGreenChannelVar(), m_generated->globalRGBBlueChannelVar()}) {
+        for (auto const& channel :
+             {m_generated->globalRGBGreenChannelVar(), m_generated->globalRGBBlueChannelVar()}) {
             double channelLow = 0.0, channelHigh = 0.0;
             known = known && QrnUtilVarGetMinMax(channel->value(), &channelLow, &channelHigh);
             low = std::min(low, channelLow);

@@ -12,7 +12,8 @@ PropertyPredicateDependentRelevance::PropertyPredicateDependentRelevance(
 {
     if (!m_property)
         throw InvalidArgumentException("A property-dependent relevance needs a property.");
-    m_connections.add(m_property->connectToPropertyChangedSignal([this] { runAtBoundary([this] { announce(); }); }));
+    m_connections.add(
+        m_property->connectToPropertyChangedSignal([this] { runAtBoundary([this] { announce(); }); }));
 }
 
 PropertyPredicateDependentRelevance::~PropertyPredicateDependentRelevance() = default;

@@ -28,8 +28,7 @@ KernelPropertyAbstract<T>::KernelPropertyAbstract() = default;
 template <class T>
 KernelPropertyAbstract<T>::KernelPropertyAbstract(KernelPropertyAbstract const&)
     : PropertyAbstract<T>()
-{
-}
+{}
 
 template <class T>
 KernelPropertyAbstract<T>& KernelPropertyAbstract<T>::operator=(KernelPropertyAbstract const& other)

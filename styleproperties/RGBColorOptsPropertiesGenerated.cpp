@@ -59,7 +59,8 @@ boost::shared_ptr<PropertyAbstract<RGBMode_e>> RGBColorOptsPropertiesGenerated::
     return m_rgbMode.exposed;
 }
 
-void RGBColorOptsPropertiesGenerated::setGlobalRGBRGBMode(boost::shared_ptr<PropertyAbstract<RGBMode_e>> property)
+void RGBColorOptsPropertiesGenerated::setGlobalRGBRGBMode(
+    boost::shared_ptr<PropertyAbstract<RGBMode_e>> property)
 {
     m_rgbMode.expose(std::move(property));
 }
@@ -69,7 +70,8 @@ boost::shared_ptr<PropertyAbstract<int>> RGBColorOptsPropertiesGenerated::global
     return m_redChannelVar.exposed;
 }
 
-void RGBColorOptsPropertiesGenerated::setGlobalRGBRedChannelVar(boost::shared_ptr<PropertyAbstract<int>> property)
+void RGBColorOptsPropertiesGenerated::setGlobalRGBRedChannelVar(
+    boost::shared_ptr<PropertyAbstract<int>> property)
 {
     m_redChannelVar.expose(std::move(property));
 }
@@ -79,7 +81,8 @@ boost::shared_ptr<PropertyAbstract<int>> RGBColorOptsPropertiesGenerated::global
     return m_greenChannelVar.exposed;
 }
 
-void RGBColorOptsPropertiesGenerated::setGlobalRGBGreenChannelVar(boost::shared_ptr<PropertyAbstract<int>> property)
+void RGBColorOptsPropertiesGenerated::setGlobalRGBGreenChannelVar(
+    boost::shared_ptr<PropertyAbstract<int>> property)
 {
     m_greenChannelVar.expose(std::move(property));
 }
@@ -89,7 +92,8 @@ boost::shared_ptr<PropertyAbstract<int>> RGBColorOptsPropertiesGenerated::global
     return m_blueChannelVar.exposed;
 }
 
-void RGBColorOptsPropertiesGenerated::setGlobalRGBBlueChannelVar(boost::shared_ptr<PropertyAbstract<int>> property)
+void RGBColorOptsPropertiesGenerated::setGlobalRGBBlueChannelVar(
+    boost::shared_ptr<PropertyAbstract<int>> property)
 {
     m_blueChannelVar.expose(std::move(property));
 }
@@ -99,7 +103,8 @@ boost::shared_ptr<PropertyAbstract<double>> RGBColorOptsPropertiesGenerated::glo
     return m_rangeMin.exposed;
 }
 
-void RGBColorOptsPropertiesGenerated::setGlobalRGBRangeMin(boost::shared_ptr<PropertyAbstract<double>> property)
+void RGBColorOptsPropertiesGenerated::setGlobalRGBRangeMin(
+    boost::shared_ptr<PropertyAbstract<double>> property)
 {
     m_rangeMin.expose(std::move(property));
 }
@@ -109,7 +114,8 @@ boost::shared_ptr<PropertyAbstract<double>> RGBColorOptsPropertiesGenerated::glo
     return m_rangeMax.exposed;
 }
 
-void RGBColorOptsPropertiesGenerated::setGlobalRGBRangeMax(boost::shared_ptr<PropertyAbstract<double>> property)
+void RGBColorOptsPropertiesGenerated::setGlobalRGBRangeMax(
+    boost::shared_ptr<PropertyAbstract<double>> property)
 {
     m_rangeMax.expose(std::move(property));
 }

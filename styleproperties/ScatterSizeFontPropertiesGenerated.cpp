@@ -2,14 +2,15 @@
 
 namespace quarlin::sdk::ui::propertymanager {
 
-ScatterSizeFontPropertiesGenerated::ScatterSizeFontPropertiesGenerated(bool isModal, toolbox::StringList const& prefix)
+ScatterSizeFontPropertiesGenerated::ScatterSizeFontPropertiesGenerated(bool isModal,
+                                                                       toolbox::StringList const& prefix)
     : UIKernelStylePropertiesAbstract(isModal)
 {
     build(prefix);
 }
 
-ScatterSizeFontPropertiesGenerated::ScatterSizeFontPropertiesGenerated(UIKernelStylePropertiesAbstract* parent,
-                                                                       toolbox::StringList const& prefix)
+ScatterSizeFontPropertiesGenerated::ScatterSizeFontPropertiesGenerated(
+    UIKernelStylePropertiesAbstract* parent, toolbox::StringList const& prefix)
     : UIKernelStylePropertiesAbstract(parent ? parent->isModal() : false, parent)
 {
     if (!parent)
@@ -26,7 +27,8 @@ void ScatterSizeFontPropertiesGenerated::build(toolbox::StringList const& prefix
     m_scatterFontIsBold = Setting<bool>::make(prefix, "GlobalScatter", "BaseFontIsBold", modal);
     m_scatterFontIsItalic = Setting<bool>::make(prefix, "GlobalScatter", "BaseFontIsItalic", modal);
     m_scatterVar = Setting<int>::make(prefix, "GlobalScatter", "Var", modal);
-    m_relativeSizeInGridUnits = Setting<bool>::make(prefix, "GlobalScatter", "RelativeSizeInGridUnits", modal);
+    m_relativeSizeInGridUnits =
+        Setting<bool>::make(prefix, "GlobalScatter", "RelativeSizeInGridUnits", modal);
     m_relativeSize = Setting<double>::make(prefix, "GlobalScatter", "RelativeSize", modal);
     m_linePlotFontFamily = Setting<std::string>::make(prefix, "GlobalLinePlot", "BaseFontFamily", modal);
     m_linePlotFontIsBold = Setting<bool>::make(prefix, "GlobalLinePlot", "BaseFontIsBold", modal);
@@ -59,12 +61,14 @@ void ScatterSizeFontPropertiesGenerated::setPropertyOffsets(int offset1, int off
     m_linePlotFontIsItalic.kernel->setOffsets(offset1, offset2);
 }
 
-boost::shared_ptr<PropertyAbstract<std::string>> ScatterSizeFontPropertiesGenerated::globalScatterBaseFontFamily()
+boost::shared_ptr<PropertyAbstract<std::string>>
+ScatterSizeFontPropertiesGenerated::globalScatterBaseFontFamily()
 {
     return m_scatterFontFamily.exposed;
 }
 
-void ScatterSizeFontPropertiesGenerated::setGlobalScatterBaseFontFamily(boost::shared_ptr<PropertyAbstract<std::string>> property)
+void ScatterSizeFontPropertiesGenerated::setGlobalScatterBaseFontFamily(
+    boost::shared_ptr<PropertyAbstract<std::string>> property)
 {
     m_scatterFontFamily.expose(std::move(property));
 }
@@ -74,7 +78,8 @@ boost::shared_ptr<PropertyAbstract<bool>> ScatterSizeFontPropertiesGenerated::gl
     return m_scatterFontIsBold.exposed;
 }
 
-void ScatterSizeFontPropertiesGenerated::setGlobalScatterBaseFontIsBold(boost::shared_ptr<PropertyAbstract<bool>> property)
+void ScatterSizeFontPropertiesGenerated::setGlobalScatterBaseFontIsBold(
+    boost::shared_ptr<PropertyAbstract<bool>> property)
 {
     m_scatterFontIsBold.expose(std::move(property));
 }
@@ -84,7 +89,8 @@ boost::shared_ptr<PropertyAbstract<bool>> ScatterSizeFontPropertiesGenerated::gl
     return m_scatterFontIsItalic.exposed;
 }
 
-void ScatterSizeFontPropertiesGenerated::setGlobalScatterBaseFontIsItalic(boost::shared_ptr<PropertyAbstract<bool>> property)
+void ScatterSizeFontPropertiesGenerated::setGlobalScatterBaseFontIsItalic(
+    boost::shared_ptr<PropertyAbstract<bool>> property)
 {
     m_scatterFontIsItalic.expose(std::move(property));
 }
@@ -94,17 +100,20 @@ boost::shared_ptr<PropertyAbstract<int>> ScatterSizeFontPropertiesGenerated::glo
     return m_scatterVar.exposed;
 }
 
-void ScatterSizeFontPropertiesGenerated::setGlobalScatterVar(boost::shared_ptr<PropertyAbstract<int>> property)
+void ScatterSizeFontPropertiesGenerated::setGlobalScatterVar(
+    boost::shared_ptr<PropertyAbstract<int>> property)
 {
     m_scatterVar.expose(std::move(property));
 }
 
-boost::shared_ptr<PropertyAbstract<bool>> ScatterSizeFontPropertiesGenerated::globalScatterRelativeSizeInGridUnits()
+boost::shared_ptr<PropertyAbstract<bool>>
+ScatterSizeFontPropertiesGenerated::globalScatterRelativeSizeInGridUnits()
 {
     return m_relativeSizeInGridUnits.exposed;
 }
 
-void ScatterSizeFontPropertiesGenerated::setGlobalScatterRelativeSizeInGridUnits(boost::shared_ptr<PropertyAbstract<bool>> property)
+void ScatterSizeFontPropertiesGenerated::setGlobalScatterRelativeSizeInGridUnits(
+    boost::shared_ptr<PropertyAbstract<bool>> property)
 {
     m_relativeSizeInGridUnits.expose(std::move(property));
 }
@@ -114,17 +123,20 @@ boost::shared_ptr<PropertyAbstract<double>> ScatterSizeFontPropertiesGenerated::
     return m_relativeSize.exposed;
 }
 
-void ScatterSizeFontPropertiesGenerated::setGlobalScatterRelativeSize(boost::shared_ptr<PropertyAbstract<double>> property)
+void ScatterSizeFontPropertiesGenerated::setGlobalScatterRelativeSize(
+    boost::shared_ptr<PropertyAbstract<double>> property)
 {
     m_relativeSize.expose(std::move(property));
 }
 
-boost::shared_ptr<PropertyAbstract<std::string>> ScatterSizeFontPropertiesGenerated::globalLinePlotBaseFontFamily()
+boost::shared_ptr<PropertyAbstract<std::string>>
+ScatterSizeFontPropertiesGenerated::globalLinePlotBaseFontFamily()
 {
     return m_linePlotFontFamily.exposed;
 }
 
-void ScatterSizeFontPropertiesGenerated::setGlobalLinePlotBaseFontFamily(boost::shared_ptr<PropertyAbstract<std::string>> property)
+void ScatterSizeFontPropertiesGenerated::setGlobalLinePlotBaseFontFamily(
+    boost::shared_ptr<PropertyAbstract<std::string>> property)
 {
     m_linePlotFontFamily.expose(std::move(property));
 }
@@ -134,7 +146,8 @@ boost::shared_ptr<PropertyAbstract<bool>> ScatterSizeFontPropertiesGenerated::gl
     return m_linePlotFontIsBold.exposed;
 }
 
-void ScatterSizeFontPropertiesGenerated::setGlobalLinePlotBaseFontIsBold(boost::shared_ptr<PropertyAbstract<bool>> property)
+void ScatterSizeFontPropertiesGenerated::setGlobalLinePlotBaseFontIsBold(
+    boost::shared_ptr<PropertyAbstract<bool>> property)
 {
     m_linePlotFontIsBold.expose(std::move(property));
 }
@@ -144,7 +157,8 @@ boost::shared_ptr<PropertyAbstract<bool>> ScatterSizeFontPropertiesGenerated::gl
     return m_linePlotFontIsItalic.exposed;
 }
 
-void ScatterSizeFontPropertiesGenerated::setGlobalLinePlotBaseFontIsItalic(boost::shared_ptr<PropertyAbstract<bool>> property)
+void ScatterSizeFontPropertiesGenerated::setGlobalLinePlotBaseFontIsItalic(
+    boost::shared_ptr<PropertyAbstract<bool>> property)
 {
     m_linePlotFontIsItalic.expose(std::move(property));
 }

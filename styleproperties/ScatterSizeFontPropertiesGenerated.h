@@ -19,7 +19,8 @@ class QUARLIN_PROMPT_EXPORT ScatterSizeFontPropertiesGenerated : public UIKernel
 {
 public:
     ScatterSizeFontPropertiesGenerated(bool isModal, toolbox::StringList const& prefix);
-    ScatterSizeFontPropertiesGenerated(UIKernelStylePropertiesAbstract* parent, toolbox::StringList const& prefix);
+    ScatterSizeFontPropertiesGenerated(UIKernelStylePropertiesAbstract* parent,
+                                       toolbox::StringList const& prefix);
     ~ScatterSizeFontPropertiesGenerated() override;
 
 protected:

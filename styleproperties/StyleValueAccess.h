@@ -17,8 +17,8 @@ namespace quarlin::sdk::styleproperties {
 inline toolbox::RawArray<int> styleMacroIds(toolbox::StyleValue const& styleValue)
 {
     toolbox::RawArray<int> ids = styleValue.macroIds();
-    ids.append(styleValue.initMacroIDsfromStyleValueNames(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                                                          nullptr));
+    ids.append(styleValue.initMacroIDsfromStyleValueNames(nullptr, nullptr, nullptr, nullptr, nullptr,
+                                                          nullptr, nullptr));
     ids.append(-1);
     return ids;
 }

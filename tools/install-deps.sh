@@ -8,7 +8,7 @@ packages=(
   qtbase5-dev qtbase5-dev-tools libqt5svg5-dev
   libboost-dev
   libbenchmark-dev
-  clang-14 libclang-rt-14-dev
+  clang-14 libclang-rt-14-dev clang-format-14
   fonts-dejavu-core
 )
 

@@ -27,7 +27,8 @@ BindingsPage::BindingsPage(QWidget* parent)
     , m_variables(boost::make_shared<models::StringListWithHeadersModel>())
     , m_chosenVariable(boost::make_shared<Property<int>>(1))
     , m_stride(boost::make_shared<Property<int>>(1))
-    , m_strides(boost::make_shared<models::StringListModel>(std::vector<std::string>{"0", "1", "2", "5", "10"}))
+    , m_strides(
+          boost::make_shared<models::StringListModel>(std::vector<std::string>{"0", "1", "2", "5", "10"}))
     , m_showMesh(boost::make_shared<sdk::styleproperties::KernelProperty<bool>>(
           toolbox::StyleValue("FieldLayers", "ShowMesh")))
     , m_meshColor(boost::make_shared<sdk::styleproperties::KernelProperty<int>>(
@@ -44,16 +45,16 @@ BindingsPage::BindingsPage(QWidget* parent)
     fillVariables();
     auto* const variableCombo = new QComboBox(this);
     variableCombo->setObjectName(QStringLiteral("variableCombo"));
-    m_bindings.push_back(std::make_unique<ComboBoxPropertyBinding<int>>(*variableCombo, m_chosenVariable, m_variables,
-                                                                        BindingInterface::ModelUpdateImmediate));
+    m_bindings.push_back(std::make_unique<ComboBoxPropertyBinding<int>>(
+        *variableCombo, m_chosenVariable, m_variables, BindingInterface::ModelUpdateImmediate));
     addRow(tr("Chosen variable (row)"), variableCombo, m_chosenVariable);
 
     // An editable combo: pick a listed row number or type any whole number and press Enter.
     auto* const strideCombo = new QComboBox(this);
     strideCombo->setObjectName(QStringLiteral("strideCombo"));
     strideCombo->setEditable(true);
-    m_bindings.push_back(std::make_unique<ComboBoxPropertyBinding<int>>(*strideCombo, m_stride, m_strides,
-                                                                        BindingInterface::ModelUpdateImmediate));
+    m_bindings.push_back(std::make_unique<ComboBoxPropertyBinding<int>>(
+        *strideCombo, m_stride, m_strides, BindingInterface::ModelUpdateImmediate));
     addRow(tr("Stride (editable)"), strideCombo, m_stride);
 
     auto* const showMesh = new QCheckBox(tr("Show &mesh"), this);
@@ -112,7 +113,8 @@ void BindingsPage::fillVariables()
         m_variables->append(zone);
 }
 
-void BindingsPage::addRow(QString const& title, QWidget* editor, boost::shared_ptr<PropertyAbstract<int>> const& property)
+void BindingsPage::addRow(QString const& title, QWidget* editor,
+                          boost::shared_ptr<PropertyAbstract<int>> const& property)
 {
     auto* const layout = static_cast<QGridLayout*>(this->layout());
     int const row = layout->rowCount();

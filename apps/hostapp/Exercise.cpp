@@ -48,7 +48,8 @@ int exercisePrompts()
                     shown->close();
                 }
         bool const ok = opened == formName && window.outcomeCount() == before + 1;
-        std::printf("%s %s: %s\n", ok ? "ok  " : "FAIL", qPrintable(name.chopped(6)), qPrintable(window.lastOutcome()));
+        std::printf("%s %s: %s\n", ok ? "ok  " : "FAIL", qPrintable(name.chopped(6)),
+                    qPrintable(window.lastOutcome()));
         if (!ok)
             ++failures;
     }

@@ -15,10 +15,10 @@
 #include <QDateTime>
 #include <QDockWidget>
 #include <QFileDialog>
-#include <QPointer>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QTabWidget>
 
 namespace quarlin::hostapp {
@@ -28,14 +28,10 @@ namespace {
 QString messageKind(MessageBoxType_e type)
 {
     switch (type) {
-    case MessageBoxType_Error:
-        return QStringLiteral("error");
-    case MessageBoxType_Warning:
-        return QStringLiteral("warning");
-    case MessageBoxType_Information:
-        return QStringLiteral("information");
-    default:
-        return QStringLiteral("message");
+    case MessageBoxType_Error: return QStringLiteral("error");
+    case MessageBoxType_Warning: return QStringLiteral("warning");
+    case MessageBoxType_Information: return QStringLiteral("information");
+    default: return QStringLiteral("message");
     }
 }
 
@@ -51,7 +47,8 @@ HostMainWindow::HostMainWindow(QWidget* parent)
     setObjectName(QStringLiteral("hostMainWindow"));
     setWindowTitle(tr("Quarlin Prompt reference host"));
     m_outcomes->setReadOnly(true);
-    m_outcomes->setPlaceholderText(tr("Choose a prompt from the Prompts menu; what it gives back appears here."));
+    m_outcomes->setPlaceholderText(
+        tr("Choose a prompt from the Prompts menu; what it gives back appears here."));
     auto* const pages = new QTabWidget(this);
     pages->setObjectName(QStringLiteral("hostPages"));
     pages->addTab(m_outcomes, tr("&Outcomes"));
@@ -94,7 +91,8 @@ HostMainWindow::HostMainWindow(QWidget* parent)
     plot->addAction(tr("Show &Vectors"), this, [this] {
         bool const on = dialogs::prompt::VectorVarAssignStrategy(*this)(QrnUtilFrameGetPlotType());
         if (on)
-            host::ReferenceHost::instance().styleStore().change(host::StyleKey{{"FieldLayers", "ShowVector"}}, true);
+            host::ReferenceHost::instance().styleStore().change(host::StyleKey{{"FieldLayers", "ShowVector"}},
+                                                                true);
         record(on ? tr("Vectors: shown") : tr("Vectors: not shown"));
     });
 
@@ -110,7 +108,8 @@ HostMainWindow::HostMainWindow(QWidget* parent)
 
     auto& host = host::ReferenceHost::instance();
     m_messageConnection = host.messagePosted.connect([this](host::HostMessage const& message) {
-        m_activity->addItem(tr("Message (%1): %2").arg(messageKind(message.type), QString::fromStdString(message.text)));
+        m_activity->addItem(
+            tr("Message (%1): %2").arg(messageKind(message.type), QString::fromStdString(message.text)));
         m_activity->scrollToBottom();
     });
     m_helpConnection = host.helpShown.connect([this](std::string const& topic) {
@@ -156,14 +155,17 @@ QString HostMainWindow::openDataFile(QString const& fileName)
     }
     std::size_t const variables = dataSet.variables.size();
     host::ReferenceHost::instance().loadDataSet(std::move(dataSet));
-    return tr("Open %1 with %2: %3 variables").arg(fileName, QString::fromStdString(loader->name())).arg(variables);
+    return tr("Open %1 with %2: %3 variables")
+        .arg(fileName, QString::fromStdString(loader->name()))
+        .arg(variables);
 }
 
 void HostMainWindow::record(QString const& line)
 {
     ++m_outcomeCount;
     m_lastOutcome = line;
-    m_outcomes->appendPlainText(QStringLiteral("%1  %2").arg(QTime::currentTime().toString(QStringLiteral("HH:mm:ss")), line));
+    m_outcomes->appendPlainText(
+        QStringLiteral("%1  %2").arg(QTime::currentTime().toString(QStringLiteral("HH:mm:ss")), line));
 }
 
 } // namespace quarlin::hostapp

@@ -39,8 +39,8 @@ private:
 
     HostSession m_session;
     std::vector<PromptEntry> m_prompts;
-    QPlainTextEdit* m_outcomes; // owned by this window
-    QListWidget* m_activity;    // owned by the activity dock
+    QPlainTextEdit* m_outcomes;                 // owned by this window
+    QListWidget* m_activity;                    // owned by the activity dock
     RememberedLoadersView* m_rememberedLoaders; // owned by the page widget
     int m_outcomeCount = 0;
     QString m_lastOutcome;

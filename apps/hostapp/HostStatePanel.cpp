@@ -88,8 +88,8 @@ void HostStatePanel::showHostState()
     m_activeFrame->clear();
     for (host::Frame const& frame : host.frames()) {
         int const shown = m_plotType->findData(int(frame.plotType));
-        m_activeFrame->addItem(QStringLiteral("%1 (%2)").arg(QString::fromStdString(frame.name),
-                                                             shown >= 0 ? m_plotType->itemText(shown) : tr("other")));
+        m_activeFrame->addItem(QStringLiteral("%1 (%2)").arg(
+            QString::fromStdString(frame.name), shown >= 0 ? m_plotType->itemText(shown) : tr("other")));
     }
     m_activeFrame->setCurrentIndex(host.activeFrame());
     m_activeFrame->setEnabled(host.frameCount() > 0);

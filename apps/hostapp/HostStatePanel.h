@@ -23,12 +23,12 @@ public:
 private:
     void showHostState();
 
-    QCheckBox* m_dataSet;    // owned by this widget
-    QSpinBox* m_pages;       // owned by this widget
-    QSpinBox* m_frames;      // owned by this widget
+    QCheckBox* m_dataSet;     // owned by this widget
+    QSpinBox* m_pages;        // owned by this widget
+    QSpinBox* m_frames;       // owned by this widget
     QComboBox* m_activeFrame; // owned by this widget
-    QComboBox* m_plotType;   // owned by this widget
-    bool m_showing = false;  // true while the controls are being set from the host
+    QComboBox* m_plotType;    // owned by this widget
+    bool m_showing = false;   // true while the controls are being set from the host
     boost::signals2::scoped_connection m_stateChanges;
 };
 

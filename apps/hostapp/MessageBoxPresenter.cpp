@@ -10,8 +10,8 @@ using host::HostMessage;
 void presentInMessageBox(HostMessage const& message)
 {
     QString const text = QString::fromStdString(message.text);
-    QWidget* const owner = QApplication::activeModalWidget() ? QApplication::activeModalWidget()
-                                                              : QApplication::activeWindow();
+    QWidget* const owner =
+        QApplication::activeModalWidget() ? QApplication::activeModalWidget() : QApplication::activeWindow();
     switch (message.type) {
     case MessageBoxType_Warning: QMessageBox::warning(owner, QString(), text); break;
     case MessageBoxType_Information: QMessageBox::information(owner, QString(), text); break;

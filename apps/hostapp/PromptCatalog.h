@@ -1,8 +1,8 @@
 #pragma once
 
+#include "property/Property.h"
 #include "sdk/host/HostEnums.h"
 #include "sdk/host/Platform.h"
-#include "property/Property.h"
 
 #include <boost/make_shared.hpp>
 

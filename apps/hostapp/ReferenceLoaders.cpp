@@ -59,8 +59,7 @@ DelimitedTextLoader::DelimitedTextLoader(std::string name, std::vector<std::stri
     , m_extensions(std::move(extensions))
     , m_delimiters(std::move(delimiters))
     , m_decimalComma(decimalComma)
-{
-}
+{}
 
 bool DelimitedTextLoader::load(std::string const& fileName, host::DataSet& dataSet, std::string& error) const
 {

@@ -27,7 +27,8 @@ RememberedLoadersView::RememberedLoadersView(QWidget* parent)
     m_list->setAccessibleName(tr("Remembered loaders"));
     m_list->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     m_forget->setObjectName(QStringLiteral("forgetLoaderButton"));
-    m_forget->setToolTip(tr("Forget the loader chosen for the selected extension; the next file of that kind asks again."));
+    m_forget->setToolTip(
+        tr("Forget the loader chosen for the selected extension; the next file of that kind asks again."));
     auto* const layout = new QVBoxLayout(this);
     layout->addWidget(m_list);
     layout->addWidget(m_forget, 0, Qt::AlignRight);
@@ -61,7 +62,8 @@ void RememberedLoadersView::showEvent(QShowEvent* event)
 void RememberedLoadersView::forgetSelected()
 {
     for (QTreeWidgetItem* const item : m_list->selectedItems())
-        sdk::ApplicationSettings::getInstance().removeValue(item->data(0, Qt::UserRole).toString().toStdString());
+        sdk::ApplicationSettings::getInstance().removeValue(
+            item->data(0, Qt::UserRole).toString().toStdString());
     refresh();
 }
 

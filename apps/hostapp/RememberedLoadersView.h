@@ -24,8 +24,8 @@ protected:
 private:
     void forgetSelected();
 
-    QTreeWidget* m_list;     // owned by this widget
-    QPushButton* m_forget;   // owned by this widget
+    QTreeWidget* m_list;   // owned by this widget
+    QPushButton* m_forget; // owned by this widget
 };
 
 } // namespace quarlin::hostapp

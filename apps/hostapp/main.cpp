@@ -41,7 +41,8 @@ QString galleryArgument(int argc, char** argv)
 int main(int argc, char** argv)
 {
     QString galleryDir = galleryArgument(argc, argv);
-    bool const exercise = std::any_of(argv + 1, argv + argc, [](char const* a) { return qstrcmp(a, "--exercise") == 0; });
+    bool const exercise =
+        std::any_of(argv + 1, argv + argc, [](char const* a) { return qstrcmp(a, "--exercise") == 0; });
     bool const headless = !hasDisplay();
     if (exercise)
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -60,11 +61,14 @@ int main(int argc, char** argv)
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Reference host for the Quarlin Prompt dialogs."));
     parser.addHelpOption();
-    parser.addOption({QStringLiteral("gallery"),
-                      QStringLiteral("Render every prompt to DIR/<FormName>.png without a display, then exit."),
-                      QStringLiteral("DIR")});
-    parser.addOption({QStringLiteral("exercise"),
-                      QStringLiteral("Open every prompt from the Prompts menu, answer it with OK, print the outcomes, then exit.")});
+    parser.addOption(
+        {QStringLiteral("gallery"),
+         QStringLiteral("Render every prompt to DIR/<FormName>.png without a display, then exit."),
+         QStringLiteral("DIR")});
+    parser.addOption(
+        {QStringLiteral("exercise"),
+         QStringLiteral(
+             "Open every prompt from the Prompts menu, answer it with OK, print the outcomes, then exit.")});
     parser.process(app);
 
     quarlin::hostapp::registerReferenceLoaders();

@@ -17,15 +17,17 @@ class GenericModelWrapper : public GenericModelWrapperInterface
 public:
     explicit GenericModelWrapper(ListModelInterface<T>& model)
         : m_model(&model)
-    {
-    }
+    {}
 
     int size() const override { return m_model->size(); }
     bool isEditable() const override { return m_model->isEditable(); }
     bool isHeader(int index) const override { return m_model->isHeader(index); }
     std::string getStr(int index) const override { return m_model->getStr(index); }
     std::string getStrForEdit(int index) const override { return m_model->getStrForEdit(index); }
-    bool setEditedItem(std::string const& text, int index) override { return m_model->setEditedItem(text, index); }
+    bool setEditedItem(std::string const& text, int index) override
+    {
+        return m_model->setEditedItem(text, index);
+    }
     QVariant getVariant(int index) const override
     {
         T const value = m_model->get(index);

@@ -41,8 +41,7 @@ ListModelAbstract<T>::ListModelAbstract() = default;
 template <class T>
 ListModelAbstract<T>::ListModelAbstract(ListModelAbstract const& other)
     : ListModelInterface<T>(other)
-{
-}
+{}
 
 template <class T>
 ListModelAbstract<T>::~ListModelAbstract() = default;

@@ -54,28 +54,35 @@ public:
     boost::signals2::connection connectToDataChangedSignal(typename DataChangedSignal::slot_type const& slot,
                                                            Position position = boost::signals2::at_back) const
     {
-        return connectThenNotify(DataChanged, slot, position, &ListModelInterface::signalDataChangedConnected);
+        return connectThenNotify(DataChanged, slot, position,
+                                 &ListModelInterface::signalDataChangedConnected);
     }
     boost::signals2::connection connectToItemChangedSignal(typename ItemChangedSignal::slot_type const& slot,
                                                            Position position = boost::signals2::at_back) const
     {
-        return connectThenNotify(ItemChanged, slot, position, &ListModelInterface::signalItemChangedConnected);
+        return connectThenNotify(ItemChanged, slot, position,
+                                 &ListModelInterface::signalItemChangedConnected);
     }
-    boost::signals2::connection connectToItemsInsertedSignal(typename RangeSignal::slot_type const& slot,
-                                                             Position position = boost::signals2::at_back) const
+    boost::signals2::connection
+    connectToItemsInsertedSignal(typename RangeSignal::slot_type const& slot,
+                                 Position position = boost::signals2::at_back) const
     {
-        return connectThenNotify(ItemsInserted, slot, position, &ListModelInterface::signalItemsInsertedConnected);
+        return connectThenNotify(ItemsInserted, slot, position,
+                                 &ListModelInterface::signalItemsInsertedConnected);
     }
-    boost::signals2::connection connectToItemsAboutToBeRemovedSignal(typename RangeSignal::slot_type const& slot,
-                                                                     Position position = boost::signals2::at_back) const
+    boost::signals2::connection
+    connectToItemsAboutToBeRemovedSignal(typename RangeSignal::slot_type const& slot,
+                                         Position position = boost::signals2::at_back) const
     {
         return connectThenNotify(ItemsAboutToBeRemoved, slot, position,
                                  &ListModelInterface::signalItemsAboutToBeRemovedConnected);
     }
-    boost::signals2::connection connectToItemsRemovedSignal(typename ItemsRemovedSignal::slot_type const& slot,
-                                                            Position position = boost::signals2::at_back) const
+    boost::signals2::connection
+    connectToItemsRemovedSignal(typename ItemsRemovedSignal::slot_type const& slot,
+                                Position position = boost::signals2::at_back) const
     {
-        return connectThenNotify(ItemsRemoved, slot, position, &ListModelInterface::signalItemsRemovedConnected);
+        return connectThenNotify(ItemsRemoved, slot, position,
+                                 &ListModelInterface::signalItemsRemovedConnected);
     }
 
 protected:
@@ -101,7 +108,8 @@ private:
     // Connects, then runs the signal's connected-hook.
     template <class Signal>
     boost::signals2::connection connectThenNotify(Signal& signal, typename Signal::slot_type const& slot,
-                                                  Position position, void (ListModelInterface::*hook)() const) const
+                                                  Position position,
+                                                  void (ListModelInterface::*hook)() const) const
     {
         boost::signals2::connection connection = signal.connect(slot, position);
         (this->*hook)();
@@ -115,36 +123,30 @@ ListModelInterface<T>::ListModelInterface() = default;
 
 template <class T>
 ListModelInterface<T>::ListModelInterface(ListModelInterface const&)
-{
-}
+{}
 
 template <class T>
 ListModelInterface<T>::~ListModelInterface() = default;
 
 template <class T>
 void ListModelInterface<T>::signalDataChangedConnected() const
-{
-}
+{}
 
 template <class T>
 void ListModelInterface<T>::signalItemChangedConnected() const
-{
-}
+{}
 
 template <class T>
 void ListModelInterface<T>::signalItemsInsertedConnected() const
-{
-}
+{}
 
 template <class T>
 void ListModelInterface<T>::signalItemsAboutToBeRemovedConnected() const
-{
-}
+{}
 
 template <class T>
 void ListModelInterface<T>::signalItemsRemovedConnected() const
-{
-}
+{}
 
 // Compiled once in the library, exported with their virtual tables.
 extern template class QUARLIN_PROMPT_EXPORT ListModelInterface<int>;

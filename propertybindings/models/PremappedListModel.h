@@ -18,8 +18,7 @@ public:
 
     explicit PremappedListModel(Entries entries)
         : m_entries(std::move(entries))
-    {
-    }
+    {}
 
     int size() const override { return static_cast<int>(m_entries.size()); }
     T get(int index) const override { return entry(index).second; }

@@ -4,8 +4,7 @@ namespace quarlin {
 
 ExceptionBase::ExceptionBase(std::string message)
     : m_message(std::move(message))
-{
-}
+{}
 
 ExceptionBase::~ExceptionBase() = default;
 

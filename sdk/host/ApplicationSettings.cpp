@@ -72,8 +72,7 @@ ApplicationSettings& ApplicationSettings::getInstance()
 
 ApplicationSettings::ApplicationSettings()
     : d(std::make_unique<Impl>())
-{
-}
+{}
 
 ApplicationSettings::~ApplicationSettings() = default;
 

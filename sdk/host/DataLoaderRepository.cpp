@@ -10,7 +10,8 @@ namespace {
 bool sameExtension(std::string const& a, std::string const& b)
 {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+               return std::tolower(static_cast<unsigned char>(x))
+                      == std::tolower(static_cast<unsigned char>(y));
            });
 }
 
@@ -47,7 +48,8 @@ void DataLoaderRepository::clear()
     m_loaders.clear();
 }
 
-std::vector<boost::shared_ptr<DataLoaderInterface>> DataLoaderRepository::loadersFor(std::string const& extension) const
+std::vector<boost::shared_ptr<DataLoaderInterface>>
+DataLoaderRepository::loadersFor(std::string const& extension) const
 {
     std::vector<boost::shared_ptr<DataLoaderInterface>> found;
     for (auto const& loader : m_loaders)

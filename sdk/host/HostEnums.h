@@ -63,8 +63,8 @@ enum GetValueReturnCode_e : std::int32_t {
     GetValue_Ok = 0,
     GetValue_ResultTypeError = 1, // the setting holds another kind of value
     GetValue_InvalidSubscript = 2,
-    GetValue_SyntaxError = 3,     // no such setting
-    GetValue_ContextError = 4     // nothing to read it from (no frame)
+    GetValue_SyntaxError = 3, // no such setting
+    GetValue_ContextError = 4 // nothing to read it from (no frame)
 };
 
 // Outcome of writing a style setting. Codes 0 and 1 are successes; 15 means the host took
@@ -76,8 +76,8 @@ enum SetValueReturnCode_e : std::int32_t {
     SetValue_InvalidSubscript = 3,
     SetValue_InvalidVariable = 4,
     SetValue_InvalidValue = 5,
-    SetValue_SyntaxError = 6,     // no such setting
-    SetValue_ContextError = 7,    // nothing to apply it to (no frame)
-    SetValue_ValueRefused = 8,    // the host's rules refused the value
+    SetValue_SyntaxError = 6,  // no such setting
+    SetValue_ContextError = 7, // nothing to apply it to (no frame)
+    SetValue_ValueRefused = 8, // the host's rules refused the value
     SetValue_Deferred = 15
 };

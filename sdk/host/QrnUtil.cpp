@@ -41,7 +41,6 @@ void QrnUtilDialogMessageBox(char const* message, MessageBoxType_e type)
     ReferenceHost::instance().postMessage(message, type);
 }
 
-
 char* QrnUtilStyleGetLastErrorString(void)
 {
     std::string const& error = ReferenceHost::instance().lastStyleError();

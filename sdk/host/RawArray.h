@@ -14,11 +14,13 @@ public:
     RawArray() = default;
     RawArray(std::initializer_list<T> items)
         : m_items(items)
-    {
-    }
+    {}
 
     void append(T const& item) { m_items.push_back(item); }
-    void append(RawArray const& other) { m_items.insert(m_items.end(), other.m_items.begin(), other.m_items.end()); }
+    void append(RawArray const& other)
+    {
+        m_items.insert(m_items.end(), other.m_items.begin(), other.m_items.end());
+    }
     void reserve(std::size_t count) { m_items.reserve(count); }
     std::size_t count() const { return m_items.size(); }
     bool empty() const { return m_items.empty(); }

@@ -3,8 +3,8 @@
 #include "sdk/host/StateChangeEvent.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cmath>
+#include <cstdio>
 
 namespace quarlin::host {
 
@@ -30,7 +30,8 @@ std::array<Rgb, 64> defaultColorMap()
         auto channel = [&](double offset) {
             double const x = std::fabs(std::fmod(hue + offset, 6.0) - 3.0) - 1.0;
             double const c = std::clamp(x, 0.0, 1.0);
-            return static_cast<std::uint8_t>(std::lround(255.0 * std::clamp(light + (c - 0.5) * 0.5, 0.0, 1.0)));
+            return static_cast<std::uint8_t>(
+                std::lround(255.0 * std::clamp(light + (c - 0.5) * 0.5, 0.0, 1.0)));
         };
         map[8 + static_cast<std::size_t>(i)] = {channel(0.0), channel(4.0), channel(2.0)};
     }
@@ -78,9 +79,9 @@ void ReferenceHost::reset()
     m_lastStyleError.clear();
     m_styles.reset();
     clearRecords();
-    for (StateChange_e kind : {StateChange_DataSetReset, StateChange_PageCount, StateChange_FrameCount,
-                               StateChange_PlotType, StateChange_ColorMap, StateChange_AxisRange,
-                               StateChange_StyleReset})
+    for (StateChange_e kind :
+         {StateChange_DataSetReset, StateChange_PageCount, StateChange_FrameCount, StateChange_PlotType,
+          StateChange_ColorMap, StateChange_AxisRange, StateChange_StyleReset})
         announce(kind);
 }
 
@@ -97,7 +98,7 @@ void ReferenceHost::loadSampleDataSet()
     sample.title = "Sample: heated block";
     constexpr int n = 9;
     constexpr double pi = 3.14159265358979;
-    std::vector<Variable> variables{{"X", {}}, {"Y", {}}, {"Z", {}}, {"Temperature", {}},
+    std::vector<Variable> variables{{"X", {}},        {"Y", {}}, {"Z", {}}, {"Temperature", {}},
                                     {"Pressure", {}}, {"U", {}}, {"V", {}}, {"W", {}}};
     for (int k = 0; k < n; ++k) {
         for (int j = 0; j < n; ++j) {
@@ -121,7 +122,8 @@ void ReferenceHost::loadSampleDataSet()
     sample.zones = {"Block", "Inlet", "Outlet"};
     loadDataSet(std::move(sample));
     if (m_pageCount == 1 && m_frames.size() == 1 && m_frames.front().plotType == PlotType_Sketch) {
-        m_frames = {makeFrame(PlotType_Cartesian2D), makeFrame(PlotType_Cartesian3D), makeFrame(PlotType_XYLine)};
+        m_frames = {makeFrame(PlotType_Cartesian2D), makeFrame(PlotType_Cartesian3D),
+                    makeFrame(PlotType_XYLine)};
         for (std::size_t i = 0; i < m_frames.size(); ++i)
             m_frames[i].name = "Frame 00" + std::to_string(i + 1); // as a person counts them on the page
         m_activeFrame = 0;
@@ -154,7 +156,8 @@ void ReferenceHost::setFrameCount(std::int32_t count)
     if (wanted == m_frames.size())
         return;
     // New frames show what the active one shows, as a host copies the current frame.
-    PlotType_e const shown = m_frames.empty() ? PlotType_Sketch : m_frames[std::size_t(m_activeFrame)].plotType;
+    PlotType_e const shown =
+        m_frames.empty() ? PlotType_Sketch : m_frames[std::size_t(m_activeFrame)].plotType;
     while (m_frames.size() < wanted)
         m_frames.push_back(makeFrame(shown));
     m_frames.resize(wanted);
@@ -173,7 +176,7 @@ void ReferenceHost::setPlotType(PlotType_e plotType)
 PlotType_e ReferenceHost::plotType() const
 {
     return (m_pageCount > 0 && !m_frames.empty()) ? m_frames[std::size_t(m_activeFrame)].plotType
-                                                   : PlotType_Invalid;
+                                                  : PlotType_Invalid;
 }
 
 void ReferenceHost::announcePlotType()
@@ -271,6 +274,5 @@ void ReferenceHost::releaseLock()
     if (m_lockDepth > 0)
         --m_lockDepth;
 }
-
 
 } // namespace quarlin::host

@@ -20,7 +20,8 @@ bool frameShowsDataSet(__int64 frameId)
     if (!host.hasDataSet() || host.pageCount() < 1)
         return false;
     auto const& frames = host.frames();
-    return std::any_of(frames.begin(), frames.end(), [frameId](host::Frame const& f) { return f.uniqueId == frameId; });
+    return std::any_of(frames.begin(), frames.end(),
+                       [frameId](host::Frame const& f) { return f.uniqueId == frameId; });
 }
 
 bool sameName(std::string const& a, char const* b)
@@ -46,7 +47,8 @@ int variableNamed(std::initializer_list<char const*> names)
 bool isVariable(__int64 number)
 {
     ReferenceHost const& host = ReferenceHost::instance();
-    return host.hasDataSet() && number >= 1 && number <= static_cast<__int64>(host.dataSet().variables.size());
+    return host.hasDataSet() && number >= 1
+           && number <= static_cast<__int64>(host.dataSet().variables.size());
 }
 
 __int64 styleNumber(host::StylePath path)

@@ -7,8 +7,7 @@ StateChangeEventInterface::~StateChangeEventInterface() = default;
 StateChangeEvent::StateChangeEvent(StateChange_e kind, std::vector<std::string> parameters)
     : m_kind(kind)
     , m_parameters(std::move(parameters))
-{
-}
+{}
 
 StateChangeEventObservable& StateChangeEventObservable::getInstance()
 {

@@ -18,8 +18,7 @@ StringList::StringList(char const* first, ...)
 
 StringList::StringList(std::initializer_list<std::string> items)
     : m_items(items)
-{
-}
+{}
 
 void StringList::append(std::string const& text)
 {

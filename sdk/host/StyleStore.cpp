@@ -1,8 +1,8 @@
 #include "sdk/host/StyleStore.h"
 
 #include "sdk/host/ArgList.h"
-#include "sdk/host/ReferenceHost.h"
 #include "sdk/host/HostEnums.h"
+#include "sdk/host/ReferenceHost.h"
 #include "sdk/host/StateChangeEvent.h"
 #include "sdk/host/StyleNameTable.h"
 
@@ -159,7 +159,8 @@ void StyleStore::defineHostSettings()
     // have their own), the variable that sizes them and their size per unit of its magnitude,
     // in grid units or centimetres; and the host's medium symbol size in percent.
     for (char const* plot : {"GlobalScatter", "GlobalLinePlot"}) {
-        define({plot, "BaseFontFamily"}, std::string(std::strcmp(plot, "GlobalScatter") == 0 ? "Sans Serif" : "Serif"));
+        define({plot, "BaseFontFamily"},
+               std::string(std::strcmp(plot, "GlobalScatter") == 0 ? "Sans Serif" : "Serif"));
         define({plot, "BaseFontIsBold"}, false);
         define({plot, "BaseFontIsItalic"}, false);
     }
@@ -288,7 +289,8 @@ int StyleStore::store(StyleKey const& key, StyleData value)
     return id;
 }
 
-std::string StyleStore::refuseValue(Setting const& setting, StylePath const& path, StyleData const& value) const
+std::string StyleStore::refuseValue(Setting const& setting, StylePath const& path,
+                                    StyleData const& value) const
 {
     if (!setting.namesVariable)
         return {};
@@ -354,8 +356,9 @@ SetValueReturnCode_e StyleStore::set(toolbox::ArgList const& args)
         return refuse(SetValue_SyntaxError, "Unknown style setting \"" + pathText(path) + "\".");
     auto const* const assign = args.get<__int64>(toolbox::styleargs::AssignOp);
     if (assign && *assign != assignAsIs)
-        return refuse(SetValue_InvalidCommandOption,
-                      (boost::format("The host cannot apply assignment %1% to a style setting.") % *assign).str());
+        return refuse(
+            SetValue_InvalidCommandOption,
+            (boost::format("The host cannot apply assignment %1% to a style setting.") % *assign).str());
     std::optional<StyleData> value = writtenValue(args, setting->second.initialValue);
     if (!value)
         return refuse(SetValue_InvalidValue, "The style setting \"" + pathText(path) + "\" takes "
@@ -366,16 +369,13 @@ SetValueReturnCode_e StyleStore::set(toolbox::ArgList const& args)
     auto const rule = m_rules.find(path);
     if (rule != m_rules.end()) {
         switch (rule->second.kind) {
-        case StyleRule::Kind::Refuse:
-            return refuse(SetValue_ValueRefused, rule->second.error, *value);
-        case StyleRule::Kind::Defer:
-            return refuse(SetValue_Deferred, {}, *value);
+        case StyleRule::Kind::Refuse: return refuse(SetValue_ValueRefused, rule->second.error, *value);
+        case StyleRule::Kind::Defer: return refuse(SetValue_Deferred, {}, *value);
         case StyleRule::Kind::Adjust:
             if (rule->second.adjustedValue.index() == value->index())
                 value = rule->second.adjustedValue;
             break;
-        case StyleRule::Kind::Accept:
-            break;
+        case StyleRule::Kind::Accept: break;
         }
     }
     if (std::string error = refuseValue(setting->second, path, *value); !error.empty())
@@ -387,7 +387,8 @@ SetValueReturnCode_e StyleStore::set(toolbox::ArgList const& args)
         return SetValue_DuplicateValue;
     }
     // Recorded before the change is announced, so a listener sees the write that caused it.
-    m_writes.push_back({key, *value, SetValue_Ok, host.lockDepth() > 0, m_openStep ? m_openStep->id : m_nextStepId});
+    m_writes.push_back(
+        {key, *value, SetValue_Ok, host.lockDepth() > 0, m_openStep ? m_openStep->id : m_nextStepId});
     store(key, *value);
     return SetValue_Ok;
 }

@@ -78,14 +78,12 @@ host::StyleStore& store()
 StyleValue::StyleValue(char const* part1, char const* part2, char const* part3, char const* part4,
                        char const* part5, char const* part6, char const* part7)
     : StyleValue(partsUpToNull({part1, part2, part3, part4, part5, part6, part7}))
-{
-}
+{}
 
 StyleValue::StyleValue(StringList const& parts)
     : m_parts(parts)
     , m_ids(idsOf(parts))
-{
-}
+{}
 
 StyleValue::~StyleValue() = default;
 
@@ -169,16 +167,15 @@ SetValueReturnCode_e StyleValue::setValue(ArgList& args) const
     return store().set(args);
 }
 
-CheckedStyleValue::CheckedStyleValue(char const* part1, char const* part2, char const* part3, char const* part4,
-                                     char const* part5, char const* part6, char const* part7)
+CheckedStyleValue::CheckedStyleValue(char const* part1, char const* part2, char const* part3,
+                                     char const* part4, char const* part5, char const* part6,
+                                     char const* part7)
     : StyleValue(part1, part2, part3, part4, part5, part6, part7)
-{
-}
+{}
 
 CheckedStyleValue::CheckedStyleValue(StyleValue const& other)
     : StyleValue(other)
-{
-}
+{}
 
 CheckedStyleValue::~CheckedStyleValue() = default;
 

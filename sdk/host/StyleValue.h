@@ -37,11 +37,12 @@ public:
                                                   char const* part4, char const* part5, char const* part6,
                                                   char const* part7) const;
 
-    void setupGetValueArgList(RawArray<int> const& ids, __int64 offset1, __int64 offset2, ArgList& args) const;
+    void setupGetValueArgList(RawArray<int> const& ids, __int64 offset1, __int64 offset2,
+                              ArgList& args) const;
     // objectSet: the objects (zones, maps) the value applies to, or null for the setting itself.
     // assignOp: 255 assigns the value as it is.
-    void setupSetValueArgList(RawArray<int> const& ids, Set const* objectSet, __int64 offset1, __int64 offset2,
-                              int assignOp, ArgList& args) const;
+    void setupSetValueArgList(RawArray<int> const& ids, Set const* objectSet, __int64 offset1,
+                              __int64 offset2, int assignOp, ArgList& args) const;
 
     GetValueReturnCode_e getFinalValue(double* value, ArgList& args) const;
     GetValueReturnCode_e getFinalValue(bool* value, ArgList& args) const;

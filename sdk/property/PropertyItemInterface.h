@@ -23,7 +23,8 @@ public:
     virtual ~PropertyItemInterface();
     PropertyItemInterface(PropertyItemInterface const&) = delete;
 
-    boost::signals2::connection connectToPropertyChangedSignal(PropertyChangedSignal::slot_type const& slot) const;
+    boost::signals2::connection
+    connectToPropertyChangedSignal(PropertyChangedSignal::slot_type const& slot) const;
     bool hasPropertyChangedListeners() const { return !PropertyChanged.empty(); }
 
 protected:

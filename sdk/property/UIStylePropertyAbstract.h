@@ -14,8 +14,7 @@ public:
     UIStylePropertyAbstract() = default;
     explicit UIStylePropertyAbstract(typename PropertyAbstract<T>::ValidatorPtr validator)
         : PropertyAbstract<T>(std::move(validator))
-    {
-    }
+    {}
 
     using PropertyAbstract<T>::operator=;
 };

@@ -14,8 +14,8 @@ ButtonBinding::ButtonBinding(QAbstractButton* button, boost::function<void()> ac
         throw InvalidArgumentException("A button binding needs a button.");
     if (!m_action)
         throw InvalidArgumentException("A button binding needs an action.");
-    m_connections.add(
-        QObject::connect(button, &QAbstractButton::clicked, button, [this] { runAtBoundary([this] { m_action(); }); }));
+    m_connections.add(QObject::connect(button, &QAbstractButton::clicked, button,
+                                       [this] { runAtBoundary([this] { m_action(); }); }));
 }
 
 ButtonBinding::~ButtonBinding() = default;

@@ -8,8 +8,8 @@
 
 namespace quarlin::sdk::ui::dialogs::propertybindings {
 
-FontComboBoxPropertyBinding::FontComboBoxPropertyBinding(QFontComboBox* combo,
-                                                         boost::shared_ptr<PropertyAbstract<std::string>> property)
+FontComboBoxPropertyBinding::FontComboBoxPropertyBinding(
+    QFontComboBox* combo, boost::shared_ptr<PropertyAbstract<std::string>> property)
     : m_combo(combo)
     , m_property(std::move(property))
 {
@@ -18,11 +18,13 @@ FontComboBoxPropertyBinding::FontComboBoxPropertyBinding(QFontComboBox* combo,
     if (!m_property)
         throw InvalidArgumentException("A font combo box binding needs a property.");
     // The combo also reports fonts the program sets; those are blocked in updateWidget.
-    m_widgetConnections.add(QObject::connect(combo, &QFontComboBox::currentFontChanged, combo, [this](QFont const& font) {
-        runAtBoundary([&] { m_property->setValue(font.family().toStdString()); });
-        updateWidget();
-    }));
-    m_propertyConnections.add(m_property->connectToValueChangedSignal([this](std::string const&) { updateWidget(); }));
+    m_widgetConnections.add(
+        QObject::connect(combo, &QFontComboBox::currentFontChanged, combo, [this](QFont const& font) {
+            runAtBoundary([&] { m_property->setValue(font.family().toStdString()); });
+            updateWidget();
+        }));
+    m_propertyConnections.add(
+        m_property->connectToValueChangedSignal([this](std::string const&) { updateWidget(); }));
     updateWidget();
 }
 

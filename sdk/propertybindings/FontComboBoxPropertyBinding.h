@@ -23,7 +23,8 @@ class QUARLIN_PROMPT_EXPORT FontComboBoxPropertyBinding
 {
 public:
     // Throws InvalidArgumentException for a null combo box or property.
-    FontComboBoxPropertyBinding(QFontComboBox* combo, boost::shared_ptr<PropertyAbstract<std::string>> property);
+    FontComboBoxPropertyBinding(QFontComboBox* combo,
+                                boost::shared_ptr<PropertyAbstract<std::string>> property);
     ~FontComboBoxPropertyBinding();
     FontComboBoxPropertyBinding(FontComboBoxPropertyBinding const&) = delete;
     FontComboBoxPropertyBinding& operator=(FontComboBoxPropertyBinding const&) = delete;

@@ -5,11 +5,8 @@
 namespace quarlin::sdk::ui::propertymanager {
 
 DataSetExistsRelevance::DataSetExistsRelevance()
-    : StateChangeDependentRelevance([] {
-        return QrnUtilDataSetIsAvailable();
-    })
-{
-}
+    : StateChangeDependentRelevance([] { return QrnUtilDataSetIsAvailable(); })
+{}
 
 DataSetExistsRelevance::~DataSetExistsRelevance() = default;
 

@@ -11,8 +11,7 @@ FieldPlotTypeDependentRelevance::FieldPlotTypeDependentRelevance()
         PlotType_e const type = QrnUtilFrameGetPlotType();
         return type == PlotType_Cartesian2D || type == PlotType_Cartesian3D;
     })
-{
-}
+{}
 
 FieldPlotTypeDependentRelevance::~FieldPlotTypeDependentRelevance() = default;
 

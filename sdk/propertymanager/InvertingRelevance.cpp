@@ -4,8 +4,7 @@ namespace quarlin::sdk::ui::propertymanager {
 
 InvertingRelevance::InvertingRelevance(RelevancePtr rule)
     : m_rule(std::move(rule))
-{
-}
+{}
 
 InvertingRelevance::~InvertingRelevance() = default;
 

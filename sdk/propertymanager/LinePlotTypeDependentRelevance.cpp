@@ -11,8 +11,7 @@ LinePlotTypeDependentRelevance::LinePlotTypeDependentRelevance()
         PlotType_e const type = QrnUtilFrameGetPlotType();
         return type == PlotType_XYLine || type == PlotType_PolarLine;
     })
-{
-}
+{}
 
 LinePlotTypeDependentRelevance::~LinePlotTypeDependentRelevance() = default;
 

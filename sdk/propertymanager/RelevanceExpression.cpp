@@ -16,8 +16,7 @@ public:
         : m_join(join)
         , m_left(std::move(left))
         , m_right(std::move(right))
-    {
-    }
+    {}
 
     bool isRelevant() const override
     {
@@ -50,8 +49,7 @@ private:
 
 RelevanceExpression::RelevanceExpression(RelevancePtr rule)
     : m_rule(std::move(rule))
-{
-}
+{}
 
 RelevanceExpression& RelevanceExpression::aand(RelevancePtr rule)
 {

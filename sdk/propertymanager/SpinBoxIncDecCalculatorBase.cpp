@@ -4,8 +4,7 @@ namespace quarlin::sdk::ui::propertymanager {
 
 SpinBoxIncDecCalculatorBase::SpinBoxIncDecCalculatorBase(double deltaFactor)
     : m_deltaFactor(deltaFactor)
-{
-}
+{}
 
 SpinBoxIncDecCalculatorBase::~SpinBoxIncDecCalculatorBase() = default;
 

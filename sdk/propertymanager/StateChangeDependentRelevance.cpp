@@ -7,8 +7,7 @@ namespace quarlin::sdk::ui::propertymanager {
 
 StateChangeDependentRelevance::StateChangeDependentRelevance(boost::function<bool()> predicate)
     : m_predicate(std::move(predicate))
-{
-}
+{}
 
 StateChangeDependentRelevance::~StateChangeDependentRelevance() = default;
 

@@ -4,8 +4,7 @@ namespace quarlin {
 
 ScopedExitAction::ScopedExitAction(std::function<void()> action)
     : m_action(std::move(action))
-{
-}
+{}
 
 ScopedExitAction::~ScopedExitAction()
 {

@@ -9,8 +9,7 @@ namespace quarlin::sdk::ui::common {
 OnIdleActionPerformerSingleShot::OnIdleActionPerformerSingleShot(boost::function<void()> action)
     : m_action(std::move(action))
     , m_context(std::make_unique<QObject>())
-{
-}
+{}
 
 OnIdleActionPerformerSingleShot::~OnIdleActionPerformerSingleShot() = default;
 

@@ -11,8 +11,7 @@ OnIdleAfterPropertyChangeActionPerformer::OnIdleAfterPropertyChangeActionPerform
         if (m_enabled)
             m_performer.enableNotification();
     }))
-{
-}
+{}
 
 OnIdleAfterPropertyChangeActionPerformer::~OnIdleAfterPropertyChangeActionPerformer() = default;
 

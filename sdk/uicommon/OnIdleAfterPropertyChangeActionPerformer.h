@@ -18,10 +18,12 @@ namespace quarlin::sdk::ui::common {
 class QUARLIN_PROMPT_EXPORT OnIdleAfterPropertyChangeActionPerformer
 {
 public:
-    OnIdleAfterPropertyChangeActionPerformer(PropertyItemInterface const& property, boost::function<void()> action);
+    OnIdleAfterPropertyChangeActionPerformer(PropertyItemInterface const& property,
+                                             boost::function<void()> action);
     ~OnIdleAfterPropertyChangeActionPerformer();
     OnIdleAfterPropertyChangeActionPerformer(OnIdleAfterPropertyChangeActionPerformer const&) = delete;
-    OnIdleAfterPropertyChangeActionPerformer& operator=(OnIdleAfterPropertyChangeActionPerformer const&) = delete;
+    OnIdleAfterPropertyChangeActionPerformer&
+    operator=(OnIdleAfterPropertyChangeActionPerformer const&) = delete;
 
     void enable() { m_enabled = true; }
     void disable() { m_enabled = false; }

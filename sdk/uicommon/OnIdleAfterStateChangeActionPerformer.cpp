@@ -16,8 +16,7 @@ OnIdleAfterStateChangeActionPerformer::OnIdleAfterStateChangeActionPerformer(boo
                       m_performer.enableNotification();
               });
           }))
-{
-}
+{}
 
 OnIdleAfterStateChangeActionPerformer::~OnIdleAfterStateChangeActionPerformer() = default;
 

@@ -26,7 +26,7 @@ struct Include
 
 struct Table
 {
-    std::map<std::string, int> floors;                    // folder -> floor
+    std::map<std::string, int> floors;                     // folder -> floor
     std::set<std::pair<std::string, std::string>> allowed; // file stem -> included path
 };
 
@@ -54,8 +54,8 @@ Table readTable(fs::path const& path)
             table.floors[second] = floor;
             continue;
         }
-        throw std::runtime_error(path.string() + ":" + std::to_string(number) +
-                                 ": expected \"FLOOR FOLDER\" or \"allow FILE INCLUDED\"");
+        throw std::runtime_error(path.string() + ":" + std::to_string(number)
+                                 + ": expected \"FLOOR FOLDER\" or \"allow FILE INCLUDED\"");
     }
     return table;
 }
@@ -66,8 +66,8 @@ std::string folderOf(Table const& table, std::string const& path)
     std::string best;
     for (auto const& [folder, floor] : table.floors) {
         (void)floor;
-        if (path.size() > folder.size() && path.compare(0, folder.size(), folder) == 0 &&
-            path[folder.size()] == '/' && folder.size() > best.size())
+        if (path.size() > folder.size() && path.compare(0, folder.size(), folder) == 0
+            && path[folder.size()] == '/' && folder.size() > best.size())
             best = folder;
     }
     return best;
@@ -79,8 +79,8 @@ bool isGenerated(std::string const& include)
     auto endsWith = [&](std::string const& tail) {
         return name.size() >= tail.size() && name.compare(name.size() - tail.size(), tail.size(), tail) == 0;
     };
-    return name.rfind("ui_", 0) == 0 || endsWith("_export.h") || endsWith(".moc") ||
-           name.rfind("moc_", 0) == 0;
+    return name.rfind("ui_", 0) == 0 || endsWith("_export.h") || endsWith(".moc")
+           || name.rfind("moc_", 0) == 0;
 }
 
 std::vector<Include> includesOf(fs::path const& file)
@@ -103,7 +103,10 @@ std::vector<Include> includesOf(fs::path const& file)
 class Checker
 {
 public:
-    Checker(fs::path root, Table table) : m_root(std::move(root)), m_table(std::move(table)) {}
+    Checker(fs::path root, Table table)
+        : m_root(std::move(root))
+        , m_table(std::move(table))
+    {}
 
     int run()
     {
@@ -151,13 +154,16 @@ private:
         for (Include const& include : includesOf(m_root / file)) {
             if (isGenerated(include.target)) {
                 if (isHeader && include.target.rfind("ui_", 0) == 0)
-                    report(file, include.line, "includes the generated form \"" + include.target +
-                                                   "\"; a public header must not need it (hold the form in the dialog's private part)");
+                    report(file, include.line,
+                           "includes the generated form \"" + include.target
+                               + "\"; a public header must not need it (hold the form in the dialog's "
+                                 "private part)");
                 continue;
             }
             if (!fs::is_regular_file(m_root / include.target)) {
-                report(file, include.line, "includes \"" + include.target +
-                                               "\", which is no file under the source root (write includes from the root)");
+                report(file, include.line,
+                       "includes \"" + include.target
+                           + "\", which is no file under the source root (write includes from the root)");
                 continue;
             }
             std::string const target = fs::path(include.target).lexically_normal().generic_string();
@@ -169,9 +175,10 @@ private:
             edges.emplace(target, include.line);
             int const targetFloor = m_table.floors.at(targetFolder);
             if (targetFloor > floor && !m_table.allowed.count({stem, target}))
-                report(file, include.line, "includes \"" + target + "\" (" + targetFolder + ", floor " +
-                                               std::to_string(targetFloor) + ") from " + folder + " (floor " +
-                                               std::to_string(floor) + "): includes may only go down");
+                report(file, include.line,
+                       "includes \"" + target + "\" (" + targetFolder + ", floor "
+                           + std::to_string(targetFloor) + ") from " + folder + " (floor "
+                           + std::to_string(floor) + "): includes may only go down");
         }
     }
 

@@ -29,10 +29,8 @@ QVariant QListModel::data(QModelIndex const& index, int role) const
             m_cachedRow = row;
         }
         return m_cachedText;
-    case Qt::EditRole:
-        return QString::fromStdString(m_model->getStrForEdit(row));
-    case ValueRole:
-        return m_model->getVariant(row);
+    case Qt::EditRole: return QString::fromStdString(m_model->getStrForEdit(row));
+    case ValueRole: return m_model->getVariant(row);
     case Qt::FontRole:
         if (m_model->isHeader(row)) {
             QFont bold;
@@ -40,8 +38,7 @@ QVariant QListModel::data(QModelIndex const& index, int role) const
             return bold;
         }
         return {};
-    default:
-        return {};
+    default: return {};
     }
 }
 

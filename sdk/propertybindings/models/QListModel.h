@@ -33,7 +33,8 @@ public:
     {
         m_connections.add(model.connectToDataChangedSignal([this] { dataChanged(); }));
         m_connections.add(model.connectToItemChangedSignal([this](int index) { itemChanged(index); }));
-        m_connections.add(model.connectToItemsInsertedSignal([this](int first, int last) { itemsInserted(first, last); }));
+        m_connections.add(
+            model.connectToItemsInsertedSignal([this](int first, int last) { itemsInserted(first, last); }));
         m_connections.add(model.connectToItemsAboutToBeRemovedSignal(
             [this](int first, int last) { itemsAboutToBeRemoved(first, last); }));
         m_connections.add(model.connectToItemsRemovedSignal([this] { itemsRemoved(); }));

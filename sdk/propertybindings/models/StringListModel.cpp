@@ -9,8 +9,7 @@ StringListModel::StringListModel() = default;
 StringListModel::StringListModel(std::vector<std::string> rows)
     : m_rows(std::move(rows))
     , m_headers(m_rows.size(), false)
-{
-}
+{}
 
 StringListModel::~StringListModel() = default;
 

@@ -91,8 +91,7 @@ void ZoneVarListModelAbstract::onStateChange(toolbox::StateChangeEventInterface 
 
 EnabledVariablesListModel::EnabledVariablesListModel(MemberFunction members, bool numbered)
     : ZoneVarListModelAbstract(std::move(members), numbered)
-{
-}
+{}
 
 EnabledVariablesListModel::~EnabledVariablesListModel() = default;
 
@@ -110,8 +109,7 @@ bool EnabledVariablesListModel::isAffectedBy(toolbox::StateChangeEventInterface 
 
 ZoneListModel::ZoneListModel(MemberFunction members, bool numbered)
     : ZoneVarListModelAbstract(std::move(members), numbered)
-{
-}
+{}
 
 ZoneListModel::~ZoneListModel() = default;
 

@@ -38,7 +38,7 @@ public:
 private:
     void onToggled();
 
-    QPointer<QAbstractButton> m_button;                // not owned
+    QPointer<QAbstractButton> m_button;                 // not owned
     std::vector<QButtonListenerInterface*> m_listeners; // not owned: listeners remove themselves
 };
 

@@ -42,7 +42,7 @@ public:
 private:
     void onActivated();
 
-    QPointer<QComboBox> m_comboBox;                      // not owned
+    QPointer<QComboBox> m_comboBox;                       // not owned
     std::vector<QComboBoxListenerInterface*> m_listeners; // not owned: listeners remove themselves
     int m_shownIndex;
     int m_previousIndex;

@@ -59,8 +59,7 @@ bool QTextFieldObservable::eventFilter(QObject* watched, QEvent* event)
         if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
             commitIfEdited();
         return false;
-    default:
-        return false;
+    default: return false;
     }
 }
 
