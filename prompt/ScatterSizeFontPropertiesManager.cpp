@@ -56,7 +56,7 @@ protected:
         if (inGridUnits->value() == showsGridUnits)
             return stored;
         sdk::AppLock const lock(sdk::ImplicitMacroRecording_Off);
-        double const factor = QrnUtilConvertUnits(UnitType_e(0), UnitType_e(2), pointInCm);
+        double const factor = QrnUtilConvertUnits(UnitType_Grid, UnitType_Point, pointInCm);
         return showsGridUnits ? stored / factor : stored * factor;
     }
 
@@ -157,8 +157,9 @@ double ScatterSizeFontPropertiesManager::Impl::computeSize(bool inGrid) const
         double a = 0.0, b = 0.0, c = 0.0, d = 0.0;
         QrnUtilAxisGetGridRange(&a, &b, &c, &d);
         double const span = d - b;
-        size = inGrid ? span / magnitude
-                      : QrnUtilConvertUnits(UnitType_e(0), UnitType_e(2), (span * 2.54) / (magnitude * 72.0));
+        size = inGrid
+                   ? span / magnitude
+                   : QrnUtilConvertUnits(UnitType_Grid, UnitType_Point, (span * 2.54) / (magnitude * 72.0));
         size = std::fabs(size);
     }
     double medium = 0.0;
