@@ -37,6 +37,13 @@ private:
 // thread that changed the state, which in this host is always the user-interface thread. The
 // host announces every change of its state here, before anyone else can read the new state,
 // so a reading taken when eventCount() was N is current for as long as eventCount() is N.
+//
+// Part of the host contract: a host that links its own quarlin_host provides this class with
+// these members and these guarantees. The library relies on them in two places: kernel
+// properties answer a read from their cache while eventCount() is unchanged (so a style setting
+// that changes without an event here would be read stale), and every rule and list model that
+// follows the host re-reads it on an event. A host that cannot announce every change must bump
+// eventCount() whenever its state may have changed, which turns the cache into read-through.
 class QUARLIN_HOST_EXPORT StateChangeEventObservable
 {
 public:
