@@ -21,7 +21,8 @@ EnterTextStringDialog::EnterTextStringDialog(QWidget& parent, QString const& pro
     if (!helpTopic.isEmpty())
         setHelpAction(new common::LaunchHelpAction(helpTopic.toStdString(), *this));
     // Connected after the initial text is in, so OK starts enabled even for an empty text.
-    connect(m_ui->EnterTextString_lineEdit, SIGNAL(textChanged(QString)), this, SLOT(textChanged(QString)));
+    connect(m_ui->EnterTextString_lineEdit, &QLineEdit::textChanged, this,
+            &EnterTextStringDialog::textChanged);
 }
 
 EnterTextStringDialog::~EnterTextStringDialog() = default;

@@ -44,9 +44,7 @@ void ColorButtonPropertyBinding::init()
 {
     if (!m_button)
         throw InvalidArgumentException("A colour button binding needs a button.");
-    connect(m_button, SIGNAL(clicked()), this, SLOT(onButtonClicked()));
-    // The form may delete the button before the binding goes.
-    connect(m_button, &QObject::destroyed, this, [this] { m_button = nullptr; });
+    connect(m_button, &QAbstractButton::clicked, this, &ColorButtonPropertyBinding::onButtonClicked);
     m_colorMapChanges = toolbox::StateChangeEventObservable::getInstance().connectStateChanged(
         [this](toolbox::StateChangeEventInterface const& event) {
             if (event.kind() == StateChange_ColorMap)

@@ -5,7 +5,8 @@
 
 #include <boost/signals2/connection.hpp>
 
-class QAbstractButton;
+#include <QAbstractButton>
+#include <QPointer>
 
 namespace quarlin::sdk::ui::dialogs::propertybindings {
 
@@ -38,7 +39,7 @@ private Q_SLOTS:
 private:
     void init();
 
-    QAbstractButton* m_button; // not owned: the dialog's widget tree owns it; null once it is gone
+    QPointer<QAbstractButton> m_button; // not owned: the dialog's widget tree owns it; null once it is gone
     bool m_showMultiColors;
     boost::signals2::scoped_connection m_colorMapChanges;
 };
