@@ -132,275 +132,318 @@ ChooseLoaderDialog& csvChooser(QWidget& parent)
         parent, sdk::DataLoaderRepository::getInstance().loadersFor(".csv"), {".csv"});
 }
 
+PromptEntry anchorAlignmentEntry(HostSession& session)
+{
+    return {QCoreApplication::translate("PromptCatalog", "&Anchor Alignment..."),
+            QStringLiteral("AnchorAlignment"), QStringLiteral("AnchorAlignment"),
+            [&session](QWidget& parent) {
+                AnchorAlignment_e const passed = session.textAnchor;
+                AnchorAlignmentDialog& dialog = AnchorAlignmentDialog::getInstance(passed, parent);
+                dialog.launch();
+                session.textAnchor = dialog.selectedAlignment();
+                return QStringLiteral("Anchor alignment: %1; passed %2, host now uses %3 (%4)")
+                    .arg(finished(dialog), anchorName(passed), anchorName(session.textAnchor))
+                    .arg(int(session.textAnchor));
+            },
+            [&session](QWidget& parent) -> QDialog* {
+                return &AnchorAlignmentDialog::getInstance(session.textAnchor, parent);
+            }};
+}
+
+PromptEntry enterTextStringEntry(HostSession& session)
+{
+    return {QCoreApplication::translate("PromptCatalog", "&Text String..."),
+            QStringLiteral("EnterTextString"), QStringLiteral("EnterTextString"),
+            [&session](QWidget& parent) {
+                EnterTextStringDialog dialog(parent, QStringLiteral("&Frame name:"), session.frameName,
+                                             QStringLiteral("frames.html#frame-name"), false);
+                dialog.setOkButtonText("Rename");
+                dialog.launch();
+                if (dialog.result() == QDialog::Accepted)
+                    session.frameName = dialog.text();
+                return QStringLiteral("Text string: %1; host's frame name is \"%2\"")
+                    .arg(finished(dialog), session.frameName);
+            },
+            [&session](QWidget& parent) -> QDialog* {
+                auto* const dialog =
+                    new EnterTextStringDialog(parent, QStringLiteral("&Frame name:"), session.frameName,
+                                              QStringLiteral("frames.html#frame-name"));
+                dialog->setOkButtonText("Rename");
+                return dialog;
+            }};
+}
+
+PromptEntry enterThreeIntValuesEntry(HostSession& session)
+{
+    return {QCoreApplication::translate("PromptCatalog", "&Begin/End/Skip..."),
+            QStringLiteral("EnterThreeIntValues"), QStringLiteral("EnterThreeIntValues"),
+            [&session](QWidget& parent) {
+                EnterThreeIntValuesDialog& dialog = indexRangeDialog(session, parent);
+                dialog.launch();
+                // The dialog's values are what the spin boxes committed, OK or not;
+                // this host takes them only on OK.
+                if (dialog.result() == QDialog::Accepted) {
+                    session.indexBegin = dialog.value1();
+                    session.indexEnd = dialog.value2();
+                    session.indexSkip = dialog.value3();
+                }
+                return QStringLiteral(
+                           "Begin/End/Skip: %1; dialog holds %2/%3/%4, host reads indices %5 to %6 "
+                           "every %7")
+                    .arg(finished(dialog))
+                    .arg(dialog.value1())
+                    .arg(dialog.value2())
+                    .arg(dialog.value3())
+                    .arg(session.indexBegin)
+                    .arg(session.indexEnd)
+                    .arg(session.indexSkip);
+            },
+            [&session](QWidget& parent) -> QDialog* {
+                session.indexEnd = 250;
+                session.indexSkip = 5;
+                return &indexRangeDialog(session, parent);
+            }};
+}
+
+PromptEntry enterASCIICharacterEntry(HostSession& session)
+{
+    return {QCoreApplication::translate("PromptCatalog", "&Plot Symbol..."),
+            QStringLiteral("EnterASCIICharacter"), QStringLiteral("EnterASCIICharacter"),
+            [&session](QWidget& parent) {
+                EnterASCIICharacterDialog& dialog = symbolDialog(session, parent);
+                dialog.launch();
+                if (dialog.result() == QDialog::Accepted) {
+                    session.symbol = dialog.selectedChar();
+                    session.symbolFont = dialog.typeFaceOverride();
+                }
+                return QStringLiteral(
+                           "Plot symbol: %1; dialog holds \"%2\" (%3 UTF-8 bytes) in %4; host draws "
+                           "\"%5\" in %6")
+                    .arg(finished(dialog), QString::fromStdString(dialog.selectedChar()))
+                    .arg(dialog.selectedChar().size())
+                    .arg(fontName(dialog.typeFaceOverride()), QString::fromStdString(session.symbol),
+                         fontName(session.symbolFont));
+            },
+            [&session](QWidget& parent) -> QDialog* {
+                session.symbol = "Q";
+                session.symbolFont = Font_Greek;
+                return &symbolDialog(session, parent);
+            }};
+}
+
+PromptEntry variableSelectAxisEntry()
+{
+    return {QCoreApplication::translate("PromptCatalog", "A&xis Variables..."),
+            QStringLiteral("VariableSelectAxis"), QStringLiteral("VariableSelectDialog"),
+            [](QWidget& parent) {
+                VariableSelectDialog& dialog = AxisVariableSelectDialog::getInstance(parent);
+                std::string const axes = axisPrefix();
+                bool const threeD = QrnUtilFrameGetPlotType() == PlotType_Cartesian3D;
+                return runVariablePrompt(QStringLiteral("Axis variables"), dialog, [axes, threeD] {
+                    std::vector<std::pair<QString, host::StylePath>> shown{
+                        {QStringLiteral("X"), {axes, "XDetail", "VarNum"}},
+                        {QStringLiteral("Y"), {axes, "YDetail", "VarNum"}}};
+                    if (threeD)
+                        shown.push_back({QStringLiteral("Z"), {axes, "ZDetail", "VarNum"}});
+                    return assignedVariables(shown);
+                });
+            },
+            [](QWidget& parent) -> QDialog* { return &AxisVariableSelectDialog::getInstance(parent); }};
+}
+
+PromptEntry variableSelectVectorEntry()
+{
+    return {QCoreApplication::translate("PromptCatalog", "&Vector Variables..."),
+            QStringLiteral("VariableSelectVector"), QStringLiteral("VariableSelectDialog"),
+            [](QWidget& parent) {
+                PlotType_e const plotType = QrnUtilFrameGetPlotType();
+                VariableSelectDialog& dialog = VectorVariableSelectDialog::getInstance(parent, plotType);
+                // Choosing vector variables switches the vector layer on, in the same undo step.
+                dialog.setPostAssignmentAction([] {
+                    host::ReferenceHost::instance().styleStore().change(
+                        host::StyleKey{{"FieldLayers", "ShowVector"}}, true);
+                });
+                std::string const vector = vectorPrefix();
+                return runVariablePrompt(QStringLiteral("Vector variables"), dialog, [vector, plotType] {
+                    std::vector<std::pair<QString, host::StylePath>> shown{
+                        {QStringLiteral("U"), {vector, "UVar"}}, {QStringLiteral("V"), {vector, "VVar"}}};
+                    if (plotType == PlotType_Cartesian3D)
+                        shown.push_back({QStringLiteral("W"), {vector, "WVar"}});
+                    return assignedVariables(shown);
+                });
+            },
+            [](QWidget& parent) -> QDialog* {
+                return &VectorVariableSelectDialog::getInstance(parent, QrnUtilFrameGetPlotType());
+            }};
+}
+
+PromptEntry variableSelectRGBEntry()
+{
+    return {QCoreApplication::translate("PromptCatalog", "&RGB Channel Variables..."),
+            QStringLiteral("VariableSelectRGB"), QStringLiteral("VariableSelectDialog"),
+            [](QWidget& parent) {
+                return runVariablePrompt(QStringLiteral("RGB channel variables"),
+                                         RGBVariableSelectDialog::getInstance(parent), [] {
+                                             return assignedVariables(
+                                                 {{QStringLiteral("R"), {"GlobalRGB", "RedChannelVar"}},
+                                                  {QStringLiteral("G"), {"GlobalRGB", "GreenChannelVar"}},
+                                                  {QStringLiteral("B"), {"GlobalRGB", "BlueChannelVar"}}});
+                                         });
+            },
+            [](QWidget& parent) -> QDialog* { return &RGBVariableSelectDialog::getInstance(parent); }};
+}
+
+PromptEntry addonsVariableSelectEntry(HostSession& session)
+{
+    return {QCoreApplication::translate("PromptCatalog", "Add-on Variabl&es..."),
+            QStringLiteral("AddonsVariableSelect"), QStringLiteral("VariableSelectDialog"),
+            [&session](QWidget& parent) {
+                // The add-on's properties follow the combo boxes; the add-on reads them
+                // afterwards.
+                QPointer<QDialog> const dialog = &probeDialog(session, parent);
+                dynamic_cast<dialogs::common::DialogInterface&>(*dialog).launch();
+                QString const outcome =
+                    QStringLiteral("Add-on variables: %1; the probe reads %2, weighted by %3")
+                        .arg(dialog ? finished(*dialog) : QStringLiteral("closed"),
+                             variableName(session.probeVariable->value()),
+                             variableName(session.weightVariable->value()));
+                delete dialog.data();
+                return outcome;
+            },
+            [&session](QWidget& parent) -> QDialog* { return &probeDialog(session, parent); }};
+}
+
+PromptEntry zoneSelectEntry(HostSession& session)
+{
+    return {QCoreApplication::translate("PromptCatalog", "&Zone..."), QStringLiteral("ZoneSelect"),
+            QStringLiteral("ZoneSelect"),
+            [&session](QWidget& parent) {
+                ZoneSelectDialog& dialog = ZoneSelectDialog::getInstance(parent, session.zone);
+                dialog.launch();
+                if (dialog.result() == QDialog::Accepted)
+                    session.zone = dialog.selectedZone();
+                return QStringLiteral("Zone: %1; host works on zone %2 (%3)")
+                    .arg(finished(dialog))
+                    .arg(session.zone)
+                    .arg(zoneName(session.zone));
+            },
+            [&session](QWidget& parent) -> QDialog* {
+                return &ZoneSelectDialog::getInstance(parent, session.zone);
+            }};
+}
+
+PromptEntry chooseLoaderEntry()
+{
+    return {QCoreApplication::translate("PromptCatalog", "Choose &Loader..."), QStringLiteral("ChooseLoader"),
+            QStringLiteral("ChooseLoader"),
+            [](QWidget& parent) {
+                ChooseLoaderDialog& dialog = csvChooser(parent);
+                dialog.launch();
+                auto const loader = dialog.selectedLoader();
+                return QStringLiteral("Choose loader for *.csv: %1; %2")
+                    .arg(finished(dialog),
+                         loader ? QStringLiteral("loader \"%1\"").arg(QString::fromStdString(loader->name()))
+                                : QStringLiteral("no loader"));
+            },
+            [](QWidget& parent) -> QDialog* {
+                ChooseLoaderDialog& dialog = csvChooser(parent);
+                // A person's pick of the first suggested loader, so OK can be used.
+                auto* const list = dialog.findChild<QListView*>(QStringLiteral("LoadersList"));
+                list->selectionModel()->select(list->model()->index(1, 0),
+                                               QItemSelectionModel::ClearAndSelect);
+                return &dialog;
+            }};
+}
+
+PromptEntry colorChooserEntry(HostSession& session)
+{
+    return {QCoreApplication::translate("PromptCatalog", "C&olor..."), QStringLiteral("ColorChooser"),
+            QStringLiteral("ColorChooser"),
+            [&session](QWidget& parent) {
+                ColorChooserDialog& dialog = ColorChooserDialog::getInstance(parent, true);
+                dialog.setCurrentColor(session.annotationColor);
+                dialog.launch();
+                if (dialog.result() == QDialog::Accepted)
+                    session.annotationColor = dialog.selectedColor();
+                return QStringLiteral("Color: %1; the host draws annotations in %2 (index %3)")
+                    .arg(finished(dialog), QString::fromStdString(ColorChooserDialog::colorToString(
+                                               session.annotationColor, false)))
+                    .arg(session.annotationColor);
+            },
+            [&session](QWidget& parent) -> QDialog* {
+                ColorChooserDialog& dialog = ColorChooserDialog::getInstance(parent, true);
+                dialog.setCurrentColor(session.annotationColor);
+                return &dialog;
+            }};
+}
+
+PromptEntry rgbColorOptsEntry()
+{
+    return {QCoreApplication::translate("PromptCatalog", "RGB Colorin&g Options..."),
+            QStringLiteral("RGBColorOpts"), QStringLiteral("RGBColorOpts"),
+            [](QWidget& parent) {
+                // Modeless: it stays open beside the plot and every change reaches the host at once.
+                RGBColorOptsDialog& dialog = RGBColorOptsDialog::getInstance(parent);
+                dialog.launch();
+                auto const number = [](char const* name) {
+                    return std::get<__int64>(*host::ReferenceHost::instance().styleStore().value(
+                        host::StyleKey{{"GlobalRGB", name}}));
+                };
+                static char const* const modes[] = {"R, G and B chosen", "B calculated", "G calculated",
+                                                    "R calculated"};
+                __int64 const mode = number("RGBMode");
+                return QStringLiteral("RGB coloring options: open; the host colors by RGB, %1, with "
+                                      "R: %2, G: %3, B: %4")
+                    .arg(QString::fromLatin1(mode >= 0 && mode < 4 ? modes[mode] : "unknown mode"))
+                    .arg(variableName(number("RedChannelVar")), variableName(number("GreenChannelVar")),
+                         variableName(number("BlueChannelVar")));
+            },
+            [](QWidget& parent) -> QDialog* { return &RGBColorOptsDialog::getInstance(parent); }};
+}
+
+PromptEntry scatterSizeFontEntry()
+{
+    return {QCoreApplication::translate("PromptCatalog", "&Scatter Size/Font..."),
+            QStringLiteral("ScatterSizeFont"), QStringLiteral("ScatterSizeFont"),
+            [](QWidget& parent) {
+                ScatterSizeFontDialog& dialog = ScatterSizeFontDialog::getInstance(parent);
+                dialog.launch();
+                auto const& store = host::ReferenceHost::instance().styleStore();
+                auto const setting = [&store](host::StylePath path) {
+                    return *store.value(host::StyleKey{std::move(path)});
+                };
+                bool const field = QrnUtilFrameGetPlotType() == PlotType_Cartesian2D
+                                   || QrnUtilFrameGetPlotType() == PlotType_Cartesian3D;
+                auto const font = std::get<std::string>(
+                    setting({field ? "GlobalScatter" : "GlobalLinePlot", "BaseFontFamily"}));
+                bool const inGrid = std::get<bool>(setting({"GlobalScatter", "RelativeSizeInGridUnits"}));
+                return QStringLiteral("%1: %2; the host draws ASCII symbols in \"%3\" and sizes scatter "
+                                      "symbols by %4 at %5 %6 per unit")
+                    .arg(dialog.windowTitle(), finished(dialog), QString::fromStdString(font),
+                         variableName(std::get<__int64>(setting({"GlobalScatter", "Var"}))))
+                    .arg(std::get<double>(setting({"GlobalScatter", "RelativeSize"})))
+                    .arg(inGrid ? QStringLiteral("grid units") : QStringLiteral("cm"));
+            },
+            [](QWidget& parent) -> QDialog* { return &ScatterSizeFontDialog::getInstance(parent); }};
+}
+
 } // namespace
 
 std::vector<PromptEntry> promptCatalog(HostSession& session)
 {
-    std::vector<PromptEntry> entries;
-
-    entries.push_back({QCoreApplication::translate("PromptCatalog", "&Anchor Alignment..."),
-                       QStringLiteral("AnchorAlignment"), QStringLiteral("AnchorAlignment"),
-                       [&session](QWidget& parent) {
-                           AnchorAlignment_e const passed = session.textAnchor;
-                           AnchorAlignmentDialog& dialog = AnchorAlignmentDialog::getInstance(passed, parent);
-                           dialog.launch();
-                           session.textAnchor = dialog.selectedAlignment();
-                           return QStringLiteral("Anchor alignment: %1; passed %2, host now uses %3 (%4)")
-                               .arg(finished(dialog), anchorName(passed), anchorName(session.textAnchor))
-                               .arg(int(session.textAnchor));
-                       },
-                       [&session](QWidget& parent) -> QDialog* {
-                           return &AnchorAlignmentDialog::getInstance(session.textAnchor, parent);
-                       }});
-
-    entries.push_back(
-        {QCoreApplication::translate("PromptCatalog", "&Text String..."), QStringLiteral("EnterTextString"),
-         QStringLiteral("EnterTextString"),
-         [&session](QWidget& parent) {
-             EnterTextStringDialog dialog(parent, QStringLiteral("&Frame name:"), session.frameName,
-                                          QStringLiteral("frames.html#frame-name"), false);
-             dialog.setOkButtonText("Rename");
-             dialog.launch();
-             if (dialog.result() == QDialog::Accepted)
-                 session.frameName = dialog.text();
-             return QStringLiteral("Text string: %1; host's frame name is \"%2\"")
-                 .arg(finished(dialog), session.frameName);
-         },
-         [&session](QWidget& parent) -> QDialog* {
-             auto* const dialog =
-                 new EnterTextStringDialog(parent, QStringLiteral("&Frame name:"), session.frameName,
-                                           QStringLiteral("frames.html#frame-name"));
-             dialog->setOkButtonText("Rename");
-             return dialog;
-         }});
-
-    entries.push_back(
-        {QCoreApplication::translate("PromptCatalog", "&Begin/End/Skip..."),
-         QStringLiteral("EnterThreeIntValues"), QStringLiteral("EnterThreeIntValues"),
-         [&session](QWidget& parent) {
-             EnterThreeIntValuesDialog& dialog = indexRangeDialog(session, parent);
-             dialog.launch();
-             // The dialog's values are what the spin boxes committed, OK or not;
-             // this host takes them only on OK.
-             if (dialog.result() == QDialog::Accepted) {
-                 session.indexBegin = dialog.value1();
-                 session.indexEnd = dialog.value2();
-                 session.indexSkip = dialog.value3();
-             }
-             return QStringLiteral("Begin/End/Skip: %1; dialog holds %2/%3/%4, host reads indices %5 to %6 "
-                                   "every %7")
-                 .arg(finished(dialog))
-                 .arg(dialog.value1())
-                 .arg(dialog.value2())
-                 .arg(dialog.value3())
-                 .arg(session.indexBegin)
-                 .arg(session.indexEnd)
-                 .arg(session.indexSkip);
-         },
-         [&session](QWidget& parent) -> QDialog* {
-             session.indexEnd = 250;
-             session.indexSkip = 5;
-             return &indexRangeDialog(session, parent);
-         }});
-
-    entries.push_back(
-        {QCoreApplication::translate("PromptCatalog", "&Plot Symbol..."),
-         QStringLiteral("EnterASCIICharacter"), QStringLiteral("EnterASCIICharacter"),
-         [&session](QWidget& parent) {
-             EnterASCIICharacterDialog& dialog = symbolDialog(session, parent);
-             dialog.launch();
-             if (dialog.result() == QDialog::Accepted) {
-                 session.symbol = dialog.selectedChar();
-                 session.symbolFont = dialog.typeFaceOverride();
-             }
-             return QStringLiteral("Plot symbol: %1; dialog holds \"%2\" (%3 UTF-8 bytes) in %4; host draws "
-                                   "\"%5\" in %6")
-                 .arg(finished(dialog), QString::fromStdString(dialog.selectedChar()))
-                 .arg(dialog.selectedChar().size())
-                 .arg(fontName(dialog.typeFaceOverride()), QString::fromStdString(session.symbol),
-                      fontName(session.symbolFont));
-         },
-         [&session](QWidget& parent) -> QDialog* {
-             session.symbol = "Q";
-             session.symbolFont = Font_Greek;
-             return &symbolDialog(session, parent);
-         }});
-
-    entries.push_back(
-        {QCoreApplication::translate("PromptCatalog", "A&xis Variables..."),
-         QStringLiteral("VariableSelectAxis"), QStringLiteral("VariableSelectDialog"),
-         [](QWidget& parent) {
-             VariableSelectDialog& dialog = AxisVariableSelectDialog::getInstance(parent);
-             std::string const axes = axisPrefix();
-             bool const threeD = QrnUtilFrameGetPlotType() == PlotType_Cartesian3D;
-             return runVariablePrompt(QStringLiteral("Axis variables"), dialog, [axes, threeD] {
-                 std::vector<std::pair<QString, host::StylePath>> shown{
-                     {QStringLiteral("X"), {axes, "XDetail", "VarNum"}},
-                     {QStringLiteral("Y"), {axes, "YDetail", "VarNum"}}};
-                 if (threeD)
-                     shown.push_back({QStringLiteral("Z"), {axes, "ZDetail", "VarNum"}});
-                 return assignedVariables(shown);
-             });
-         },
-         [](QWidget& parent) -> QDialog* { return &AxisVariableSelectDialog::getInstance(parent); }});
-
-    entries.push_back(
-        {QCoreApplication::translate("PromptCatalog", "&Vector Variables..."),
-         QStringLiteral("VariableSelectVector"), QStringLiteral("VariableSelectDialog"),
-         [](QWidget& parent) {
-             PlotType_e const plotType = QrnUtilFrameGetPlotType();
-             VariableSelectDialog& dialog = VectorVariableSelectDialog::getInstance(parent, plotType);
-             // Choosing vector variables switches the vector layer on, in the same undo step.
-             dialog.setPostAssignmentAction([] {
-                 host::ReferenceHost::instance().styleStore().change(
-                     host::StyleKey{{"FieldLayers", "ShowVector"}}, true);
-             });
-             std::string const vector = vectorPrefix();
-             return runVariablePrompt(QStringLiteral("Vector variables"), dialog, [vector, plotType] {
-                 std::vector<std::pair<QString, host::StylePath>> shown{
-                     {QStringLiteral("U"), {vector, "UVar"}}, {QStringLiteral("V"), {vector, "VVar"}}};
-                 if (plotType == PlotType_Cartesian3D)
-                     shown.push_back({QStringLiteral("W"), {vector, "WVar"}});
-                 return assignedVariables(shown);
-             });
-         },
-         [](QWidget& parent) -> QDialog* {
-             return &VectorVariableSelectDialog::getInstance(parent, QrnUtilFrameGetPlotType());
-         }});
-
-    entries.push_back(
-        {QCoreApplication::translate("PromptCatalog", "&RGB Channel Variables..."),
-         QStringLiteral("VariableSelectRGB"), QStringLiteral("VariableSelectDialog"),
-         [](QWidget& parent) {
-             return runVariablePrompt(
-                 QStringLiteral("RGB channel variables"), RGBVariableSelectDialog::getInstance(parent), [] {
-                     return assignedVariables({{QStringLiteral("R"), {"GlobalRGB", "RedChannelVar"}},
-                                               {QStringLiteral("G"), {"GlobalRGB", "GreenChannelVar"}},
-                                               {QStringLiteral("B"), {"GlobalRGB", "BlueChannelVar"}}});
-                 });
-         },
-         [](QWidget& parent) -> QDialog* { return &RGBVariableSelectDialog::getInstance(parent); }});
-
-    entries.push_back({QCoreApplication::translate("PromptCatalog", "Add-on Variabl&es..."),
-                       QStringLiteral("AddonsVariableSelect"), QStringLiteral("VariableSelectDialog"),
-                       [&session](QWidget& parent) {
-                           // The add-on's properties follow the combo boxes; the add-on reads them
-                           // afterwards.
-                           QPointer<QDialog> const dialog = &probeDialog(session, parent);
-                           dynamic_cast<dialogs::common::DialogInterface&>(*dialog).launch();
-                           QString const outcome =
-                               QStringLiteral("Add-on variables: %1; the probe reads %2, weighted by %3")
-                                   .arg(dialog ? finished(*dialog) : QStringLiteral("closed"),
-                                        variableName(session.probeVariable->value()),
-                                        variableName(session.weightVariable->value()));
-                           delete dialog.data();
-                           return outcome;
-                       },
-                       [&session](QWidget& parent) -> QDialog* { return &probeDialog(session, parent); }});
-
-    entries.push_back({QCoreApplication::translate("PromptCatalog", "&Zone..."), QStringLiteral("ZoneSelect"),
-                       QStringLiteral("ZoneSelect"),
-                       [&session](QWidget& parent) {
-                           ZoneSelectDialog& dialog = ZoneSelectDialog::getInstance(parent, session.zone);
-                           dialog.launch();
-                           if (dialog.result() == QDialog::Accepted)
-                               session.zone = dialog.selectedZone();
-                           return QStringLiteral("Zone: %1; host works on zone %2 (%3)")
-                               .arg(finished(dialog))
-                               .arg(session.zone)
-                               .arg(zoneName(session.zone));
-                       },
-                       [&session](QWidget& parent) -> QDialog* {
-                           return &ZoneSelectDialog::getInstance(parent, session.zone);
-                       }});
-
-    entries.push_back(
-        {QCoreApplication::translate("PromptCatalog", "Choose &Loader..."), QStringLiteral("ChooseLoader"),
-         QStringLiteral("ChooseLoader"),
-         [](QWidget& parent) {
-             ChooseLoaderDialog& dialog = csvChooser(parent);
-             dialog.launch();
-             auto const loader = dialog.selectedLoader();
-             return QStringLiteral("Choose loader for *.csv: %1; %2")
-                 .arg(finished(dialog),
-                      loader ? QStringLiteral("loader \"%1\"").arg(QString::fromStdString(loader->name()))
-                             : QStringLiteral("no loader"));
-         },
-         [](QWidget& parent) -> QDialog* {
-             ChooseLoaderDialog& dialog = csvChooser(parent);
-             // A person's pick of the first suggested loader, so OK can be used.
-             auto* const list = dialog.findChild<QListView*>(QStringLiteral("LoadersList"));
-             list->selectionModel()->select(list->model()->index(1, 0), QItemSelectionModel::ClearAndSelect);
-             return &dialog;
-         }});
-
-    entries.push_back({QCoreApplication::translate("PromptCatalog", "C&olor..."),
-                       QStringLiteral("ColorChooser"), QStringLiteral("ColorChooser"),
-                       [&session](QWidget& parent) {
-                           ColorChooserDialog& dialog = ColorChooserDialog::getInstance(parent, true);
-                           dialog.setCurrentColor(session.annotationColor);
-                           dialog.launch();
-                           if (dialog.result() == QDialog::Accepted)
-                               session.annotationColor = dialog.selectedColor();
-                           return QStringLiteral("Color: %1; the host draws annotations in %2 (index %3)")
-                               .arg(finished(dialog),
-                                    QString::fromStdString(
-                                        ColorChooserDialog::colorToString(session.annotationColor, false)))
-                               .arg(session.annotationColor);
-                       },
-                       [&session](QWidget& parent) -> QDialog* {
-                           ColorChooserDialog& dialog = ColorChooserDialog::getInstance(parent, true);
-                           dialog.setCurrentColor(session.annotationColor);
-                           return &dialog;
-                       }});
-
-    entries.push_back(
-        {QCoreApplication::translate("PromptCatalog", "RGB Colorin&g Options..."),
-         QStringLiteral("RGBColorOpts"), QStringLiteral("RGBColorOpts"),
-         [](QWidget& parent) {
-             // Modeless: it stays open beside the plot and every change reaches the host at once.
-             RGBColorOptsDialog& dialog = RGBColorOptsDialog::getInstance(parent);
-             dialog.launch();
-             auto const number = [](char const* name) {
-                 return std::get<__int64>(*host::ReferenceHost::instance().styleStore().value(
-                     host::StyleKey{{"GlobalRGB", name}}));
-             };
-             static char const* const modes[] = {"R, G and B chosen", "B calculated", "G calculated",
-                                                 "R calculated"};
-             __int64 const mode = number("RGBMode");
-             return QStringLiteral("RGB coloring options: open; the host colors by RGB, %1, with "
-                                   "R: %2, G: %3, B: %4")
-                 .arg(QString::fromLatin1(mode >= 0 && mode < 4 ? modes[mode] : "unknown mode"))
-                 .arg(variableName(number("RedChannelVar")), variableName(number("GreenChannelVar")),
-                      variableName(number("BlueChannelVar")));
-         },
-         [](QWidget& parent) -> QDialog* { return &RGBColorOptsDialog::getInstance(parent); }});
-
-    entries.push_back(
-        {QCoreApplication::translate("PromptCatalog", "&Scatter Size/Font..."),
-         QStringLiteral("ScatterSizeFont"), QStringLiteral("ScatterSizeFont"),
-         [](QWidget& parent) {
-             ScatterSizeFontDialog& dialog = ScatterSizeFontDialog::getInstance(parent);
-             dialog.launch();
-             auto const& store = host::ReferenceHost::instance().styleStore();
-             auto const setting = [&store](host::StylePath path) {
-                 return *store.value(host::StyleKey{std::move(path)});
-             };
-             bool const field = QrnUtilFrameGetPlotType() == PlotType_Cartesian2D
-                                || QrnUtilFrameGetPlotType() == PlotType_Cartesian3D;
-             auto const font = std::get<std::string>(
-                 setting({field ? "GlobalScatter" : "GlobalLinePlot", "BaseFontFamily"}));
-             bool const inGrid = std::get<bool>(setting({"GlobalScatter", "RelativeSizeInGridUnits"}));
-             return QStringLiteral("%1: %2; the host draws ASCII symbols in \"%3\" and sizes scatter "
-                                   "symbols by %4 at %5 %6 per unit")
-                 .arg(dialog.windowTitle(), finished(dialog), QString::fromStdString(font),
-                      variableName(std::get<__int64>(setting({"GlobalScatter", "Var"}))))
-                 .arg(std::get<double>(setting({"GlobalScatter", "RelativeSize"})))
-                 .arg(inGrid ? QStringLiteral("grid units") : QStringLiteral("cm"));
-         },
-         [](QWidget& parent) -> QDialog* { return &ScatterSizeFontDialog::getInstance(parent); }});
-
-    return entries;
+    return {anchorAlignmentEntry(session),
+            enterTextStringEntry(session),
+            enterThreeIntValuesEntry(session),
+            enterASCIICharacterEntry(session),
+            variableSelectAxisEntry(),
+            variableSelectVectorEntry(),
+            variableSelectRGBEntry(),
+            addonsVariableSelectEntry(session),
+            zoneSelectEntry(session),
+            chooseLoaderEntry(),
+            colorChooserEntry(session),
+            rgbColorOptsEntry(),
+            scatterSizeFontEntry()};
 }
 
 } // namespace quarlin::hostapp
