@@ -17,8 +17,10 @@ qulonglong const owner = 0;
 void GreyOutParties::setGreyedOutBy(QWidget& widget, void const* party, bool greyedOut)
 {
     QVariantList parties = widget.property(partiesProperty).toList();
-    if (parties.isEmpty() && widget.testAttribute(Qt::WA_Disabled))
-        parties << owner; // while no party holds it, its state is its owner's
+    // While no party holds it, its own state is its owner's: disabled by an explicit
+    // setEnabled(false), not merely inside a disabled container.
+    if (parties.isEmpty() && widget.testAttribute(Qt::WA_ForceDisabled))
+        parties << owner;
     QVariant const key(qulonglong(reinterpret_cast<quintptr>(party)));
     parties.removeAll(key);
     if (greyedOut)

@@ -5,6 +5,7 @@
 #include "sdk/exception/InvalidArgumentException.h"
 #include "sdk/host/ReferenceHost.h"
 #include "sdk/propertymanager/DataSetExistsRelevance.h"
+#include "sdk/widgets/GreyOutParties.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -82,6 +83,8 @@ private Q_SLOTS:
     void setHelpActionReplacesPrevious();
     void relevanceRestoredKeepsFormDisabledWidgets();
     void ruleThatThrowsIsReportedAndHoldsNot();
+    void widgetIsUsableOnlyWhileNoPartyGreysIt_data();
+    void widgetIsUsableOnlyWhileNoPartyGreysIt();
     void modelessLaunchReturnsAtOnce();
     void dropFinishesAndDeletes();
     void parentDeletedLaterWhileOpen();
@@ -210,6 +213,36 @@ void TestQtDialogAbstract::ruleThatThrowsIsReportedAndHoldsNot()
     auto const messages = quarlin::test::hostMessageTexts();
     QVERIFY(!messages.empty());
     QCOMPARE(messages.front(), std::string("The rule cannot be asked."));
+}
+
+void TestQtDialogAbstract::widgetIsUsableOnlyWhileNoPartyGreysIt_data()
+{
+    QTest::addColumn<bool>("formDisabled");
+    QTest::addColumn<bool>("insideDisabledContainer");
+    QTest::newRow("plain") << false << false;
+    QTest::newRow("disabled by its form: stays") << true << false;
+    QTest::newRow("inside a container greyed meanwhile") << false << true;
+}
+
+// Parties (the frame, relevance appliers, bindings) grey a widget out each for its own reason:
+// one's "usable again" never undoes another's "not usable", and neither a container greyed
+// meanwhile nor the parties leave the widget disabled when all let go.
+void TestQtDialogAbstract::widgetIsUsableOnlyWhileNoPartyGreysIt()
+{
+    QFETCH(bool, formDisabled);
+    QFETCH(bool, insideDisabledContainer);
+    QWidget container;
+    auto* const widget = new QCheckBox(&container);
+    widget->setEnabled(!formDisabled);
+    container.setEnabled(!insideDisabledContainer);
+    int frame = 0, applier = 0;
+    quarlin::ui::GreyOutParties::setGreyedOutBy(*widget, &frame, true);
+    quarlin::ui::GreyOutParties::setGreyedOutBy(*widget, &applier, true);
+    quarlin::ui::GreyOutParties::setGreyedOutBy(*widget, &frame, false);
+    container.setEnabled(true);
+    QVERIFY(!widget->isEnabled());
+    quarlin::ui::GreyOutParties::setGreyedOutBy(*widget, &applier, false);
+    QCOMPARE(widget->isEnabled(), !formDisabled);
 }
 
 void TestQtDialogAbstract::modelessLaunchReturnsAtOnce()
