@@ -21,7 +21,7 @@ bool IntegralSpinBox::setIndexValue(__int64 index)
 {
     __int64 const shown = std::clamp<__int64>(index, minimum(), maximum());
     setValue(static_cast<int>(shown));
-    lineEdit()->setText(textFromValue(value())); // also when the value did not change
+    showValue(); // also when the value did not change
     m_typed->forget();
     return shown == index;
 }
@@ -56,9 +56,14 @@ bool IntegralSpinBox::takeTyped(QString const& typed)
         setValue(valueFromText(text));
         return true;
     }
-    lineEdit()->setText(textFromValue(value()));
+    showValue();
     Q_EMIT textRefused(intern::refusalText(typed, textFromValue(minimum()), textFromValue(maximum())));
     return false;
+}
+
+void IntegralSpinBox::showValue()
+{
+    lineEdit()->setText(prefix() + textFromValue(value()) + suffix());
 }
 
 void IntegralSpinBox::commitTyped(QString const& typed)

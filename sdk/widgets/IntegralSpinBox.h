@@ -52,6 +52,8 @@ private:
     void commitTyped(QString const& typed);
     // The index typed text stands for; false when it is not one within the range.
     bool takeTyped(QString const& typed);
+    // Shows the value, with prefix and suffix, even where QSpinBox would leave the text alone.
+    void showValue();
 
     StepFunction m_stepFunction;
     std::unique_ptr<intern::SpinBoxTypedText> m_typed; // owned

@@ -83,7 +83,7 @@ void QScientificSpinBox::stepBy(int steps)
     // that is no number in the range is refused, and nothing steps.
     m_typed->forget();
     QString const typed = lineEdit()->text();
-    if (typed != textFromValue(value())) {
+    if (typed != prefix() + textFromValue(value()) + suffix()) {
         QString text = typed;
         int position = 0;
         if (validate(text, position) != QValidator::Acceptable) {
@@ -164,7 +164,7 @@ void QScientificSpinBox::refuse(QString const& typed)
 void QScientificSpinBox::showText()
 {
     // setValue leaves the text alone when the value does not change, and "NaN" is not a value.
-    QString const text = textFromValue(value());
+    QString const text = prefix() + textFromValue(value()) + suffix();
     if (lineEdit()->text() != text)
         lineEdit()->setText(text);
 }
