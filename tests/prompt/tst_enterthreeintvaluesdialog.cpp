@@ -63,7 +63,6 @@ private Q_SLOTS:
     void noMinimumReachesTheLowerLimit_data();
     void noMinimumReachesTheLowerLimit();
     void maximumIsNeverExceeded();
-    void enterCommitsAndAccepts();
     void cancelKeepsCommittedValues();
 };
 
@@ -148,21 +147,6 @@ void TestEnterThreeIntValuesDialog::maximumIsNeverExceeded()
     QVERIFY(dialog.value2() <= 2147483646);
     QCOMPARE(end->value(), int(dialog.value2()));
     dialog.reject();
-}
-
-void TestEnterThreeIntValuesDialog::enterCommitsAndAccepts()
-{
-    QWidget parent;
-    EnterThreeIntValuesDialog& dialog = open(parent);
-    auto const run = quarlin::test::runModal(
-        &dialog, [&] { dialog.launch(); },
-        [&] {
-            typeInto(spin(dialog, 2), QStringLiteral("250"));
-            QTest::keyClick(spin(dialog, 2), Qt::Key_Return);
-        });
-    QVERIFY(!run.leftOpen);
-    QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QCOMPARE(dialog.value2(), __int64(250));
 }
 
 void TestEnterThreeIntValuesDialog::cancelKeepsCommittedValues()
