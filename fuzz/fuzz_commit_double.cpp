@@ -2,7 +2,7 @@
 // text standing for the exact value), the field's validator, conversion and the property's
 // validator.
 #include "FuzzSupport.h"
-#include "property/RefusingValidator.h"
+#include "testsupport/RefusingValidator.h"
 
 #include <cmath>
 #include <cstdint>

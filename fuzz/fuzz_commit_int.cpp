@@ -1,7 +1,7 @@
 // Whole-number text typed into a bound field: conversion, the field's validator and the
 // property's validator.
 #include "FuzzSupport.h"
-#include "property/RefusingValidator.h"
+#include "testsupport/RefusingValidator.h"
 
 #include <cstdint>
 

@@ -3,8 +3,8 @@
 // first byte says how the rest reads: as UTF-8, or as raw UTF-16 code units, which may hold half
 // of a surrogate pair.
 #include "FuzzSupport.h"
-#include "property/RefusingValidator.h"
 #include "sdk/widgets/CharacterLimitValidator.h"
+#include "testsupport/RefusingValidator.h"
 
 #include <cstdint>
 

@@ -1,10 +1,10 @@
 #include "prompt/AddonsVariableSelectDialog.h"
 
 #include "propertybindings/ComboBoxPropertyBinding.h"
+#include "sdk/bindings/qtmodels/ZoneVarListModelAbstract.h"
 #include "sdk/dialogs/LaunchHelpAction.h"
 #include "sdk/host/SdkFunctions.h"
-#include "sdk/propertybindings/models/ZoneVarListModelAbstract.h"
-#include "sdk/propertymanager/DataSetExistsRelevance.h"
+#include "sdk/managerbase/DataSetExistsRelevance.h"
 #include "ui_VariableSelectDialog.h"
 
 #include <boost/make_shared.hpp>

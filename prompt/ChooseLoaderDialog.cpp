@@ -3,11 +3,11 @@
 #include "prompt/ChooseLoaderPropertiesManager.h"
 #include "propertybindings/ListViewPropertyBinding.h"
 #include "propertymanager/PropertyPredicateDependentRelevance.h"
+#include "sdk/bindings/RelevanceApplier.h"
+#include "sdk/bindings/qtmodels/StringListModel.h"
 #include "sdk/dialogs/LaunchHelpAction.h"
 #include "sdk/exception/ExceptionBoundary.h"
 #include "sdk/host/DataLoaderRepository.h"
-#include "sdk/propertybindings/RelevanceApplier.h"
-#include "sdk/propertybindings/models/StringListModel.h"
 #include "ui_ChooseLoader.h"
 
 #include <boost/ptr_container/ptr_vector.hpp>

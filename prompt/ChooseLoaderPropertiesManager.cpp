@@ -1,9 +1,9 @@
 #include "prompt/ChooseLoaderPropertiesManager.h"
 
 #include "propertymanager/PropertyPredicateDependentRelevance.h"
+#include "sdk/bindings/qtmodels/StringListModel.h"
 #include "sdk/host/ApplicationSettings.h"
 #include "sdk/host/DataLoaderRepository.h"
-#include "sdk/propertybindings/models/StringListModel.h"
 
 namespace quarlin::dialogs::prompt {
 

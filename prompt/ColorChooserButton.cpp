@@ -1,4 +1,4 @@
-#include "prompt/ColorChooserButton.h"
+#include "prompt/ColorChooserButton_p.h"
 
 #include "sdk/host/QrnUtil.h"
 

@@ -1,17 +1,41 @@
 #include "prompt/ColorChooserDialog.h"
 
 #include "prompt/ColorChooserWidget.h"
+#include "propertybindings/ColorChooserLink_p.h"
 #include "sdk/dialogs/LaunchHelpAction.h"
 #include "ui_ColorChooser.h"
 
 #include <QAbstractButton>
 #include <QGridLayout>
+#include <QPointer>
 
 #include <array>
 
 namespace quarlin::dialogs::prompt {
 
 ColorChooserDialog* ColorChooserDialog::m_dialogInstance = nullptr;
+
+namespace {
+
+boost::optional<int> chooseForButton(QWidget& parent, bool showMultiColors, int current)
+{
+    QPointer<ColorChooserDialog> const chooser = &ColorChooserDialog::getInstance(parent, showMultiColors);
+    chooser->setCurrentColor(current);
+    chooser->launch();
+    if (chooser && chooser->result() == QDialog::Accepted)
+        return chooser->selectedColor();
+    return boost::none;
+}
+
+// The colour button binding reaches the chooser through this link, set when the library loads.
+[[maybe_unused]] bool const linkedToColorButtons = [] {
+    auto& link = sdk::ui::dialogs::propertybindings::intern::colorChooserLink();
+    link.colorToString = &ColorChooserDialog::colorToString;
+    link.choose = &chooseForButton;
+    return true;
+}();
+
+} // namespace
 
 ColorChooserDialog& ColorChooserDialog::getInstance(QWidget& parent, bool showMultiColors)
 {

@@ -1,6 +1,6 @@
 #include "prompt/ColorChooserWidget.h"
 
-#include "prompt/ColorChooserButton.h"
+#include "prompt/ColorChooserButton_p.h"
 #include "prompt/ColorChooserDialog.h"
 #include "prompt/RGBVariableSelectDialog.h"
 #include "sdk/dialogs/LaunchHelpAction.h"

@@ -4,7 +4,7 @@
 #include "propertybindings/RadioButtonPropertyBinding.h"
 #include "propertybindings/TextFieldPropertyBinding.h"
 #include "sdk/dialogs/LaunchHelpAction.h"
-#include "sdk/propertymanager/DataSetExistsRelevance.h"
+#include "sdk/managerbase/DataSetExistsRelevance.h"
 #include "sdk/widgets/CharacterLimitValidator.h"
 #include "ui_EnterASCIICharacter.h"
 

@@ -1,9 +1,9 @@
 #include "prompt/EnterThreeIntValuesDialog.h"
 
 #include "prompt/EnterThreeIntValuesPropertiesManager.h"
+#include "sdk/bindings/SpinBoxLgIndexPropertyBinding.h"
 #include "sdk/dialogs/LaunchHelpAction.h"
-#include "sdk/propertybindings/SpinBoxLgIndexPropertyBinding.h"
-#include "sdk/propertymanager/DataSetExistsRelevance.h"
+#include "sdk/managerbase/DataSetExistsRelevance.h"
 #include "ui_EnterThreeIntValues.h"
 
 #include <boost/ptr_container/ptr_vector.hpp>

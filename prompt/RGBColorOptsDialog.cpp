@@ -3,13 +3,13 @@
 #include "propertybindings/ComboBoxPropertyBinding.h"
 #include "propertybindings/models/PremappedListModel.h"
 #include "propertymanager/IntensitySpinBoxIncDecCalculator.h"
+#include "propertymanager/RGBColorOptsPropertiesGenerated.h"
 #include "propertymanager/RGBColorOptsPropertiesManager.h"
+#include "sdk/bindings/RelevanceApplier.h"
+#include "sdk/bindings/SpinBoxDoublePropertyBinding.h"
+#include "sdk/bindings/qtmodels/ZoneVarListModelAbstract.h"
 #include "sdk/dialogs/LaunchHelpAction.h"
-#include "sdk/propertybindings/RelevanceApplier.h"
-#include "sdk/propertybindings/SpinBoxDoublePropertyBinding.h"
-#include "sdk/propertybindings/models/ZoneVarListModelAbstract.h"
-#include "sdk/propertymanager/FieldPlotTypeDependentRelevance.h"
-#include "styleproperties/RGBColorOptsPropertiesGenerated.h"
+#include "sdk/managerbase/FieldPlotTypeDependentRelevance.h"
 #include "ui_RGBColorOpts.h"
 
 #include <boost/make_shared.hpp>

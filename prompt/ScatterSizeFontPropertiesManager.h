@@ -3,7 +3,7 @@
 #include "property/Property.h"
 #include "property/PropertyProxy.h"
 #include "quarlin_prompt_export.h"
-#include "sdk/propertymanager/RelevanceInterface.h"
+#include "sdk/managerbase/RelevanceInterface.h"
 
 #include <boost/shared_ptr.hpp>
 

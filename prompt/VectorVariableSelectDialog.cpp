@@ -3,7 +3,7 @@
 #include "sdk/host/AppLock.h"
 #include "sdk/host/QrnUtil.h"
 #include "sdk/host/SdkFunctions.h"
-#include "sdk/propertymanager/StateChangeDependentRelevance.h"
+#include "sdk/managerbase/StateChangeDependentRelevance.h"
 
 #include <boost/make_shared.hpp>
 

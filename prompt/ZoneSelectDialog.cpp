@@ -2,9 +2,9 @@
 
 #include "prompt/ZoneSelectPropertiesManager.h"
 #include "propertybindings/ListViewPropertyBinding.h"
+#include "sdk/bindings/qtmodels/ZoneVarListModelAbstract.h"
 #include "sdk/dialogs/LaunchHelpAction.h"
-#include "sdk/propertybindings/models/ZoneVarListModelAbstract.h"
-#include "sdk/propertymanager/DataSetExistsRelevance.h"
+#include "sdk/managerbase/DataSetExistsRelevance.h"
 #include "ui_ZoneSelect.h"
 
 #include <boost/make_shared.hpp>

@@ -1,7 +1,7 @@
 #include "prompt/ZoneSelectPropertiesManager.h"
 
+#include "sdk/bindings/qtmodels/ZoneVarListModelAbstract.h"
 #include "sdk/host/SdkFunctions.h"
-#include "sdk/propertybindings/models/ZoneVarListModelAbstract.h"
 
 namespace quarlin::dialogs::prompt {
 

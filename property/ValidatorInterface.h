@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sdk/property/ValidationResult.h"
+#include "property/ValidationResult.h"
 
 namespace quarlin {
 

@@ -2,7 +2,7 @@
 
 #include "sdk/widgets/GreyOutParties.h"
 
-#include "prompt/ColorChooserDialog.h"
+#include "propertybindings/ColorChooserLink_p.h"
 #include "sdk/exception/ExceptionBoundary.h"
 #include "sdk/exception/InvalidArgumentException.h"
 #include "sdk/host/QrnUtil.h"
@@ -14,7 +14,27 @@
 
 namespace quarlin::sdk::ui::dialogs::propertybindings {
 
-using quarlin::dialogs::prompt::ColorChooserDialog;
+namespace intern {
+
+ColorChooserLink& colorChooserLink()
+{
+    static ColorChooserLink link;
+    return link;
+}
+
+} // namespace intern
+
+namespace {
+
+intern::ColorChooserLink const& chooser()
+{
+    intern::ColorChooserLink const& link = intern::colorChooserLink();
+    if (!link.colorToString || !link.choose)
+        throw InvalidArgumentException("The colour chooser is not available to the colour button.");
+    return link;
+}
+
+} // namespace
 
 ColorButtonPropertyBinding::ColorButtonPropertyBinding(QAbstractButton* const button,
                                                        UIStylePropertyAbstract<int>& property,
@@ -68,7 +88,7 @@ void ColorButtonPropertyBinding::updateWidget()
         m_button->setIconSize(QSize(12, 12));
         m_button->setIcon(QIcon(swatch));
     }
-    m_button->setText(QString::fromStdString(ColorChooserDialog::colorToString(color, true)));
+    m_button->setText(QString::fromStdString(chooser().colorToString(color, true)));
 }
 
 void ColorButtonPropertyBinding::updateVisibility()
@@ -89,13 +109,11 @@ void ColorButtonPropertyBinding::onButtonClicked()
         if (!m_button)
             return;
         QPointer<ColorButtonPropertyBinding> const self(this);
-        QPointer<ColorChooserDialog> const chooser =
-            &ColorChooserDialog::getInstance(*m_button, m_showMultiColors);
-        chooser->setCurrentColor(property().value());
-        chooser->launch();
-        // The button's dialog, and with it this binding and the chooser, may have gone meanwhile.
-        if (self && chooser && chooser->result() == QDialog::Accepted)
-            property().setValue(chooser->selectedColor());
+        boost::optional<int> const chosen =
+            chooser().choose(*m_button, m_showMultiColors, property().value());
+        // The button's dialog, and with it this binding, may have gone while the chooser was open.
+        if (self && chosen)
+            property().setValue(*chosen);
     });
 }
 

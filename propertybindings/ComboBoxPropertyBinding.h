@@ -2,10 +2,10 @@
 
 #include "propertybindings/LineEditPropertyBindingAbstract.h"
 #include "propertybindings/models/ListModelInterface.h"
+#include "sdk/bindings/WidgetUpdateDeferrerOnBusy.h"
+#include "sdk/bindings/qtmodels/QListModel.h"
+#include "sdk/bindings/qwidgetobservable/QComboBoxObservable.h"
 #include "sdk/exception/ExceptionBoundary.h"
-#include "sdk/propertybindings/WidgetUpdateDeferrerOnBusy.h"
-#include "sdk/propertybindings/models/QListModel.h"
-#include "sdk/propertybindings/qwidgetobservable/QComboBoxObservable.h"
 
 #include <QComboBox>
 #include <QPointer>

@@ -2,10 +2,10 @@
 
 #include "propertybindings/TextConversion.h"
 #include "propertybindings/UIPropertyBindingAbstract.h"
+#include "sdk/bindings/StringMassager.h"
+#include "sdk/bindings/qwidgetobservable/QTextFieldObservable.h"
 #include "sdk/exception/ExceptionBoundary.h"
 #include "sdk/host/AppLock.h"
-#include "sdk/propertybindings/StringMassager.h"
-#include "sdk/propertybindings/qwidgetobservable/QTextFieldObservable.h"
 #include "sdk/widgets/CharacterLimitValidator.h"
 
 #include <QDoubleValidator>

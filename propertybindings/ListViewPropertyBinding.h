@@ -1,7 +1,7 @@
 #pragma once
 
 #include "propertybindings/ListViewPropertySynchronizer.h"
-#include "sdk/propertybindings/BindingInterface.h"
+#include "sdk/bindings/BindingInterface.h"
 
 #include <QAbstractItemView>
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "propertybindings/UIPropertyBindingAbstract.h"
+#include "sdk/bindings/qwidgetobservable/QButtonObservable.h"
 #include "sdk/host/QrnUtil.h"
-#include "sdk/propertybindings/qwidgetobservable/QButtonObservable.h"
 
 #include <QAbstractButton>
 #include <QPointer>

@@ -1,8 +1,8 @@
 #include "propertymanager/IntensitySpinBoxIncDecCalculator.h"
 
+#include "propertymanager/RGBColorOptsPropertiesGenerated.h"
 #include "sdk/host/AppLock.h"
 #include "sdk/host/QrnUtil.h"
-#include "styleproperties/RGBColorOptsPropertiesGenerated.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "quarlin_prompt_export.h"
-#include "sdk/propertymanager/SpinBoxIncDecCalculatorBase.h"
+#include "sdk/managerbase/SpinBoxIncDecCalculatorBase.h"
 
 namespace quarlin::sdk::ui::propertymanager {
 

@@ -2,10 +2,10 @@
 
 #include "property/PropertyAbstract.h"
 #include "quarlin_prompt_export.h"
+#include "sdk/bindings/UIStylePropertyAbstract.h"
 #include "sdk/exception/ExceptionBoundary.h"
 #include "sdk/exception/InvalidArgumentException.h"
-#include "sdk/property/UIStylePropertyAbstract.h"
-#include "sdk/propertymanager/RelevanceInterface.h"
+#include "sdk/managerbase/RelevanceInterface.h"
 #include "sdk/signals/SignalConnectionCollection.h"
 
 #include <cmath>

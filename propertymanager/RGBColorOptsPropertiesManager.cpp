@@ -4,13 +4,13 @@
 
 #include "propertybindings/models/PremappedListModel.h"
 #include "propertymanager/PropertyDependentRelevance.h"
+#include "propertymanager/RGBColorOptsPropertiesGenerated.h"
+#include "sdk/bindings/qtmodels/ZoneVarListModelAbstract.h"
 #include "sdk/host/QrnUtil.h"
 #include "sdk/host/SdkFunctions.h"
 #include "sdk/host/StateChangeEvent.h"
-#include "sdk/propertybindings/models/ZoneVarListModelAbstract.h"
-#include "sdk/propertymanager/InvertingRelevance.h"
+#include "sdk/managerbase/InvertingRelevance.h"
 #include "sdk/uicommon/OnIdleAfterStateChangeActionPerformer.h"
-#include "styleproperties/RGBColorOptsPropertiesGenerated.h"
 
 #include <boost/make_shared.hpp>
 
@@ -32,9 +32,13 @@ RGBColorOptsPropertiesManager::ModeModel::Entries const& modeTable()
     return table;
 }
 
-// Data set, frames, variables, zones, plot type and the active frame: what decides which
-// variables exist and which the frame shows.
-constexpr std::array<int, 10> channelVarRelevantChanges = {0, 1, 2, 3, 5, 6, 8, 9, 10, 44};
+// The changes after which the assigned channel variables are checked again: those that decide
+// which variables exist and which the frame shows. The colour map and axis range are on the
+// host's list too; after them the check finds nothing to repair.
+constexpr std::array<StateChange_e, 10> channelVarRelevantChanges = {
+    StateChange_LayoutReplaced, StateChange_DataSetReset,   StateChange_VarsAltered, StateChange_ZonesAltered,
+    StateChange_FrameCount,     StateChange_PlotType,       StateChange_ColorMap,    StateChange_AxisRange,
+    StateChange_FrameActivated, StateChange_DataSetAttached};
 
 } // namespace
 
@@ -70,8 +74,7 @@ RGBColorOptsPropertiesManager::~RGBColorOptsPropertiesManager()
 bool RGBColorOptsPropertiesManager::isChannelVarRelevantChange(
     toolbox::StateChangeEventInterface const& event)
 {
-    int const kind = static_cast<int>(event.kind());
-    return std::find(channelVarRelevantChanges.begin(), channelVarRelevantChanges.end(), kind)
+    return std::find(channelVarRelevantChanges.begin(), channelVarRelevantChanges.end(), event.kind())
            != channelVarRelevantChanges.end();
 }
 

@@ -2,7 +2,7 @@
 
 #include "quarlin_prompt_export.h"
 #include "sdk/host/HostEnums.h"
-#include "sdk/propertymanager/RelevanceInterface.h"
+#include "sdk/managerbase/RelevanceInterface.h"
 
 #include <boost/shared_ptr.hpp>
 

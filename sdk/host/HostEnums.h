@@ -45,7 +45,8 @@ enum RGBMode_e : std::int32_t {
 
 // Kinds of host state change delivered through StateChangeEventObservable.
 enum StateChange_e : std::int32_t {
-    StateChange_DataSetReset = 1, // data set loaded or removed
+    StateChange_LayoutReplaced = 0, // a new layout replaced every page, frame and data set
+    StateChange_DataSetReset = 1,   // data set loaded or removed
     StateChange_VarsAltered = 2,
     StateChange_ZonesAltered = 3,
     StateChange_PageCount = 4,
@@ -55,7 +56,8 @@ enum StateChange_e : std::int32_t {
     StateChange_ColorMap = 8,
     StateChange_AxisRange = 9,
     StateChange_FrameActivated = 10,
-    StateChange_StyleReset = 15 // every style setting replaced at once: cached readings are void
+    StateChange_StyleReset = 15,     // every style setting replaced at once: cached readings are void
+    StateChange_DataSetAttached = 44 // a frame now shows another data set
 };
 
 // Outcome of reading a style setting.

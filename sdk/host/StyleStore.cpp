@@ -4,7 +4,7 @@
 #include "sdk/host/HostEnums.h"
 #include "sdk/host/ReferenceHost.h"
 #include "sdk/host/StateChangeEvent.h"
-#include "sdk/host/StyleNameTable.h"
+#include "sdk/host/StyleNameTable_p.h"
 
 #include <boost/format.hpp>
 

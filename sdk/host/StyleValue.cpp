@@ -1,7 +1,7 @@
 #include "sdk/host/StyleValue.h"
 
 #include "sdk/host/ReferenceHost.h"
-#include "sdk/host/StyleNameTable.h"
+#include "sdk/host/StyleNameTable_p.h"
 #include "sdk/host/StyleStore.h"
 
 #include <unordered_map>

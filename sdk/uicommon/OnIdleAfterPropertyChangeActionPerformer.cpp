@@ -1,6 +1,6 @@
 #include "sdk/uicommon/OnIdleAfterPropertyChangeActionPerformer.h"
 
-#include "sdk/property/PropertyItemInterface.h"
+#include "property/PropertyItemInterface.h"
 
 namespace quarlin::sdk::ui::common {
 

@@ -4,10 +4,10 @@
 #include <cmath>
 
 #include "prompt/ScatterSizeFontPropertiesManager.h"
+#include "propertymanager/ScatterSizeFontPropertiesGenerated.h"
 #include "sdk/exception/ExceptionBoundary.h"
 #include "sdk/host/QrnUtil.h"
 #include "sdk/host/ReferenceHost.h"
-#include "styleproperties/ScatterSizeFontPropertiesGenerated.h"
 
 using quarlin::dialogs::prompt::ScatterSizeFontPropertiesManager;
 using quarlin::host::ReferenceHost;

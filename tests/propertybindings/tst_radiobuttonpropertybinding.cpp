@@ -1,9 +1,9 @@
 #include "testsupport/TestSupport.h"
 
 #include "property/Property.h"
-#include "property/RefusingValidator.h"
 #include "propertybindings/RadioButtonPropertyBinding.h"
 #include "sdk/host/ReferenceHost.h"
+#include "testsupport/RefusingValidator.h"
 
 #include <QRadioButton>
 #include <QVBoxLayout>

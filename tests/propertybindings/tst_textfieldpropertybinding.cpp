@@ -1,9 +1,9 @@
 #include "testsupport/TestSupport.h"
 
 #include "property/Property.h"
-#include "property/RefusingValidator.h"
 #include "propertybindings/TextFieldPropertyBinding.h"
 #include "sdk/host/ReferenceHost.h"
+#include "testsupport/RefusingValidator.h"
 
 #include <QLineEdit>
 #include <QRegularExpressionValidator>

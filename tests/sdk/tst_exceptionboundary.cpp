@@ -7,10 +7,10 @@
 #include "propertybindings/ComboBoxPropertyBinding.h"
 #include "propertybindings/RadioButtonPropertyBinding.h"
 #include "propertybindings/TextFieldPropertyBinding.h"
+#include "sdk/bindings/SpinBoxLgIndexPropertyBinding.h"
+#include "sdk/bindings/qtmodels/StringListModel.h"
 #include "sdk/exception/InvalidArgumentException.h"
-#include "sdk/propertybindings/SpinBoxLgIndexPropertyBinding.h"
-#include "sdk/propertybindings/models/StringListModel.h"
-#include "sdk/propertymanager/SpinBoxIncDecCalculatorBase.h"
+#include "sdk/managerbase/SpinBoxIncDecCalculatorBase.h"
 #include "sdk/uicommon/OnIdleActionPerformerSingleShot.h"
 #include "sdk/widgets/IntegralSpinBox.h"
 

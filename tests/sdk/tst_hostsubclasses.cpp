@@ -6,7 +6,7 @@
 #include "property/ValidatorInterface.h"
 #include "propertybindings/models/ListModelAbstract.h"
 #include "propertybindings/models/ListModelInterface.h"
-#include "sdk/propertymanager/RelevanceInterface.h"
+#include "sdk/managerbase/RelevanceInterface.h"
 
 #include <QTest>
 

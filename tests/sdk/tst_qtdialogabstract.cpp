@@ -4,7 +4,7 @@
 #include "sdk/dialogs/QtDialogAbstract.h"
 #include "sdk/exception/InvalidArgumentException.h"
 #include "sdk/host/ReferenceHost.h"
-#include "sdk/propertymanager/DataSetExistsRelevance.h"
+#include "sdk/managerbase/DataSetExistsRelevance.h"
 #include "sdk/widgets/GreyOutParties.h"
 
 #include <QApplication>

@@ -4,12 +4,12 @@
 #include "propertymanager/PropertyDependentRelevance.h"
 #include "sdk/host/ReferenceHost.h"
 #include "sdk/host/StateChangeEvent.h"
-#include "sdk/propertymanager/DataSetExistsRelevance.h"
-#include "sdk/propertymanager/FieldPlotTypeDependentRelevance.h"
-#include "sdk/propertymanager/InvertingRelevance.h"
-#include "sdk/propertymanager/LinePlotTypeDependentRelevance.h"
-#include "sdk/propertymanager/RelevanceExpression.h"
-#include "sdk/propertymanager/StateChangeDependentRelevance.h"
+#include "sdk/managerbase/DataSetExistsRelevance.h"
+#include "sdk/managerbase/FieldPlotTypeDependentRelevance.h"
+#include "sdk/managerbase/InvertingRelevance.h"
+#include "sdk/managerbase/LinePlotTypeDependentRelevance.h"
+#include "sdk/managerbase/RelevanceExpression.h"
+#include "sdk/managerbase/StateChangeDependentRelevance.h"
 
 #include <boost/make_shared.hpp>
 

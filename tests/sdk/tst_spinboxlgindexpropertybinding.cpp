@@ -1,9 +1,9 @@
 #include "testsupport/TestSupport.h"
 
 #include "property/Property.h"
+#include "sdk/bindings/SpinBoxLgIndexPropertyBinding.h"
 #include "sdk/host/ReferenceHost.h"
-#include "sdk/propertybindings/SpinBoxLgIndexPropertyBinding.h"
-#include "sdk/propertymanager/SpinBoxIncDecCalculatorBase.h"
+#include "sdk/managerbase/SpinBoxIncDecCalculatorBase.h"
 #include "sdk/widgets/IntegralSpinBox.h"
 
 #include <QApplication>

@@ -4,9 +4,9 @@
 
 #include "propertybindings/models/PremappedListModel.h"
 #include "propertymanager/IntensitySpinBoxIncDecCalculator.h"
+#include "propertymanager/RGBColorOptsPropertiesGenerated.h"
 #include "propertymanager/RGBColorOptsPropertiesManager.h"
 #include "sdk/host/ReferenceHost.h"
-#include "styleproperties/RGBColorOptsPropertiesGenerated.h"
 
 #include <boost/make_shared.hpp>
 

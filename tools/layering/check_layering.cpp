@@ -26,8 +26,7 @@ struct Include
 
 struct Table
 {
-    std::map<std::string, int> floors;                     // folder -> floor
-    std::set<std::pair<std::string, std::string>> allowed; // file stem -> included path
+    std::map<std::string, int> floors; // folder -> floor
 };
 
 Table readTable(fs::path const& path)
@@ -41,13 +40,9 @@ Table readTable(fs::path const& path)
     while (std::getline(in, text)) {
         ++number;
         std::istringstream line(text.substr(0, text.find('#')));
-        std::string first, second, third;
+        std::string first, second;
         if (!(line >> first))
             continue;
-        if (first == "allow" && line >> second >> third) {
-            table.allowed.emplace(second, third);
-            continue;
-        }
         int floor = 0;
         std::istringstream asNumber(first);
         if (asNumber >> floor && asNumber.eof() && floor > 0 && line >> second) {
@@ -55,7 +50,7 @@ Table readTable(fs::path const& path)
             continue;
         }
         throw std::runtime_error(path.string() + ":" + std::to_string(number)
-                                 + ": expected \"FLOOR FOLDER\" or \"allow FILE INCLUDED\"");
+                                 + ": expected \"FLOOR FOLDER\"");
     }
     return table;
 }
@@ -148,7 +143,6 @@ private:
     {
         std::string const folder = folderOf(m_table, file);
         int const floor = m_table.floors.at(folder);
-        std::string const stem = file.substr(0, file.rfind('.'));
         bool const isHeader = fs::path(file).extension() == ".h";
         auto& edges = m_graph[file];
         for (Include const& include : includesOf(m_root / file)) {
@@ -174,7 +168,7 @@ private:
             }
             edges.emplace(target, include.line);
             int const targetFloor = m_table.floors.at(targetFolder);
-            if (targetFloor > floor && !m_table.allowed.count({stem, target}))
+            if (targetFloor > floor)
                 report(file, include.line,
                        "includes \"" + target + "\" (" + targetFolder + ", floor "
                            + std::to_string(targetFloor) + ") from " + folder + " (floor "

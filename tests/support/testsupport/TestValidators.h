@@ -1,6 +1,6 @@
 #pragma once
 
-#include "property/RefusingValidator.h"
+#include "testsupport/RefusingValidator.h"
 
 #include <string>
 

@@ -1,0 +1,7 @@
+#include "sdk/bindings/BindingInterface.h"
+
+namespace quarlin::sdk::ui::dialogs::propertybindings {
+
+BindingInterface::~BindingInterface() = default;
+
+} // namespace quarlin::sdk::ui::dialogs::propertybindings

@@ -1,0 +1,39 @@
+#include "sdk/bindings/qwidgetobservable/QButtonObservable.h"
+
+#include "sdk/exception/ExceptionBoundary.h"
+
+#include <algorithm>
+
+namespace quarlin::sdk::ui::dialogs::propertybindings::qwidgetobservable {
+
+QButtonListenerInterface::~QButtonListenerInterface() = default;
+
+QButtonObservable::QButtonObservable(QAbstractButton* button)
+    : m_button(button)
+{
+    if (button)
+        connect(button, &QAbstractButton::toggled, this, &QButtonObservable::onToggled);
+}
+
+QButtonObservable::~QButtonObservable() = default;
+
+void QButtonObservable::addListener(QButtonListenerInterface* listener)
+{
+    if (listener && std::find(m_listeners.begin(), m_listeners.end(), listener) == m_listeners.end())
+        m_listeners.push_back(listener);
+}
+
+void QButtonObservable::removeListener(QButtonListenerInterface* listener)
+{
+    m_listeners.erase(std::remove(m_listeners.begin(), m_listeners.end(), listener), m_listeners.end());
+}
+
+void QButtonObservable::onToggled()
+{
+    // A copy: a listener may remove itself while being told.
+    std::vector<QButtonListenerInterface*> const listeners = m_listeners;
+    for (QButtonListenerInterface* listener : listeners)
+        runAtBoundary([&] { listener->buttonStateChanged(*this); });
+}
+
+} // namespace quarlin::sdk::ui::dialogs::propertybindings::qwidgetobservable

@@ -1,0 +1,66 @@
+#include "sdk/bindings/qwidgetobservable/QTextFieldObservable.h"
+
+#include "sdk/exception/ExceptionBoundary.h"
+#include "sdk/signals/ScopedExitAction.h"
+#include <QComboBox>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+namespace quarlin::sdk::ui::dialogs::propertybindings::qwidgetobservable {
+
+QTextFieldObservable::QTextFieldObservable(QLineEdit& lineEdit, boost::function<bool()> commit)
+    : m_lineEdit(&lineEdit)
+    , m_commit(std::move(commit))
+{
+    lineEdit.installEventFilter(this);
+    // An editable combo box keeps the focus itself and hands keys to its line edit directly,
+    // past any event filter: watch the combo box too.
+    if (auto* const combo = qobject_cast<QComboBox*>(lineEdit.parentWidget())) {
+        m_focusOwner = combo;
+        combo->installEventFilter(this);
+    }
+}
+
+QTextFieldObservable::~QTextFieldObservable()
+{
+    if (m_lineEdit)
+        m_lineEdit->removeEventFilter(this);
+    if (m_focusOwner)
+        m_focusOwner->removeEventFilter(this);
+}
+
+bool QTextFieldObservable::commitIfEdited()
+{
+    if (m_committing || !m_lineEdit || !m_lineEdit->isModified() || !m_commit)
+        return true;
+    m_committing = true;
+    ScopedExitAction const done([this] { m_committing = false; });
+    bool taken = false;
+    runAtBoundary([&] { taken = m_commit(); });
+    if (taken && m_lineEdit)
+        m_lineEdit->setModified(false);
+    return taken;
+}
+
+bool QTextFieldObservable::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != m_lineEdit && watched != m_focusOwner)
+        return false;
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        int const key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter)
+            return !commitIfEdited(); // a refused text keeps Enter from closing the dialog
+        return false;
+    }
+    case QEvent::FocusOut:
+        if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+            commitIfEdited();
+        return false;
+    default: return false;
+    }
+}
+
+} // namespace quarlin::sdk::ui::dialogs::propertybindings::qwidgetobservable

@@ -1,7 +1,0 @@
-#include "sdk/propertybindings/BindingInterface.h"
-
-namespace quarlin::sdk::ui::dialogs::propertybindings {
-
-BindingInterface::~BindingInterface() = default;
-
-} // namespace quarlin::sdk::ui::dialogs::propertybindings
