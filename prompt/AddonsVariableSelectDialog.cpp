@@ -1,8 +1,8 @@
 #include "prompt/AddonsVariableSelectDialog.h"
 
 #include "propertybindings/ComboBoxPropertyBinding.h"
-#include "sdk/bindings/qtmodels/ZoneVarListModelAbstract.h"
-#include "sdk/dialogs/LaunchHelpAction.h"
+#include "sdk/bindings/qtmodels/ZoneVarListModelAbstract_p.h"
+#include "sdk/dialogs/LaunchHelpAction_p.h"
 #include "sdk/host/SdkFunctions.h"
 #include "sdk/managerbase/DataSetExistsRelevance.h"
 #include "ui_VariableSelectDialog.h"

@@ -1,6 +1,6 @@
 #include "prompt/AnchorAlignmentDialog.h"
 
-#include "sdk/dialogs/LaunchHelpAction.h"
+#include "sdk/dialogs/LaunchHelpAction_p.h"
 #include "ui_AnchorAlignment.h"
 
 namespace quarlin::dialogs::prompt {

@@ -1,11 +1,11 @@
 #include "prompt/ChooseLoaderDialog.h"
 
-#include "prompt/ChooseLoaderPropertiesManager.h"
+#include "prompt/ChooseLoaderPropertiesManager_p.h"
 #include "propertybindings/ListViewPropertyBinding.h"
 #include "propertymanager/PropertyPredicateDependentRelevance.h"
 #include "sdk/bindings/RelevanceApplier.h"
 #include "sdk/bindings/qtmodels/StringListModel.h"
-#include "sdk/dialogs/LaunchHelpAction.h"
+#include "sdk/dialogs/LaunchHelpAction_p.h"
 #include "sdk/exception/ExceptionBoundary.h"
 #include "sdk/host/DataLoaderRepository.h"
 #include "ui_ChooseLoader.h"

@@ -1,4 +1,4 @@
-#include "prompt/ChooseLoaderPropertiesManager.h"
+#include "prompt/ChooseLoaderPropertiesManager_p.h"
 
 #include "propertymanager/PropertyPredicateDependentRelevance.h"
 #include "sdk/bindings/qtmodels/StringListModel.h"

@@ -2,7 +2,7 @@
 
 #include "prompt/ColorChooserWidget.h"
 #include "propertybindings/ColorChooserLink_p.h"
-#include "sdk/dialogs/LaunchHelpAction.h"
+#include "sdk/dialogs/LaunchHelpAction_p.h"
 #include "ui_ColorChooser.h"
 
 #include <QAbstractButton>

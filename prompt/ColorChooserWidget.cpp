@@ -3,7 +3,7 @@
 #include "prompt/ColorChooserButton_p.h"
 #include "prompt/ColorChooserDialog.h"
 #include "prompt/RGBVariableSelectDialog.h"
-#include "sdk/dialogs/LaunchHelpAction.h"
+#include "sdk/dialogs/LaunchHelpAction_p.h"
 #include "sdk/exception/ExceptionBoundary.h"
 #include "sdk/host/AppLock.h"
 #include "sdk/host/SdkFunctions.h"

@@ -1,9 +1,9 @@
 #include "prompt/EnterASCIICharacterDialog.h"
 
-#include "prompt/EnterASCIICharacterPropertiesManager.h"
+#include "prompt/EnterASCIICharacterPropertiesManager_p.h"
 #include "propertybindings/RadioButtonPropertyBinding.h"
 #include "propertybindings/TextFieldPropertyBinding.h"
-#include "sdk/dialogs/LaunchHelpAction.h"
+#include "sdk/dialogs/LaunchHelpAction_p.h"
 #include "sdk/managerbase/DataSetExistsRelevance.h"
 #include "sdk/widgets/CharacterLimitValidator.h"
 #include "ui_EnterASCIICharacter.h"

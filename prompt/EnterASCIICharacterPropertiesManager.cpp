@@ -1,4 +1,4 @@
-#include "prompt/EnterASCIICharacterPropertiesManager.h"
+#include "prompt/EnterASCIICharacterPropertiesManager_p.h"
 
 #include <boost/make_shared.hpp>
 

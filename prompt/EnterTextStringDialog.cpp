@@ -1,6 +1,6 @@
 #include "prompt/EnterTextStringDialog.h"
 
-#include "sdk/dialogs/LaunchHelpAction.h"
+#include "sdk/dialogs/LaunchHelpAction_p.h"
 #include "ui_EnterTextString.h"
 
 #include <QPushButton>

@@ -1,8 +1,8 @@
 #include "prompt/EnterThreeIntValuesDialog.h"
 
-#include "prompt/EnterThreeIntValuesPropertiesManager.h"
-#include "sdk/bindings/SpinBoxLgIndexPropertyBinding.h"
-#include "sdk/dialogs/LaunchHelpAction.h"
+#include "prompt/EnterThreeIntValuesPropertiesManager_p.h"
+#include "sdk/bindings/SpinBoxLgIndexPropertyBinding_p.h"
+#include "sdk/dialogs/LaunchHelpAction_p.h"
 #include "sdk/managerbase/DataSetExistsRelevance.h"
 #include "ui_EnterThreeIntValues.h"
 

@@ -1,4 +1,4 @@
-#include "prompt/EnterThreeIntValuesPropertiesManager.h"
+#include "prompt/EnterThreeIntValuesPropertiesManager_p.h"
 
 #include <boost/make_shared.hpp>
 

@@ -2,13 +2,13 @@
 
 #include "propertybindings/ComboBoxPropertyBinding.h"
 #include "propertybindings/models/PremappedListModel.h"
-#include "propertymanager/IntensitySpinBoxIncDecCalculator.h"
+#include "propertymanager/IntensitySpinBoxIncDecCalculator_p.h"
 #include "propertymanager/RGBColorOptsPropertiesGenerated.h"
-#include "propertymanager/RGBColorOptsPropertiesManager.h"
+#include "propertymanager/RGBColorOptsPropertiesManager_p.h"
 #include "sdk/bindings/RelevanceApplier.h"
-#include "sdk/bindings/SpinBoxDoublePropertyBinding.h"
-#include "sdk/bindings/qtmodels/ZoneVarListModelAbstract.h"
-#include "sdk/dialogs/LaunchHelpAction.h"
+#include "sdk/bindings/SpinBoxDoublePropertyBinding_p.h"
+#include "sdk/bindings/qtmodels/ZoneVarListModelAbstract_p.h"
+#include "sdk/dialogs/LaunchHelpAction_p.h"
 #include "sdk/managerbase/FieldPlotTypeDependentRelevance.h"
 #include "ui_RGBColorOpts.h"
 

@@ -1,10 +1,10 @@
-#include "prompt/ScatterSizeFontPropertiesManager.h"
+#include "prompt/ScatterSizeFontPropertiesManager_p.h"
 
 #include "property/AllowAnyValueValidator.h"
 #include "property/PropertyDecoratorAbstract.h"
 #include "propertymanager/PropertyDependentRelevance.h"
 #include "propertymanager/ScatterSizeFontPropertiesGenerated.h"
-#include "sdk/bindings/qtmodels/ZoneVarListModelAbstract.h"
+#include "sdk/bindings/qtmodels/ZoneVarListModelAbstract_p.h"
 #include "sdk/host/AppLock.h"
 #include "sdk/host/QrnUtil.h"
 #include "sdk/host/SdkFunctions.h"
@@ -13,7 +13,7 @@
 #include "sdk/managerbase/FieldPlotTypeDependentRelevance.h"
 #include "sdk/managerbase/InvertingRelevance.h"
 #include "sdk/managerbase/RelevanceExpression.h"
-#include "sdk/uicommon/OnIdleAfterStateChangeActionPerformer.h"
+#include "sdk/uicommon/OnIdleAfterStateChangeActionPerformer_p.h"
 #include "styleproperties/StyleValueAccess.h"
 
 #include <boost/make_shared.hpp>

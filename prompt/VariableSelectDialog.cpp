@@ -1,8 +1,8 @@
 #include "prompt/VariableSelectDialog.h"
 
 #include "propertybindings/ComboBoxPropertyBinding.h"
-#include "sdk/bindings/qtmodels/ZoneVarListModelAbstract.h"
-#include "sdk/dialogs/LaunchHelpAction.h"
+#include "sdk/bindings/qtmodels/ZoneVarListModelAbstract_p.h"
+#include "sdk/dialogs/LaunchHelpAction_p.h"
 #include "sdk/exception/ExceptionBoundary.h"
 #include "sdk/host/AppLock.h"
 #include "sdk/host/QrnUtil.h"

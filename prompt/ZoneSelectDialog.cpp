@@ -1,9 +1,9 @@
 #include "prompt/ZoneSelectDialog.h"
 
-#include "prompt/ZoneSelectPropertiesManager.h"
+#include "prompt/ZoneSelectPropertiesManager_p.h"
 #include "propertybindings/ListViewPropertyBinding.h"
-#include "sdk/bindings/qtmodels/ZoneVarListModelAbstract.h"
-#include "sdk/dialogs/LaunchHelpAction.h"
+#include "sdk/bindings/qtmodels/ZoneVarListModelAbstract_p.h"
+#include "sdk/dialogs/LaunchHelpAction_p.h"
 #include "sdk/managerbase/DataSetExistsRelevance.h"
 #include "ui_ZoneSelect.h"
 

@@ -1,6 +1,6 @@
-#include "prompt/ZoneSelectPropertiesManager.h"
+#include "prompt/ZoneSelectPropertiesManager_p.h"
 
-#include "sdk/bindings/qtmodels/ZoneVarListModelAbstract.h"
+#include "sdk/bindings/qtmodels/ZoneVarListModelAbstract_p.h"
 #include "sdk/host/SdkFunctions.h"
 
 namespace quarlin::dialogs::prompt {

@@ -1,4 +1,4 @@
-#include "propertymanager/IntensitySpinBoxIncDecCalculator.h"
+#include "propertymanager/IntensitySpinBoxIncDecCalculator_p.h"
 
 #include "propertymanager/RGBColorOptsPropertiesGenerated.h"
 #include "sdk/host/AppLock.h"

@@ -1,16 +1,16 @@
-#include "propertymanager/RGBColorOptsPropertiesManager.h"
+#include "propertymanager/RGBColorOptsPropertiesManager_p.h"
 
 #include "sdk/exception/ExceptionBoundary.h"
 
 #include "propertybindings/models/PremappedListModel.h"
 #include "propertymanager/PropertyDependentRelevance.h"
 #include "propertymanager/RGBColorOptsPropertiesGenerated.h"
-#include "sdk/bindings/qtmodels/ZoneVarListModelAbstract.h"
+#include "sdk/bindings/qtmodels/ZoneVarListModelAbstract_p.h"
 #include "sdk/host/QrnUtil.h"
 #include "sdk/host/SdkFunctions.h"
 #include "sdk/host/StateChangeEvent.h"
 #include "sdk/managerbase/InvertingRelevance.h"
-#include "sdk/uicommon/OnIdleAfterStateChangeActionPerformer.h"
+#include "sdk/uicommon/OnIdleAfterStateChangeActionPerformer_p.h"
 
 #include <boost/make_shared.hpp>
 

@@ -1,4 +1,4 @@
-#include "sdk/bindings/SpinBoxDoublePropertyBinding.h"
+#include "sdk/bindings/SpinBoxDoublePropertyBinding_p.h"
 
 #include "sdk/bindings/SpinBoxBindingCore_p.h"
 #include "sdk/widgets/QScientificSpinBox.h"

@@ -1,4 +1,4 @@
-#include "sdk/bindings/SpinBoxLgIndexPropertyBinding.h"
+#include "sdk/bindings/SpinBoxLgIndexPropertyBinding_p.h"
 
 #include "sdk/bindings/SpinBoxBindingCore_p.h"
 #include "sdk/widgets/IntegralSpinBox.h"

@@ -1,4 +1,4 @@
-#include "sdk/dialogs/LaunchHelpAction.h"
+#include "sdk/dialogs/LaunchHelpAction_p.h"
 
 #include "sdk/host/QrnUtil.h"
 

@@ -1,4 +1,4 @@
-#include "sdk/uicommon/OnIdleAfterStateChangeActionPerformer.h"
+#include "sdk/uicommon/OnIdleAfterStateChangeActionPerformer_p.h"
 
 #include "sdk/exception/ExceptionBoundary.h"
 #include "sdk/host/StateChangeEvent.h"

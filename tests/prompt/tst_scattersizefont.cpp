@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "prompt/ScatterSizeFontPropertiesManager.h"
+#include "prompt/ScatterSizeFontPropertiesManager_p.h"
 #include "propertymanager/ScatterSizeFontPropertiesGenerated.h"
 #include "sdk/exception/ExceptionBoundary.h"
 #include "sdk/host/QrnUtil.h"

@@ -7,7 +7,7 @@
 #include "propertybindings/ComboBoxPropertyBinding.h"
 #include "propertybindings/RadioButtonPropertyBinding.h"
 #include "propertybindings/TextFieldPropertyBinding.h"
-#include "sdk/bindings/SpinBoxLgIndexPropertyBinding.h"
+#include "sdk/bindings/SpinBoxLgIndexPropertyBinding_p.h"
 #include "sdk/bindings/qtmodels/StringListModel.h"
 #include "sdk/exception/InvalidArgumentException.h"
 #include "sdk/managerbase/SpinBoxIncDecCalculatorBase.h"

@@ -1,6 +1,6 @@
 #include "testsupport/TestSupport.h"
 
-#include "sdk/dialogs/LaunchHelpAction.h"
+#include "sdk/dialogs/LaunchHelpAction_p.h"
 #include "sdk/dialogs/QtDialogAbstract.h"
 #include "sdk/exception/InvalidArgumentException.h"
 #include "sdk/host/ReferenceHost.h"

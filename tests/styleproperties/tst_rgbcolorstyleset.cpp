@@ -3,9 +3,9 @@
 #include "testsupport/TestSupport.h"
 
 #include "propertybindings/models/PremappedListModel.h"
-#include "propertymanager/IntensitySpinBoxIncDecCalculator.h"
+#include "propertymanager/IntensitySpinBoxIncDecCalculator_p.h"
 #include "propertymanager/RGBColorOptsPropertiesGenerated.h"
-#include "propertymanager/RGBColorOptsPropertiesManager.h"
+#include "propertymanager/RGBColorOptsPropertiesManager_p.h"
 #include "sdk/host/ReferenceHost.h"
 
 #include <boost/make_shared.hpp>
