@@ -29,7 +29,7 @@ namespace quarlin::dialogs::prompt {
 using namespace sdk::ui::propertymanager;
 using namespace sdk::ui::dialogs::propertybindings;
 
-struct ScatterSizeFontDialog::Impl
+struct ScatterSizeFontDialog::Impl : public Ui::ScatterSizeFont
 {
     explicit Impl(ScatterSizeFontDialog& dialog);
     ~Impl();
@@ -37,7 +37,6 @@ struct ScatterSizeFontDialog::Impl
     // A checkable button that shows and sets a flag of the font.
     void bindStyleButton(QAbstractButton* button, boost::shared_ptr<PropertyAbstract<bool>> const& flag);
 
-    Ui::ScatterSizeFont form;
     std::unique_ptr<ScatterSizeFontPropertiesGenerated> generated;
     std::unique_ptr<ScatterSizeFontPropertiesManager> manager;
     std::vector<std::shared_ptr<void>> bindings;
@@ -48,33 +47,33 @@ struct ScatterSizeFontDialog::Impl
 
 ScatterSizeFontDialog::Impl::Impl(ScatterSizeFontDialog& dialog)
 {
-    form.setupUi(&dialog);
+    setupUi(&dialog);
     generated = std::make_unique<ScatterSizeFontPropertiesGenerated>(dialog.windowModality() != Qt::NonModal,
                                                                      toolbox::StringList{});
     manager = std::make_unique<ScatterSizeFontPropertiesManager>(*generated);
-    QPushButton* const recalculate = form.scatterSizeFont_buttonBox->addButton(
+    QPushButton* const recalculate = scatterSizeFont_buttonBox->addButton(
         QCoreApplication::translate("ScatterSizeFont", "&Recalculate Size"), QDialogButtonBox::ActionRole);
     recalculate->setObjectName(QStringLiteral("scatterSizeFont_RecalculateSize_Button"));
     connections.add(manager->plotType()->connectToValueChangedSignal(
         [&dialog](PlotType_e const&) { dialog.setDialogForPlotType(); }));
 
-    bindings.push_back(std::make_shared<FontComboBoxPropertyBinding>(
-        form.scatterSizeFont_SymbolsFont_ComboBox, manager->fontFamily()));
+    bindings.push_back(std::make_shared<FontComboBoxPropertyBinding>(scatterSizeFont_SymbolsFont_ComboBox,
+                                                                     manager->fontFamily()));
     bindings.push_back(std::make_shared<ComboBoxPropertyBinding<int>>(
-        *form.scatterSizeFont_SizeVaiable_ComboBox, generated->globalScatterVar(), manager->variablesModel(),
+        *scatterSizeFont_SizeVaiable_ComboBox, generated->globalScatterVar(), manager->variablesModel(),
         BindingInterface::ModelUpdateImmediate));
     bindings.push_back(std::make_shared<RadioButtonPropertyBinding<bool>>(
-        form.scatterSizeFont_SizeGrid_radioButton, generated->globalScatterRelativeSizeInGridUnits(), true));
+        scatterSizeFont_SizeGrid_radioButton, generated->globalScatterRelativeSizeInGridUnits(), true));
     bindings.push_back(std::make_shared<TextFieldPropertyBinding<double>>(
-        form.scatterSizeFont_SizeGrid_1Text, manager->relativeSizeInGridUnits()));
+        scatterSizeFont_SizeGrid_1Text, manager->relativeSizeInGridUnits()));
     bindings.push_back(std::make_shared<RadioButtonPropertyBinding<bool>>(
-        form.scatterSizeFont_SizeCm_radioButton, generated->globalScatterRelativeSizeInGridUnits(), false));
-    bindings.push_back(std::make_shared<TextFieldPropertyBinding<double>>(form.scatterSizeFont_SizeCm_1Text,
+        scatterSizeFont_SizeCm_radioButton, generated->globalScatterRelativeSizeInGridUnits(), false));
+    bindings.push_back(std::make_shared<TextFieldPropertyBinding<double>>(scatterSizeFont_SizeCm_1Text,
                                                                           manager->relativeSizeInCm()));
     ScatterSizeFontPropertiesManager* const sizes = manager.get();
     bindings.push_back(std::make_shared<ButtonBinding>(recalculate, [sizes] { sizes->recalculateSize(); }));
-    bindStyleButton(form.scatterSizeFont_SymbolsFontBold_Button, manager->fontIsBold());
-    bindStyleButton(form.scatterSizeFont_SymbolsFontItalic_Button, manager->fontIsItalic());
+    bindStyleButton(scatterSizeFont_SymbolsFontBold_Button, manager->fontIsBold());
+    bindStyleButton(scatterSizeFont_SymbolsFontItalic_Button, manager->fontIsItalic());
 
     auto const apply = [this](RelevancePtr const& rule, std::initializer_list<QWidget*> widgets) {
         relevanceAppliers.push_back(
@@ -82,11 +81,11 @@ ScatterSizeFontDialog::Impl::Impl(ScatterSizeFontDialog& dialog)
                                                BindingInterface::WidgetUpdateOnIdle));
     };
     apply(manager->fieldPlotRelevance(),
-          {form.scatterSizeFont_SizeVaiable_Label, form.scatterSizeFont_SizeVaiable_ComboBox,
-           form.scatterSizeFont_SizeMultiplier_Label, form.scatterSizeFont_SizeGrid_radioButton,
-           form.scatterSizeFont_SizeCm_radioButton, recalculate});
-    apply(manager->gridSizeRelevance(), {form.scatterSizeFont_SizeGrid_1Text});
-    apply(manager->cmSizeRelevance(), {form.scatterSizeFont_SizeCm_1Text});
+          {scatterSizeFont_SizeVaiable_Label, scatterSizeFont_SizeVaiable_ComboBox,
+           scatterSizeFont_SizeMultiplier_Label, scatterSizeFont_SizeGrid_radioButton,
+           scatterSizeFont_SizeCm_radioButton, recalculate});
+    apply(manager->gridSizeRelevance(), {scatterSizeFont_SizeGrid_1Text});
+    apply(manager->cmSizeRelevance(), {scatterSizeFont_SizeCm_1Text});
 }
 
 ScatterSizeFontDialog::Impl::~Impl()

@@ -61,106 +61,103 @@ class TestAnchorAlignmentDialog : public QObject
 private Q_SLOTS:
     void init() { quarlin::test::resetHost(); }
 
-    void initialAlignmentChecksItsCell_data();
-    void initialAlignmentChecksItsCell();
-    void pickThenFinish_data();
-    void pickThenFinish();
-    void secondGetInstanceOnlyReplacesWhatCancelRestores_data();
-    void secondGetInstanceOnlyReplacesWhatCancelRestores();
+    void initialAlignmentChecksItsCell_data()
+    {
+        QTest::addColumn<int>("passed");
+        QTest::addColumn<int>("checked");
+        for (int i = 0; i < 9; ++i)
+            QTest::newRow(cellNames[i]) << i << i;
+        QTest::newRow("9, past the grid") << 9 << 0;
+        QTest::newRow("-1") << -1 << 0;
+        QTest::newRow("INT_MAX") << std::numeric_limits<int>::max() << 0;
+    }
+
+    void initialAlignmentChecksItsCell()
+    {
+        QFETCH(int, passed);
+        QFETCH(int, checked);
+        QWidget parent;
+        AnchorAlignmentDialog& dialog = AnchorAlignmentDialog::getInstance(AnchorAlignment_e(passed), parent);
+        QCOMPARE(checkedCell(dialog), checked);
+        QCOMPARE(int(dialog.selectedAlignment()), checked);
+    }
+
+    void pickThenFinish_data()
+    {
+        QTest::addColumn<int>("initial");
+        QTest::addColumn<int>("pick"); // -1: no pick
+        QTest::addColumn<Finish>("how");
+        QTest::addColumn<int>("expected");
+        QTest::addColumn<int>("result");
+        QTest::newRow("bottom-right, OK") << 4 << 8 << Finish::Ok << 8 << int(QDialog::Accepted);
+        QTest::newRow("bottom-right, Cancel") << 4 << 8 << Finish::Cancel << 4 << int(QDialog::Rejected);
+        QTest::newRow("bottom-right, Escape") << 4 << 8 << Finish::Escape << 4 << int(QDialog::Rejected);
+        QTest::newRow("bottom-right, title-bar close")
+            << 4 << 8 << Finish::Close << 4 << int(QDialog::Rejected);
+        QTest::newRow("no pick, OK") << 2 << -1 << Finish::Ok << 2 << int(QDialog::Accepted);
+        QTest::newRow("top-left picked twice, OK") << 6 << 0 << Finish::Ok << 0 << int(QDialog::Accepted);
+        QTest::newRow("out of range, OK") << 42 << -1 << Finish::Ok << 0 << int(QDialog::Accepted);
+        QTest::newRow("out of range, Cancel") << 42 << -1 << Finish::Cancel << 42 << int(QDialog::Rejected);
+        QTest::newRow("out of range, pick, Escape")
+            << -7 << 5 << Finish::Escape << -7 << int(QDialog::Rejected);
+    }
+
+    void pickThenFinish()
+    {
+        QFETCH(int, initial);
+        QFETCH(int, pick);
+        QFETCH(Finish, how);
+        QFETCH(int, expected);
+        QFETCH(int, result);
+        QWidget parent;
+        AnchorAlignmentDialog& dialog =
+            AnchorAlignmentDialog::getInstance(AnchorAlignment_e(initial), parent);
+        auto const run = quarlin::test::runModal(
+            &dialog, [&] { dialog.launch(); },
+            [&] {
+                if (pick >= 0) {
+                    quarlin::test::clickIndicator(cell(dialog, pick));
+                    quarlin::test::clickIndicator(cell(dialog, pick)); // a checked radio stays checked
+                }
+                finish(dialog, how);
+            });
+        QVERIFY(!run.leftOpen);
+        QCOMPARE(int(dialog.selectedAlignment()), expected);
+        QCOMPARE(dialog.result(), result);
+        if (pick >= 0) // Cancel restores the value, not the buttons
+            QCOMPARE(checkedCell(dialog), pick);
+    }
+
+    void secondGetInstanceOnlyReplacesWhatCancelRestores_data()
+    {
+        QTest::addColumn<Finish>("how");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("OK keeps the earlier pick") << Finish::Ok << int(AnchorAlignment_BottomRight);
+        QTest::newRow("Cancel gives the new value") << Finish::Cancel << int(AnchorAlignment_TopCenter);
+    }
+
+    void secondGetInstanceOnlyReplacesWhatCancelRestores()
+    {
+        QFETCH(Finish, how);
+        QFETCH(int, expected);
+        QWidget parent;
+        AnchorAlignmentDialog& dialog =
+            AnchorAlignmentDialog::getInstance(AnchorAlignment_MiddleCenter, parent);
+        quarlin::test::runModal(
+            &dialog, [&] { dialog.launch(); },
+            [&] {
+                quarlin::test::clickIndicator(cell(dialog, AnchorAlignment_BottomRight));
+                finish(dialog, Finish::Ok);
+            });
+        AnchorAlignmentDialog& again = AnchorAlignmentDialog::getInstance(AnchorAlignment_TopCenter, parent);
+        QCOMPARE(&again, &dialog);
+        QCOMPARE(checkedCell(again), int(AnchorAlignment_BottomRight));
+        QCOMPARE(again.selectedAlignment(), AnchorAlignment_BottomRight);
+        quarlin::test::runModal(
+            &again, [&] { again.launch(); }, [&] { finish(again, how); });
+        QCOMPARE(int(again.selectedAlignment()), expected);
+    }
 };
-
-void TestAnchorAlignmentDialog::initialAlignmentChecksItsCell_data()
-{
-    QTest::addColumn<int>("passed");
-    QTest::addColumn<int>("checked");
-    for (int i = 0; i < 9; ++i)
-        QTest::newRow(cellNames[i]) << i << i;
-    QTest::newRow("9, past the grid") << 9 << 0;
-    QTest::newRow("-1") << -1 << 0;
-    QTest::newRow("INT_MAX") << std::numeric_limits<int>::max() << 0;
-}
-
-void TestAnchorAlignmentDialog::initialAlignmentChecksItsCell()
-{
-    QFETCH(int, passed);
-    QFETCH(int, checked);
-    QWidget parent;
-    AnchorAlignmentDialog& dialog = AnchorAlignmentDialog::getInstance(AnchorAlignment_e(passed), parent);
-    QCOMPARE(checkedCell(dialog), checked);
-    QCOMPARE(int(dialog.selectedAlignment()), checked);
-}
-
-void TestAnchorAlignmentDialog::pickThenFinish_data()
-{
-    QTest::addColumn<int>("initial");
-    QTest::addColumn<int>("pick"); // -1: no pick
-    QTest::addColumn<Finish>("how");
-    QTest::addColumn<int>("expected");
-    QTest::addColumn<int>("result");
-    QTest::newRow("bottom-right, OK") << 4 << 8 << Finish::Ok << 8 << int(QDialog::Accepted);
-    QTest::newRow("bottom-right, Cancel") << 4 << 8 << Finish::Cancel << 4 << int(QDialog::Rejected);
-    QTest::newRow("bottom-right, Escape") << 4 << 8 << Finish::Escape << 4 << int(QDialog::Rejected);
-    QTest::newRow("bottom-right, title-bar close") << 4 << 8 << Finish::Close << 4 << int(QDialog::Rejected);
-    QTest::newRow("no pick, OK") << 2 << -1 << Finish::Ok << 2 << int(QDialog::Accepted);
-    QTest::newRow("top-left picked twice, OK") << 6 << 0 << Finish::Ok << 0 << int(QDialog::Accepted);
-    QTest::newRow("out of range, OK") << 42 << -1 << Finish::Ok << 0 << int(QDialog::Accepted);
-    QTest::newRow("out of range, Cancel") << 42 << -1 << Finish::Cancel << 42 << int(QDialog::Rejected);
-    QTest::newRow("out of range, pick, Escape") << -7 << 5 << Finish::Escape << -7 << int(QDialog::Rejected);
-}
-
-void TestAnchorAlignmentDialog::pickThenFinish()
-{
-    QFETCH(int, initial);
-    QFETCH(int, pick);
-    QFETCH(Finish, how);
-    QFETCH(int, expected);
-    QFETCH(int, result);
-    QWidget parent;
-    AnchorAlignmentDialog& dialog = AnchorAlignmentDialog::getInstance(AnchorAlignment_e(initial), parent);
-    auto const run = quarlin::test::runModal(
-        &dialog, [&] { dialog.launch(); },
-        [&] {
-            if (pick >= 0) {
-                quarlin::test::clickIndicator(cell(dialog, pick));
-                quarlin::test::clickIndicator(cell(dialog, pick)); // a checked radio stays checked
-            }
-            finish(dialog, how);
-        });
-    QVERIFY(!run.leftOpen);
-    QCOMPARE(int(dialog.selectedAlignment()), expected);
-    QCOMPARE(dialog.result(), result);
-    if (pick >= 0) // Cancel restores the value, not the buttons
-        QCOMPARE(checkedCell(dialog), pick);
-}
-
-void TestAnchorAlignmentDialog::secondGetInstanceOnlyReplacesWhatCancelRestores_data()
-{
-    QTest::addColumn<Finish>("how");
-    QTest::addColumn<int>("expected");
-    QTest::newRow("OK keeps the earlier pick") << Finish::Ok << int(AnchorAlignment_BottomRight);
-    QTest::newRow("Cancel gives the new value") << Finish::Cancel << int(AnchorAlignment_TopCenter);
-}
-
-void TestAnchorAlignmentDialog::secondGetInstanceOnlyReplacesWhatCancelRestores()
-{
-    QFETCH(Finish, how);
-    QFETCH(int, expected);
-    QWidget parent;
-    AnchorAlignmentDialog& dialog = AnchorAlignmentDialog::getInstance(AnchorAlignment_MiddleCenter, parent);
-    quarlin::test::runModal(
-        &dialog, [&] { dialog.launch(); },
-        [&] {
-            quarlin::test::clickIndicator(cell(dialog, AnchorAlignment_BottomRight));
-            finish(dialog, Finish::Ok);
-        });
-    AnchorAlignmentDialog& again = AnchorAlignmentDialog::getInstance(AnchorAlignment_TopCenter, parent);
-    QCOMPARE(&again, &dialog);
-    QCOMPARE(checkedCell(again), int(AnchorAlignment_BottomRight));
-    QCOMPARE(again.selectedAlignment(), AnchorAlignment_BottomRight);
-    quarlin::test::runModal(
-        &again, [&] { again.launch(); }, [&] { finish(again, how); });
-    QCOMPARE(int(again.selectedAlignment()), expected);
-}
 
 QUARLIN_TEST_MAIN(TestAnchorAlignmentDialog)
 #include "tst_anchoralignmentdialog.moc"

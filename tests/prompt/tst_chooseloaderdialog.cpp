@@ -96,117 +96,113 @@ private Q_SLOTS:
             repository.registerLoader(boost::make_shared<NamedLoader>(name));
     }
 
-    void rowsLabelAndTitle_data();
-    void rowsLabelAndTitle();
-    void rememberedChoiceIsPreselectedAndOkStoresTheNewOne();
-    void severalExtensionsNeitherReadNorStore();
-    void doubleClickChoosesTheLoader();
-
 private:
     QTemporaryDir m_settings;
+
+private Q_SLOTS:
+    void rowsLabelAndTitle_data()
+    {
+        QTest::addColumn<QStringList>("suggested");
+        QTest::addColumn<QStringList>("extensions");
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<bool>("found");
+        QTest::newRow("suggested B, A, A")
+            << texts({"B", "A", "A"}) << texts({".csv"})
+            << texts({"[Suggested Loaders]", "A", "B", "[]", "[Other Available Loaders]", "C", "D"})
+            << QStringLiteral("Choose Loader (*.csv )") << true;
+        QTest::newRow("none suggested, no extension")
+            << QStringList() << QStringList() << texts({"A", "B", "C", "D"})
+            << QStringLiteral("Choose Loader ") << false;
+        QTest::newRow("two extensions")
+            << texts({"C"}) << texts({".txt", ".CSV"})
+            << texts({"[Suggested Loaders]", "C", "[]", "[Other Available Loaders]", "A", "B", "D"})
+            << QStringLiteral("Choose Loader (*.CSV *.txt )") << true;
+    }
+
+    void rowsLabelAndTitle()
+    {
+        QFETCH(QStringList, suggested);
+        QFETCH(QStringList, extensions);
+        QFETCH(QStringList, rows);
+        QFETCH(QString, title);
+        QFETCH(bool, found);
+        LoaderList loaders;
+        for (QString const& name : suggested)
+            loaders.push_back(loader(qPrintable(name)));
+        std::set<std::string> extensionSet;
+        for (QString const& extension : extensions)
+            extensionSet.insert(extension.toStdString());
+        QWidget parent;
+        ChooseLoaderDialog& dialog = ChooseLoaderDialog::getInstance(parent, loaders, extensionSet);
+        QCOMPARE(::rows(dialog), rows);
+        QCOMPARE(dialog.windowTitle(), title);
+        QCOMPARE(
+            dialog.findChild<QLabel*>(QStringLiteral("label"))->text().startsWith(QStringLiteral("Multiple")),
+            found);
+        QVERIFY(!dialog.selectedLoader()); // nothing selected: no loader, no crash
+    }
+
+    void rememberedChoiceIsPreselectedAndOkStoresTheNewOne()
+    {
+        auto& settings = ApplicationSettings::getInstance();
+        settings.depositValue(key, "B");
+        QWidget parent;
+        ChooseLoaderDialog& dialog = ChooseLoaderDialog::getInstance(parent, {loader("A")}, {".dat"});
+        quarlin::test::runModal(
+            &dialog, [&] { dialog.launch(); },
+            [&] {
+                QCOMPARE(dialog.selectedLoader()->name(), std::string("B"));
+                clickRow(dialog, 6); // D
+                QTest::mouseClick(quarlin::test::dialogButton(dialog, QDialogButtonBox::Cancel),
+                                  Qt::LeftButton);
+            });
+        QCOMPARE(settings.getStringValue(key), std::string("B"));
+        ChooseLoaderDialog::getInstance(parent, {loader("A")}, {".dat"});
+        quarlin::test::runModal(
+            &dialog, [&] { dialog.launch(); },
+            [&] {
+                clickRow(dialog, 5); // C
+                quarlin::test::reachIdle();
+                QTest::mouseClick(quarlin::test::dialogButton(dialog, QDialogButtonBox::Ok), Qt::LeftButton);
+            });
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(settings.getStringValue(key), std::string("C"));
+    }
+
+    void severalExtensionsNeitherReadNorStore()
+    {
+        auto& settings = ApplicationSettings::getInstance();
+        settings.depositValue(key, "B");
+        QWidget parent;
+        ChooseLoaderDialog& dialog = ChooseLoaderDialog::getInstance(parent, {}, {".dat", ".txt"});
+        QVERIFY(!dialog.selectedLoader());
+        quarlin::test::runModal(
+            &dialog, [&] { dialog.launch(); },
+            [&] {
+                QVERIFY(!quarlin::test::dialogButton(dialog, QDialogButtonBox::Ok)->isEnabled());
+                clickRow(dialog, 3);
+                quarlin::test::reachIdle();
+                QTest::mouseClick(quarlin::test::dialogButton(dialog, QDialogButtonBox::Ok), Qt::LeftButton);
+            });
+        QCOMPARE(dialog.selectedLoader()->name(), std::string("D"));
+        QCOMPARE(settings.keys(), std::vector<std::string>{key});
+        QCOMPARE(settings.getStringValue(key), std::string("B"));
+    }
+
+    void doubleClickChoosesTheLoader()
+    {
+        QWidget parent;
+        ChooseLoaderDialog& dialog =
+            ChooseLoaderDialog::getInstance(parent, {loader("C"), loader("A")}, {".csv"});
+        auto const run = quarlin::test::runModal(
+            &dialog, [&] { dialog.launch(); }, [&] { clickRow(dialog, 2, true); });
+        QVERIFY(!run.leftOpen);
+        QCOMPARE(dialog.selectedLoader()->name(), std::string("C"));
+        QCOMPARE(ApplicationSettings::getInstance().getStringValue("LastLoaderUsedForExt_.csv"),
+                 std::string("C"));
+    }
 };
-
-void TestChooseLoaderDialog::rowsLabelAndTitle_data()
-{
-    QTest::addColumn<QStringList>("suggested");
-    QTest::addColumn<QStringList>("extensions");
-    QTest::addColumn<QStringList>("rows");
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<bool>("found");
-    QTest::newRow("suggested B, A, A")
-        << texts({"B", "A", "A"}) << texts({".csv"})
-        << texts({"[Suggested Loaders]", "A", "B", "[]", "[Other Available Loaders]", "C", "D"})
-        << QStringLiteral("Choose Loader (*.csv )") << true;
-    QTest::newRow("none suggested, no extension")
-        << QStringList() << QStringList() << texts({"A", "B", "C", "D"}) << QStringLiteral("Choose Loader ")
-        << false;
-    QTest::newRow("two extensions") << texts({"C"}) << texts({".txt", ".CSV"})
-                                    << texts({"[Suggested Loaders]", "C", "[]", "[Other Available Loaders]",
-                                              "A", "B", "D"})
-                                    << QStringLiteral("Choose Loader (*.CSV *.txt )") << true;
-}
-
-void TestChooseLoaderDialog::rowsLabelAndTitle()
-{
-    QFETCH(QStringList, suggested);
-    QFETCH(QStringList, extensions);
-    QFETCH(QStringList, rows);
-    QFETCH(QString, title);
-    QFETCH(bool, found);
-    LoaderList loaders;
-    for (QString const& name : suggested)
-        loaders.push_back(loader(qPrintable(name)));
-    std::set<std::string> extensionSet;
-    for (QString const& extension : extensions)
-        extensionSet.insert(extension.toStdString());
-    QWidget parent;
-    ChooseLoaderDialog& dialog = ChooseLoaderDialog::getInstance(parent, loaders, extensionSet);
-    QCOMPARE(::rows(dialog), rows);
-    QCOMPARE(dialog.windowTitle(), title);
-    QCOMPARE(
-        dialog.findChild<QLabel*>(QStringLiteral("label"))->text().startsWith(QStringLiteral("Multiple")),
-        found);
-    QVERIFY(!dialog.selectedLoader()); // nothing selected: no loader, no crash
-}
-
-void TestChooseLoaderDialog::rememberedChoiceIsPreselectedAndOkStoresTheNewOne()
-{
-    auto& settings = ApplicationSettings::getInstance();
-    settings.depositValue(key, "B");
-    QWidget parent;
-    ChooseLoaderDialog& dialog = ChooseLoaderDialog::getInstance(parent, {loader("A")}, {".dat"});
-    quarlin::test::runModal(
-        &dialog, [&] { dialog.launch(); },
-        [&] {
-            QCOMPARE(dialog.selectedLoader()->name(), std::string("B"));
-            clickRow(dialog, 6); // D
-            QTest::mouseClick(quarlin::test::dialogButton(dialog, QDialogButtonBox::Cancel), Qt::LeftButton);
-        });
-    QCOMPARE(settings.getStringValue(key), std::string("B"));
-    ChooseLoaderDialog::getInstance(parent, {loader("A")}, {".dat"});
-    quarlin::test::runModal(
-        &dialog, [&] { dialog.launch(); },
-        [&] {
-            clickRow(dialog, 5); // C
-            quarlin::test::reachIdle();
-            QTest::mouseClick(quarlin::test::dialogButton(dialog, QDialogButtonBox::Ok), Qt::LeftButton);
-        });
-    QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QCOMPARE(settings.getStringValue(key), std::string("C"));
-}
-
-void TestChooseLoaderDialog::severalExtensionsNeitherReadNorStore()
-{
-    auto& settings = ApplicationSettings::getInstance();
-    settings.depositValue(key, "B");
-    QWidget parent;
-    ChooseLoaderDialog& dialog = ChooseLoaderDialog::getInstance(parent, {}, {".dat", ".txt"});
-    QVERIFY(!dialog.selectedLoader());
-    quarlin::test::runModal(
-        &dialog, [&] { dialog.launch(); },
-        [&] {
-            QVERIFY(!quarlin::test::dialogButton(dialog, QDialogButtonBox::Ok)->isEnabled());
-            clickRow(dialog, 3);
-            quarlin::test::reachIdle();
-            QTest::mouseClick(quarlin::test::dialogButton(dialog, QDialogButtonBox::Ok), Qt::LeftButton);
-        });
-    QCOMPARE(dialog.selectedLoader()->name(), std::string("D"));
-    QCOMPARE(settings.keys(), std::vector<std::string>{key});
-    QCOMPARE(settings.getStringValue(key), std::string("B"));
-}
-
-void TestChooseLoaderDialog::doubleClickChoosesTheLoader()
-{
-    QWidget parent;
-    ChooseLoaderDialog& dialog =
-        ChooseLoaderDialog::getInstance(parent, {loader("C"), loader("A")}, {".csv"});
-    auto const run = quarlin::test::runModal(
-        &dialog, [&] { dialog.launch(); }, [&] { clickRow(dialog, 2, true); });
-    QVERIFY(!run.leftOpen);
-    QCOMPARE(dialog.selectedLoader()->name(), std::string("C"));
-    QCOMPARE(ApplicationSettings::getInstance().getStringValue("LastLoaderUsedForExt_.csv"),
-             std::string("C"));
-}
 
 QUARLIN_TEST_MAIN(TestChooseLoaderDialog)
 #include "tst_chooseloaderdialog.moc"

@@ -54,262 +54,248 @@ private Q_SLOTS:
         ReferenceHost::instance().loadSampleDataSet();
     }
 
-    void colorNames_data();
-    void colorNames();
-    void aPersonChooses_data();
-    void aPersonChooses();
-    void rgbAsksForUnassignedChannels_data();
-    void rgbAsksForUnassignedChannels();
-    void panelRowsFollowItsOptions_data();
-    void panelRowsFollowItsOptions();
-    void swatchesFollowTheColorMap();
-    void laterCallersGetTheirOwnOffer();
-    void buttonShowsAndEditsItsProperty_data();
-    void buttonShowsAndEditsItsProperty();
-    void buttonsDialogGoesWhileTheChooserIsOpen();
+    void colorNames_data()
+    {
+        QTest::addColumn<int>("color");
+        QTest::addColumn<QString>("abbreviated");
+        QTest::addColumn<QString>("full");
+        QTest::newRow("black") << 0 << "Black"
+                               << "Black";
+        QTest::newRow("first custom") << 8 << "Cust 1"
+                                      << "CUSTOM1";
+        QTest::newRow("last custom") << 63 << "Cust 56"
+                                     << "CUSTOM56";
+        QTest::newRow("multi 1") << -1 << "Multi"
+                                 << "Multi";
+        QTest::newRow("no colour between") << -2 << ""
+                                           << "";
+        QTest::newRow("rgb") << -6 << "RGBCOLOR"
+                             << "RGBCOLOR";
+        QTest::newRow("past the map") << 64 << ""
+                                      << "";
+    }
+
+    void colorNames()
+    {
+        QFETCH(int, color);
+        QFETCH(QString, abbreviated);
+        QFETCH(QString, full);
+        QCOMPARE(QString::fromStdString(ColorChooserDialog::colorToString(color, true)), abbreviated);
+        QCOMPARE(QString::fromStdString(ColorChooserDialog::colorToString(color, false)), full);
+    }
+
+    // From the colour the chooser opens on (Blue, in the first row's sixth place): a click, the
+    // keyboard, or Close.
+    void aPersonChooses_data()
+    {
+        QTest::addColumn<QString>("click"); // a button's name, or empty
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<int>("selected");
+        QTest::newRow("second swatch is white") << "colorButton_1" << QList<int>{} << 1 << 7;
+        QTest::newRow("multi colour 2") << "C2" << QList<int>{} << 1 << -3;
+        QTest::newRow("Enter takes the current one") << "" << QList<int>{Qt::Key_Return} << 1 << 3;
+        QTest::newRow("down, then right wraps within the row")
+            << "" << QList<int>{Qt::Key_Down, Qt::Key_Right, Qt::Key_Right, Qt::Key_Space} << 1 << 8;
+        QTest::newRow("home, then left wraps")
+            << "" << QList<int>{Qt::Key_Home, Qt::Key_Left, Qt::Key_Enter} << 1 << 6;
+        QTest::newRow("Close keeps the earlier choice") << "" << QList<int>{Qt::Key_Escape} << 0 << 20;
+    }
+
+    void aPersonChooses()
+    {
+        QFETCH(QString, click);
+        QFETCH(QList<int>, keys);
+        QFETCH(int, result);
+        QFETCH(int, selected);
+        QWidget parent;
+        ColorChooserDialog& dialog = ColorChooserDialog::getInstance(parent, true);
+        quarlin::test::runModal(
+            &dialog, [&] { dialog.launch(); }, [&] { colorButton(dialog, "colorButton_20")->click(); });
+        dialog.setCurrentColor(3);
+        auto const run = quarlin::test::runModal(
+            &dialog, [&] { dialog.launch(); },
+            [&] {
+                QVERIFY(quarlin::test::showActive(&dialog));
+                if (!click.isEmpty())
+                    QTest::mouseClick(colorButton(dialog, click), Qt::LeftButton);
+                for (int key : keys)
+                    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+            });
+        QVERIFY(!run.leftOpen);
+        QCOMPARE(dialog.result(), result);
+        QCOMPARE(dialog.selectedColor(), selected);
+    }
+
+    void rgbAsksForUnassignedChannels_data()
+    {
+        QTest::addColumn<bool>("assigned");
+        QTest::addColumn<bool>("acceptChannels");
+        QTest::newRow("assigned: chosen at once") << true << false;
+        QTest::newRow("asked, OK") << false << true;
+        QTest::newRow("asked, Cancel: the chooser stays open") << false << false;
+    }
+
+    void rgbAsksForUnassignedChannels()
+    {
+        QFETCH(bool, assigned);
+        QFETCH(bool, acceptChannels);
+        if (assigned)
+            for (char const* channel : {"RedChannelVar", "GreenChannelVar", "BlueChannelVar"})
+                ReferenceHost::instance().styleStore().change(quarlin::host::StyleKey{{"GlobalRGB", channel}},
+                                                              __int64(4));
+        QWidget parent;
+        ColorChooserDialog& dialog = ColorChooserDialog::getInstance(parent, true);
+        QDialog* asked = nullptr;
+        auto const run = quarlin::test::runModal(
+            &dialog, [&] { dialog.launch(); },
+            [&] {
+                quarlin::test::runModal(
+                    nullptr, [&] { colorButton(dialog, "RGB")->click(); },
+                    [&] {
+                        asked = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+                        QVERIFY(asked);
+                        auto const which = acceptChannels ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel;
+                        QTest::mouseClick(quarlin::test::dialogButton(*asked, which), Qt::LeftButton);
+                    });
+            });
+        QCOMPARE(asked != nullptr, !assigned);
+        bool const chosen = assigned || acceptChannels;
+        QCOMPARE(run.leftOpen, !chosen);
+        QCOMPARE(dialog.selectedColor() == -6, chosen);
+        QCOMPARE(ReferenceHost::instance().lockDepth(), 0);
+    }
+
+    void panelRowsFollowItsOptions_data()
+    {
+        QTest::addColumn<bool>("multi");
+        QTest::addColumn<int>("help");
+        QTest::addColumn<bool>("helpShown");
+        int const withRow = ColorChooserWidget::ShowHelpButtonWithExtraRow;
+        QTest::newRow("multi, help with the row") << true << withRow << true;
+        QTest::newRow("plain, help with the row") << false << withRow << false;
+        QTest::newRow("plain, help always") << false << int(ColorChooserWidget::ShowHelpButtonAlways) << true;
+        QTest::newRow("multi, never help") << true << int(ColorChooserWidget::ShowHelpButtonNever) << false;
+    }
+
+    void panelRowsFollowItsOptions()
+    {
+        QFETCH(bool, multi);
+        QFETCH(int, help);
+        QFETCH(bool, helpShown);
+        ColorChooserWidget panel(nullptr, multi, ColorChooserWidget::ShowHelpButton(help));
+        std::vector<int> heard;
+        boost::signals2::scoped_connection const c =
+            panel.connectToColorSelectedSignal([&](int v) { heard.push_back(v); });
+        QCOMPARE(colorButton(panel, "RGB") != nullptr, multi);
+        QCOMPARE(colorButton(panel, "C8") != nullptr, multi);
+        auto* const helpButton = panel.findChild<QToolButton*>(QStringLiteral("helpButton"));
+        QCOMPARE(helpButton != nullptr, helpShown);
+        if (helpButton)
+            helpButton->click();
+        QCOMPARE(ReferenceHost::instance().helpTopics().size(), std::size_t(helpShown ? 1 : 0));
+        colorButton(panel, "colorButton_63")->click();
+        QCOMPARE(heard, std::vector<int>{63});
+    }
+
+    // The chooser serves every caller with the panel the first one built: a caller that takes no
+    // multi colour gets that row greyed out, and a request while it is open leaves it open where
+    // it is.
+    void laterCallersGetTheirOwnOffer()
+    {
+        QWidget parent, other;
+        ColorChooserDialog& dialog = ColorChooserDialog::getInstance(parent, true);
+        ColorChooserDialog::getInstance(other, false);
+        QVERIFY(!colorButton(dialog, "C1")->isEnabled());
+        QVERIFY(!colorButton(dialog, "RGB")->isEnabled());
+        auto const run = quarlin::test::runModal(
+            &dialog, [&] { dialog.launch(); },
+            [&] {
+                QCOMPARE(&ColorChooserDialog::getInstance(parent, true), &dialog);
+                QVERIFY(dialog.isVisible());
+                QCOMPARE(dialog.parentWidget(), &other);
+                QTest::mouseClick(colorButton(dialog, "C1"), Qt::LeftButton);
+            });
+        QVERIFY(!run.leftOpen);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.selectedColor(), -1);
+    }
+
+    void swatchesFollowTheColorMap()
+    {
+        ColorChooserWidget panel(nullptr, false, ColorChooserWidget::ShowHelpButtonNever);
+        panel.show();
+        QAbstractButton* const red = colorButton(panel, "colorButton_2");
+        QCOMPARE(shownColor(red), hostColor(1));
+        ReferenceHost::instance().setBasicColor(1, {10, 20, 30});
+        QCOMPARE(shownColor(red), QColor(10, 20, 30));
+    }
+
+    void buttonShowsAndEditsItsProperty_data()
+    {
+        QTest::addColumn<int>("initial");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("pick");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("custom 2, pick red") << 9 << "Cust 2"
+                                            << "colorButton_2" << 1;
+        QTest::newRow("RGB, pick multi 1") << -6 << "RGBCOLOR"
+                                           << "C1" << -1;
+        QTest::newRow("multi, pick the same: no change") << -1 << "Multi"
+                                                         << "C1" << -1;
+        QTest::newRow("refused: kept and reported") << 0 << "Black"
+                                                    << "colorButton_63" << 0;
+    }
+
+    void buttonShowsAndEditsItsProperty()
+    {
+        QFETCH(int, initial);
+        QFETCH(QString, text);
+        QFETCH(QString, pick);
+        QFETCH(int, expected);
+        auto const property = boost::make_shared<quarlin::Property<int>>(
+            initial, boost::make_shared<quarlin::test::AtMost>(62));
+        QWidget window;
+        auto* const button = new QPushButton(&window);
+        ColorButtonPropertyBinding const binding(button, property, true);
+        int changes = 0;
+        boost::signals2::scoped_connection const c =
+            property->connectToValueChangedSignal([&](int const&) { ++changes; });
+        QCOMPARE(button->text(), text);
+        if (initial >= 0)
+            QCOMPARE(button->icon().pixmap(12, 12).toImage().pixelColor(6, 6), hostColor(initial));
+        QVERIFY(quarlin::test::showActive(&window));
+        quarlin::test::runModal(
+            nullptr, [&] { QTest::mouseClick(button, Qt::LeftButton); },
+            [&] {
+                auto* const chooser = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+                QCOMPARE(chooser->parentWidget(), button);
+                QTest::mouseClick(colorButton(*chooser, pick), Qt::LeftButton);
+            });
+        QCOMPARE(property->value(), expected);
+        QCOMPARE(changes, expected == initial ? 0 : 1);
+        QCOMPARE(quarlin::test::hostMessageTexts().size(),
+                 std::size_t(pick == QLatin1String("colorButton_63") ? 1 : 0));
+        quarlin::test::reachIdle();
+        QCOMPARE(button->text(), QString::fromStdString(ColorChooserDialog::colorToString(expected, true)));
+    }
+
+    // The chooser lives under the button; when the button's dialog goes, the chooser and the
+    // binding go with it and nothing touches them afterwards.
+    void buttonsDialogGoesWhileTheChooserIsOpen()
+    {
+        auto const property = boost::make_shared<quarlin::Property<int>>(2);
+        auto* const window = new QWidget;
+        auto* const button = new QPushButton(window);
+        auto* const binding = new ColorButtonPropertyBinding(button, property, false);
+        QObject::connect(window, &QObject::destroyed, [binding] { delete binding; });
+        QVERIFY(quarlin::test::showActive(window));
+        auto const run = quarlin::test::runModal(
+            nullptr, [&] { button->click(); }, [&] { delete window; });
+        QVERIFY(run.actionsRan);
+        QCOMPARE(property->value(), 2);
+    }
 };
-
-void TestColorChooser::colorNames_data()
-{
-    QTest::addColumn<int>("color");
-    QTest::addColumn<QString>("abbreviated");
-    QTest::addColumn<QString>("full");
-    QTest::newRow("black") << 0 << "Black"
-                           << "Black";
-    QTest::newRow("first custom") << 8 << "Cust 1"
-                                  << "CUSTOM1";
-    QTest::newRow("last custom") << 63 << "Cust 56"
-                                 << "CUSTOM56";
-    QTest::newRow("multi 1") << -1 << "Multi"
-                             << "Multi";
-    QTest::newRow("no colour between") << -2 << ""
-                                       << "";
-    QTest::newRow("rgb") << -6 << "RGBCOLOR"
-                         << "RGBCOLOR";
-    QTest::newRow("past the map") << 64 << ""
-                                  << "";
-}
-
-void TestColorChooser::colorNames()
-{
-    QFETCH(int, color);
-    QFETCH(QString, abbreviated);
-    QFETCH(QString, full);
-    QCOMPARE(QString::fromStdString(ColorChooserDialog::colorToString(color, true)), abbreviated);
-    QCOMPARE(QString::fromStdString(ColorChooserDialog::colorToString(color, false)), full);
-}
-
-// From the colour the chooser opens on (Blue, in the first row's sixth place): a click, the
-// keyboard, or Close.
-void TestColorChooser::aPersonChooses_data()
-{
-    QTest::addColumn<QString>("click"); // a button's name, or empty
-    QTest::addColumn<QList<int>>("keys");
-    QTest::addColumn<int>("result");
-    QTest::addColumn<int>("selected");
-    QTest::newRow("second swatch is white") << "colorButton_1" << QList<int>{} << 1 << 7;
-    QTest::newRow("multi colour 2") << "C2" << QList<int>{} << 1 << -3;
-    QTest::newRow("Enter takes the current one") << "" << QList<int>{Qt::Key_Return} << 1 << 3;
-    QTest::newRow("down, then right wraps within the row")
-        << "" << QList<int>{Qt::Key_Down, Qt::Key_Right, Qt::Key_Right, Qt::Key_Space} << 1 << 8;
-    QTest::newRow("home, then left wraps")
-        << "" << QList<int>{Qt::Key_Home, Qt::Key_Left, Qt::Key_Enter} << 1 << 6;
-    QTest::newRow("Close keeps the earlier choice") << "" << QList<int>{Qt::Key_Escape} << 0 << 20;
-}
-
-void TestColorChooser::aPersonChooses()
-{
-    QFETCH(QString, click);
-    QFETCH(QList<int>, keys);
-    QFETCH(int, result);
-    QFETCH(int, selected);
-    QWidget parent;
-    ColorChooserDialog& dialog = ColorChooserDialog::getInstance(parent, true);
-    quarlin::test::runModal(
-        &dialog, [&] { dialog.launch(); }, [&] { colorButton(dialog, "colorButton_20")->click(); });
-    dialog.setCurrentColor(3);
-    auto const run = quarlin::test::runModal(
-        &dialog, [&] { dialog.launch(); },
-        [&] {
-            QVERIFY(quarlin::test::showActive(&dialog));
-            if (!click.isEmpty())
-                QTest::mouseClick(colorButton(dialog, click), Qt::LeftButton);
-            for (int key : keys)
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
-        });
-    QVERIFY(!run.leftOpen);
-    QCOMPARE(dialog.result(), result);
-    QCOMPARE(dialog.selectedColor(), selected);
-}
-
-void TestColorChooser::rgbAsksForUnassignedChannels_data()
-{
-    QTest::addColumn<bool>("assigned");
-    QTest::addColumn<bool>("acceptChannels");
-    QTest::newRow("assigned: chosen at once") << true << false;
-    QTest::newRow("asked, OK") << false << true;
-    QTest::newRow("asked, Cancel: the chooser stays open") << false << false;
-}
-
-void TestColorChooser::rgbAsksForUnassignedChannels()
-{
-    QFETCH(bool, assigned);
-    QFETCH(bool, acceptChannels);
-    if (assigned)
-        for (char const* channel : {"RedChannelVar", "GreenChannelVar", "BlueChannelVar"})
-            ReferenceHost::instance().styleStore().change(quarlin::host::StyleKey{{"GlobalRGB", channel}},
-                                                          __int64(4));
-    QWidget parent;
-    ColorChooserDialog& dialog = ColorChooserDialog::getInstance(parent, true);
-    QDialog* asked = nullptr;
-    auto const run = quarlin::test::runModal(
-        &dialog, [&] { dialog.launch(); },
-        [&] {
-            quarlin::test::runModal(
-                nullptr, [&] { colorButton(dialog, "RGB")->click(); },
-                [&] {
-                    asked = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-                    QVERIFY(asked);
-                    auto const which = acceptChannels ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel;
-                    QTest::mouseClick(quarlin::test::dialogButton(*asked, which), Qt::LeftButton);
-                });
-        });
-    QCOMPARE(asked != nullptr, !assigned);
-    bool const chosen = assigned || acceptChannels;
-    QCOMPARE(run.leftOpen, !chosen);
-    QCOMPARE(dialog.selectedColor() == -6, chosen);
-    QCOMPARE(ReferenceHost::instance().lockDepth(), 0);
-}
-
-void TestColorChooser::panelRowsFollowItsOptions_data()
-{
-    QTest::addColumn<bool>("multi");
-    QTest::addColumn<int>("help");
-    QTest::addColumn<bool>("helpShown");
-    int const withRow = ColorChooserWidget::ShowHelpButtonWithExtraRow;
-    QTest::newRow("multi, help with the row") << true << withRow << true;
-    QTest::newRow("plain, help with the row") << false << withRow << false;
-    QTest::newRow("plain, help always") << false << int(ColorChooserWidget::ShowHelpButtonAlways) << true;
-    QTest::newRow("multi, never help") << true << int(ColorChooserWidget::ShowHelpButtonNever) << false;
-}
-
-void TestColorChooser::panelRowsFollowItsOptions()
-{
-    QFETCH(bool, multi);
-    QFETCH(int, help);
-    QFETCH(bool, helpShown);
-    ColorChooserWidget panel(nullptr, multi, ColorChooserWidget::ShowHelpButton(help));
-    std::vector<int> heard;
-    boost::signals2::scoped_connection const c =
-        panel.connectToColorSelectedSignal([&](int v) { heard.push_back(v); });
-    QCOMPARE(colorButton(panel, "RGB") != nullptr, multi);
-    QCOMPARE(colorButton(panel, "C8") != nullptr, multi);
-    auto* const helpButton = panel.findChild<QToolButton*>(QStringLiteral("helpButton"));
-    QCOMPARE(helpButton != nullptr, helpShown);
-    if (helpButton)
-        helpButton->click();
-    QCOMPARE(ReferenceHost::instance().helpTopics().size(), std::size_t(helpShown ? 1 : 0));
-    colorButton(panel, "colorButton_63")->click();
-    QCOMPARE(heard, std::vector<int>{63});
-}
-
-// The chooser serves every caller with the panel the first one built: a caller that takes no
-// multi colour gets that row greyed out, and a request while it is open leaves it open where
-// it is.
-void TestColorChooser::laterCallersGetTheirOwnOffer()
-{
-    QWidget parent, other;
-    ColorChooserDialog& dialog = ColorChooserDialog::getInstance(parent, true);
-    ColorChooserDialog::getInstance(other, false);
-    QVERIFY(!colorButton(dialog, "C1")->isEnabled());
-    QVERIFY(!colorButton(dialog, "RGB")->isEnabled());
-    auto const run = quarlin::test::runModal(
-        &dialog, [&] { dialog.launch(); },
-        [&] {
-            QCOMPARE(&ColorChooserDialog::getInstance(parent, true), &dialog);
-            QVERIFY(dialog.isVisible());
-            QCOMPARE(dialog.parentWidget(), &other);
-            QTest::mouseClick(colorButton(dialog, "C1"), Qt::LeftButton);
-        });
-    QVERIFY(!run.leftOpen);
-    QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QCOMPARE(dialog.selectedColor(), -1);
-}
-
-void TestColorChooser::swatchesFollowTheColorMap()
-{
-    ColorChooserWidget panel(nullptr, false, ColorChooserWidget::ShowHelpButtonNever);
-    panel.show();
-    QAbstractButton* const red = colorButton(panel, "colorButton_2");
-    QCOMPARE(shownColor(red), hostColor(1));
-    ReferenceHost::instance().setBasicColor(1, {10, 20, 30});
-    QCOMPARE(shownColor(red), QColor(10, 20, 30));
-}
-
-void TestColorChooser::buttonShowsAndEditsItsProperty_data()
-{
-    QTest::addColumn<int>("initial");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("pick");
-    QTest::addColumn<int>("expected");
-    QTest::newRow("custom 2, pick red") << 9 << "Cust 2"
-                                        << "colorButton_2" << 1;
-    QTest::newRow("RGB, pick multi 1") << -6 << "RGBCOLOR"
-                                       << "C1" << -1;
-    QTest::newRow("multi, pick the same: no change") << -1 << "Multi"
-                                                     << "C1" << -1;
-    QTest::newRow("refused: kept and reported") << 0 << "Black"
-                                                << "colorButton_63" << 0;
-}
-
-void TestColorChooser::buttonShowsAndEditsItsProperty()
-{
-    QFETCH(int, initial);
-    QFETCH(QString, text);
-    QFETCH(QString, pick);
-    QFETCH(int, expected);
-    auto const property =
-        boost::make_shared<quarlin::Property<int>>(initial, boost::make_shared<quarlin::test::AtMost>(62));
-    QWidget window;
-    auto* const button = new QPushButton(&window);
-    ColorButtonPropertyBinding const binding(button, property, true);
-    int changes = 0;
-    boost::signals2::scoped_connection const c =
-        property->connectToValueChangedSignal([&](int const&) { ++changes; });
-    QCOMPARE(button->text(), text);
-    if (initial >= 0)
-        QCOMPARE(button->icon().pixmap(12, 12).toImage().pixelColor(6, 6), hostColor(initial));
-    QVERIFY(quarlin::test::showActive(&window));
-    quarlin::test::runModal(
-        nullptr, [&] { QTest::mouseClick(button, Qt::LeftButton); },
-        [&] {
-            auto* const chooser = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            QCOMPARE(chooser->parentWidget(), button);
-            QTest::mouseClick(colorButton(*chooser, pick), Qt::LeftButton);
-        });
-    QCOMPARE(property->value(), expected);
-    QCOMPARE(changes, expected == initial ? 0 : 1);
-    QCOMPARE(quarlin::test::hostMessageTexts().size(),
-             std::size_t(pick == QLatin1String("colorButton_63") ? 1 : 0));
-    quarlin::test::reachIdle();
-    QCOMPARE(button->text(), QString::fromStdString(ColorChooserDialog::colorToString(expected, true)));
-}
-
-// The chooser lives under the button; when the button's dialog goes, the chooser and the
-// binding go with it and nothing touches them afterwards.
-void TestColorChooser::buttonsDialogGoesWhileTheChooserIsOpen()
-{
-    auto const property = boost::make_shared<quarlin::Property<int>>(2);
-    auto* const window = new QWidget;
-    auto* const button = new QPushButton(window);
-    auto* const binding = new ColorButtonPropertyBinding(button, property, false);
-    QObject::connect(window, &QObject::destroyed, [binding] { delete binding; });
-    QVERIFY(quarlin::test::showActive(window));
-    auto const run = quarlin::test::runModal(
-        nullptr, [&] { button->click(); }, [&] { delete window; });
-    QVERIFY(run.actionsRan);
-    QCOMPARE(property->value(), 2);
-}
 
 QUARLIN_TEST_MAIN(TestColorChooser)
 #include "tst_colorchooser.moc"

@@ -50,115 +50,111 @@ private Q_SLOTS:
         ReferenceHost::instance().loadSampleDataSet();
     }
 
-    void typefaceAccessors_data();
-    void typefaceAccessors();
-    void emptyInitialCharacterBuildsNothing();
-    void emptyCommitIsReportedOnceAndUndone();
-    void radioChoiceAndOk();
-    void cancelKeepsCommittedValues();
-};
-
-void TestEnterASCIICharacterDialog::typefaceAccessors_data()
-{
-    QTest::addColumn<bool>("useBase");
-    QTest::addColumn<int>("typeFace");
-    QTest::addColumn<int>("checked");
-    QTest::addColumn<int>("override");
-    QTest::newRow("base wins over any typeface") << true << int(Font_Greek) << 0 << 255;
-    QTest::newRow("greek") << false << int(Font_Greek) << 1 << 2;
-    QTest::newRow("math") << false << int(Font_Math) << 2 << 3;
-    QTest::newRow("user defined") << false << int(Font_UserDefined) << 3 << 4;
-    QTest::newRow("unknown typeface: nothing checked") << false << 7 << -1 << 7;
-    QTest::newRow("255 passed as the typeface") << false << 255 << 0 << 255;
-}
-
-void TestEnterASCIICharacterDialog::typefaceAccessors()
-{
-    QFETCH(bool, useBase);
-    QFETCH(int, typeFace);
-    QFETCH(int, checked);
-    QFETCH(int, override);
-    QWidget parent;
-    EnterASCIICharacterDialog& dialog =
-        EnterASCIICharacterDialog::getInstance(parent, "a", useBase, static_cast<Font_e>(typeFace));
-    QCOMPARE(checkedButton(dialog), checked);
-    QCOMPARE(int(dialog.typeFaceOverride()), override);
-    QCOMPARE(dialog.useBaseFont(), override == 255);
-}
-
-void TestEnterASCIICharacterDialog::emptyInitialCharacterBuildsNothing()
-{
-    QWidget parent;
-    try {
-        EnterASCIICharacterDialog::getInstance(parent, "", false, Font_Greek);
-        QFAIL("an empty character was accepted");
-    } catch (InvalidPropertyValueException const& e) {
-        QCOMPARE(std::string(e.what()), std::string("Selected character cannot be empty."));
+    void typefaceAccessors_data()
+    {
+        QTest::addColumn<bool>("useBase");
+        QTest::addColumn<int>("typeFace");
+        QTest::addColumn<int>("checked");
+        QTest::addColumn<int>("override");
+        QTest::newRow("base wins over any typeface") << true << int(Font_Greek) << 0 << 255;
+        QTest::newRow("greek") << false << int(Font_Greek) << 1 << 2;
+        QTest::newRow("math") << false << int(Font_Math) << 2 << 3;
+        QTest::newRow("user defined") << false << int(Font_UserDefined) << 3 << 4;
+        QTest::newRow("unknown typeface: nothing checked") << false << 7 << -1 << 7;
+        QTest::newRow("255 passed as the typeface") << false << 255 << 0 << 255;
     }
-    QVERIFY(parent.findChildren<QDialog*>().isEmpty()); // no half-built dialog left behind
-    // No instance stayed: the next call builds from its own arguments.
-    EnterASCIICharacterDialog& dialog = EnterASCIICharacterDialog::getInstance(parent, "b", false, Font_Math);
-    QCOMPARE(dialog.selectedChar(), std::string("b"));
-}
 
-void TestEnterASCIICharacterDialog::emptyCommitIsReportedOnceAndUndone()
-{
-    QWidget parent;
-    EnterASCIICharacterDialog& dialog = EnterASCIICharacterDialog::getInstance(parent, "x", true, Font_Base);
-    QVERIFY(quarlin::test::showActive(&dialog));
-    QLineEdit* const edit = field(dialog);
-    edit->setFocus();
-    QTest::keyClick(edit, Qt::Key_End);
-    QTest::keyClick(edit, Qt::Key_Backspace);
-    QVERIFY(edit->text().isEmpty());
-    radio(dialog, 1)->setFocus(); // leaving the field commits it
-    std::vector<quarlin::host::HostMessage> const& messages = ReferenceHost::instance().messages();
-    QCOMPARE(messages.size(), std::size_t(1));
-    QCOMPARE(messages.front().text, std::string("Selected character cannot be empty."));
-    QCOMPARE(messages.front().type, MessageBoxType_Error);
-    QCOMPARE(edit->text(), QStringLiteral("x"));
-    QCOMPARE(dialog.selectedChar(), std::string("x"));
-    QVERIFY(edit->hasFocus());
-    dialog.reject();
-}
+    void typefaceAccessors()
+    {
+        QFETCH(bool, useBase);
+        QFETCH(int, typeFace);
+        QFETCH(int, checked);
+        QFETCH(int, override);
+        QWidget parent;
+        EnterASCIICharacterDialog& dialog =
+            EnterASCIICharacterDialog::getInstance(parent, "a", useBase, static_cast<Font_e>(typeFace));
+        QCOMPARE(checkedButton(dialog), checked);
+        QCOMPARE(int(dialog.typeFaceOverride()), override);
+        QCOMPARE(dialog.useBaseFont(), override == 255);
+    }
 
-void TestEnterASCIICharacterDialog::radioChoiceAndOk()
-{
-    QWidget parent;
-    EnterASCIICharacterDialog& dialog = EnterASCIICharacterDialog::getInstance(parent, "x", true, Font_Base);
-    auto const run = quarlin::test::runModal(
-        &dialog, [&] { dialog.launch(); },
-        [&] {
-            QVERIFY(quarlin::test::showActive(&dialog));
-            quarlin::test::clickIndicator(radio(dialog, 2));
-            field(dialog)->setFocus();
-            field(dialog)->selectAll();
-            quarlin::test::typeText(field(dialog), QStringLiteral("q"));
-            QTest::keyClick(field(dialog), Qt::Key_Return); // commits, then OK as the default button
-        });
-    QVERIFY(!run.leftOpen);
-    QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QCOMPARE(dialog.typeFaceOverride(), Font_Math);
-    QVERIFY(!dialog.useBaseFont());
-    QCOMPARE(dialog.selectedChar(), std::string("q"));
-}
+    void emptyInitialCharacterBuildsNothing()
+    {
+        QWidget parent;
+        try {
+            EnterASCIICharacterDialog::getInstance(parent, "", false, Font_Greek);
+            QFAIL("an empty character was accepted");
+        } catch (InvalidPropertyValueException const& e) {
+            QCOMPARE(std::string(e.what()), std::string("Selected character cannot be empty."));
+        }
+        QVERIFY(parent.findChildren<QDialog*>().isEmpty()); // no half-built dialog left behind
+        // No instance stayed: the next call builds from its own arguments.
+        EnterASCIICharacterDialog& dialog =
+            EnterASCIICharacterDialog::getInstance(parent, "b", false, Font_Math);
+        QCOMPARE(dialog.selectedChar(), std::string("b"));
+    }
 
-void TestEnterASCIICharacterDialog::cancelKeepsCommittedValues()
-{
-    QWidget parent;
-    EnterASCIICharacterDialog& dialog =
-        EnterASCIICharacterDialog::getInstance(parent, "x", false, Font_Greek);
-    auto const run = quarlin::test::runModal(
-        &dialog, [&] { dialog.launch(); },
-        [&] {
-            QVERIFY(quarlin::test::showActive(&dialog));
-            quarlin::test::clickIndicator(radio(dialog, 3));
-            QTest::keyClick(&dialog, Qt::Key_Escape);
-        });
-    QVERIFY(!run.leftOpen);
-    QCOMPARE(dialog.result(), int(QDialog::Rejected));
-    QCOMPARE(dialog.typeFaceOverride(), Font_UserDefined);
-}
+    void emptyCommitIsReportedOnceAndUndone()
+    {
+        QWidget parent;
+        EnterASCIICharacterDialog& dialog =
+            EnterASCIICharacterDialog::getInstance(parent, "x", true, Font_Base);
+        QVERIFY(quarlin::test::showActive(&dialog));
+        QLineEdit* const edit = field(dialog);
+        edit->setFocus();
+        QTest::keyClick(edit, Qt::Key_End);
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QVERIFY(edit->text().isEmpty());
+        radio(dialog, 1)->setFocus(); // leaving the field commits it
+        std::vector<quarlin::host::HostMessage> const& messages = ReferenceHost::instance().messages();
+        QCOMPARE(messages.size(), std::size_t(1));
+        QCOMPARE(messages.front().text, std::string("Selected character cannot be empty."));
+        QCOMPARE(messages.front().type, MessageBoxType_Error);
+        QCOMPARE(edit->text(), QStringLiteral("x"));
+        QCOMPARE(dialog.selectedChar(), std::string("x"));
+        QVERIFY(edit->hasFocus());
+        dialog.reject();
+    }
+
+    void radioChoiceAndOk()
+    {
+        QWidget parent;
+        EnterASCIICharacterDialog& dialog =
+            EnterASCIICharacterDialog::getInstance(parent, "x", true, Font_Base);
+        auto const run = quarlin::test::runModal(
+            &dialog, [&] { dialog.launch(); },
+            [&] {
+                QVERIFY(quarlin::test::showActive(&dialog));
+                quarlin::test::clickIndicator(radio(dialog, 2));
+                field(dialog)->setFocus();
+                field(dialog)->selectAll();
+                quarlin::test::typeText(field(dialog), QStringLiteral("q"));
+                QTest::keyClick(field(dialog), Qt::Key_Return); // commits, then OK as the default button
+            });
+        QVERIFY(!run.leftOpen);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.typeFaceOverride(), Font_Math);
+        QVERIFY(!dialog.useBaseFont());
+        QCOMPARE(dialog.selectedChar(), std::string("q"));
+    }
+
+    void cancelKeepsCommittedValues()
+    {
+        QWidget parent;
+        EnterASCIICharacterDialog& dialog =
+            EnterASCIICharacterDialog::getInstance(parent, "x", false, Font_Greek);
+        auto const run = quarlin::test::runModal(
+            &dialog, [&] { dialog.launch(); },
+            [&] {
+                QVERIFY(quarlin::test::showActive(&dialog));
+                quarlin::test::clickIndicator(radio(dialog, 3));
+                QTest::keyClick(&dialog, Qt::Key_Escape);
+            });
+        QVERIFY(!run.leftOpen);
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QCOMPARE(dialog.typeFaceOverride(), Font_UserDefined);
+    }
+};
 
 QUARLIN_TEST_MAIN(TestEnterASCIICharacterDialog)
 #include "tst_enterasciicharacterdialog.moc"

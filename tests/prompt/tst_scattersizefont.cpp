@@ -39,120 +39,114 @@ private Q_SLOTS:
         ReferenceHost::instance().loadSampleDataSet(); // its active frame shows a 2-D field
     }
 
-    void fontFollowsThePlotType_data();
-    void fontFollowsThePlotType();
-    void sizeViewsConvertTheStoredSize_data();
-    void sizeViewsConvertTheStoredSize();
-    void recalculatedSize_data();
-    void recalculatedSize();
+    void fontFollowsThePlotType_data()
+    {
+        QTest::addColumn<int>("opensOn");
+        QTest::addColumn<int>("switchesTo");
+        QTest::newRow("field, then line") << int(PlotType_Cartesian2D) << int(PlotType_XYLine);
+        QTest::newRow("line, then field") << int(PlotType_PolarLine) << int(PlotType_Cartesian3D);
+    }
+
+    // A field plot uses the scatter font and gets a scatter-size variable; a line plot uses its
+    // own font and leaves the variable alone. The switch happens at the idle point after it.
+    void fontFollowsThePlotType()
+    {
+        QFETCH(int, opensOn);
+        QFETCH(int, switchesTo);
+        auto& host = ReferenceHost::instance();
+        host.setPlotType(PlotType_e(opensOn));
+        store().change(StyleKey{{"GlobalLinePlot", "BaseFontFamily"}}, std::string("Serif"));
+        ScatterSizeFontPropertiesGenerated set(false, {});
+        ScatterSizeFontPropertiesManager const manager(set);
+        auto const expectFor = [](int plotType) {
+            bool const field = plotType == PlotType_Cartesian2D || plotType == PlotType_Cartesian3D;
+            return std::make_pair(std::string(field ? "Sans Serif" : "Serif"), __int64(field ? 4 : 0));
+        };
+        QCOMPARE(std::make_pair(manager.fontFamily()->value(), scatterVar()), expectFor(opensOn));
+        std::vector<std::string> heard;
+        boost::signals2::scoped_connection const c = manager.fontFamily()->connectToValueChangedSignal(
+            [&](std::string const& v) { heard.push_back(v); });
+        host.setPlotType(PlotType_e(switchesTo));
+        QVERIFY(heard.empty());
+        quarlin::test::reachIdle();
+        QCOMPARE(manager.plotType()->value(), PlotType_e(switchesTo));
+        QCOMPARE(heard, std::vector<std::string>{expectFor(switchesTo).first});
+        QCOMPARE(scatterVar(), __int64(4));          // assigned on the field plot, opened on or switched to
+        manager.fontFamily()->setValue("Monospace"); // reaches the font of the plot type shown
+        QCOMPARE(set.globalScatterBaseFontFamily()->value() == "Monospace",
+                 expectFor(switchesTo).second != 0);
+    }
+
+    void sizeViewsConvertTheStoredSize_data()
+    {
+        QTest::addColumn<bool>("inGridUnits");
+        QTest::newRow("stored in grid units") << true;
+        QTest::newRow("stored in centimetres") << false;
+    }
+
+    void sizeViewsConvertTheStoredSize()
+    {
+        QFETCH(bool, inGridUnits);
+        ScatterSizeFontPropertiesGenerated set(false, {});
+        ScatterSizeFontPropertiesManager const manager(set);
+        set.globalScatterRelativeSizeInGridUnits()->setValue(!inGridUnits);
+        std::vector<double> heard;
+        boost::signals2::scoped_connection const c =
+            manager.relativeSizeInGridUnits()->connectToValueChangedSignal(
+                [&](double const& v) { heard.push_back(v); });
+        set.globalScatterRelativeSizeInGridUnits()->setValue(inGridUnits);
+        set.globalScatterRelativeSize()->setValue(0.5);
+        double const f = QrnUtilConvertUnits(UnitType_Grid, UnitType_Point, 2.54 / 72.0);
+        double const grid = inGridUnits ? 0.5 : 0.5 / f;
+        QCOMPARE(manager.relativeSizeInGridUnits()->value(), grid);
+        QCOMPARE(manager.relativeSizeInCm()->value(), inGridUnits ? 0.5 * f : 0.5);
+        QCOMPARE(heard.size(), std::size_t(2)); // the unit and then the size changed what it shows
+        QCOMPARE(heard.back(), grid);
+    }
+
+    void recalculatedSize_data()
+    {
+        QTest::addColumn<QString>("variable");
+        QTest::addColumn<bool>("inGridUnits");
+        QTest::addColumn<double>("size");
+        QTest::addColumn<double>("gridTop");
+        // The sample's axis grid spans 0 to 1 vertically; medium symbols are 2.5 %.
+        QTest::newRow("X (0 to 1), grid units") << "X" << true << 0.025 << 1.0;
+        QTest::newRow("Pressure (99.3 to 101.3), grid units") << "Pressure" << true << 0.025 / 101.3 << 1.0;
+        QTest::newRow("all zero") << "Zero" << true << 0.0 << 1.0;
+        QTest::newRow("no such variable") << "" << false << 0.0 << 1.0;
+        // No size comes of it: refused, and the host keeps its own.
+        QTest::newRow("infinite axis range") << "X" << true << 7.0 << qInf();
+        QTest::newRow("axis range not a number") << "X" << false << 7.0 << qQNaN();
+    }
+
+    void recalculatedSize()
+    {
+        QFETCH(QString, variable);
+        QFETCH(bool, inGridUnits);
+        QFETCH(double, size);
+        QFETCH(double, gridTop);
+        ReferenceHost::instance().setAxisGridRange({0.0, 0.0, 1.0, gridTop});
+        auto data = ReferenceHost::instance().dataSet();
+        data.variables.push_back({"Zero", std::vector<double>(data.variables.front().values.size(), 0.0)});
+        ReferenceHost::instance().loadDataSet(data);
+        ScatterSizeFontPropertiesGenerated set(false, {});
+        ScatterSizeFontPropertiesManager manager(set);
+        int number = 99;
+        for (std::size_t i = 0; i < data.variables.size(); ++i)
+            if (QString::fromStdString(data.variables[i].name) == variable)
+                number = int(i + 1);
+        store().change(StyleKey{{"GlobalScatter", "Var"}}, __int64(number));
+        set.globalScatterRelativeSizeInGridUnits()->setValue(inGridUnits);
+        set.globalScatterRelativeSize()->setValue(7.0);
+        bool const refused = !quarlin::runAtBoundary([&] { manager.recalculateSize(); });
+        QCOMPARE(refused, !std::isfinite(gridTop));
+        QCOMPARE(ReferenceHost::instance().messages().size(), std::size_t(refused ? 1 : 0));
+        QVERIFY2(qAbs(set.globalScatterRelativeSize()->value() - size) < 1e-12,
+                 qPrintable(QString::number(set.globalScatterRelativeSize()->value())));
+        QCOMPARE(ReferenceHost::instance().lockDepth(), 0);
+    }
 };
-
-void TestScatterSizeFont::fontFollowsThePlotType_data()
-{
-    QTest::addColumn<int>("opensOn");
-    QTest::addColumn<int>("switchesTo");
-    QTest::newRow("field, then line") << int(PlotType_Cartesian2D) << int(PlotType_XYLine);
-    QTest::newRow("line, then field") << int(PlotType_PolarLine) << int(PlotType_Cartesian3D);
-}
-
-// A field plot uses the scatter font and gets a scatter-size variable; a line plot uses its
-// own font and leaves the variable alone. The switch happens at the idle point after it.
-void TestScatterSizeFont::fontFollowsThePlotType()
-{
-    QFETCH(int, opensOn);
-    QFETCH(int, switchesTo);
-    auto& host = ReferenceHost::instance();
-    host.setPlotType(PlotType_e(opensOn));
-    store().change(StyleKey{{"GlobalLinePlot", "BaseFontFamily"}}, std::string("Serif"));
-    ScatterSizeFontPropertiesGenerated set(false, {});
-    ScatterSizeFontPropertiesManager const manager(set);
-    auto const expectFor = [](int plotType) {
-        bool const field = plotType == PlotType_Cartesian2D || plotType == PlotType_Cartesian3D;
-        return std::make_pair(std::string(field ? "Sans Serif" : "Serif"), __int64(field ? 4 : 0));
-    };
-    QCOMPARE(std::make_pair(manager.fontFamily()->value(), scatterVar()), expectFor(opensOn));
-    std::vector<std::string> heard;
-    boost::signals2::scoped_connection const c =
-        manager.fontFamily()->connectToValueChangedSignal([&](std::string const& v) { heard.push_back(v); });
-    host.setPlotType(PlotType_e(switchesTo));
-    QVERIFY(heard.empty());
-    quarlin::test::reachIdle();
-    QCOMPARE(manager.plotType()->value(), PlotType_e(switchesTo));
-    QCOMPARE(heard, std::vector<std::string>{expectFor(switchesTo).first});
-    QCOMPARE(scatterVar(), __int64(4));          // assigned on the field plot, opened on or switched to
-    manager.fontFamily()->setValue("Monospace"); // reaches the font of the plot type shown
-    QCOMPARE(set.globalScatterBaseFontFamily()->value() == "Monospace", expectFor(switchesTo).second != 0);
-}
-
-void TestScatterSizeFont::sizeViewsConvertTheStoredSize_data()
-{
-    QTest::addColumn<bool>("inGridUnits");
-    QTest::newRow("stored in grid units") << true;
-    QTest::newRow("stored in centimetres") << false;
-}
-
-void TestScatterSizeFont::sizeViewsConvertTheStoredSize()
-{
-    QFETCH(bool, inGridUnits);
-    ScatterSizeFontPropertiesGenerated set(false, {});
-    ScatterSizeFontPropertiesManager const manager(set);
-    set.globalScatterRelativeSizeInGridUnits()->setValue(!inGridUnits);
-    std::vector<double> heard;
-    boost::signals2::scoped_connection const c =
-        manager.relativeSizeInGridUnits()->connectToValueChangedSignal(
-            [&](double const& v) { heard.push_back(v); });
-    set.globalScatterRelativeSizeInGridUnits()->setValue(inGridUnits);
-    set.globalScatterRelativeSize()->setValue(0.5);
-    double const f = QrnUtilConvertUnits(UnitType_Grid, UnitType_Point, 2.54 / 72.0);
-    double const grid = inGridUnits ? 0.5 : 0.5 / f;
-    QCOMPARE(manager.relativeSizeInGridUnits()->value(), grid);
-    QCOMPARE(manager.relativeSizeInCm()->value(), inGridUnits ? 0.5 * f : 0.5);
-    QCOMPARE(heard.size(), std::size_t(2)); // the unit and then the size changed what it shows
-    QCOMPARE(heard.back(), grid);
-}
-
-void TestScatterSizeFont::recalculatedSize_data()
-{
-    QTest::addColumn<QString>("variable");
-    QTest::addColumn<bool>("inGridUnits");
-    QTest::addColumn<double>("size");
-    QTest::addColumn<double>("gridTop");
-    // The sample's axis grid spans 0 to 1 vertically; medium symbols are 2.5 %.
-    QTest::newRow("X (0 to 1), grid units") << "X" << true << 0.025 << 1.0;
-    QTest::newRow("Pressure (99.3 to 101.3), grid units") << "Pressure" << true << 0.025 / 101.3 << 1.0;
-    QTest::newRow("all zero") << "Zero" << true << 0.0 << 1.0;
-    QTest::newRow("no such variable") << "" << false << 0.0 << 1.0;
-    // No size comes of it: refused, and the host keeps its own.
-    QTest::newRow("infinite axis range") << "X" << true << 7.0 << qInf();
-    QTest::newRow("axis range not a number") << "X" << false << 7.0 << qQNaN();
-}
-
-void TestScatterSizeFont::recalculatedSize()
-{
-    QFETCH(QString, variable);
-    QFETCH(bool, inGridUnits);
-    QFETCH(double, size);
-    QFETCH(double, gridTop);
-    ReferenceHost::instance().setAxisGridRange({0.0, 0.0, 1.0, gridTop});
-    auto data = ReferenceHost::instance().dataSet();
-    data.variables.push_back({"Zero", std::vector<double>(data.variables.front().values.size(), 0.0)});
-    ReferenceHost::instance().loadDataSet(data);
-    ScatterSizeFontPropertiesGenerated set(false, {});
-    ScatterSizeFontPropertiesManager manager(set);
-    int number = 99;
-    for (std::size_t i = 0; i < data.variables.size(); ++i)
-        if (QString::fromStdString(data.variables[i].name) == variable)
-            number = int(i + 1);
-    store().change(StyleKey{{"GlobalScatter", "Var"}}, __int64(number));
-    set.globalScatterRelativeSizeInGridUnits()->setValue(inGridUnits);
-    set.globalScatterRelativeSize()->setValue(7.0);
-    bool const refused = !quarlin::runAtBoundary([&] { manager.recalculateSize(); });
-    QCOMPARE(refused, !std::isfinite(gridTop));
-    QCOMPARE(ReferenceHost::instance().messages().size(), std::size_t(refused ? 1 : 0));
-    QVERIFY2(qAbs(set.globalScatterRelativeSize()->value() - size) < 1e-12,
-             qPrintable(QString::number(set.globalScatterRelativeSize()->value())));
-    QCOMPARE(ReferenceHost::instance().lockDepth(), 0);
-}
 
 QUARLIN_TEST_MAIN(TestScatterSizeFont)
 #include "tst_scattersizefont.moc"

@@ -107,275 +107,260 @@ class TestProperty : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void equalValueSendsNothing();
-    void rejectingValidatorAtConstruction();
-    void rejectingValidatorOnSetKeepsOldValue_data();
-    void rejectingValidatorOnSetKeepsOldValue();
-    void storeAdjustmentIsWhatIsAnnounced_data();
-    void storeAdjustmentIsWhatIsAnnounced();
-    void untypedSignalOnlyOnceListened();
-    void proxyFollowsItsCurrentTarget();
-    void decoratorAnnouncesTheTransformedValue();
-    void untypedListenersHearFirst();
-    void assignmentFromPropertyCopiesOnlyTheValue();
-    void doubleEquality_data();
-    void doubleEquality();
-    void throwingListenerLeavesValueStored();
-    void connectHookRunsAfterConnect();
+
+    void equalValueSendsNothing()
+    {
+        checkEqualValueIsIgnored<int>(7, 7, 8);
+        checkEqualValueIsIgnored<std::string>("Zone 1", std::string("Zone 1"), "zone 1");
+        checkEqualValueIsIgnored<std::vector<int>>({1, 2, 3}, {1, 2, 3}, {3, 2, 1});
+    }
+
+    void rejectingValidatorAtConstruction()
+    {
+        auto const validator = boost::make_shared<NotEmpty>();
+        try {
+            Property<std::string> property("", validator);
+            QFAIL("an empty initial value was accepted");
+        } catch (InvalidPropertyValueException const& e) {
+            QCOMPARE(std::string(e.what()), std::string("Text cannot be empty."));
+        }
+        // Nothing kept a hold on the validator: the half-built property is gone.
+        QCOMPARE(validator.use_count(), 1L);
+    }
+
+    void rejectingValidatorOnSetKeepsOldValue_data()
+    {
+        QTest::addColumn<int>("attempt");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("just above") << 11 << "Value 11 is above 10.";
+        QTest::newRow("far above") << std::numeric_limits<int>::max() << "Value 2147483647 is above 10.";
+    }
+
+    void rejectingValidatorOnSetKeepsOldValue()
+    {
+        QFETCH(int, attempt);
+        QFETCH(QString, message);
+        Property<int> property(3, boost::make_shared<AtMost>(10));
+        Recorder<int> recorder;
+        recorder.listenTyped(property);
+        recorder.listenUntyped(property);
+        try {
+            property.setValue(attempt);
+            QFAIL("the validator's refusal did not reach the caller");
+        } catch (InvalidPropertyValueException const& e) {
+            QCOMPARE(QString::fromStdString(e.message()), message); // exactly the validator's text
+        }
+        QCOMPARE(property.value(), 3);
+        QVERIFY(recorder.values.empty());
+        QCOMPARE(recorder.untyped, 0);
+        // The same refusal through the assignment operator.
+        QVERIFY_EXCEPTION_THROWN(property = attempt, InvalidPropertyValueException);
+        QCOMPARE(property.value(), 3);
+        property = 10;
+        QCOMPARE(property.value(), 10);
+    }
+
+    void storeAdjustmentIsWhatIsAnnounced_data()
+    {
+        QTest::addColumn<int>("set");
+        QTest::addColumn<int>("held");
+        QTest::newRow("inside") << 40 << 40;
+        QTest::newRow("clamped above") << 250 << 100;
+        QTest::newRow("clamped below, equal to the stored 0 after clamping") << -5 << 0;
+    }
+
+    void storeAdjustmentIsWhatIsAnnounced()
+    {
+        QFETCH(int, set);
+        QFETCH(int, held);
+        PercentProperty property;
+        Recorder<int> recorder;
+        recorder.listenTyped(property);
+        property.setValue(set);
+        QCOMPARE(property.value(), held);
+        QCOMPARE(recorder.values, std::vector<int>{held}); // the value held, not the value asked for
+    }
+
+    void untypedSignalOnlyOnceListened()
+    {
+        Property<int> property(0);
+        int typed = 0;
+        boost::signals2::scoped_connection const t =
+            property.connectToValueChangedSignal([&typed](int const&) { ++typed; });
+        QVERIFY(!property.hasPropertyChangedListeners());
+        property.setValue(1);
+        QCOMPARE(typed, 1);
+
+        int first = 0, second = 0;
+        {
+            boost::signals2::scoped_connection const a =
+                property.connectToPropertyChangedSignal([&first] { ++first; });
+            QVERIFY(property.hasPropertyChangedListeners());
+            property.setValue(2);
+            property.setValue(2);
+        }
+        property.setValue(3); // nobody listens untyped now
+        boost::signals2::scoped_connection const b =
+            property.connectToPropertyChangedSignal([&second] { ++second; });
+        boost::signals2::scoped_connection const c =
+            property.connectToPropertyChangedSignal([&second] { ++second; });
+        property.setValue(4);
+        QCOMPARE(first, 1);  // once per real change
+        QCOMPARE(second, 2); // each listener once per change, however often listeners came and went
+        QCOMPARE(typed, 4);
+    }
+
+    void untypedListenersHearFirst()
+    {
+        Property<int> property(0);
+        Recorder<int> recorder;
+        std::vector<std::string>& order = recorder.order;
+        boost::signals2::scoped_connection const earlyFront = property.connectToValueChangedSignal(
+            [&order](int const&) { order.push_back("typed at front"); }, boost::signals2::at_front);
+        recorder.listenTyped(property);
+        recorder.listenUntyped(property);
+        property.setValue(1);
+        QCOMPARE(recorder.order, (std::vector<std::string>{"untyped", "typed at front", "typed"}));
+    }
+
+    void assignmentFromPropertyCopiesOnlyTheValue()
+    {
+        auto const limit5 = boost::make_shared<AtMost>(5);
+        auto const limit50 = boost::make_shared<AtMost>(50);
+        Property<int> target(1, limit5);
+        Property<int> source(40, limit50);
+        Recorder<int> targetRecorder, sourceRecorder;
+        targetRecorder.listenTyped(target);
+        sourceRecorder.listenTyped(source);
+
+        // The target's own validator judges the copied value.
+        QVERIFY_EXCEPTION_THROWN(target = source, InvalidPropertyValueException);
+        QCOMPARE(target.value(), 1);
+
+        source = 4;
+        target = source;
+        QCOMPARE(target.value(), 4);
+        QCOMPARE(targetRecorder.values, std::vector<int>{4});
+        QVERIFY(target.validator() == limit5); // validator not copied
+        target = source;                       // equal now: no second announcement
+        QCOMPARE(targetRecorder.values.size(), std::size_t(1));
+
+        source.setValue(5); // listeners were not copied either
+        QCOMPARE(targetRecorder.values.size(), std::size_t(1));
+        QCOMPARE(sourceRecorder.values, (std::vector<int>{4, 5}));
+
+        // Through the abstract base the same rules hold.
+        PropertyAbstract<int>& abstractTarget = target;
+        abstractTarget = static_cast<PropertyAbstract<int> const&>(source);
+        QCOMPARE(target.value(), 5);
+    }
+
+    void doubleEquality_data()
+    {
+        double const nan = std::numeric_limits<double>::quiet_NaN();
+        QTest::addColumn<double>("held");
+        QTest::addColumn<double>("set");
+        QTest::addColumn<bool>("announced");
+        QTest::newRow("same") << 1.5 << 1.5 << false;
+        QTest::newRow("one ulp apart") << 1.0 << std::nextafter(1.0, 2.0) << true;
+        QTest::newRow("tiny but real edit") << 1e-8 << 1.1e-8 << true;
+        QTest::newRow("NaN again") << nan << nan << false;
+        QTest::newRow("NaN to number") << nan << 0.0 << true;
+        QTest::newRow("number to NaN") << 0.0 << nan << true;
+        QTest::newRow("negative zero") << 0.0 << -0.0 << false;
+        QTest::newRow("infinity again") << HUGE_VAL << HUGE_VAL << false;
+    }
+
+    void doubleEquality()
+    {
+        QFETCH(double, held);
+        QFETCH(double, set);
+        QFETCH(bool, announced);
+        Property<double> property(held);
+        Recorder<double> recorder;
+        recorder.listenTyped(property);
+        property.setValue(set);
+        QCOMPARE(!recorder.values.empty(), announced);
+    }
+
+    void throwingListenerLeavesValueStored()
+    {
+        Property<int> property(1);
+        Recorder<int> later;
+        boost::signals2::scoped_connection const thrower = property.connectToValueChangedSignal(
+            [](int const&) { throw std::runtime_error("listener failed"); });
+        later.listenTyped(property);
+        QVERIFY_EXCEPTION_THROWN(property.setValue(2), std::runtime_error);
+        QCOMPARE(property.value(), 2);
+        QVERIFY(later.values.empty()); // the throw stopped the delivery
+    }
+
+    void connectHookRunsAfterConnect()
+    {
+        // Each hook runs after its slot is in place: a change made from the typed hook reaches the
+        // slot just connected, and the untyped hook already sees its listener.
+        struct Hooked : Property<int>
+        {
+            Hooked* self = this;
+            mutable int typedHooks = 0;
+            mutable std::vector<bool> untypedHookSawListener;
+            void signalValueChangedConnected() const override
+            {
+                ++typedHooks;
+                self->setValue(value() + 1);
+            }
+            void signalPropertyChangedConnected() const override
+            {
+                untypedHookSawListener.push_back(hasPropertyChangedListeners());
+            }
+        } property;
+        std::vector<int> heard;
+        boost::signals2::scoped_connection const typed =
+            property.connectToValueChangedSignal([&heard](int const& v) { heard.push_back(v); });
+        QCOMPARE(property.typedHooks, 1);
+        QCOMPARE(heard, std::vector<int>{1});
+        boost::signals2::scoped_connection const untyped = property.connectToPropertyChangedSignal([] {});
+        QCOMPARE(property.untypedHookSawListener, std::vector<bool>{true});
+    }
+
+    // Re-pointing announces only a change of the visible value; only the current target reaches
+    // the proxy's listeners; a write goes to the target, which judges it.
+    void proxyFollowsItsCurrentTarget()
+    {
+        auto const first = boost::make_shared<Property<std::string>>("Helvetica");
+        auto const same = boost::make_shared<Property<std::string>>("Helvetica");
+        auto const other = boost::make_shared<Property<std::string>>("Times", boost::make_shared<NotEmpty>());
+        quarlin::PropertyProxy<std::string> proxy(
+            first, boost::make_shared<quarlin::AllowAnyValueValidator<std::string>>());
+        Recorder<std::string> recorder;
+        recorder.listenTyped(proxy);
+        proxy.setProxiedProperty(first);
+        proxy.setProxiedProperty(same);
+        QVERIFY(recorder.values.empty());
+        proxy.setProxiedProperty(other);
+        QCOMPARE(recorder.values, std::vector<std::string>{"Times"});
+        first->setValue("Courier"); // no longer followed
+        QVERIFY_EXCEPTION_THROWN(proxy.setProxiedProperty(nullptr), InvalidArgumentException);
+        QVERIFY_EXCEPTION_THROWN(proxy.setValue(""), InvalidPropertyValueException);
+        proxy.setValue("Symbol");
+        QCOMPARE(other->value(), std::string("Symbol"));
+        other->setValue("Greek");
+        QCOMPARE(recorder.values, (std::vector<std::string>{"Times", "Symbol", "Symbol", "Greek"}));
+        QCOMPARE(proxy.value(), std::string("Greek"));
+    }
+
+    void decoratorAnnouncesTheTransformedValue()
+    {
+        auto const fraction = boost::make_shared<Property<double>>(0.25);
+        Percent percent(fraction);
+        Recorder<double> recorder;
+        recorder.listenTyped(percent);
+        fraction->setValue(0.5);
+        percent.setValue(75.0);
+        QCOMPARE(fraction->value(), 0.75);
+        QCOMPARE(recorder.values, (std::vector<double>{50.0, 75.0, 75.0}));
+    }
 };
-
-void TestProperty::equalValueSendsNothing()
-{
-    checkEqualValueIsIgnored<int>(7, 7, 8);
-    checkEqualValueIsIgnored<std::string>("Zone 1", std::string("Zone 1"), "zone 1");
-    checkEqualValueIsIgnored<std::vector<int>>({1, 2, 3}, {1, 2, 3}, {3, 2, 1});
-}
-
-void TestProperty::rejectingValidatorAtConstruction()
-{
-    auto const validator = boost::make_shared<NotEmpty>();
-    try {
-        Property<std::string> property("", validator);
-        QFAIL("an empty initial value was accepted");
-    } catch (InvalidPropertyValueException const& e) {
-        QCOMPARE(std::string(e.what()), std::string("Text cannot be empty."));
-    }
-    // Nothing kept a hold on the validator: the half-built property is gone.
-    QCOMPARE(validator.use_count(), 1L);
-}
-
-void TestProperty::rejectingValidatorOnSetKeepsOldValue_data()
-{
-    QTest::addColumn<int>("attempt");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("just above") << 11 << "Value 11 is above 10.";
-    QTest::newRow("far above") << std::numeric_limits<int>::max() << "Value 2147483647 is above 10.";
-}
-
-void TestProperty::rejectingValidatorOnSetKeepsOldValue()
-{
-    QFETCH(int, attempt);
-    QFETCH(QString, message);
-    Property<int> property(3, boost::make_shared<AtMost>(10));
-    Recorder<int> recorder;
-    recorder.listenTyped(property);
-    recorder.listenUntyped(property);
-    try {
-        property.setValue(attempt);
-        QFAIL("the validator's refusal did not reach the caller");
-    } catch (InvalidPropertyValueException const& e) {
-        QCOMPARE(QString::fromStdString(e.message()), message); // exactly the validator's text
-    }
-    QCOMPARE(property.value(), 3);
-    QVERIFY(recorder.values.empty());
-    QCOMPARE(recorder.untyped, 0);
-    // The same refusal through the assignment operator.
-    QVERIFY_EXCEPTION_THROWN(property = attempt, InvalidPropertyValueException);
-    QCOMPARE(property.value(), 3);
-    property = 10;
-    QCOMPARE(property.value(), 10);
-}
-
-void TestProperty::storeAdjustmentIsWhatIsAnnounced_data()
-{
-    QTest::addColumn<int>("set");
-    QTest::addColumn<int>("held");
-    QTest::newRow("inside") << 40 << 40;
-    QTest::newRow("clamped above") << 250 << 100;
-    QTest::newRow("clamped below, equal to the stored 0 after clamping") << -5 << 0;
-}
-
-void TestProperty::storeAdjustmentIsWhatIsAnnounced()
-{
-    QFETCH(int, set);
-    QFETCH(int, held);
-    PercentProperty property;
-    Recorder<int> recorder;
-    recorder.listenTyped(property);
-    property.setValue(set);
-    QCOMPARE(property.value(), held);
-    QCOMPARE(recorder.values, std::vector<int>{held}); // the value held, not the value asked for
-}
-
-void TestProperty::untypedSignalOnlyOnceListened()
-{
-    Property<int> property(0);
-    int typed = 0;
-    boost::signals2::scoped_connection const t =
-        property.connectToValueChangedSignal([&typed](int const&) { ++typed; });
-    QVERIFY(!property.hasPropertyChangedListeners());
-    property.setValue(1);
-    QCOMPARE(typed, 1);
-
-    int first = 0, second = 0;
-    {
-        boost::signals2::scoped_connection const a =
-            property.connectToPropertyChangedSignal([&first] { ++first; });
-        QVERIFY(property.hasPropertyChangedListeners());
-        property.setValue(2);
-        property.setValue(2);
-    }
-    property.setValue(3); // nobody listens untyped now
-    boost::signals2::scoped_connection const b =
-        property.connectToPropertyChangedSignal([&second] { ++second; });
-    boost::signals2::scoped_connection const c =
-        property.connectToPropertyChangedSignal([&second] { ++second; });
-    property.setValue(4);
-    QCOMPARE(first, 1);  // once per real change
-    QCOMPARE(second, 2); // each listener once per change, however often listeners came and went
-    QCOMPARE(typed, 4);
-}
-
-void TestProperty::untypedListenersHearFirst()
-{
-    Property<int> property(0);
-    Recorder<int> recorder;
-    std::vector<std::string>& order = recorder.order;
-    boost::signals2::scoped_connection const earlyFront = property.connectToValueChangedSignal(
-        [&order](int const&) { order.push_back("typed at front"); }, boost::signals2::at_front);
-    recorder.listenTyped(property);
-    recorder.listenUntyped(property);
-    property.setValue(1);
-    QCOMPARE(recorder.order, (std::vector<std::string>{"untyped", "typed at front", "typed"}));
-}
-
-void TestProperty::assignmentFromPropertyCopiesOnlyTheValue()
-{
-    auto const limit5 = boost::make_shared<AtMost>(5);
-    auto const limit50 = boost::make_shared<AtMost>(50);
-    Property<int> target(1, limit5);
-    Property<int> source(40, limit50);
-    Recorder<int> targetRecorder, sourceRecorder;
-    targetRecorder.listenTyped(target);
-    sourceRecorder.listenTyped(source);
-
-    // The target's own validator judges the copied value.
-    QVERIFY_EXCEPTION_THROWN(target = source, InvalidPropertyValueException);
-    QCOMPARE(target.value(), 1);
-
-    source = 4;
-    target = source;
-    QCOMPARE(target.value(), 4);
-    QCOMPARE(targetRecorder.values, std::vector<int>{4});
-    QVERIFY(target.validator() == limit5); // validator not copied
-    target = source;                       // equal now: no second announcement
-    QCOMPARE(targetRecorder.values.size(), std::size_t(1));
-
-    source.setValue(5); // listeners were not copied either
-    QCOMPARE(targetRecorder.values.size(), std::size_t(1));
-    QCOMPARE(sourceRecorder.values, (std::vector<int>{4, 5}));
-
-    // Through the abstract base the same rules hold.
-    PropertyAbstract<int>& abstractTarget = target;
-    abstractTarget = static_cast<PropertyAbstract<int> const&>(source);
-    QCOMPARE(target.value(), 5);
-}
-
-void TestProperty::doubleEquality_data()
-{
-    double const nan = std::numeric_limits<double>::quiet_NaN();
-    QTest::addColumn<double>("held");
-    QTest::addColumn<double>("set");
-    QTest::addColumn<bool>("announced");
-    QTest::newRow("same") << 1.5 << 1.5 << false;
-    QTest::newRow("one ulp apart") << 1.0 << std::nextafter(1.0, 2.0) << true;
-    QTest::newRow("tiny but real edit") << 1e-8 << 1.1e-8 << true;
-    QTest::newRow("NaN again") << nan << nan << false;
-    QTest::newRow("NaN to number") << nan << 0.0 << true;
-    QTest::newRow("number to NaN") << 0.0 << nan << true;
-    QTest::newRow("negative zero") << 0.0 << -0.0 << false;
-    QTest::newRow("infinity again") << HUGE_VAL << HUGE_VAL << false;
-}
-
-void TestProperty::doubleEquality()
-{
-    QFETCH(double, held);
-    QFETCH(double, set);
-    QFETCH(bool, announced);
-    Property<double> property(held);
-    Recorder<double> recorder;
-    recorder.listenTyped(property);
-    property.setValue(set);
-    QCOMPARE(!recorder.values.empty(), announced);
-}
-
-void TestProperty::throwingListenerLeavesValueStored()
-{
-    Property<int> property(1);
-    Recorder<int> later;
-    boost::signals2::scoped_connection const thrower =
-        property.connectToValueChangedSignal([](int const&) { throw std::runtime_error("listener failed"); });
-    later.listenTyped(property);
-    QVERIFY_EXCEPTION_THROWN(property.setValue(2), std::runtime_error);
-    QCOMPARE(property.value(), 2);
-    QVERIFY(later.values.empty()); // the throw stopped the delivery
-}
-
-void TestProperty::connectHookRunsAfterConnect()
-{
-    // Each hook runs after its slot is in place: a change made from the typed hook reaches the
-    // slot just connected, and the untyped hook already sees its listener.
-    struct Hooked : Property<int>
-    {
-        Hooked* self = this;
-        mutable int typedHooks = 0;
-        mutable std::vector<bool> untypedHookSawListener;
-        void signalValueChangedConnected() const override
-        {
-            ++typedHooks;
-            self->setValue(value() + 1);
-        }
-        void signalPropertyChangedConnected() const override
-        {
-            untypedHookSawListener.push_back(hasPropertyChangedListeners());
-        }
-    } property;
-    std::vector<int> heard;
-    boost::signals2::scoped_connection const typed =
-        property.connectToValueChangedSignal([&heard](int const& v) { heard.push_back(v); });
-    QCOMPARE(property.typedHooks, 1);
-    QCOMPARE(heard, std::vector<int>{1});
-    boost::signals2::scoped_connection const untyped = property.connectToPropertyChangedSignal([] {});
-    QCOMPARE(property.untypedHookSawListener, std::vector<bool>{true});
-}
-
-// Re-pointing announces only a change of the visible value; only the current target reaches
-// the proxy's listeners; a write goes to the target, which judges it.
-void TestProperty::proxyFollowsItsCurrentTarget()
-{
-    auto const first = boost::make_shared<Property<std::string>>("Helvetica");
-    auto const same = boost::make_shared<Property<std::string>>("Helvetica");
-    auto const other = boost::make_shared<Property<std::string>>("Times", boost::make_shared<NotEmpty>());
-    quarlin::PropertyProxy<std::string> proxy(
-        first, boost::make_shared<quarlin::AllowAnyValueValidator<std::string>>());
-    Recorder<std::string> recorder;
-    recorder.listenTyped(proxy);
-    proxy.setProxiedProperty(first);
-    proxy.setProxiedProperty(same);
-    QVERIFY(recorder.values.empty());
-    proxy.setProxiedProperty(other);
-    QCOMPARE(recorder.values, std::vector<std::string>{"Times"});
-    first->setValue("Courier"); // no longer followed
-    QVERIFY_EXCEPTION_THROWN(proxy.setProxiedProperty(nullptr), InvalidArgumentException);
-    QVERIFY_EXCEPTION_THROWN(proxy.setValue(""), InvalidPropertyValueException);
-    proxy.setValue("Symbol");
-    QCOMPARE(other->value(), std::string("Symbol"));
-    other->setValue("Greek");
-    QCOMPARE(recorder.values, (std::vector<std::string>{"Times", "Symbol", "Symbol", "Greek"}));
-    QCOMPARE(proxy.value(), std::string("Greek"));
-}
-
-void TestProperty::decoratorAnnouncesTheTransformedValue()
-{
-    auto const fraction = boost::make_shared<Property<double>>(0.25);
-    Percent percent(fraction);
-    Recorder<double> recorder;
-    recorder.listenTyped(percent);
-    fraction->setValue(0.5);
-    percent.setValue(75.0);
-    QCOMPARE(fraction->value(), 0.75);
-    QCOMPARE(recorder.values, (std::vector<double>{50.0, 75.0, 75.0}));
-}
 
 QTEST_APPLESS_MAIN(TestProperty)
 #include "tst_property.moc"

@@ -102,311 +102,297 @@ class TestComboBoxPropertyBinding : public QObject
 private Q_SLOTS:
     void init() { quarlin::test::resetHost(); }
 
-    void longListTuningKeepsHostStyle_data();
-    void longListTuningKeepsHostStyle();
-    void valueIsShownNotWritten_data();
-    void valueIsShownNotWritten();
-    void modelLosingChosenValue_data();
-    void modelLosingChosenValue();
-    void choiceDuringPendingResetIsIgnored();
-    void editableTextCommit_data();
-    void editableTextCommit();
-    void formValidatorIsKept();
-    void bindingValidatorIsReplacedNotStacked();
-    void enumerationTextIsNotCommitted();
-    void bindingGoneLeavesComboAlone();
-    void longListIsNeverWalked();
-    void deferredModeHoldsPaintsWhileHostBusy();
-};
-
-// Only a long list changes how the combo sizes itself and opens its popup, and then over the
-// combo's own style; a short one keeps what the form and the host's style gave it.
-void TestComboBoxPropertyBinding::longListTuningKeepsHostStyle_data()
-{
-    QTest::addColumn<int>("rows");
-    QTest::addColumn<QString>("comboStyle"); // empty: the application's
-    QTest::addColumn<bool>("tuned");
-    QTest::addColumn<QString>("popupStyle"); // the style that draws, under any proxy
-    QTest::newRow("short list") << 40 << QString() << false << QApplication::style()->objectName();
-    QTest::newRow("long list") << 2000 << QString() << true << QApplication::style()->objectName();
-    QTest::newRow("long list, host's style")
-        << 2000 << QStringLiteral("windows") << true << QStringLiteral("windows");
-}
-
-void TestComboBoxPropertyBinding::longListTuningKeepsHostStyle()
-{
-    QFETCH(int, rows);
-    QFETCH(QString, comboStyle);
-    QFETCH(bool, tuned);
-    QFETCH(QString, popupStyle);
-    std::vector<int> numbers(static_cast<std::size_t>(rows));
-    std::iota(numbers.begin(), numbers.end(), 1);
-    Bench bench(1, variables(numbers));
-    std::unique_ptr<QStyle> hostStyle(comboStyle.isEmpty() ? nullptr : QStyleFactory::create(comboStyle));
-    if (hostStyle)
-        bench.combo->setStyle(hostStyle.get());
-    QVERIFY(quarlin::test::showActive(&bench.window));
-
-    QCOMPARE(qobject_cast<QListView*>(bench.combo->view())->uniformItemSizes(), tuned);
-    QCOMPARE(bench.combo->sizeAdjustPolicy() == QComboBox::AdjustToMinimumContentsLengthWithIcon, tuned);
-    QStyleOptionComboBox option;
-    option.initFrom(bench.combo);
-    QCOMPARE(bench.combo->style()->styleHint(QStyle::SH_ComboBox_Popup, &option, bench.combo) == 0,
-             tuned || popupStyle == QStringLiteral("windows"));
-    auto const* const proxy = qobject_cast<QProxyStyle const*>(bench.combo->style());
-    QCOMPARE((proxy ? proxy->baseStyle() : bench.combo->style())->objectName(), popupStyle);
-    QVERIFY(!proxy || proxy->baseStyle() != QApplication::style()); // the shared style is not taken over
-    bench.binding.reset();
-    bench.combo->setStyle(nullptr); // before hostStyle goes
-}
-
-// What the combo shows for the property's value, at binding and after a change; showing never
-// writes the property back.
-void TestComboBoxPropertyBinding::valueIsShownNotWritten_data()
-{
-    QTest::addColumn<int>("value");
-    QTest::addColumn<bool>("editable");
-    QTest::addColumn<bool>("empty");
-    QTest::addColumn<int>("index");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("listed") << 2 << false << false << 1 << QStringLiteral("Var 2");
-    QTest::newRow("unlisted: the list shows its first item")
-        << 42 << false << false << 0 << QStringLiteral("Var 1");
-    QTest::newRow("unlisted, empty list: left alone") << 42 << false << true << -1 << QString();
-    QTest::newRow("unlisted, editable: shows the value") << 42 << true << false << -2 << QStringLiteral("42");
-}
-
-void TestComboBoxPropertyBinding::valueIsShownNotWritten()
-{
-    QFETCH(int, value);
-    QFETCH(bool, editable);
-    QFETCH(bool, empty);
-    QFETCH(int, index);
-    QFETCH(QString, text);
-    for (bool atBinding : {true, false}) {
-        Bench bench(atBinding ? value : 1, empty ? variables({}) : variables({1, 2}), editable);
-        QCOMPARE(bench.combo->insertPolicy(), QComboBox::NoInsert);
-        if (!atBinding)
-            bench.property->setValue(value);
-        if (index != -2)
-            QCOMPARE(bench.combo->currentIndex(), index);
-        QCOMPARE(bench.combo->currentText(), text);
-        reachIdle();
-        QCOMPARE(bench.property->value(), value);
-        QCOMPARE(bench.heard, atBinding ? std::vector<int>{} : std::vector<int>{value});
-    }
-}
-
-void TestComboBoxPropertyBinding::modelLosingChosenValue_data()
-{
-    QTest::addColumn<int>("initial");
-    QTest::addColumn<bool>("headerFirst");
-    QTest::addColumn<bool>("allHeaders");
-    QTest::addColumn<int>("expected");
-    QTest::newRow("moves to the first row") << 3 << false << false << 5;
-    QTest::newRow("skips a header") << 3 << true << false << 6;
-    QTest::newRow("only headers: stays") << 3 << false << true << 3;
-    QTest::newRow("never listed: stays") << 40 << false << false << 40;
-    QTest::newRow("still listed: stays") << 6 << false << false << 6;
-}
-
-void TestComboBoxPropertyBinding::modelLosingChosenValue()
-{
-    QFETCH(int, initial);
-    QFETCH(bool, headerFirst);
-    QFETCH(bool, allHeaders);
-    QFETCH(int, expected);
-    Bench bench(initial, variables({1, 2, 3}));
-    std::vector<Model::Row> rows = variables({5, 6});
-    if (headerFirst)
-        rows.front().header = true;
-    if (allHeaders)
-        for (auto& row : rows)
-            row.header = true;
-    bench.model->replace(rows);
-    QCOMPARE(bench.property->value(), expected);
-    QVERIFY(!bench.binding->isModelResetPending());
-    reachIdle();
-    if (bench.model->indexOf(expected) != -1)
-        QCOMPARE(bench.combo->currentIndex(), bench.model->indexOf(expected));
-}
-
-void TestComboBoxPropertyBinding::choiceDuringPendingResetIsIgnored()
-{
-    Bench bench(1, variables({1, 2, 3}));
-    bool pendingSeen = false;
-    connect(bench.adapter(), &QAbstractItemModel::modelAboutToBeReset, this, [&] {
-        pendingSeen = bench.binding->isModelResetPending();
-        // As Qt repopulating the combo might report a choice.
-        bench.combo->setCurrentIndex(2);
-        Q_EMIT bench.combo->activated(2);
-    });
-    bench.model->replace(variables({1, 2, 3, 4}));
-    QVERIFY(pendingSeen);
-    QCOMPARE(bench.property->value(), 1);
-    QVERIFY(bench.heard.empty());
-}
-
-void TestComboBoxPropertyBinding::editableTextCommit_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("expected");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("a listed number") << QStringLiteral("3") << 3 << QString();
-    QTest::newRow("an unlisted number") << QStringLiteral("17") << 17 << QString();
-    QTest::newRow("12x: not acceptable")
-        << QStringLiteral("12x") << 2 << QStringLiteral("Cannot convert \"12x\" to int");
-    QTest::newRow("empty: not acceptable") << QString() << 2 << QStringLiteral("Cannot convert \"\" to int");
-    QTest::newRow("refused by the property")
-        << QStringLiteral("500") << 2 << QStringLiteral("Value 500 is above 100.");
-    QTest::newRow("too long for int")
-        << QStringLiteral("99999999999") << 2 << QStringLiteral("Cannot convert \"99999999999\" to int");
-}
-
-void TestComboBoxPropertyBinding::editableTextCommit()
-{
-    QFETCH(QString, text);
-    QFETCH(int, expected);
-    QFETCH(QString, message);
-    Bench bench(2, variables({1, 2, 3}), true, boost::make_shared<AtMost>(100));
-    QVERIFY(quarlin::test::showActive(&bench.window));
-    // Set as a paste would, past the validator's keystroke filter.
-    bench.combo->setFocus();
-    bench.combo->lineEdit()->setText(text);
-    bench.combo->lineEdit()->setModified(true);
-    int depthDuringCommit = -1;
-    boost::signals2::scoped_connection const probe = bench.property->connectToValueChangedSignal(
-        [&](int const&) { depthDuringCommit = ReferenceHost::instance().lockDepth(); });
-    QTest::keyClick(bench.combo, Qt::Key_Return);
-    QCOMPARE(bench.property->value(), expected);
-    QCOMPARE(hostMessageTexts(), message.isEmpty() ? std::vector<std::string>{}
-                                                   : std::vector<std::string>{message.toStdString()});
-    if (expected != 2)
-        QCOMPARE(depthDuringCommit, 1); // the value was set under the host lock
-    QCOMPARE(ReferenceHost::instance().lockDepth(), 0);
-    // The field shows the property's value again and keeps the focus.
-    QCOMPARE(bench.combo->currentText(),
-             expected <= 3 ? QStringLiteral("Var %1").arg(expected) : QString::number(expected));
-    QVERIFY(bench.combo->hasFocus());
-}
-
-void TestComboBoxPropertyBinding::formValidatorIsKept()
-{
-    // The dialog's author allows words; such text passes the validator and fails the conversion.
-    auto* const words = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[a-z0-9]*")));
-    words->setObjectName(QStringLiteral("formValidator"));
-    Bench bench(2, variables({1, 2, 3}), true, {}, words);
-    QCOMPARE(bench.combo->lineEdit()->validator(), words);
-    QVERIFY(quarlin::test::showActive(&bench.window));
-    bench.typeAndEnter(QStringLiteral("abc"));
-    QCOMPARE(hostMessageTexts(), std::vector<std::string>{"Cannot convert \"abc\" to int"});
-    QCOMPARE(bench.property->value(), 2);
-    QCOMPARE(bench.combo->currentText(), QStringLiteral("Var 2"));
-    bench.typeAndEnter(QStringLiteral("7"));
-    QCOMPARE(bench.property->value(), 7);
-    delete words;
-}
-
-void TestComboBoxPropertyBinding::bindingValidatorIsReplacedNotStacked()
-{
-    Bench bench(2, variables({1, 2}), true);
-    QValidator const* const first = bench.combo->lineEdit()->validator();
-    QVERIFY(qobject_cast<QIntValidator const*>(first));
-    QCOMPARE(first->objectName(), QStringLiteral("QuarlinBindingInstalledValidator"));
-    bench.binding.reset();
-    bench.bind();
-    QCOMPARE(bench.combo->lineEdit()->findChildren<QValidator*>().size(), 1);
-    QCOMPARE(bench.combo->lineEdit()->validator()->objectName(),
-             QStringLiteral("QuarlinBindingInstalledValidator"));
-}
-
-void TestComboBoxPropertyBinding::enumerationTextIsNotCommitted()
-{
-    QComboBox combo;
-    combo.setEditable(true);
-    auto const property = boost::make_shared<Property<RGBMode_e>>(RGBMode_SpecifyRG);
-    auto const model = boost::make_shared<
-        quarlin::sdk::ui::dialogs::propertybindings::models::PremappedListModel<RGBMode_e>>(
-        quarlin::sdk::ui::dialogs::propertybindings::models::PremappedListModel<RGBMode_e>::Entries{
-            {"R, G, B", RGBMode_SpecifyRGB}, {"R, G", RGBMode_SpecifyRG}});
-    ComboBoxPropertyBinding<RGBMode_e> binding(combo, property, model,
-                                               BindingInterface::ModelUpdateImmediate);
-    combo.lineEdit()->setText(QStringLiteral("0"));
-    QVERIFY(!binding.commitText());
-    QCOMPARE(property->value(), RGBMode_SpecifyRG);
-    QVERIFY(ReferenceHost::instance().messages().empty());
-}
-
-void TestComboBoxPropertyBinding::bindingGoneLeavesComboAlone()
-{
-    Bench bench(1, variables({1, 2, 3}));
-    QVERIFY(quarlin::test::showActive(&bench.window));
-    bench.binding.reset();
-    bench.combo->setFocus();
-    QTest::keyClick(bench.combo, Qt::Key_Down);
-    bench.property->setValue(3);
-    bench.model->replace(variables({9}));
-    reachIdle();
-    QCOMPARE(bench.heard, std::vector<int>{3});
-}
-
-void TestComboBoxPropertyBinding::longListIsNeverWalked()
-{
-    std::vector<Model::Row> rows;
-    rows.reserve(100000);
-    for (int i = 0; i < 100000; ++i)
-        rows.push_back({"Variable " + std::to_string(i), i, false});
-    Bench bench(50000, std::move(rows));
-    bench.model->getStrCalls = 0;
-    QVERIFY(quarlin::test::showActive(&bench.window));
-    bench.combo->showPopup();
-    QVERIFY(bench.combo->view()->isVisible());
-    bench.combo->hidePopup();
-    for (int i = 0; i < 100; ++i)
-        bench.property->setValue(i * 997);
-    reachIdle();
-    // Showing, opening and following the property read the rows on screen, not the list.
-    QVERIFY2(bench.model->getStrCalls < 2000, qPrintable(QString::number(bench.model->getStrCalls)));
-    QCOMPARE(bench.combo->currentIndex(), 99 * 997);
-}
-
-void TestComboBoxPropertyBinding::deferredModeHoldsPaintsWhileHostBusy()
-{
-    // Counts the paints that reach the combo box itself.
-    struct PaintCounter : QObject
+    // Only a long list changes how the combo sizes itself and opens its popup, and then over the
+    // combo's own style; a short one keeps what the form and the host's style gave it.
+    void longListTuningKeepsHostStyle_data()
     {
-        int paints = 0;
-        bool eventFilter(QObject*, QEvent* event) override
-        {
-            if (event->type() == QEvent::Paint)
-                ++paints;
-            return false;
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<QString>("comboStyle"); // empty: the application's
+        QTest::addColumn<bool>("tuned");
+        QTest::addColumn<QString>("popupStyle"); // the style that draws, under any proxy
+        QTest::newRow("short list") << 40 << QString() << false << QApplication::style()->objectName();
+        QTest::newRow("long list") << 2000 << QString() << true << QApplication::style()->objectName();
+        QTest::newRow("long list, host's style")
+            << 2000 << QStringLiteral("windows") << true << QStringLiteral("windows");
+    }
+
+    void longListTuningKeepsHostStyle()
+    {
+        QFETCH(int, rows);
+        QFETCH(QString, comboStyle);
+        QFETCH(bool, tuned);
+        QFETCH(QString, popupStyle);
+        std::vector<int> numbers(static_cast<std::size_t>(rows));
+        std::iota(numbers.begin(), numbers.end(), 1);
+        Bench bench(1, variables(numbers));
+        std::unique_ptr<QStyle> hostStyle(comboStyle.isEmpty() ? nullptr : QStyleFactory::create(comboStyle));
+        if (hostStyle)
+            bench.combo->setStyle(hostStyle.get());
+        QVERIFY(quarlin::test::showActive(&bench.window));
+
+        QCOMPARE(qobject_cast<QListView*>(bench.combo->view())->uniformItemSizes(), tuned);
+        QCOMPARE(bench.combo->sizeAdjustPolicy() == QComboBox::AdjustToMinimumContentsLengthWithIcon, tuned);
+        QStyleOptionComboBox option;
+        option.initFrom(bench.combo);
+        QCOMPARE(bench.combo->style()->styleHint(QStyle::SH_ComboBox_Popup, &option, bench.combo) == 0,
+                 tuned || popupStyle == QStringLiteral("windows"));
+        auto const* const proxy = qobject_cast<QProxyStyle const*>(bench.combo->style());
+        QCOMPARE((proxy ? proxy->baseStyle() : bench.combo->style())->objectName(), popupStyle);
+        QVERIFY(!proxy || proxy->baseStyle() != QApplication::style()); // the shared style is not taken over
+        bench.binding.reset();
+        bench.combo->setStyle(nullptr); // before hostStyle goes
+    }
+
+    // What the combo shows for the property's value, at binding and after a change; showing never
+    // writes the property back.
+    void valueIsShownNotWritten_data()
+    {
+        QTest::addColumn<int>("value");
+        QTest::addColumn<bool>("editable");
+        QTest::addColumn<bool>("empty");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("listed") << 2 << false << false << 1 << QStringLiteral("Var 2");
+        QTest::newRow("unlisted: the list shows its first item")
+            << 42 << false << false << 0 << QStringLiteral("Var 1");
+        QTest::newRow("unlisted, empty list: left alone") << 42 << false << true << -1 << QString();
+        QTest::newRow("unlisted, editable: shows the value")
+            << 42 << true << false << -2 << QStringLiteral("42");
+    }
+
+    void valueIsShownNotWritten()
+    {
+        QFETCH(int, value);
+        QFETCH(bool, editable);
+        QFETCH(bool, empty);
+        QFETCH(int, index);
+        QFETCH(QString, text);
+        for (bool atBinding : {true, false}) {
+            Bench bench(atBinding ? value : 1, empty ? variables({}) : variables({1, 2}), editable);
+            QCOMPARE(bench.combo->insertPolicy(), QComboBox::NoInsert);
+            if (!atBinding)
+                bench.property->setValue(value);
+            if (index != -2)
+                QCOMPARE(bench.combo->currentIndex(), index);
+            QCOMPARE(bench.combo->currentText(), text);
+            reachIdle();
+            QCOMPARE(bench.property->value(), value);
+            QCOMPARE(bench.heard, atBinding ? std::vector<int>{} : std::vector<int>{value});
         }
-    };
-    QWidget window;
-    auto* const combo = new QComboBox(&window);
-    PaintCounter counter;
-    // Before the binding: the filter installed last runs first, so this one sees only the
-    // paints the deferrer lets through.
-    combo->installEventFilter(&counter);
-    auto const property = boost::make_shared<Property<int>>(1);
-    auto const model = boost::make_shared<Model>(variables({1, 2, 3}));
-    ComboBoxPropertyBinding<int> binding(*combo, property, model,
-                                         BindingInterface::ModelUpdateDeferredOnBusy);
-    QVERIFY(quarlin::test::showActive(&window));
-    QCoreApplication::processEvents();
-    counter.paints = 0;
-    {
-        quarlin::sdk::AppLock const busy;
-        property->setValue(2);
-        model->replace(variables({1, 2, 3, 4}));
-        combo->repaint();
-        QCOMPARE(counter.paints, 0);
     }
-    QTRY_VERIFY(counter.paints > 0); // painted once the host is free
-    QCOMPARE(combo->currentIndex(), 1);
-    combo->removeEventFilter(&counter);
-}
+
+    void modelLosingChosenValue_data()
+    {
+        QTest::addColumn<int>("initial");
+        QTest::addColumn<bool>("headerFirst");
+        QTest::addColumn<bool>("allHeaders");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("moves to the first row") << 3 << false << false << 5;
+        QTest::newRow("skips a header") << 3 << true << false << 6;
+        QTest::newRow("only headers: stays") << 3 << false << true << 3;
+        QTest::newRow("never listed: stays") << 40 << false << false << 40;
+        QTest::newRow("still listed: stays") << 6 << false << false << 6;
+    }
+
+    void modelLosingChosenValue()
+    {
+        QFETCH(int, initial);
+        QFETCH(bool, headerFirst);
+        QFETCH(bool, allHeaders);
+        QFETCH(int, expected);
+        Bench bench(initial, variables({1, 2, 3}));
+        std::vector<Model::Row> rows = variables({5, 6});
+        if (headerFirst)
+            rows.front().header = true;
+        if (allHeaders)
+            for (auto& row : rows)
+                row.header = true;
+        bench.model->replace(rows);
+        QCOMPARE(bench.property->value(), expected);
+        QVERIFY(!bench.binding->isModelResetPending());
+        reachIdle();
+        if (bench.model->indexOf(expected) != -1)
+            QCOMPARE(bench.combo->currentIndex(), bench.model->indexOf(expected));
+    }
+
+    void choiceDuringPendingResetIsIgnored()
+    {
+        Bench bench(1, variables({1, 2, 3}));
+        bool pendingSeen = false;
+        connect(bench.adapter(), &QAbstractItemModel::modelAboutToBeReset, this, [&] {
+            pendingSeen = bench.binding->isModelResetPending();
+            // As Qt repopulating the combo might report a choice.
+            bench.combo->setCurrentIndex(2);
+            Q_EMIT bench.combo->activated(2);
+        });
+        bench.model->replace(variables({1, 2, 3, 4}));
+        QVERIFY(pendingSeen);
+        QCOMPARE(bench.property->value(), 1);
+        QVERIFY(bench.heard.empty());
+    }
+
+    void editableTextCommit_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("expected");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("a listed number") << QStringLiteral("3") << 3 << QString();
+        QTest::newRow("an unlisted number") << QStringLiteral("17") << 17 << QString();
+        QTest::newRow("12x: not acceptable")
+            << QStringLiteral("12x") << 2 << QStringLiteral("Cannot convert \"12x\" to int");
+        QTest::newRow("empty: not acceptable")
+            << QString() << 2 << QStringLiteral("Cannot convert \"\" to int");
+        QTest::newRow("refused by the property")
+            << QStringLiteral("500") << 2 << QStringLiteral("Value 500 is above 100.");
+        QTest::newRow("too long for int")
+            << QStringLiteral("99999999999") << 2 << QStringLiteral("Cannot convert \"99999999999\" to int");
+    }
+
+    void editableTextCommit()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, expected);
+        QFETCH(QString, message);
+        Bench bench(2, variables({1, 2, 3}), true, boost::make_shared<AtMost>(100));
+        QVERIFY(quarlin::test::showActive(&bench.window));
+        // Set as a paste would, past the validator's keystroke filter.
+        bench.combo->setFocus();
+        bench.combo->lineEdit()->setText(text);
+        bench.combo->lineEdit()->setModified(true);
+        int depthDuringCommit = -1;
+        boost::signals2::scoped_connection const probe = bench.property->connectToValueChangedSignal(
+            [&](int const&) { depthDuringCommit = ReferenceHost::instance().lockDepth(); });
+        QTest::keyClick(bench.combo, Qt::Key_Return);
+        QCOMPARE(bench.property->value(), expected);
+        QCOMPARE(hostMessageTexts(), message.isEmpty() ? std::vector<std::string>{}
+                                                       : std::vector<std::string>{message.toStdString()});
+        if (expected != 2)
+            QCOMPARE(depthDuringCommit, 1); // the value was set under the host lock
+        QCOMPARE(ReferenceHost::instance().lockDepth(), 0);
+        // The field shows the property's value again and keeps the focus.
+        QCOMPARE(bench.combo->currentText(),
+                 expected <= 3 ? QStringLiteral("Var %1").arg(expected) : QString::number(expected));
+        QVERIFY(bench.combo->hasFocus());
+    }
+
+    void formValidatorIsKept()
+    {
+        // The dialog's author allows words; such text passes the validator and fails the conversion.
+        auto* const words = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[a-z0-9]*")));
+        words->setObjectName(QStringLiteral("formValidator"));
+        Bench bench(2, variables({1, 2, 3}), true, {}, words);
+        QCOMPARE(bench.combo->lineEdit()->validator(), words);
+        QVERIFY(quarlin::test::showActive(&bench.window));
+        bench.typeAndEnter(QStringLiteral("abc"));
+        QCOMPARE(hostMessageTexts(), std::vector<std::string>{"Cannot convert \"abc\" to int"});
+        QCOMPARE(bench.property->value(), 2);
+        QCOMPARE(bench.combo->currentText(), QStringLiteral("Var 2"));
+        bench.typeAndEnter(QStringLiteral("7"));
+        QCOMPARE(bench.property->value(), 7);
+        delete words;
+    }
+
+    void bindingValidatorIsReplacedNotStacked()
+    {
+        Bench bench(2, variables({1, 2}), true);
+        QValidator const* const first = bench.combo->lineEdit()->validator();
+        QVERIFY(qobject_cast<QIntValidator const*>(first));
+        QCOMPARE(first->objectName(), QStringLiteral("QuarlinBindingInstalledValidator"));
+        bench.binding.reset();
+        bench.bind();
+        QCOMPARE(bench.combo->lineEdit()->findChildren<QValidator*>().size(), 1);
+        QCOMPARE(bench.combo->lineEdit()->validator()->objectName(),
+                 QStringLiteral("QuarlinBindingInstalledValidator"));
+    }
+
+    void enumerationTextIsNotCommitted()
+    {
+        QComboBox combo;
+        combo.setEditable(true);
+        auto const property = boost::make_shared<Property<RGBMode_e>>(RGBMode_SpecifyRG);
+        auto const model = boost::make_shared<
+            quarlin::sdk::ui::dialogs::propertybindings::models::PremappedListModel<RGBMode_e>>(
+            quarlin::sdk::ui::dialogs::propertybindings::models::PremappedListModel<RGBMode_e>::Entries{
+                {"R, G, B", RGBMode_SpecifyRGB}, {"R, G", RGBMode_SpecifyRG}});
+        ComboBoxPropertyBinding<RGBMode_e> binding(combo, property, model,
+                                                   BindingInterface::ModelUpdateImmediate);
+        combo.lineEdit()->setText(QStringLiteral("0"));
+        QVERIFY(!binding.commitText());
+        QCOMPARE(property->value(), RGBMode_SpecifyRG);
+        QVERIFY(ReferenceHost::instance().messages().empty());
+    }
+
+    void bindingGoneLeavesComboAlone()
+    {
+        Bench bench(1, variables({1, 2, 3}));
+        QVERIFY(quarlin::test::showActive(&bench.window));
+        bench.binding.reset();
+        bench.combo->setFocus();
+        QTest::keyClick(bench.combo, Qt::Key_Down);
+        bench.property->setValue(3);
+        bench.model->replace(variables({9}));
+        reachIdle();
+        QCOMPARE(bench.heard, std::vector<int>{3});
+    }
+
+    void longListIsNeverWalked()
+    {
+        std::vector<Model::Row> rows;
+        rows.reserve(100000);
+        for (int i = 0; i < 100000; ++i)
+            rows.push_back({"Variable " + std::to_string(i), i, false});
+        Bench bench(50000, std::move(rows));
+        bench.model->getStrCalls = 0;
+        QVERIFY(quarlin::test::showActive(&bench.window));
+        bench.combo->showPopup();
+        QVERIFY(bench.combo->view()->isVisible());
+        bench.combo->hidePopup();
+        for (int i = 0; i < 100; ++i)
+            bench.property->setValue(i * 997);
+        reachIdle();
+        // Showing, opening and following the property read the rows on screen, not the list.
+        QVERIFY2(bench.model->getStrCalls < 2000, qPrintable(QString::number(bench.model->getStrCalls)));
+        QCOMPARE(bench.combo->currentIndex(), 99 * 997);
+    }
+
+    void deferredModeHoldsPaintsWhileHostBusy()
+    {
+        // Counts the paints that reach the combo box itself.
+        struct PaintCounter : QObject
+        {
+            int paints = 0;
+            bool eventFilter(QObject*, QEvent* event) override
+            {
+                if (event->type() == QEvent::Paint)
+                    ++paints;
+                return false;
+            }
+        };
+        QWidget window;
+        auto* const combo = new QComboBox(&window);
+        PaintCounter counter;
+        // Before the binding: the filter installed last runs first, so this one sees only the
+        // paints the deferrer lets through.
+        combo->installEventFilter(&counter);
+        auto const property = boost::make_shared<Property<int>>(1);
+        auto const model = boost::make_shared<Model>(variables({1, 2, 3}));
+        ComboBoxPropertyBinding<int> binding(*combo, property, model,
+                                             BindingInterface::ModelUpdateDeferredOnBusy);
+        QVERIFY(quarlin::test::showActive(&window));
+        QCoreApplication::processEvents();
+        counter.paints = 0;
+        {
+            quarlin::sdk::AppLock const busy;
+            property->setValue(2);
+            model->replace(variables({1, 2, 3, 4}));
+            combo->repaint();
+            QCOMPARE(counter.paints, 0);
+        }
+        QTRY_VERIFY(counter.paints > 0); // painted once the host is free
+        QCOMPARE(combo->currentIndex(), 1);
+        combo->removeEventFilter(&counter);
+    }
+};
 
 QUARLIN_TEST_MAIN(TestComboBoxPropertyBinding)
 #include "tst_comboboxpropertybinding.moc"

@@ -40,147 +40,140 @@ class TestListModels : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void indexOfFindsLowestRow_data();
-    void indexOfFindsLowestRow();
-    void indexOfStopsWhenModelShrinks();
-    void modelSignalsReachTheView_data();
-    void modelSignalsReachTheView();
-    void editingGoesThroughTheModel();
-    void stringListModels();
-    void premappedBounds();
-};
 
-void TestListModels::indexOfFindsLowestRow_data()
-{
-    QTest::addColumn<QVector<int>>("values");
-    QTest::addColumn<int>("sought");
-    QTest::addColumn<int>("row");
-    QTest::newRow("first") << QVector<int>{4, 5, 6} << 4 << 0;
-    QTest::newRow("last") << QVector<int>{4, 5, 6} << 6 << 2;
-    QTest::newRow("rows 2 and 5 hold it") << QVector<int>{0, 1, 9, 3, 4, 9} << 9 << 2;
-    QTest::newRow("absent") << QVector<int>{1, 2} << 3 << -1;
-}
-
-void TestListModels::indexOfFindsLowestRow()
-{
-    QFETCH(QVector<int>, values);
-    QFETCH(int, sought);
-    QFETCH(int, row);
-    VectorModel<int> model(rowsOf(std::vector<int>(values.begin(), values.end())));
-    QCOMPARE(model.indexOf(sought), row);
-}
-
-void TestListModels::indexOfStopsWhenModelShrinks()
-{
-    VectorModel<int> model(rowsOf({1, 2, 3, 4, 5, 6}));
-    model.shrinkOnGet = 2; // each look at a row loses two rows off the end
-    QCOMPARE(model.indexOf(6), -1);
-    QCOMPARE(model.getCalls, 2); // rows 0 and 1; then the size asked again says 2 rows are left
-}
-
-void TestListModels::modelSignalsReachTheView_data()
-{
-    QTest::addColumn<QString>("change");
-    QTest::addColumn<QStringList>("after");
-    QTest::newRow("insert in the middle")
-        << QStringLiteral("insert")
-        << QStringList{QStringLiteral("item 1"), QStringLiteral("item 10"), QStringLiteral("item 11"),
-                       QStringLiteral("item 2"), QStringLiteral("item 3")};
-    QTest::newRow("replace all") << QStringLiteral("replace") << QStringList{QStringLiteral("item 9")};
-    QTest::newRow("change one") << QStringLiteral(
-        "item") << QStringList{QStringLiteral("item 1"), QStringLiteral("renamed"), QStringLiteral("item 3")};
-    QTest::newRow("remove two") << QStringLiteral("remove") << QStringList{QStringLiteral("item 3")};
-}
-
-void TestListModels::modelSignalsReachTheView()
-{
-    QFETCH(QString, change);
-    QFETCH(QStringList, after);
-    VectorModel<int> model(rowsOf({1, 2, 3}));
-    QListModel adapter(model);
-    QListView view;
-    view.setModel(&adapter);
-    QSignalSpy inserted(&adapter, &QAbstractItemModel::rowsInserted);
-    QSignalSpy reset(&adapter, &QAbstractItemModel::modelReset);
-    QSignalSpy changed(&adapter, &QAbstractItemModel::dataChanged);
-    QSignalSpy removed(&adapter, &QAbstractItemModel::rowsRemoved);
-    // The views must see the old count until the insertion or removal is announced.
-    int countWhenAnnounced = -1;
-    for (auto announcement :
-         {&QAbstractItemModel::rowsAboutToBeInserted, &QAbstractItemModel::rowsAboutToBeRemoved})
-        connect(&adapter, announcement, this, [&] { countWhenAnnounced = adapter.rowCount(); });
-
-    if (change == QLatin1String("insert")) {
-        model.insert(1, rowsOf({10, 11}));
-        QCOMPARE(inserted.count(), 1);
-        QCOMPARE(inserted.at(0).at(1).toInt(), 1); // the same two numbers
-        QCOMPARE(inserted.at(0).at(2).toInt(), 2);
-        QCOMPARE(countWhenAnnounced, 3);
-    } else if (change == QLatin1String("replace")) {
-        model.replace(rowsOf({9}));
-        QCOMPARE(reset.count(), 1);
-    } else if (change == QLatin1String("item")) {
-        model.changeText(1, "renamed");
-        QCOMPARE(changed.count(), 1);
-        QCOMPARE(changed.at(0).at(0).value<QModelIndex>().row(), 1);
-    } else {
-        model.remove(0, 1);
-        QCOMPARE(removed.count(), 1);
-        QCOMPARE(removed.at(0).at(1).toInt(), 0);
-        QCOMPARE(removed.at(0).at(2).toInt(), 1);
-        QCOMPARE(countWhenAnnounced, 3);
+    void indexOfFindsLowestRow_data()
+    {
+        QTest::addColumn<QVector<int>>("values");
+        QTest::addColumn<int>("sought");
+        QTest::addColumn<int>("row");
+        QTest::newRow("first") << QVector<int>{4, 5, 6} << 4 << 0;
+        QTest::newRow("last") << QVector<int>{4, 5, 6} << 6 << 2;
+        QTest::newRow("rows 2 and 5 hold it") << QVector<int>{0, 1, 9, 3, 4, 9} << 9 << 2;
+        QTest::newRow("absent") << QVector<int>{1, 2} << 3 << -1;
     }
-    QCOMPARE(shown(adapter), after);
-    QCOMPARE(view.model()->rowCount(), after.size());
-}
 
-void TestListModels::editingGoesThroughTheModel()
-{
-    VectorModel<int> model(rowsOf({1, 2}));
-    QListModel adapter(model);
-    QVERIFY(!adapter.setData(adapter.index(0, 0), QStringLiteral("x"))); // not editable
-    model.editable = true;
-    QVERIFY(adapter.flags(adapter.index(0, 0)) & Qt::ItemIsEditable);
-    QVERIFY(adapter.setData(adapter.index(0, 0), QStringLiteral("first")));
-    QCOMPARE(model.getStr(0), std::string("first"));
-    QVERIFY(!adapter.setData(adapter.index(1, 0), QString())); // the model refuses empty text
-    QCOMPARE(model.getStr(1), std::string("item 2"));
-}
+    void indexOfFindsLowestRow()
+    {
+        QFETCH(QVector<int>, values);
+        QFETCH(int, sought);
+        QFETCH(int, row);
+        VectorModel<int> model(rowsOf(std::vector<int>(values.begin(), values.end())));
+        QCOMPARE(model.indexOf(sought), row);
+    }
 
-void TestListModels::stringListModels()
-{
-    StringListWithHeadersModel model;
-    QListModel adapter(model);
-    model.appendHeaderRow("Suggested Loaders");
-    model.append("Text Loader");
-    model.appendHeaderRow("");
-    model.append("Binary Loader");
-    QCOMPARE(adapter.rowCount(), 4);
-    QVERIFY(model.isHeader(0));
-    QVERIFY(!model.isHeader(1));
-    QVERIFY(!model.isHeader(4)); // outside: not a header
-    QCOMPARE(model.get(3), 3);   // the value of a row is its number
-    QCOMPARE(model.indexOf(3), 3);
-    QCOMPARE(model.indexOf(4), -1);
-    QVERIFY_EXCEPTION_THROWN(model.get(4), std::out_of_range);
-    model.remove(0, 1);
-    QCOMPARE(shown(adapter), (QStringList{QString(), QStringLiteral("Binary Loader")}));
-    QVERIFY(model.isHeader(0)); // header flags move with their rows
-    model.clear();
-    QCOMPARE(adapter.rowCount(), 0);
-}
+    void indexOfStopsWhenModelShrinks()
+    {
+        VectorModel<int> model(rowsOf({1, 2, 3, 4, 5, 6}));
+        model.shrinkOnGet = 2; // each look at a row loses two rows off the end
+        QCOMPARE(model.indexOf(6), -1);
+        QCOMPARE(model.getCalls, 2); // rows 0 and 1; then the size asked again says 2 rows are left
+    }
 
-void TestListModels::premappedBounds()
-{
-    PremappedListModel<RGBMode_e> model(
-        {{"R, G, B", RGBMode_SpecifyRGB}, {"R, G", RGBMode_SpecifyRG}, {"G, B", RGBMode_SpecifyGB}});
-    QCOMPARE(model.size(), 3);
-    QCOMPARE(model.get(model.size() - 1), RGBMode_SpecifyGB);
-    QCOMPARE(model.getStr(1), std::string("R, G"));
-    QVERIFY_EXCEPTION_THROWN(model.get(model.size()), std::out_of_range);
-    QVERIFY_EXCEPTION_THROWN(model.getStr(-1), std::out_of_range);
-    QCOMPARE(model.indexOf(RGBMode_SpecifyRB), -1);
-}
+    void modelSignalsReachTheView_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QStringList>("after");
+        QTest::newRow("insert in the middle")
+            << QStringLiteral("insert")
+            << QStringList{QStringLiteral("item 1"), QStringLiteral("item 10"), QStringLiteral("item 11"),
+                           QStringLiteral("item 2"), QStringLiteral("item 3")};
+        QTest::newRow("replace all") << QStringLiteral("replace") << QStringList{QStringLiteral("item 9")};
+        QTest::newRow("change one") << QStringLiteral("item")
+                                    << QStringList{QStringLiteral("item 1"), QStringLiteral("renamed"),
+                                                   QStringLiteral("item 3")};
+        QTest::newRow("remove two") << QStringLiteral("remove") << QStringList{QStringLiteral("item 3")};
+    }
+
+    void modelSignalsReachTheView()
+    {
+        QFETCH(QString, change);
+        QFETCH(QStringList, after);
+        VectorModel<int> model(rowsOf({1, 2, 3}));
+        QListModel adapter(model);
+        QListView view;
+        view.setModel(&adapter);
+        QSignalSpy inserted(&adapter, &QAbstractItemModel::rowsInserted);
+        QSignalSpy reset(&adapter, &QAbstractItemModel::modelReset);
+        QSignalSpy changed(&adapter, &QAbstractItemModel::dataChanged);
+        QSignalSpy removed(&adapter, &QAbstractItemModel::rowsRemoved);
+        // The views must see the old count until the insertion or removal is announced.
+        int countWhenAnnounced = -1;
+        for (auto announcement :
+             {&QAbstractItemModel::rowsAboutToBeInserted, &QAbstractItemModel::rowsAboutToBeRemoved})
+            connect(&adapter, announcement, this, [&] { countWhenAnnounced = adapter.rowCount(); });
+
+        if (change == QLatin1String("insert")) {
+            model.insert(1, rowsOf({10, 11}));
+            QCOMPARE(inserted.count(), 1);
+            QCOMPARE(inserted.at(0).at(1).toInt(), 1); // the same two numbers
+            QCOMPARE(inserted.at(0).at(2).toInt(), 2);
+            QCOMPARE(countWhenAnnounced, 3);
+        } else if (change == QLatin1String("replace")) {
+            model.replace(rowsOf({9}));
+            QCOMPARE(reset.count(), 1);
+        } else if (change == QLatin1String("item")) {
+            model.changeText(1, "renamed");
+            QCOMPARE(changed.count(), 1);
+            QCOMPARE(changed.at(0).at(0).value<QModelIndex>().row(), 1);
+        } else {
+            model.remove(0, 1);
+            QCOMPARE(removed.count(), 1);
+            QCOMPARE(removed.at(0).at(1).toInt(), 0);
+            QCOMPARE(removed.at(0).at(2).toInt(), 1);
+            QCOMPARE(countWhenAnnounced, 3);
+        }
+        QCOMPARE(shown(adapter), after);
+        QCOMPARE(view.model()->rowCount(), after.size());
+    }
+
+    void editingGoesThroughTheModel()
+    {
+        VectorModel<int> model(rowsOf({1, 2}));
+        QListModel adapter(model);
+        QVERIFY(!adapter.setData(adapter.index(0, 0), QStringLiteral("x"))); // not editable
+        model.editable = true;
+        QVERIFY(adapter.flags(adapter.index(0, 0)) & Qt::ItemIsEditable);
+        QVERIFY(adapter.setData(adapter.index(0, 0), QStringLiteral("first")));
+        QCOMPARE(model.getStr(0), std::string("first"));
+        QVERIFY(!adapter.setData(adapter.index(1, 0), QString())); // the model refuses empty text
+        QCOMPARE(model.getStr(1), std::string("item 2"));
+    }
+
+    void stringListModels()
+    {
+        StringListWithHeadersModel model;
+        QListModel adapter(model);
+        model.appendHeaderRow("Suggested Loaders");
+        model.append("Text Loader");
+        model.appendHeaderRow("");
+        model.append("Binary Loader");
+        QCOMPARE(adapter.rowCount(), 4);
+        QVERIFY(model.isHeader(0));
+        QVERIFY(!model.isHeader(1));
+        QVERIFY(!model.isHeader(4)); // outside: not a header
+        QCOMPARE(model.get(3), 3);   // the value of a row is its number
+        QCOMPARE(model.indexOf(3), 3);
+        QCOMPARE(model.indexOf(4), -1);
+        QVERIFY_EXCEPTION_THROWN(model.get(4), std::out_of_range);
+        model.remove(0, 1);
+        QCOMPARE(shown(adapter), (QStringList{QString(), QStringLiteral("Binary Loader")}));
+        QVERIFY(model.isHeader(0)); // header flags move with their rows
+        model.clear();
+        QCOMPARE(adapter.rowCount(), 0);
+    }
+
+    void premappedBounds()
+    {
+        PremappedListModel<RGBMode_e> model(
+            {{"R, G, B", RGBMode_SpecifyRGB}, {"R, G", RGBMode_SpecifyRG}, {"G, B", RGBMode_SpecifyGB}});
+        QCOMPARE(model.size(), 3);
+        QCOMPARE(model.get(model.size() - 1), RGBMode_SpecifyGB);
+        QCOMPARE(model.getStr(1), std::string("R, G"));
+        QVERIFY_EXCEPTION_THROWN(model.get(model.size()), std::out_of_range);
+        QVERIFY_EXCEPTION_THROWN(model.getStr(-1), std::out_of_range);
+        QCOMPARE(model.indexOf(RGBMode_SpecifyRB), -1);
+    }
+};
 
 QUARLIN_TEST_MAIN(TestListModels)
 #include "tst_listmodels.moc"

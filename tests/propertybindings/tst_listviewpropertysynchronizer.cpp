@@ -68,59 +68,55 @@ class TestListViewPropertySynchronizer : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void programmaticChangeSelectsAtIdleWithoutWritingBack();
-    void personsSelectionWritesOnceAndSorted();
-    void unknownValueLeavesNoSelection();
-    void removedRowDropsItsValueAtIdle();
+
+    void programmaticChangeSelectsAtIdleWithoutWritingBack()
+    {
+        Fixture f;
+        f.property->setValue({2, 3, 7});
+        QVERIFY(f.selectedRows().empty());
+        quarlin::test::reachIdle();
+        QCOMPARE(f.selectedRows(), (std::set<int>{2, 3, 7}));
+        QCOMPARE(f.propertyChanges, 1);
+        int const selectionChanges = f.selectionChanges;
+        f.property->setValue({2, 3, 7}); // the same rows: nothing is applied again
+        quarlin::test::reachIdle();
+        QCOMPARE(f.selectionChanges, selectionChanges);
+    }
+
+    void personsSelectionWritesOnceAndSorted()
+    {
+        Fixture f;
+        f.click(6);
+        f.click(1, Qt::ControlModifier);
+        QCOMPARE(f.property->value(), (std::set<int>{1, 6}));
+        QCOMPARE(f.propertyChanges, 2);
+        int const selectionChanges = f.selectionChanges;
+        quarlin::test::reachIdle(); // no redisplay was scheduled for the person's own change
+        QCOMPARE(f.selectionChanges, selectionChanges);
+        QCOMPARE(f.selectedRows(), (std::set<int>{1, 6}));
+    }
+
+    void unknownValueLeavesNoSelection()
+    {
+        Fixture f;
+        f.click(4);
+        f.property->setValue({99});
+        quarlin::test::reachIdle();
+        QVERIFY(f.selectedRows().empty());
+        QCOMPARE(f.property->value(), std::set<int>{99});
+    }
+
+    void removedRowDropsItsValueAtIdle()
+    {
+        Fixture f;
+        f.property->setValue({8, 9});
+        quarlin::test::reachIdle();
+        f.model->remove(9, 9);
+        quarlin::test::reachIdle();
+        QCOMPARE(f.property->value(), std::set<int>{8});
+        QCOMPARE(f.selectedRows(), std::set<int>{8});
+    }
 };
-
-void TestListViewPropertySynchronizer::programmaticChangeSelectsAtIdleWithoutWritingBack()
-{
-    Fixture f;
-    f.property->setValue({2, 3, 7});
-    QVERIFY(f.selectedRows().empty());
-    quarlin::test::reachIdle();
-    QCOMPARE(f.selectedRows(), (std::set<int>{2, 3, 7}));
-    QCOMPARE(f.propertyChanges, 1);
-    int const selectionChanges = f.selectionChanges;
-    f.property->setValue({2, 3, 7}); // the same rows: nothing is applied again
-    quarlin::test::reachIdle();
-    QCOMPARE(f.selectionChanges, selectionChanges);
-}
-
-void TestListViewPropertySynchronizer::personsSelectionWritesOnceAndSorted()
-{
-    Fixture f;
-    f.click(6);
-    f.click(1, Qt::ControlModifier);
-    QCOMPARE(f.property->value(), (std::set<int>{1, 6}));
-    QCOMPARE(f.propertyChanges, 2);
-    int const selectionChanges = f.selectionChanges;
-    quarlin::test::reachIdle(); // no redisplay was scheduled for the person's own change
-    QCOMPARE(f.selectionChanges, selectionChanges);
-    QCOMPARE(f.selectedRows(), (std::set<int>{1, 6}));
-}
-
-void TestListViewPropertySynchronizer::unknownValueLeavesNoSelection()
-{
-    Fixture f;
-    f.click(4);
-    f.property->setValue({99});
-    quarlin::test::reachIdle();
-    QVERIFY(f.selectedRows().empty());
-    QCOMPARE(f.property->value(), std::set<int>{99});
-}
-
-void TestListViewPropertySynchronizer::removedRowDropsItsValueAtIdle()
-{
-    Fixture f;
-    f.property->setValue({8, 9});
-    quarlin::test::reachIdle();
-    f.model->remove(9, 9);
-    quarlin::test::reachIdle();
-    QCOMPARE(f.property->value(), std::set<int>{8});
-    QCOMPARE(f.selectedRows(), std::set<int>{8});
-}
 
 QUARLIN_TEST_MAIN(TestListViewPropertySynchronizer)
 #include "tst_listviewpropertysynchronizer.moc"

@@ -68,84 +68,77 @@ class TestRadioButtonPropertyBinding : public QObject
 private Q_SLOTS:
     void init() { quarlin::test::resetHost(); }
 
-    void constructionChecksTheHeldValue_data();
-    void constructionChecksTheHeldValue();
-    void clickOnSecondButtonChangesOnce();
-    void propertyChangeChecksOnIdle();
-    void checkingHeldValueSendsNothing();
-    void refusedValueShownOnceAndTheKeptOneCheckedAgain();
+    void constructionChecksTheHeldValue_data()
+    {
+        QTest::addColumn<int>("initial");
+        QTest::addColumn<int>("checked"); // index into fonts, or -1
+        QTest::newRow("base") << int(Font_Base) << 0;
+        QTest::newRow("greek") << int(Font_Greek) << 1;
+        QTest::newRow("user defined") << int(Font_UserDefined) << 3;
+        QTest::newRow("no button has it") << int(Font_Helvetica) << -1;
+    }
+
+    void constructionChecksTheHeldValue()
+    {
+        QFETCH(int, initial);
+        QFETCH(int, checked);
+        Group group(static_cast<Font_e>(initial));
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(group.buttons[std::size_t(i)]->isChecked(), i == checked);
+        QVERIFY(group.heard.empty());
+        QCOMPARE(int(group.property->value()), initial);
+    }
+
+    void clickOnSecondButtonChangesOnce()
+    {
+        Group group(Font_Base);
+        QVERIFY(quarlin::test::showActive(&group.window));
+        quarlin::test::clickIndicator(group.buttons[2]);
+        QCOMPARE(group.property->value(), Font_Math);
+        QCOMPARE(group.heard, std::vector<Font_e>{Font_Math}); // the unchecking of Base said nothing
+        reachIdle();
+        QCOMPARE(group.checkedCount(), 1);
+        QVERIFY(group.buttons[2]->isChecked());
+    }
+
+    void propertyChangeChecksOnIdle()
+    {
+        Group group(Font_Base);
+        group.property->setValue(Font_UserDefined);
+        QVERIFY(group.buttons[0]->isChecked()); // not yet: updates wait for the idle point
+        reachIdle();
+        QVERIFY(group.buttons[3]->isChecked());
+        QCOMPARE(group.checkedCount(), 1);
+        group.property->setValue(Font_Helvetica); // no button has it
+        reachIdle();
+        QVERIFY(group.buttons[3]->isChecked()); // Qt keeps an exclusive group's last checked button
+        QCOMPARE(group.heard, (std::vector<Font_e>{Font_UserDefined, Font_Helvetica}));
+    }
+
+    void checkingHeldValueSendsNothing()
+    {
+        Group group(Font_Greek);
+        group.buttons[1]->setChecked(true);
+        group.buttons[1]->click(); // a checked radio button stays checked
+        QVERIFY(group.heard.empty());
+    }
+
+    void refusedValueShownOnceAndTheKeptOneCheckedAgain()
+    {
+        Group group(Font_Greek, noMath());
+        QVERIFY(quarlin::test::showActive(&group.window));
+        quarlin::test::clickIndicator(group.buttons[2]);
+        QCOMPARE(group.property->value(), Font_Greek);
+        // The group shows what the property kept, at once.
+        QVERIFY(group.buttons[1]->isChecked());
+        QCOMPARE(group.checkedCount(), 1);
+        auto const& messages = ReferenceHost::instance().messages();
+        QCOMPARE(messages.size(), std::size_t(1));
+        QCOMPARE(messages.front().text, std::string("The Math typeface is not installed."));
+        QCOMPARE(messages.front().type, MessageBoxType_Error);
+        QVERIFY(group.heard.empty());
+    }
 };
-
-void TestRadioButtonPropertyBinding::constructionChecksTheHeldValue_data()
-{
-    QTest::addColumn<int>("initial");
-    QTest::addColumn<int>("checked"); // index into fonts, or -1
-    QTest::newRow("base") << int(Font_Base) << 0;
-    QTest::newRow("greek") << int(Font_Greek) << 1;
-    QTest::newRow("user defined") << int(Font_UserDefined) << 3;
-    QTest::newRow("no button has it") << int(Font_Helvetica) << -1;
-}
-
-void TestRadioButtonPropertyBinding::constructionChecksTheHeldValue()
-{
-    QFETCH(int, initial);
-    QFETCH(int, checked);
-    Group group(static_cast<Font_e>(initial));
-    for (int i = 0; i < 4; ++i)
-        QCOMPARE(group.buttons[std::size_t(i)]->isChecked(), i == checked);
-    QVERIFY(group.heard.empty());
-    QCOMPARE(int(group.property->value()), initial);
-}
-
-void TestRadioButtonPropertyBinding::clickOnSecondButtonChangesOnce()
-{
-    Group group(Font_Base);
-    QVERIFY(quarlin::test::showActive(&group.window));
-    quarlin::test::clickIndicator(group.buttons[2]);
-    QCOMPARE(group.property->value(), Font_Math);
-    QCOMPARE(group.heard, std::vector<Font_e>{Font_Math}); // the unchecking of Base said nothing
-    reachIdle();
-    QCOMPARE(group.checkedCount(), 1);
-    QVERIFY(group.buttons[2]->isChecked());
-}
-
-void TestRadioButtonPropertyBinding::propertyChangeChecksOnIdle()
-{
-    Group group(Font_Base);
-    group.property->setValue(Font_UserDefined);
-    QVERIFY(group.buttons[0]->isChecked()); // not yet: updates wait for the idle point
-    reachIdle();
-    QVERIFY(group.buttons[3]->isChecked());
-    QCOMPARE(group.checkedCount(), 1);
-    group.property->setValue(Font_Helvetica); // no button has it
-    reachIdle();
-    QVERIFY(group.buttons[3]->isChecked()); // Qt keeps an exclusive group's last checked button
-    QCOMPARE(group.heard, (std::vector<Font_e>{Font_UserDefined, Font_Helvetica}));
-}
-
-void TestRadioButtonPropertyBinding::checkingHeldValueSendsNothing()
-{
-    Group group(Font_Greek);
-    group.buttons[1]->setChecked(true);
-    group.buttons[1]->click(); // a checked radio button stays checked
-    QVERIFY(group.heard.empty());
-}
-
-void TestRadioButtonPropertyBinding::refusedValueShownOnceAndTheKeptOneCheckedAgain()
-{
-    Group group(Font_Greek, noMath());
-    QVERIFY(quarlin::test::showActive(&group.window));
-    quarlin::test::clickIndicator(group.buttons[2]);
-    QCOMPARE(group.property->value(), Font_Greek);
-    // The group shows what the property kept, at once.
-    QVERIFY(group.buttons[1]->isChecked());
-    QCOMPARE(group.checkedCount(), 1);
-    auto const& messages = ReferenceHost::instance().messages();
-    QCOMPARE(messages.size(), std::size_t(1));
-    QCOMPARE(messages.front().text, std::string("The Math typeface is not installed."));
-    QCOMPARE(messages.front().type, MessageBoxType_Error);
-    QVERIFY(group.heard.empty());
-}
 
 QUARLIN_TEST_MAIN(TestRadioButtonPropertyBinding)
 #include "tst_radiobuttonpropertybinding.moc"

@@ -55,103 +55,97 @@ class TestUIPropertyBinding : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void immediateUpdatesInsideSetValue();
-    void onIdleCoalescesABurst_data();
-    void onIdleCoalescesABurst();
-    void pendingUpdateDiesWithBinding();
-    void uiStateFollowsUiProperty_data();
-    void uiStateFollowsUiProperty();
-};
 
-void TestUIPropertyBinding::immediateUpdatesInsideSetValue()
-{
-    auto const property = boost::make_shared<Property<int>>(1);
-    CountingBinding binding(property, BindingInterface::WidgetUpdateImmediate);
-    QCOMPARE(binding.widgetUpdates, 0); // the core does not update from its constructor
-    property->setValue(2);
-    QCOMPARE(binding.widgetUpdates, 1);
-    QCOMPARE(binding.shown, 2);
-    property->setValue(2); // equal: no signal, no update
-    reachIdle();
-    QCOMPARE(binding.widgetUpdates, 1);
-    // A plain property has no UI state: the binding never touches the widget's.
-    QCOMPARE(binding.visibilityUpdates + binding.sensitivityUpdates, 0);
-}
-
-void TestUIPropertyBinding::onIdleCoalescesABurst_data()
-{
-    QTest::addColumn<int>("mode");
-    QTest::newRow("on idle") << 1;
-    QTest::newRow("any other value acts as on idle") << 7;
-}
-
-void TestUIPropertyBinding::onIdleCoalescesABurst()
-{
-    QFETCH(int, mode);
-    auto const property = boost::make_shared<Property<int>>(0);
-    CountingBinding binding(property, static_cast<BindingInterface::WidgetUpdateMode_e>(mode));
-    for (int i = 1; i <= 10; ++i)
-        property->setValue(i);
-    QCOMPARE(binding.widgetUpdates, 0);
-    reachIdle();
-    QCOMPARE(binding.widgetUpdates, 1);
-    QCOMPARE(binding.shown, 10); // reads the property when it runs, not the first value
-    reachIdle();
-    QCOMPARE(binding.widgetUpdates, 1);
-}
-
-void TestUIPropertyBinding::pendingUpdateDiesWithBinding()
-{
-    auto const property = boost::make_shared<Property<int>>(0);
-    int updatesAfterDeath = 0;
+    void immediateUpdatesInsideSetValue()
     {
-        // The update would write into a counter that outlives the binding.
-        struct Reporting : CountingBinding
-        {
-            Reporting(boost::shared_ptr<Property<int>> p, int& out)
-                : CountingBinding(p, BindingInterface::WidgetUpdateOnIdle)
-                , sink(&out)
-            {}
-            void updateWidget() override { ++*sink; }
-            int* sink;
-        } binding(property, updatesAfterDeath);
-        property->setValue(5);
+        auto const property = boost::make_shared<Property<int>>(1);
+        CountingBinding binding(property, BindingInterface::WidgetUpdateImmediate);
+        QCOMPARE(binding.widgetUpdates, 0); // the core does not update from its constructor
+        property->setValue(2);
+        QCOMPARE(binding.widgetUpdates, 1);
+        QCOMPARE(binding.shown, 2);
+        property->setValue(2); // equal: no signal, no update
+        reachIdle();
+        QCOMPARE(binding.widgetUpdates, 1);
+        // A plain property has no UI state: the binding never touches the widget's.
+        QCOMPARE(binding.visibilityUpdates + binding.sensitivityUpdates, 0);
     }
-    reachIdle();
-    QCOMPARE(updatesAfterDeath, 0);
-    property->setValue(6); // no listener left behind
-    reachIdle();
-    QCOMPARE(updatesAfterDeath, 0);
-}
 
-void TestUIPropertyBinding::uiStateFollowsUiProperty_data()
-{
-    QTest::addColumn<BindingInterface::WidgetUpdateMode_e>("mode");
-    QTest::newRow("immediate") << BindingInterface::WidgetUpdateImmediate;
-    QTest::newRow("on idle") << BindingInterface::WidgetUpdateOnIdle;
-}
+    void onIdleCoalescesABurst_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::newRow("on idle") << 1;
+        QTest::newRow("any other value acts as on idle") << 7;
+    }
 
-void TestUIPropertyBinding::uiStateFollowsUiProperty()
-{
-    QFETCH(BindingInterface::WidgetUpdateMode_e, mode);
-    bool const immediate = mode == BindingInterface::WidgetUpdateImmediate;
-    UIProperty property;
-    CountingBinding binding(property, mode);
-    QCOMPARE(&binding.uiProperty(),
-             static_cast<quarlin::sdk::ui::dialogs::propertybindings::UIPropertyInterface*>(&property));
-    property.setVisible(false);
-    property.setVisible(true);
-    property.setSensitive(false);
-    property.setSensitive(false); // no change: no signal
-    property.setValue(4);
-    QCOMPARE(binding.visibilityUpdates, immediate ? 2 : 0);
-    QCOMPARE(binding.sensitivityUpdates, immediate ? 1 : 0);
-    QCOMPARE(binding.widgetUpdates, immediate ? 1 : 0);
-    reachIdle();
-    QCOMPARE(binding.visibilityUpdates, immediate ? 2 : 1);
-    QCOMPARE(binding.sensitivityUpdates, 1);
-    QCOMPARE(binding.widgetUpdates, 1);
-}
+    void onIdleCoalescesABurst()
+    {
+        QFETCH(int, mode);
+        auto const property = boost::make_shared<Property<int>>(0);
+        CountingBinding binding(property, static_cast<BindingInterface::WidgetUpdateMode_e>(mode));
+        for (int i = 1; i <= 10; ++i)
+            property->setValue(i);
+        QCOMPARE(binding.widgetUpdates, 0);
+        reachIdle();
+        QCOMPARE(binding.widgetUpdates, 1);
+        QCOMPARE(binding.shown, 10); // reads the property when it runs, not the first value
+        reachIdle();
+        QCOMPARE(binding.widgetUpdates, 1);
+    }
+
+    void pendingUpdateDiesWithBinding()
+    {
+        auto const property = boost::make_shared<Property<int>>(0);
+        int updatesAfterDeath = 0;
+        {
+            // The update would write into a counter that outlives the binding.
+            struct Reporting : CountingBinding
+            {
+                Reporting(boost::shared_ptr<Property<int>> p, int& out)
+                    : CountingBinding(p, BindingInterface::WidgetUpdateOnIdle)
+                    , sink(&out)
+                {}
+                void updateWidget() override { ++*sink; }
+                int* sink;
+            } binding(property, updatesAfterDeath);
+            property->setValue(5);
+        }
+        reachIdle();
+        QCOMPARE(updatesAfterDeath, 0);
+        property->setValue(6); // no listener left behind
+        reachIdle();
+        QCOMPARE(updatesAfterDeath, 0);
+    }
+
+    void uiStateFollowsUiProperty_data()
+    {
+        QTest::addColumn<BindingInterface::WidgetUpdateMode_e>("mode");
+        QTest::newRow("immediate") << BindingInterface::WidgetUpdateImmediate;
+        QTest::newRow("on idle") << BindingInterface::WidgetUpdateOnIdle;
+    }
+
+    void uiStateFollowsUiProperty()
+    {
+        QFETCH(BindingInterface::WidgetUpdateMode_e, mode);
+        bool const immediate = mode == BindingInterface::WidgetUpdateImmediate;
+        UIProperty property;
+        CountingBinding binding(property, mode);
+        QCOMPARE(&binding.uiProperty(),
+                 static_cast<quarlin::sdk::ui::dialogs::propertybindings::UIPropertyInterface*>(&property));
+        property.setVisible(false);
+        property.setVisible(true);
+        property.setSensitive(false);
+        property.setSensitive(false); // no change: no signal
+        property.setValue(4);
+        QCOMPARE(binding.visibilityUpdates, immediate ? 2 : 0);
+        QCOMPARE(binding.sensitivityUpdates, immediate ? 1 : 0);
+        QCOMPARE(binding.widgetUpdates, immediate ? 1 : 0);
+        reachIdle();
+        QCOMPARE(binding.visibilityUpdates, immediate ? 2 : 1);
+        QCOMPARE(binding.sensitivityUpdates, 1);
+        QCOMPARE(binding.widgetUpdates, 1);
+    }
+};
 
 QUARLIN_TEST_MAIN(TestUIPropertyBinding)
 #include "tst_uipropertybinding.moc"

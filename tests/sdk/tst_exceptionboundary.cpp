@@ -133,159 +133,156 @@ class TestExceptionBoundary : public QObject
 
 private Q_SLOTS:
     void init() { quarlin::test::resetHost(); }
-    void nothingEscapesAndTheNextCommitWorks_data();
-    void nothingEscapesAndTheNextCommitWorks();
+
+    void nothingEscapesAndTheNextCommitWorks_data()
+    {
+        QTest::addColumn<QByteArray>("where");
+        QTest::addColumn<Throw>("kind");
+        QTest::newRow("line edit commit, conversion") << QByteArray("lineEdit") << Throw::Conversion;
+        QTest::newRow("line edit commit, std error") << QByteArray("lineEdit") << Throw::StdError;
+        QTest::newRow("combo activation, std error") << QByteArray("comboChoice") << Throw::StdError;
+        QTest::newRow("combo model reset, refusal") << QByteArray("comboReset") << Throw::Refusal;
+        QTest::newRow("radio toggle, conversion") << QByteArray("radio") << Throw::Conversion;
+        QTest::newRow("radio toggle, unknown") << QByteArray("radio") << Throw::Unknown;
+        QTest::newRow("spin box commit, std error") << QByteArray("spinCommit") << Throw::StdError;
+        QTest::newRow("spin box step, refusal") << QByteArray("spinStep") << Throw::Refusal;
+        QTest::newRow("idle action, unknown") << QByteArray("idle") << Throw::Unknown;
+    }
+
+    void nothingEscapesAndTheNextCommitWorks()
+    {
+        QFETCH(QByteArray, where);
+        QFETCH(Throw, kind);
+        m_window = std::make_unique<QWidget>();
+        new QVBoxLayout(m_window.get());
+        m_keep.clear();
+        EntryPoint entry = build(where, kind);
+        QVERIFY(quarlin::test::showActive(m_window.get()));
+
+        try {
+            QCOMPARE(entry.fail(), entry.initial);
+            QCOMPARE(hostMessageTexts(), std::vector<std::string>{expectedMessage(kind)});
+            QCOMPARE(entry.succeed(), entry.good);
+        } catch (...) {
+            QFAIL("an exception escaped to the caller");
+        }
+        QCOMPARE(hostMessageTexts().size(), std::size_t(1));
+        m_keep.clear();
+        m_window.reset();
+    }
 
 private:
-    EntryPoint build(QByteArray const& where, Throw kind);
     std::unique_ptr<QWidget> m_window;
     std::vector<std::shared_ptr<void>> m_keep; // bindings and models of the current row
-};
 
-void TestExceptionBoundary::nothingEscapesAndTheNextCommitWorks_data()
-{
-    QTest::addColumn<QByteArray>("where");
-    QTest::addColumn<Throw>("kind");
-    QTest::newRow("line edit commit, conversion") << QByteArray("lineEdit") << Throw::Conversion;
-    QTest::newRow("line edit commit, std error") << QByteArray("lineEdit") << Throw::StdError;
-    QTest::newRow("combo activation, std error") << QByteArray("comboChoice") << Throw::StdError;
-    QTest::newRow("combo model reset, refusal") << QByteArray("comboReset") << Throw::Refusal;
-    QTest::newRow("radio toggle, conversion") << QByteArray("radio") << Throw::Conversion;
-    QTest::newRow("radio toggle, unknown") << QByteArray("radio") << Throw::Unknown;
-    QTest::newRow("spin box commit, std error") << QByteArray("spinCommit") << Throw::StdError;
-    QTest::newRow("spin box step, refusal") << QByteArray("spinStep") << Throw::Refusal;
-    QTest::newRow("idle action, unknown") << QByteArray("idle") << Throw::Unknown;
-}
-
-void TestExceptionBoundary::nothingEscapesAndTheNextCommitWorks()
-{
-    QFETCH(QByteArray, where);
-    QFETCH(Throw, kind);
-    m_window = std::make_unique<QWidget>();
-    new QVBoxLayout(m_window.get());
-    m_keep.clear();
-    EntryPoint entry = build(where, kind);
-    QVERIFY(quarlin::test::showActive(m_window.get()));
-
-    try {
-        QCOMPARE(entry.fail(), entry.initial);
-        QCOMPARE(hostMessageTexts(), std::vector<std::string>{expectedMessage(kind)});
-        QCOMPARE(entry.succeed(), entry.good);
-    } catch (...) {
-        QFAIL("an exception escaped to the caller");
-    }
-    QCOMPARE(hostMessageTexts().size(), std::size_t(1));
-    m_keep.clear();
-    m_window.reset();
-}
-
-EntryPoint TestExceptionBoundary::build(QByteArray const& where, Throw kind)
-{
-    QWidget* const window = m_window.get();
-    auto add = [window](auto* widget) {
-        window->layout()->addWidget(widget);
-        return widget;
-    };
-    if (where == "lineEdit") {
-        auto property = throwingProperty<std::string>("a", "bad", kind);
-        auto* const edit = add(new QLineEdit);
-        add(new QLineEdit); // somewhere for the focus to go
-        m_keep.push_back(std::make_shared<TextFieldPropertyBinding<std::string>>(edit, property));
-        auto length = [property] { return static_cast<long long>(property->value().size()); };
-        return {[=] {
-                    typeAndEnter(edit, QStringLiteral("bad"));
-                    return length();
-                },
-                [=] {
-                    typeAndEnter(edit, QStringLiteral("good"));
-                    return length();
-                },
-                1, 4};
-    }
-    if (where == "comboChoice" || where == "comboReset") {
-        bool const reset = where == "comboReset";
-        auto property = throwingProperty<int>(reset ? 2 : 0, reset ? 0 : 1, kind);
-        auto model =
-            boost::make_shared<models::StringListModel>(std::vector<std::string>{"zero", "one", "two"});
-        auto* const combo = add(new QComboBox);
-        m_keep.push_back(std::make_shared<ComboBoxPropertyBinding<int>>(
-            *combo, property, model, BindingInterface::ModelUpdateImmediate));
-        auto choose = [=](int row) {
-            combo->setFocus();
-            combo->setCurrentIndex(row - 1);
-            QTest::keyClick(combo, Qt::Key_Down); // a person's choice: activated(row)
-            return static_cast<long long>(property->value());
+    EntryPoint build(QByteArray const& where, Throw kind)
+    {
+        QWidget* const window = m_window.get();
+        auto add = [window](auto* widget) {
+            window->layout()->addWidget(widget);
+            return widget;
         };
-        if (!reset)
-            return {[=] { return choose(1); }, [=] { return choose(2); }, 0, 2};
-        // The list loses the chosen value; the fallback (the first row, 0) is refused.
-        return {[=] {
-                    model->setRows({"zero", "one"});
-                    quarlin::test::reachIdle();
-                    return static_cast<long long>(property->value());
-                },
-                [=] { return choose(1); }, 2, 1};
-    }
-    if (where == "radio") {
-        auto property = throwingProperty<int>(0, 2, kind);
-        std::vector<QRadioButton*> buttons;
-        for (int value = 0; value < 3; ++value) {
-            buttons.push_back(add(new QRadioButton(QString::number(value))));
-            m_keep.push_back(
-                std::make_shared<RadioButtonPropertyBinding<int>>(buttons.back(), property, value));
-        }
-        auto click = [=](int value) {
-            quarlin::test::clickIndicator(buttons[static_cast<std::size_t>(value)]);
-            return static_cast<long long>(property->value());
-        };
-        return {[=] { return click(2); }, [=] { return click(1); }, 0, 1};
-    }
-    if (where == "spinCommit" || where == "spinStep") {
-        bool const step = where == "spinStep";
-        auto property =
-            step ? boost::make_shared<Property<__int64>>(5) : throwingProperty<__int64>(5, 7, kind);
-        auto* const spin = add(new quarlin::ui::IntegralSpinBox);
-        spin->setRange(0, 100);
-        boost::shared_ptr<sdk::ui::propertymanager::SpinBoxIncDecCalculatorBase> calculator;
-        if (step)
-            calculator = boost::make_shared<FailingOnceCalculator>(kind);
-        m_keep.push_back(std::make_shared<SpinBoxLgIndexPropertyBinding>(spin, property, calculator));
-        auto value = [property] { return static_cast<long long>(property->value()); };
-        if (step)
+        if (where == "lineEdit") {
+            auto property = throwingProperty<std::string>("a", "bad", kind);
+            auto* const edit = add(new QLineEdit);
+            add(new QLineEdit); // somewhere for the focus to go
+            m_keep.push_back(std::make_shared<TextFieldPropertyBinding<std::string>>(edit, property));
+            auto length = [property] { return static_cast<long long>(property->value().size()); };
             return {[=] {
-                        spin->setFocus();
-                        QTest::keyClick(spin, Qt::Key_Up);
+                        typeAndEnter(edit, QStringLiteral("bad"));
+                        return length();
+                    },
+                    [=] {
+                        typeAndEnter(edit, QStringLiteral("good"));
+                        return length();
+                    },
+                    1, 4};
+        }
+        if (where == "comboChoice" || where == "comboReset") {
+            bool const reset = where == "comboReset";
+            auto property = throwingProperty<int>(reset ? 2 : 0, reset ? 0 : 1, kind);
+            auto model =
+                boost::make_shared<models::StringListModel>(std::vector<std::string>{"zero", "one", "two"});
+            auto* const combo = add(new QComboBox);
+            m_keep.push_back(std::make_shared<ComboBoxPropertyBinding<int>>(
+                *combo, property, model, BindingInterface::ModelUpdateImmediate));
+            auto choose = [=](int row) {
+                combo->setFocus();
+                combo->setCurrentIndex(row - 1);
+                QTest::keyClick(combo, Qt::Key_Down); // a person's choice: activated(row)
+                return static_cast<long long>(property->value());
+            };
+            if (!reset)
+                return {[=] { return choose(1); }, [=] { return choose(2); }, 0, 2};
+            // The list loses the chosen value; the fallback (the first row, 0) is refused.
+            return {[=] {
+                        model->setRows({"zero", "one"});
+                        quarlin::test::reachIdle();
+                        return static_cast<long long>(property->value());
+                    },
+                    [=] { return choose(1); }, 2, 1};
+        }
+        if (where == "radio") {
+            auto property = throwingProperty<int>(0, 2, kind);
+            std::vector<QRadioButton*> buttons;
+            for (int value = 0; value < 3; ++value) {
+                buttons.push_back(add(new QRadioButton(QString::number(value))));
+                m_keep.push_back(
+                    std::make_shared<RadioButtonPropertyBinding<int>>(buttons.back(), property, value));
+            }
+            auto click = [=](int value) {
+                quarlin::test::clickIndicator(buttons[static_cast<std::size_t>(value)]);
+                return static_cast<long long>(property->value());
+            };
+            return {[=] { return click(2); }, [=] { return click(1); }, 0, 1};
+        }
+        if (where == "spinCommit" || where == "spinStep") {
+            bool const step = where == "spinStep";
+            auto property =
+                step ? boost::make_shared<Property<__int64>>(5) : throwingProperty<__int64>(5, 7, kind);
+            auto* const spin = add(new quarlin::ui::IntegralSpinBox);
+            spin->setRange(0, 100);
+            boost::shared_ptr<sdk::ui::propertymanager::SpinBoxIncDecCalculatorBase> calculator;
+            if (step)
+                calculator = boost::make_shared<FailingOnceCalculator>(kind);
+            m_keep.push_back(std::make_shared<SpinBoxLgIndexPropertyBinding>(spin, property, calculator));
+            auto value = [property] { return static_cast<long long>(property->value()); };
+            if (step)
+                return {[=] {
+                            spin->setFocus();
+                            QTest::keyClick(spin, Qt::Key_Up);
+                            return value();
+                        },
+                        [=] {
+                            QTest::keyClick(spin, Qt::Key_Up);
+                            return value();
+                        },
+                        5, 6};
+            return {[=] {
+                        typeAndEnter(spin, QStringLiteral("7"));
                         return value();
                     },
                     [=] {
-                        QTest::keyClick(spin, Qt::Key_Up);
+                        typeAndEnter(spin, QStringLiteral("8"));
                         return value();
                     },
-                    5, 6};
-        return {[=] {
-                    typeAndEnter(spin, QStringLiteral("7"));
-                    return value();
-                },
-                [=] {
-                    typeAndEnter(spin, QStringLiteral("8"));
-                    return value();
-                },
-                5, 8};
+                    5, 8};
+        }
+        // An idle action (a deferred widget update, a relevance refresh) that fails once.
+        auto runs = std::make_shared<long long>(0);
+        auto performer = std::make_shared<sdk::ui::common::OnIdleActionPerformerSingleShot>([runs, kind] {
+            if (++*runs == 1)
+                raise(kind);
+        });
+        m_keep.push_back(performer);
+        auto idle = [=] {
+            performer->enableNotification();
+            quarlin::test::reachIdle();
+            return *runs;
+        };
+        return {[=] { return idle() - 1; }, idle, 0, 2};
     }
-    // An idle action (a deferred widget update, a relevance refresh) that fails once.
-    auto runs = std::make_shared<long long>(0);
-    auto performer = std::make_shared<sdk::ui::common::OnIdleActionPerformerSingleShot>([runs, kind] {
-        if (++*runs == 1)
-            raise(kind);
-    });
-    m_keep.push_back(performer);
-    auto idle = [=] {
-        performer->enableNotification();
-        quarlin::test::reachIdle();
-        return *runs;
-    };
-    return {[=] { return idle() - 1; }, idle, 0, 2};
-}
+};
 
 QUARLIN_TEST_MAIN(TestExceptionBoundary)
 #include "tst_exceptionboundary.moc"

@@ -179,57 +179,55 @@ class TestHostSubclasses : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void virtualSlotsAreInDescribedOrder_data();
-    void virtualSlotsAreInDescribedOrder();
-    void derivedClassesRaiseTheirSignals();
+
+    // Each destructor takes two slots (complete and deleting); "hostOwn" is the host's first own
+    // virtual, so it also proves the interface has no virtual beyond those listed.
+    void virtualSlotsAreInDescribedOrder_data()
+    {
+        QTest::addColumn<Slots>("actual");
+        QTest::addColumn<QVector<int>>("expected");
+        QTest::newRow("PropertyItemInterface") << HostItem::slots() << QVector<int>{0, 3};
+        QTest::newRow("PropertyAbstract") << HostProperty::slots() << QVector<int>{0, 3, 4, 5, 6, 7, 8, 9};
+        QTest::newRow("ListModelInterface")
+            << HostModel::slots() << QVector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 16};
+        QTest::newRow("RelevanceInterface") << HostRule::slots() << QVector<int>{0, 1, 4};
+        QTest::newRow("ValidatorInterface") << HostValidator::slots() << QVector<int>{0, 3};
+    }
+
+    void virtualSlotsAreInDescribedOrder()
+    {
+        QFETCH(Slots, actual);
+        QFETCH(QVector<int>, expected);
+        QCOMPARE(actual.size(), expected.size());
+        for (int i = 0; i < actual.size(); ++i)
+            QVERIFY2(actual[i].second == expected[i], actual[i].first + " is in slot "
+                                                          + QByteArray::number(actual[i].second)
+                                                          + ", expected " + QByteArray::number(expected[i]));
+    }
+
+    void derivedClassesRaiseTheirSignals()
+    {
+        HostProperty property;
+        std::vector<int> heard;
+        boost::signals2::scoped_connection const c1 =
+            property.connectToValueChangedSignal([&heard](int const& v) { heard.push_back(v); });
+        property.refreshFromHost(7);
+        QCOMPARE(heard, std::vector<int>{7});
+
+        HostModel model;
+        int changes = 0;
+        boost::signals2::scoped_connection const c2 =
+            model.connectToDataChangedSignal([&changes] { ++changes; });
+        boost::signals2::scoped_connection const c3 = model.connectToItemsInsertedSignal(
+            [&changes](int first, int last) { changes += 10 * (last - first + 1); });
+        model.rowsChanged();
+        QCOMPARE(changes, 21);
+
+        HostAbstractModel abstractModel;
+        QCOMPARE(abstractModel.getStrForEdit(0), std::string("half"));
+        QCOMPARE(abstractModel.indexOf(0.5), 0);
+    }
 };
-
-// Each destructor takes two slots (complete and deleting); "hostOwn" is the host's first own
-// virtual, so it also proves the interface has no virtual beyond those listed.
-void TestHostSubclasses::virtualSlotsAreInDescribedOrder_data()
-{
-    QTest::addColumn<Slots>("actual");
-    QTest::addColumn<QVector<int>>("expected");
-    QTest::newRow("PropertyItemInterface") << HostItem::slots() << QVector<int>{0, 3};
-    QTest::newRow("PropertyAbstract") << HostProperty::slots() << QVector<int>{0, 3, 4, 5, 6, 7, 8, 9};
-    QTest::newRow("ListModelInterface")
-        << HostModel::slots() << QVector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 16};
-    QTest::newRow("RelevanceInterface") << HostRule::slots() << QVector<int>{0, 1, 4};
-    QTest::newRow("ValidatorInterface") << HostValidator::slots() << QVector<int>{0, 3};
-}
-
-void TestHostSubclasses::virtualSlotsAreInDescribedOrder()
-{
-    QFETCH(Slots, actual);
-    QFETCH(QVector<int>, expected);
-    QCOMPARE(actual.size(), expected.size());
-    for (int i = 0; i < actual.size(); ++i)
-        QVERIFY2(actual[i].second == expected[i], actual[i].first + " is in slot "
-                                                      + QByteArray::number(actual[i].second) + ", expected "
-                                                      + QByteArray::number(expected[i]));
-}
-
-void TestHostSubclasses::derivedClassesRaiseTheirSignals()
-{
-    HostProperty property;
-    std::vector<int> heard;
-    boost::signals2::scoped_connection const c1 =
-        property.connectToValueChangedSignal([&heard](int const& v) { heard.push_back(v); });
-    property.refreshFromHost(7);
-    QCOMPARE(heard, std::vector<int>{7});
-
-    HostModel model;
-    int changes = 0;
-    boost::signals2::scoped_connection const c2 = model.connectToDataChangedSignal([&changes] { ++changes; });
-    boost::signals2::scoped_connection const c3 = model.connectToItemsInsertedSignal(
-        [&changes](int first, int last) { changes += 10 * (last - first + 1); });
-    model.rowsChanged();
-    QCOMPARE(changes, 21);
-
-    HostAbstractModel abstractModel;
-    QCOMPARE(abstractModel.getStrForEdit(0), std::string("half"));
-    QCOMPARE(abstractModel.indexOf(0.5), 0);
-}
 
 QTEST_MAIN(TestHostSubclasses)
 #include "tst_hostsubclasses.moc"

@@ -77,217 +77,208 @@ class TestQtDialogAbstract : public QObject
 private Q_SLOTS:
     void init() { quarlin::test::resetHost(); }
 
-    void finishesThroughOverridesExactlyOnce_data();
-    void finishesThroughOverridesExactlyOnce();
-    void relaunchWiresNothingTwice();
-    void setHelpActionReplacesPrevious();
-    void relevanceRestoredKeepsFormDisabledWidgets();
-    void ruleThatThrowsIsReportedAndHoldsNot();
-    void widgetIsUsableOnlyWhileNoPartyGreysIt_data();
-    void widgetIsUsableOnlyWhileNoPartyGreysIt();
-    void modelessLaunchReturnsAtOnce();
-    void dropFinishesAndDeletes();
-    void parentDeletedLaterWhileOpen();
-};
-
-void TestQtDialogAbstract::finishesThroughOverridesExactlyOnce_data()
-{
-    QTest::addColumn<bool>("formWires");
-    QTest::addColumn<Finish>("finish");
-    QTest::addColumn<int>("result");
-    QTest::addColumn<int>("accepts");
-    QTest::addColumn<int>("rejects");
-    for (bool wires : {false, true}) {
-        char const* const how = wires ? "form wires box" : "frame wires box";
-        QTest::addRow("%s, OK", how) << wires << Finish::OkButton << int(QDialog::Accepted) << 1 << 0;
-        QTest::addRow("%s, Enter", how) << wires << Finish::EnterKey << int(QDialog::Accepted) << 1 << 0;
-        QTest::addRow("%s, Cancel", how) << wires << Finish::CancelButton << int(QDialog::Rejected) << 0 << 1;
-        QTest::addRow("%s, Escape", how) << wires << Finish::EscapeKey << int(QDialog::Rejected) << 0 << 1;
-        QTest::addRow("%s, close", how) << wires << Finish::CloseEvent << int(QDialog::Rejected) << 0 << 1;
+    void finishesThroughOverridesExactlyOnce_data()
+    {
+        QTest::addColumn<bool>("formWires");
+        QTest::addColumn<Finish>("finish");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<int>("accepts");
+        QTest::addColumn<int>("rejects");
+        for (bool wires : {false, true}) {
+            char const* const how = wires ? "form wires box" : "frame wires box";
+            QTest::addRow("%s, OK", how) << wires << Finish::OkButton << int(QDialog::Accepted) << 1 << 0;
+            QTest::addRow("%s, Enter", how) << wires << Finish::EnterKey << int(QDialog::Accepted) << 1 << 0;
+            QTest::addRow("%s, Cancel", how)
+                << wires << Finish::CancelButton << int(QDialog::Rejected) << 0 << 1;
+            QTest::addRow("%s, Escape", how)
+                << wires << Finish::EscapeKey << int(QDialog::Rejected) << 0 << 1;
+            QTest::addRow("%s, close", how)
+                << wires << Finish::CloseEvent << int(QDialog::Rejected) << 0 << 1;
+        }
     }
-}
 
-void TestQtDialogAbstract::finishesThroughOverridesExactlyOnce()
-{
-    QFETCH(bool, formWires);
-    QFETCH(Finish, finish);
-    QFETCH(int, result);
-    QFETCH(int, accepts);
-    QFETCH(int, rejects);
+    void finishesThroughOverridesExactlyOnce()
+    {
+        QFETCH(bool, formWires);
+        QFETCH(Finish, finish);
+        QFETCH(int, result);
+        QFETCH(int, accepts);
+        QFETCH(int, rejects);
 
-    QWidget parent;
-    CountingDialog dialog(parent, {}, formWires);
-    dialog.setResult(-1);
-    auto const run = quarlin::test::runModal(
-        &dialog, [&] { dialog.launch(); },
-        [&] {
-            switch (finish) {
-            case Finish::OkButton:
-                QTest::mouseClick(dialog.button(QDialogButtonBox::Ok), Qt::LeftButton);
-                break;
-            case Finish::EnterKey: QTest::keyClick(dialog.edit, Qt::Key_Return); break;
-            case Finish::CancelButton:
-                QTest::mouseClick(dialog.button(QDialogButtonBox::Cancel), Qt::LeftButton);
-                break;
-            case Finish::EscapeKey: QTest::keyClick(dialog.edit, Qt::Key_Escape); break;
-            case Finish::CloseEvent: dialog.close(); break;
-            }
-        });
-    QVERIFY(run.actionsRan);
-    QVERIFY(!run.leftOpen);
-    QCOMPARE(dialog.result(), result);
-    QCOMPARE(dialog.acceptCalls, accepts);
-    QCOMPARE(dialog.rejectCalls, rejects);
-}
+        QWidget parent;
+        CountingDialog dialog(parent, {}, formWires);
+        dialog.setResult(-1);
+        auto const run = quarlin::test::runModal(
+            &dialog, [&] { dialog.launch(); },
+            [&] {
+                switch (finish) {
+                case Finish::OkButton:
+                    QTest::mouseClick(dialog.button(QDialogButtonBox::Ok), Qt::LeftButton);
+                    break;
+                case Finish::EnterKey: QTest::keyClick(dialog.edit, Qt::Key_Return); break;
+                case Finish::CancelButton:
+                    QTest::mouseClick(dialog.button(QDialogButtonBox::Cancel), Qt::LeftButton);
+                    break;
+                case Finish::EscapeKey: QTest::keyClick(dialog.edit, Qt::Key_Escape); break;
+                case Finish::CloseEvent: dialog.close(); break;
+                }
+            });
+        QVERIFY(run.actionsRan);
+        QVERIFY(!run.leftOpen);
+        QCOMPARE(dialog.result(), result);
+        QCOMPARE(dialog.acceptCalls, accepts);
+        QCOMPARE(dialog.rejectCalls, rejects);
+    }
 
-void TestQtDialogAbstract::relaunchWiresNothingTwice()
-{
-    QWidget parent;
-    CountingDialog dialog(parent, {}, false);
-    for (int round = 0; round < 3; ++round)
+    void relaunchWiresNothingTwice()
+    {
+        QWidget parent;
+        CountingDialog dialog(parent, {}, false);
+        for (int round = 0; round < 3; ++round)
+            quarlin::test::runModal(
+                &dialog, [&] { dialog.launch(); },
+                [&] { QTest::mouseClick(dialog.button(QDialogButtonBox::Ok), Qt::LeftButton); });
+        QCOMPARE(dialog.acceptCalls, 3);
+    }
+
+    void setHelpActionReplacesPrevious()
+    {
+        QWidget parent;
+        CountingDialog dialog(parent, {}, false);
+        auto* const first = new LaunchHelpAction("first.html", dialog);
+        auto* const second = new LaunchHelpAction("second.html", dialog);
+        dialog.setHelpAction(first);
+        dialog.setHelpAction(second);
+        QCOMPARE(dialog.helpAction(), second);
+        QVERIFY(!dialog.actions().contains(first));
         quarlin::test::runModal(
             &dialog, [&] { dialog.launch(); },
-            [&] { QTest::mouseClick(dialog.button(QDialogButtonBox::Ok), Qt::LeftButton); });
-    QCOMPARE(dialog.acceptCalls, 3);
-}
+            [&] {
+                QApplication::setActiveWindow(&dialog);
+                QTest::keyClick(dialog.edit, Qt::Key_F1);
+                QTest::mouseClick(dialog.button(QDialogButtonBox::Help), Qt::LeftButton);
+            });
+        QCOMPARE(ReferenceHost::instance().helpTopics(),
+                 (std::vector<std::string>{"second.html", "second.html"}));
+        dialog.setHelpAction(nullptr);
+        QVERIFY(dialog.actions().isEmpty());
+    }
 
-void TestQtDialogAbstract::setHelpActionReplacesPrevious()
-{
-    QWidget parent;
-    CountingDialog dialog(parent, {}, false);
-    auto* const first = new LaunchHelpAction("first.html", dialog);
-    auto* const second = new LaunchHelpAction("second.html", dialog);
-    dialog.setHelpAction(first);
-    dialog.setHelpAction(second);
-    QCOMPARE(dialog.helpAction(), second);
-    QVERIFY(!dialog.actions().contains(first));
-    quarlin::test::runModal(
-        &dialog, [&] { dialog.launch(); },
-        [&] {
-            QApplication::setActiveWindow(&dialog);
-            QTest::keyClick(dialog.edit, Qt::Key_F1);
-            QTest::mouseClick(dialog.button(QDialogButtonBox::Help), Qt::LeftButton);
-        });
-    QCOMPARE(ReferenceHost::instance().helpTopics(),
-             (std::vector<std::string>{"second.html", "second.html"}));
-    dialog.setHelpAction(nullptr);
-    QVERIFY(dialog.actions().isEmpty());
-}
-
-void TestQtDialogAbstract::relevanceRestoredKeepsFormDisabledWidgets()
-{
-    ReferenceHost::instance().loadSampleDataSet();
-    QWidget parent;
-    CountingDialog dialog(parent, boost::make_shared<DataSetExistsRelevance>(), false);
-    dialog.show();
-    ReferenceHost::instance().removeDataSet();
-    QVERIFY(!dialog.edit->isEnabled());
-    ReferenceHost::instance().loadSampleDataSet();
-    QVERIFY(dialog.edit->isEnabled());
-    QVERIFY(!dialog.formDisabled->isEnabled());
-    dialog.reject();
-}
-
-// A rule that cannot be asked is reported where Qt enters (the show), counts as not holding,
-// and nothing escapes into Qt's event loop.
-void TestQtDialogAbstract::ruleThatThrowsIsReportedAndHoldsNot()
-{
-    struct Failing : RelevanceInterface
+    void relevanceRestoredKeepsFormDisabledWidgets()
     {
-        bool isRelevant() const override
-        {
-            throw quarlin::InvalidArgumentException("The rule cannot be asked.");
-        }
-    };
-    int const escaped = quarlin::test::TestApplication::escapedExceptions();
-    QWidget parent;
-    CountingDialog dialog(parent, boost::make_shared<Failing>(), false);
-    auto const run = quarlin::test::runModal(
-        &dialog, [&] { dialog.launch(); },
-        [&] {
-            QVERIFY(!dialog.edit->isEnabled());
-            QTest::keyClick(&dialog, Qt::Key_Return); // OK refused: the dialog stays
-        });
-    QVERIFY(run.leftOpen);
-    QCOMPARE(quarlin::test::TestApplication::escapedExceptions(), escaped);
-    auto const messages = quarlin::test::hostMessageTexts();
-    QVERIFY(!messages.empty());
-    QCOMPARE(messages.front(), std::string("The rule cannot be asked."));
-}
+        ReferenceHost::instance().loadSampleDataSet();
+        QWidget parent;
+        CountingDialog dialog(parent, boost::make_shared<DataSetExistsRelevance>(), false);
+        dialog.show();
+        ReferenceHost::instance().removeDataSet();
+        QVERIFY(!dialog.edit->isEnabled());
+        ReferenceHost::instance().loadSampleDataSet();
+        QVERIFY(dialog.edit->isEnabled());
+        QVERIFY(!dialog.formDisabled->isEnabled());
+        dialog.reject();
+    }
 
-void TestQtDialogAbstract::widgetIsUsableOnlyWhileNoPartyGreysIt_data()
-{
-    QTest::addColumn<bool>("formDisabled");
-    QTest::addColumn<bool>("insideDisabledContainer");
-    QTest::newRow("plain") << false << false;
-    QTest::newRow("disabled by its form: stays") << true << false;
-    QTest::newRow("inside a container greyed meanwhile") << false << true;
-}
-
-// Parties (the frame, relevance appliers, bindings) grey a widget out each for its own reason:
-// one's "usable again" never undoes another's "not usable", and neither a container greyed
-// meanwhile nor the parties leave the widget disabled when all let go.
-void TestQtDialogAbstract::widgetIsUsableOnlyWhileNoPartyGreysIt()
-{
-    QFETCH(bool, formDisabled);
-    QFETCH(bool, insideDisabledContainer);
-    QWidget container;
-    auto* const widget = new QCheckBox(&container);
-    widget->setEnabled(!formDisabled);
-    container.setEnabled(!insideDisabledContainer);
-    int frame = 0, applier = 0;
-    quarlin::ui::GreyOutParties::setGreyedOutBy(*widget, &frame, true);
-    quarlin::ui::GreyOutParties::setGreyedOutBy(*widget, &applier, true);
-    quarlin::ui::GreyOutParties::setGreyedOutBy(*widget, &frame, false);
-    container.setEnabled(true);
-    QVERIFY(!widget->isEnabled());
-    quarlin::ui::GreyOutParties::setGreyedOutBy(*widget, &applier, false);
-    QCOMPARE(widget->isEnabled(), !formDisabled);
-}
-
-void TestQtDialogAbstract::modelessLaunchReturnsAtOnce()
-{
-    struct Modeless : CountingDialog
+    // A rule that cannot be asked is reported where Qt enters (the show), counts as not holding,
+    // and nothing escapes into Qt's event loop.
+    void ruleThatThrowsIsReportedAndHoldsNot()
     {
-        explicit Modeless(QWidget& p)
-            : CountingDialog(p, {}, false)
+        struct Failing : RelevanceInterface
         {
-            setLaunchedModeless(true);
-        }
-    };
-    QWidget parent;
-    Modeless dialog(parent);
-    dialog.launch();
-    QVERIFY(dialog.isVisible());
-    QTest::mouseClick(dialog.button(QDialogButtonBox::Cancel), Qt::LeftButton);
-    QVERIFY(!dialog.isVisible());
-    QCOMPARE(dialog.rejectCalls, 1);
-}
+            bool isRelevant() const override
+            {
+                throw quarlin::InvalidArgumentException("The rule cannot be asked.");
+            }
+        };
+        int const escaped = quarlin::test::TestApplication::escapedExceptions();
+        QWidget parent;
+        CountingDialog dialog(parent, boost::make_shared<Failing>(), false);
+        auto const run = quarlin::test::runModal(
+            &dialog, [&] { dialog.launch(); },
+            [&] {
+                QVERIFY(!dialog.edit->isEnabled());
+                QTest::keyClick(&dialog, Qt::Key_Return); // OK refused: the dialog stays
+            });
+        QVERIFY(run.leftOpen);
+        QCOMPARE(quarlin::test::TestApplication::escapedExceptions(), escaped);
+        auto const messages = quarlin::test::hostMessageTexts();
+        QVERIFY(!messages.empty());
+        QCOMPARE(messages.front(), std::string("The rule cannot be asked."));
+    }
 
-void TestQtDialogAbstract::dropFinishesAndDeletes()
-{
-    QWidget parent;
-    auto* const dialog = new CountingDialog(parent, {}, false);
-    QPointer<QDialog> const guard(dialog);
-    dialog->show();
-    dialog->drop();
-    QCOMPARE(dialog->rejectCalls, 1);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(guard.isNull());
-}
+    void widgetIsUsableOnlyWhileNoPartyGreysIt_data()
+    {
+        QTest::addColumn<bool>("formDisabled");
+        QTest::addColumn<bool>("insideDisabledContainer");
+        QTest::newRow("plain") << false << false;
+        QTest::newRow("disabled by its form: stays") << true << false;
+        QTest::newRow("inside a container greyed meanwhile") << false << true;
+    }
 
-// A parent deleted outright is covered for every prompt; a deferred deletion reaches the
-// dialog only once its modal loop has returned.
-void TestQtDialogAbstract::parentDeletedLaterWhileOpen()
-{
-    auto* const parent = new QWidget;
-    auto* const dialog = new CountingDialog(*parent, {}, false);
-    QPointer<QDialog> const guard(dialog);
-    quarlin::test::runModal(
-        dialog, [&] { dialog->launch(); }, [&] { parent->deleteLater(); });
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(guard.isNull());
-}
+    // Parties (the frame, relevance appliers, bindings) grey a widget out each for its own reason:
+    // one's "usable again" never undoes another's "not usable", and neither a container greyed
+    // meanwhile nor the parties leave the widget disabled when all let go.
+    void widgetIsUsableOnlyWhileNoPartyGreysIt()
+    {
+        QFETCH(bool, formDisabled);
+        QFETCH(bool, insideDisabledContainer);
+        QWidget container;
+        auto* const widget = new QCheckBox(&container);
+        widget->setEnabled(!formDisabled);
+        container.setEnabled(!insideDisabledContainer);
+        int frame = 0, applier = 0;
+        quarlin::ui::GreyOutParties::setGreyedOutBy(*widget, &frame, true);
+        quarlin::ui::GreyOutParties::setGreyedOutBy(*widget, &applier, true);
+        quarlin::ui::GreyOutParties::setGreyedOutBy(*widget, &frame, false);
+        container.setEnabled(true);
+        QVERIFY(!widget->isEnabled());
+        quarlin::ui::GreyOutParties::setGreyedOutBy(*widget, &applier, false);
+        QCOMPARE(widget->isEnabled(), !formDisabled);
+    }
+
+    void modelessLaunchReturnsAtOnce()
+    {
+        struct Modeless : CountingDialog
+        {
+            explicit Modeless(QWidget& p)
+                : CountingDialog(p, {}, false)
+            {
+                setLaunchedModeless(true);
+            }
+        };
+        QWidget parent;
+        Modeless dialog(parent);
+        dialog.launch();
+        QVERIFY(dialog.isVisible());
+        QTest::mouseClick(dialog.button(QDialogButtonBox::Cancel), Qt::LeftButton);
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.rejectCalls, 1);
+    }
+
+    void dropFinishesAndDeletes()
+    {
+        QWidget parent;
+        auto* const dialog = new CountingDialog(parent, {}, false);
+        QPointer<QDialog> const guard(dialog);
+        dialog->show();
+        dialog->drop();
+        QCOMPARE(dialog->rejectCalls, 1);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(guard.isNull());
+    }
+
+    // A parent deleted outright is covered for every prompt; a deferred deletion reaches the
+    // dialog only once its modal loop has returned.
+    void parentDeletedLaterWhileOpen()
+    {
+        auto* const parent = new QWidget;
+        auto* const dialog = new CountingDialog(*parent, {}, false);
+        QPointer<QDialog> const guard(dialog);
+        quarlin::test::runModal(
+            dialog, [&] { dialog->launch(); }, [&] { parent->deleteLater(); });
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(guard.isNull());
+    }
+};
 
 QUARLIN_TEST_MAIN(TestQtDialogAbstract)
 #include "tst_qtdialogabstract.moc"

@@ -89,228 +89,219 @@ class TestRelevance : public QObject
 private Q_SLOTS:
     void init() { quarlin::test::resetHost(); }
 
-    void hostRulesFollowStateChanges_data();
-    void hostRulesFollowStateChanges();
-    void ruleListensToHostOnlyWhileItHasListeners();
-    void stateChangeDependentRulePredicateIsAskedAfterEachChange();
-    void joinsApplyLeftToRight_data();
-    void joinsApplyLeftToRight();
-    void joinAnnouncesOnlyRealChanges();
-    void emptyOperandsNeverHold();
-    void propertyValueRule_data();
-    void propertyValueRule();
-    void propertyValueRuleKeepsASharedPropertyAlive();
-    void notANumberNeitherJoinsNorMatches();
-};
-
-void TestRelevance::hostRulesFollowStateChanges_data()
-{
-    QTest::addColumn<Rule>("rule");
-    QTest::addColumn<std::function<void()>>("setup");
-    QTest::addColumn<std::function<void()>>("change");
-    QTest::addColumn<bool>("before");
-    QTest::addColumn<bool>("after");
-
-    auto& host = ReferenceHost::instance();
-    std::function<void()> const nothing = [] {};
-    std::function<void()> const loadData = [&host] { host.loadSampleDataSet(); };
-    std::function<void()> const removeData = [&host] { host.removeDataSet(); };
-    auto plot = [&host](PlotType_e type) {
-        return std::function<void()>([&host, type] { host.setPlotType(type); });
-    };
-
-    QTest::newRow("data set loaded") << Rule::DataSetExists << nothing << loadData << false << true;
-    QTest::newRow("data set removed") << Rule::DataSetExists << loadData << removeData << true << false;
-    QTest::newRow("inverted, data set removed")
-        << Rule::NotDataSet << loadData << removeData << false << true;
-    QTest::newRow("inverted, data set loaded") << Rule::NotDataSet << nothing << loadData << true << false;
-    QTest::newRow("sketch to 2-D field")
-        << Rule::FieldPlot << nothing << plot(PlotType_Cartesian2D) << false << true;
-    QTest::newRow("sketch to 3-D field")
-        << Rule::FieldPlot << nothing << plot(PlotType_Cartesian3D) << false << true;
-    QTest::newRow("sketch to XY line, field rule")
-        << Rule::FieldPlot << nothing << plot(PlotType_XYLine) << false << false;
-    QTest::newRow("sketch to XY line") << Rule::LinePlot << nothing << plot(PlotType_XYLine) << false << true;
-    QTest::newRow("sketch to polar line")
-        << Rule::LinePlot << nothing << plot(PlotType_PolarLine) << false << true;
-    QTest::newRow("field plot without frames")
-        << Rule::FieldPlot << nothing << std::function<void()>([&host] {
-               host.setPlotType(PlotType_Cartesian2D);
-               host.setFrameCount(0);
-           })
-        << false << false;
-    QTest::newRow("line plot without pages") << Rule::LinePlot << nothing << std::function<void()>([&host] {
-        host.setPlotType(PlotType_XYLine);
-        host.setPageCount(0);
-    }) << false << false;
-}
-
-void TestRelevance::hostRulesFollowStateChanges()
-{
-    QFETCH(Rule, rule);
-    QFETCH(std::function<void()>, setup);
-    QFETCH(std::function<void()>, change);
-    QFETCH(bool, before);
-    QFETCH(bool, after);
-
-    setup();
-    RelevancePtr const r = makeRule(rule);
-    QCOMPARE(r->isRelevant(), before);
-    Recorder recorder(r);
-    change();
-    QCOMPARE(r->isRelevant(), after);
-    // Every announcement is a real change, and the last one is the final value.
-    bool last = before;
-    for (bool announced : recorder.values) {
-        QVERIFY(announced != last);
-        last = announced;
-    }
-    QCOMPARE(last, after);
-    if (before != after)
-        QVERIFY(!recorder.values.empty());
-}
-
-void TestRelevance::ruleListensToHostOnlyWhileItHasListeners()
-{
-    auto& events = quarlin::toolbox::StateChangeEventObservable::getInstance();
-    std::size_t const before = events.listenerCount();
+    void hostRulesFollowStateChanges_data()
     {
-        auto const rule = boost::make_shared<DataSetExistsRelevance>();
+        QTest::addColumn<Rule>("rule");
+        QTest::addColumn<std::function<void()>>("setup");
+        QTest::addColumn<std::function<void()>>("change");
+        QTest::addColumn<bool>("before");
+        QTest::addColumn<bool>("after");
+
+        auto& host = ReferenceHost::instance();
+        std::function<void()> const nothing = [] {};
+        std::function<void()> const loadData = [&host] { host.loadSampleDataSet(); };
+        std::function<void()> const removeData = [&host] { host.removeDataSet(); };
+        auto plot = [&host](PlotType_e type) {
+            return std::function<void()>([&host, type] { host.setPlotType(type); });
+        };
+
+        QTest::newRow("data set loaded") << Rule::DataSetExists << nothing << loadData << false << true;
+        QTest::newRow("data set removed") << Rule::DataSetExists << loadData << removeData << true << false;
+        QTest::newRow("inverted, data set removed")
+            << Rule::NotDataSet << loadData << removeData << false << true;
+        QTest::newRow("inverted, data set loaded")
+            << Rule::NotDataSet << nothing << loadData << true << false;
+        QTest::newRow("sketch to 2-D field")
+            << Rule::FieldPlot << nothing << plot(PlotType_Cartesian2D) << false << true;
+        QTest::newRow("sketch to 3-D field")
+            << Rule::FieldPlot << nothing << plot(PlotType_Cartesian3D) << false << true;
+        QTest::newRow("sketch to XY line, field rule")
+            << Rule::FieldPlot << nothing << plot(PlotType_XYLine) << false << false;
+        QTest::newRow("sketch to XY line")
+            << Rule::LinePlot << nothing << plot(PlotType_XYLine) << false << true;
+        QTest::newRow("sketch to polar line")
+            << Rule::LinePlot << nothing << plot(PlotType_PolarLine) << false << true;
+        QTest::newRow("field plot without frames")
+            << Rule::FieldPlot << nothing << std::function<void()>([&host] {
+                   host.setPlotType(PlotType_Cartesian2D);
+                   host.setFrameCount(0);
+               })
+            << false << false;
+        QTest::newRow("line plot without pages")
+            << Rule::LinePlot << nothing << std::function<void()>([&host] {
+                   host.setPlotType(PlotType_XYLine);
+                   host.setPageCount(0);
+               })
+            << false << false;
+    }
+
+    void hostRulesFollowStateChanges()
+    {
+        QFETCH(Rule, rule);
+        QFETCH(std::function<void()>, setup);
+        QFETCH(std::function<void()>, change);
+        QFETCH(bool, before);
+        QFETCH(bool, after);
+
+        setup();
+        RelevancePtr const r = makeRule(rule);
+        QCOMPARE(r->isRelevant(), before);
+        Recorder recorder(r);
+        change();
+        QCOMPARE(r->isRelevant(), after);
+        // Every announcement is a real change, and the last one is the final value.
+        bool last = before;
+        for (bool announced : recorder.values) {
+            QVERIFY(announced != last);
+            last = announced;
+        }
+        QCOMPARE(last, after);
+        if (before != after)
+            QVERIFY(!recorder.values.empty());
+    }
+
+    void ruleListensToHostOnlyWhileItHasListeners()
+    {
+        auto& events = quarlin::toolbox::StateChangeEventObservable::getInstance();
+        std::size_t const before = events.listenerCount();
+        {
+            auto const rule = boost::make_shared<DataSetExistsRelevance>();
+            QCOMPARE(events.listenerCount(), before);
+            Recorder first(rule);
+            Recorder second(rule);
+            QCOMPARE(events.listenerCount(), before + 1);
+            ReferenceHost::instance().loadSampleDataSet();
+            QCOMPARE(first.values, std::vector<bool>{true});
+            QCOMPARE(second.values, std::vector<bool>{true});
+        }
         QCOMPARE(events.listenerCount(), before);
-        Recorder first(rule);
-        Recorder second(rule);
-        QCOMPARE(events.listenerCount(), before + 1);
-        ReferenceHost::instance().loadSampleDataSet();
-        QCOMPARE(first.values, std::vector<bool>{true});
-        QCOMPARE(second.values, std::vector<bool>{true});
+        ReferenceHost::instance().removeDataSet(); // must not reach a dead rule
     }
-    QCOMPARE(events.listenerCount(), before);
-    ReferenceHost::instance().removeDataSet(); // must not reach a dead rule
-}
 
-void TestRelevance::stateChangeDependentRulePredicateIsAskedAfterEachChange()
-{
-    int threshold = 2;
-    auto const rule = boost::make_shared<StateChangeDependentRelevance>(
-        [&threshold] { return ReferenceHost::instance().pageCount() >= threshold; });
-    Recorder recorder(rule);
-    auto& host = ReferenceHost::instance();
-    host.setPageCount(2);
-    host.setPageCount(3); // still holds: no second announcement
-    host.setPageCount(1);
-    QCOMPARE(recorder.values, (std::vector<bool>{true, false}));
-    // A predicate whose inputs changed outside the host is seen at the next host event.
-    threshold = 1;
-    host.setFrameCount(2);
-    QCOMPARE(recorder.values, (std::vector<bool>{true, false, true}));
-}
-
-void TestRelevance::joinsApplyLeftToRight_data()
-{
-    QTest::addColumn<bool>("a");
-    QTest::addColumn<bool>("b");
-    QTest::addColumn<bool>("c");
-    for (int bits = 0; bits < 8; ++bits) {
-        bool const a = bits & 1, b = bits & 2, c = bits & 4;
-        QTest::addRow("a=%d b=%d c=%d", a, b, c) << a << b << c;
+    void stateChangeDependentRulePredicateIsAskedAfterEachChange()
+    {
+        int threshold = 2;
+        auto const rule = boost::make_shared<StateChangeDependentRelevance>(
+            [&threshold] { return ReferenceHost::instance().pageCount() >= threshold; });
+        Recorder recorder(rule);
+        auto& host = ReferenceHost::instance();
+        host.setPageCount(2);
+        host.setPageCount(3); // still holds: no second announcement
+        host.setPageCount(1);
+        QCOMPARE(recorder.values, (std::vector<bool>{true, false}));
+        // A predicate whose inputs changed outside the host is seen at the next host event.
+        threshold = 1;
+        host.setFrameCount(2);
+        QCOMPARE(recorder.values, (std::vector<bool>{true, false, true}));
     }
-}
 
-void TestRelevance::joinsApplyLeftToRight()
-{
-    QFETCH(bool, a);
-    QFETCH(bool, b);
-    QFETCH(bool, c);
-    auto const ra = boost::make_shared<SwitchRelevance>(a);
-    auto const rb = boost::make_shared<SwitchRelevance>(b);
-    auto const rc = boost::make_shared<SwitchRelevance>(c);
-    RelevancePtr const andThenOr = RelevanceExpression(ra).aand(rb).oor(rc);
-    RelevancePtr const grouped = RelevanceExpression(ra).aand(RelevanceExpression(rb).oor(rc));
-    QCOMPARE(andThenOr->isRelevant(), (a && b) || c);
-    QCOMPARE(grouped->isRelevant(), a && (b || c));
-}
+    void joinsApplyLeftToRight_data()
+    {
+        QTest::addColumn<bool>("a");
+        QTest::addColumn<bool>("b");
+        QTest::addColumn<bool>("c");
+        for (int bits = 0; bits < 8; ++bits) {
+            bool const a = bits & 1, b = bits & 2, c = bits & 4;
+            QTest::addRow("a=%d b=%d c=%d", a, b, c) << a << b << c;
+        }
+    }
 
-void TestRelevance::joinAnnouncesOnlyRealChanges()
-{
-    auto const field = boost::make_shared<SwitchRelevance>(false);
-    auto const line = boost::make_shared<SwitchRelevance>(false);
-    RelevancePtr const either = RelevanceExpression(field).oor(line);
-    Recorder recorder(either);
-    QCOMPARE(field->hookCalls, 1);
-    field->set(true);
-    line->set(true);   // already holds
-    field->set(false); // still holds through line
-    line->set(false);
-    QCOMPARE(recorder.values, (std::vector<bool>{true, false}));
-}
+    void joinsApplyLeftToRight()
+    {
+        QFETCH(bool, a);
+        QFETCH(bool, b);
+        QFETCH(bool, c);
+        auto const ra = boost::make_shared<SwitchRelevance>(a);
+        auto const rb = boost::make_shared<SwitchRelevance>(b);
+        auto const rc = boost::make_shared<SwitchRelevance>(c);
+        RelevancePtr const andThenOr = RelevanceExpression(ra).aand(rb).oor(rc);
+        RelevancePtr const grouped = RelevanceExpression(ra).aand(RelevanceExpression(rb).oor(rc));
+        QCOMPARE(andThenOr->isRelevant(), (a && b) || c);
+        QCOMPARE(grouped->isRelevant(), a && (b || c));
+    }
 
-void TestRelevance::emptyOperandsNeverHold()
-{
-    auto const yes = boost::make_shared<SwitchRelevance>(true);
-    QVERIFY(!RelevancePtr(RelevanceExpression(yes).aand({}))->isRelevant());
-    QVERIFY(RelevancePtr(RelevanceExpression({}).oor(yes))->isRelevant());
-    QVERIFY(InvertingRelevance({}).isRelevant());
-}
+    void joinAnnouncesOnlyRealChanges()
+    {
+        auto const field = boost::make_shared<SwitchRelevance>(false);
+        auto const line = boost::make_shared<SwitchRelevance>(false);
+        RelevancePtr const either = RelevanceExpression(field).oor(line);
+        Recorder recorder(either);
+        QCOMPARE(field->hookCalls, 1);
+        field->set(true);
+        line->set(true);   // already holds
+        field->set(false); // still holds through line
+        line->set(false);
+        QCOMPARE(recorder.values, (std::vector<bool>{true, false}));
+    }
 
-void TestRelevance::propertyValueRule_data()
-{
-    QTest::addColumn<bool>("alsoFalse");
-    QTest::addColumn<int>("uiChange"); // 0: none, 1: hidden, 2: insensitive
-    QTest::addColumn<bool>("whileTrue");
-    QTest::addColumn<bool>("whileFalse");
-    QTest::newRow("true only") << false << 0 << true << false;
-    QTest::newRow("true and false: always") << true << 0 << true << true;
-    QTest::newRow("hidden") << false << 1 << false << false;
-    QTest::newRow("insensitive") << false << 2 << false << false;
-}
+    void emptyOperandsNeverHold()
+    {
+        auto const yes = boost::make_shared<SwitchRelevance>(true);
+        QVERIFY(!RelevancePtr(RelevanceExpression(yes).aand({}))->isRelevant());
+        QVERIFY(RelevancePtr(RelevanceExpression({}).oor(yes))->isRelevant());
+        QVERIFY(InvertingRelevance({}).isRelevant());
+    }
 
-// Every change of the value or of the UI state is announced, whether or not the answer changed.
-void TestRelevance::propertyValueRule()
-{
-    QFETCH(bool, alsoFalse);
-    QFETCH(int, uiChange);
-    QFETCH(bool, whileTrue);
-    QFETCH(bool, whileFalse);
-    UIFlag flag;
-    auto const rule = boost::make_shared<PropertyDependentRelevance<bool>>(flag, true, true);
-    if (alsoFalse)
-        rule->addRelevantValue(false);
-    Recorder recorder(rule);
-    if (uiChange)
-        uiChange == 1 ? flag.setVisible(false) : flag.setSensitive(false);
-    flag.setValue(true);
-    QCOMPARE(rule->isRelevant(), whileTrue);
-    flag.setValue(false);
-    QCOMPARE(rule->isRelevant(), whileFalse);
-    QCOMPARE(recorder.values.size(), std::size_t(uiChange ? 3 : 2));
-    QCOMPARE(recorder.values.back(), whileFalse);
-}
+    void propertyValueRule_data()
+    {
+        QTest::addColumn<bool>("alsoFalse");
+        QTest::addColumn<int>("uiChange"); // 0: none, 1: hidden, 2: insensitive
+        QTest::addColumn<bool>("whileTrue");
+        QTest::addColumn<bool>("whileFalse");
+        QTest::newRow("true only") << false << 0 << true << false;
+        QTest::newRow("true and false: always") << true << 0 << true << true;
+        QTest::newRow("hidden") << false << 1 << false << false;
+        QTest::newRow("insensitive") << false << 2 << false << false;
+    }
 
-void TestRelevance::propertyValueRuleKeepsASharedPropertyAlive()
-{
-    auto flag = boost::make_shared<quarlin::Property<bool>>(true);
-    PropertyDependentRelevance<bool> const rule(
-        boost::shared_ptr<quarlin::PropertyAbstract<bool> const>(flag), true);
-    boost::weak_ptr<quarlin::Property<bool>> const watch = flag;
-    flag.reset();
-    QVERIFY(!watch.expired());
-    QVERIFY(rule.isRelevant());
-}
+    // Every change of the value or of the UI state is announced, whether or not the answer changed.
+    void propertyValueRule()
+    {
+        QFETCH(bool, alsoFalse);
+        QFETCH(int, uiChange);
+        QFETCH(bool, whileTrue);
+        QFETCH(bool, whileFalse);
+        UIFlag flag;
+        auto const rule = boost::make_shared<PropertyDependentRelevance<bool>>(flag, true, true);
+        if (alsoFalse)
+            rule->addRelevantValue(false);
+        Recorder recorder(rule);
+        if (uiChange)
+            uiChange == 1 ? flag.setVisible(false) : flag.setSensitive(false);
+        flag.setValue(true);
+        QCOMPARE(rule->isRelevant(), whileTrue);
+        flag.setValue(false);
+        QCOMPARE(rule->isRelevant(), whileFalse);
+        QCOMPARE(recorder.values.size(), std::size_t(uiChange ? 3 : 2));
+        QCOMPARE(recorder.values.back(), whileFalse);
+    }
 
-// NaN has no place among ordered values: refused as a relevant value, and never matching one.
-void TestRelevance::notANumberNeitherJoinsNorMatches()
-{
-    auto const size = boost::make_shared<quarlin::Property<double>>(1.0);
-    PropertyDependentRelevance<double> rule(boost::shared_ptr<quarlin::PropertyAbstract<double> const>(size),
-                                            1.0);
-    QVERIFY_EXCEPTION_THROWN(rule.addRelevantValue(qQNaN()), quarlin::InvalidArgumentException);
-    size->setValue(2.0);
-    QVERIFY(!rule.isRelevant());
-    size->setValue(qQNaN());
-    QVERIFY(!rule.isRelevant());
-    size->setValue(1.0);
-    QVERIFY(rule.isRelevant());
-}
+    void propertyValueRuleKeepsASharedPropertyAlive()
+    {
+        auto flag = boost::make_shared<quarlin::Property<bool>>(true);
+        PropertyDependentRelevance<bool> const rule(
+            boost::shared_ptr<quarlin::PropertyAbstract<bool> const>(flag), true);
+        boost::weak_ptr<quarlin::Property<bool>> const watch = flag;
+        flag.reset();
+        QVERIFY(!watch.expired());
+        QVERIFY(rule.isRelevant());
+    }
+
+    // NaN has no place among ordered values: refused as a relevant value, and never matching one.
+    void notANumberNeitherJoinsNorMatches()
+    {
+        auto const size = boost::make_shared<quarlin::Property<double>>(1.0);
+        PropertyDependentRelevance<double> rule(
+            boost::shared_ptr<quarlin::PropertyAbstract<double> const>(size), 1.0);
+        QVERIFY_EXCEPTION_THROWN(rule.addRelevantValue(qQNaN()), quarlin::InvalidArgumentException);
+        size->setValue(2.0);
+        QVERIFY(!rule.isRelevant());
+        size->setValue(qQNaN());
+        QVERIFY(!rule.isRelevant());
+        size->setValue(1.0);
+        QVERIFY(rule.isRelevant());
+    }
+};
 
 QUARLIN_TEST_MAIN(TestRelevance)
 #include "tst_relevance.moc"

@@ -116,149 +116,138 @@ class TestSpinBoxLgIndexPropertyBinding : public QObject
 private Q_SLOTS:
     void init() { quarlin::test::resetHost(); }
 
-    void stepCommitsAtOnce_data();
-    void stepCommitsAtOnce();
-    void typedTextCommitsOnEnterOrFocusLoss_data();
-    void typedTextCommitsOnEnterOrFocusLoss();
-    void typedTextThenStepStartsFromTypedValue();
-    void propertyChangeShowsAtOnce();
-    void outOfRangeValueShownClampedUntilEdited_data();
-    void outOfRangeValueShownClampedUntilEdited();
-    void nothingFlowsAfterBindingDies();
-    void widgetDeletedBeforeBinding();
-};
+    void typedTextCommitsOnEnterOrFocusLoss_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("byEnter");
+        QTest::addColumn<__int64>("expected");
+        QTest::newRow("Enter") << "42" << true << __int64(42);
+        QTest::newRow("focus loss") << "-17" << false << __int64(-17);
+        // The spin box refuses the keystroke that would pass the maximum.
+        QTest::newRow("above the range, Enter") << "5000" << true << __int64(500);
+        QTest::newRow("not a number, focus loss") << "x" << false << __int64(7);
+        QTest::newRow("unchanged text, Enter") << "7" << true << __int64(7);
+    }
 
-void TestSpinBoxLgIndexPropertyBinding::typedTextCommitsOnEnterOrFocusLoss_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<bool>("byEnter");
-    QTest::addColumn<__int64>("expected");
-    QTest::newRow("Enter") << "42" << true << __int64(42);
-    QTest::newRow("focus loss") << "-17" << false << __int64(-17);
-    // The spin box refuses the keystroke that would pass the maximum.
-    QTest::newRow("above the range, Enter") << "5000" << true << __int64(500);
-    QTest::newRow("not a number, focus loss") << "x" << false << __int64(7);
-    QTest::newRow("unchanged text, Enter") << "7" << true << __int64(7);
-}
+    void typedTextCommitsOnEnterOrFocusLoss()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, byEnter);
+        QFETCH(__int64, expected);
+        Bench bench(7);
+        QVERIFY(bench.show());
+        bench.type(typed);
+        QCOMPARE(bench.property->value(), __int64(7)); // keyboard tracking is off: nothing yet
+        if (byEnter)
+            QTest::keyClick(bench.spinBox, Qt::Key_Return);
+        else
+            bench.other->setFocus(Qt::TabFocusReason);
+        QCOMPARE(bench.property->value(), expected);
+        QCOMPARE(bench.spinBox->value(), int(expected));
+        QCOMPARE(bench.heard.size(), std::size_t(expected == 7 ? 0 : 1));
+    }
 
-void TestSpinBoxLgIndexPropertyBinding::typedTextCommitsOnEnterOrFocusLoss()
-{
-    QFETCH(QString, typed);
-    QFETCH(bool, byEnter);
-    QFETCH(__int64, expected);
-    Bench bench(7);
-    QVERIFY(bench.show());
-    bench.type(typed);
-    QCOMPARE(bench.property->value(), __int64(7)); // keyboard tracking is off: nothing yet
-    if (byEnter)
-        QTest::keyClick(bench.spinBox, Qt::Key_Return);
-    else
+    void typedTextThenStepStartsFromTypedValue()
+    {
+        Bench bench(0, -1000, 1000, boost::make_shared<FixedStep>(5.0));
+        QVERIFY(bench.show());
+        bench.type(QStringLiteral("100"));
+        QTest::keyClick(bench.spinBox, Qt::Key_Up);
+        QCOMPARE(bench.property->value(), __int64(105));
+    }
+
+    void propertyChangeShowsAtOnce()
+    {
+        Bench bench(1);
+        bench.property->setValue(900);
+        QCOMPARE(bench.spinBox->value(), 900);
+        // Showing the property's value is not an edit: the property hears nothing back.
+        QCOMPARE(bench.heard, std::vector<__int64>{900});
+    }
+
+    void outOfRangeValueShownClampedUntilEdited_data()
+    {
+        QTest::addColumn<__int64>("initial");
+        QTest::addColumn<int>("shown");
+        QTest::newRow("below a positive minimum") << __int64(0) << 1;
+        QTest::newRow("beyond 32 bits") << __int64(5000000000LL) << 1000;
+        QTest::newRow("far negative") << __int64(-5000000000LL) << 1;
+    }
+
+    void outOfRangeValueShownClampedUntilEdited()
+    {
+        QFETCH(__int64, initial);
+        QFETCH(int, shown);
+        Bench bench(initial, 1, 1000);
+        QVERIFY(bench.show());
+        QCOMPARE(bench.spinBox->value(), shown);
+        QCOMPARE(bench.property->value(), initial);
+
+        // Passing through the field is not an edit.
         bench.other->setFocus(Qt::TabFocusReason);
-    QCOMPARE(bench.property->value(), expected);
-    QCOMPARE(bench.spinBox->value(), int(expected));
-    QCOMPARE(bench.heard.size(), std::size_t(expected == 7 ? 0 : 1));
-}
+        bench.spinBox->setFocus(Qt::TabFocusReason);
+        QCOMPARE(bench.property->value(), initial);
 
-void TestSpinBoxLgIndexPropertyBinding::typedTextThenStepStartsFromTypedValue()
-{
-    Bench bench(0, -1000, 1000, boost::make_shared<FixedStep>(5.0));
-    QVERIFY(bench.show());
-    bench.type(QStringLiteral("100"));
-    QTest::keyClick(bench.spinBox, Qt::Key_Up);
-    QCOMPARE(bench.property->value(), __int64(105));
-}
+        // Confirming the shown value by typing it is.
+        bench.type(QString::number(shown));
+        QTest::keyClick(bench.spinBox, Qt::Key_Enter);
+        QCOMPARE(bench.property->value(), __int64(shown));
+    }
 
-void TestSpinBoxLgIndexPropertyBinding::propertyChangeShowsAtOnce()
-{
-    Bench bench(1);
-    bench.property->setValue(900);
-    QCOMPARE(bench.spinBox->value(), 900);
-    // Showing the property's value is not an edit: the property hears nothing back.
-    QCOMPARE(bench.heard, std::vector<__int64>{900});
-}
+    // Every way a person steps commits at once; a calculator, where there is one, sets the step.
+    void stepCommitsAtOnce_data()
+    {
+        QTest::addColumn<double>("factor"); // negative: no calculator, the spin box's own step of one
+        QTest::addColumn<Step>("how");
+        QTest::addColumn<__int64>("expected");
+        QTest::newRow("arrow up") << -1.0 << Step::ArrowUp << __int64(101);
+        QTest::newRow("arrow down") << -1.0 << Step::ArrowDown << __int64(99);
+        QTest::newRow("page up") << -1.0 << Step::PageUp << __int64(110);
+        QTest::newRow("wheel up") << -1.0 << Step::WheelUp << __int64(101);
+        QTest::newRow("wheel down") << -1.0 << Step::WheelDown << __int64(99);
+        QTest::newRow("up button") << -1.0 << Step::UpButton << __int64(101);
+        QTest::newRow("down button") << -1.0 << Step::DownButton << __int64(99);
+        QTest::newRow("5 up") << 5.0 << Step::ArrowUp << __int64(105);
+        QTest::newRow("5 down") << 5.0 << Step::ArrowDown << __int64(95);
+        QTest::newRow("2.5 rounds to the nearest index") << 2.5 << Step::ArrowUp << __int64(103);
+        QTest::newRow("page is ten steps") << 5.0 << Step::PageUp << __int64(150);
+        QTest::newRow("held at the maximum") << 1e12 << Step::ArrowUp << __int64(1000);
+        QTest::newRow("zero step stays") << 0.0 << Step::ArrowUp << __int64(100);
+    }
 
-void TestSpinBoxLgIndexPropertyBinding::outOfRangeValueShownClampedUntilEdited_data()
-{
-    QTest::addColumn<__int64>("initial");
-    QTest::addColumn<int>("shown");
-    QTest::newRow("below a positive minimum") << __int64(0) << 1;
-    QTest::newRow("beyond 32 bits") << __int64(5000000000LL) << 1000;
-    QTest::newRow("far negative") << __int64(-5000000000LL) << 1;
-}
+    void stepCommitsAtOnce()
+    {
+        QFETCH(double, factor);
+        QFETCH(Step, how);
+        QFETCH(__int64, expected);
+        Bench bench(100, -1000, 1000, factor < 0 ? nullptr : boost::make_shared<FixedStep>(factor));
+        QVERIFY(bench.show());
+        step(bench.spinBox, how);
+        QCOMPARE(bench.property->value(), expected);
+        QCOMPARE(bench.heard, expected == 100 ? std::vector<__int64>{} : std::vector<__int64>{expected});
+    }
 
-void TestSpinBoxLgIndexPropertyBinding::outOfRangeValueShownClampedUntilEdited()
-{
-    QFETCH(__int64, initial);
-    QFETCH(int, shown);
-    Bench bench(initial, 1, 1000);
-    QVERIFY(bench.show());
-    QCOMPARE(bench.spinBox->value(), shown);
-    QCOMPARE(bench.property->value(), initial);
+    void nothingFlowsAfterBindingDies()
+    {
+        Bench bench(3, -1000, 1000, boost::make_shared<FixedStep>(50.0));
+        QVERIFY(bench.show());
+        bench.binding.reset();
+        bench.property->setValue(4);
+        QCOMPARE(bench.spinBox->value(), 3);
+        QTest::keyClick(bench.spinBox, Qt::Key_Up);
+        QCOMPARE(bench.property->value(), __int64(4));
+        QCOMPARE(bench.spinBox->value(), 4); // its own single step again, not the calculator's
+    }
 
-    // Passing through the field is not an edit.
-    bench.other->setFocus(Qt::TabFocusReason);
-    bench.spinBox->setFocus(Qt::TabFocusReason);
-    QCOMPARE(bench.property->value(), initial);
-
-    // Confirming the shown value by typing it is.
-    bench.type(QString::number(shown));
-    QTest::keyClick(bench.spinBox, Qt::Key_Enter);
-    QCOMPARE(bench.property->value(), __int64(shown));
-}
-
-// Every way a person steps commits at once; a calculator, where there is one, sets the step.
-void TestSpinBoxLgIndexPropertyBinding::stepCommitsAtOnce_data()
-{
-    QTest::addColumn<double>("factor"); // negative: no calculator, the spin box's own step of one
-    QTest::addColumn<Step>("how");
-    QTest::addColumn<__int64>("expected");
-    QTest::newRow("arrow up") << -1.0 << Step::ArrowUp << __int64(101);
-    QTest::newRow("arrow down") << -1.0 << Step::ArrowDown << __int64(99);
-    QTest::newRow("page up") << -1.0 << Step::PageUp << __int64(110);
-    QTest::newRow("wheel up") << -1.0 << Step::WheelUp << __int64(101);
-    QTest::newRow("wheel down") << -1.0 << Step::WheelDown << __int64(99);
-    QTest::newRow("up button") << -1.0 << Step::UpButton << __int64(101);
-    QTest::newRow("down button") << -1.0 << Step::DownButton << __int64(99);
-    QTest::newRow("5 up") << 5.0 << Step::ArrowUp << __int64(105);
-    QTest::newRow("5 down") << 5.0 << Step::ArrowDown << __int64(95);
-    QTest::newRow("2.5 rounds to the nearest index") << 2.5 << Step::ArrowUp << __int64(103);
-    QTest::newRow("page is ten steps") << 5.0 << Step::PageUp << __int64(150);
-    QTest::newRow("held at the maximum") << 1e12 << Step::ArrowUp << __int64(1000);
-    QTest::newRow("zero step stays") << 0.0 << Step::ArrowUp << __int64(100);
-}
-
-void TestSpinBoxLgIndexPropertyBinding::stepCommitsAtOnce()
-{
-    QFETCH(double, factor);
-    QFETCH(Step, how);
-    QFETCH(__int64, expected);
-    Bench bench(100, -1000, 1000, factor < 0 ? nullptr : boost::make_shared<FixedStep>(factor));
-    QVERIFY(bench.show());
-    step(bench.spinBox, how);
-    QCOMPARE(bench.property->value(), expected);
-    QCOMPARE(bench.heard, expected == 100 ? std::vector<__int64>{} : std::vector<__int64>{expected});
-}
-
-void TestSpinBoxLgIndexPropertyBinding::nothingFlowsAfterBindingDies()
-{
-    Bench bench(3, -1000, 1000, boost::make_shared<FixedStep>(50.0));
-    QVERIFY(bench.show());
-    bench.binding.reset();
-    bench.property->setValue(4);
-    QCOMPARE(bench.spinBox->value(), 3);
-    QTest::keyClick(bench.spinBox, Qt::Key_Up);
-    QCOMPARE(bench.property->value(), __int64(4));
-    QCOMPARE(bench.spinBox->value(), 4); // its own single step again, not the calculator's
-}
-
-void TestSpinBoxLgIndexPropertyBinding::widgetDeletedBeforeBinding()
-{
-    Bench bench(3);
-    delete bench.spinBox;
-    bench.property->setValue(8); // must not touch the dead widget
-    bench.binding->updateWidget();
-    QCOMPARE(bench.property->value(), __int64(8));
-}
+    void widgetDeletedBeforeBinding()
+    {
+        Bench bench(3);
+        delete bench.spinBox;
+        bench.property->setValue(8); // must not touch the dead widget
+        bench.binding->updateWidget();
+        QCOMPARE(bench.property->value(), __int64(8));
+    }
+};
 
 QUARLIN_TEST_MAIN(TestSpinBoxLgIndexPropertyBinding)
 #include "tst_spinboxlgindexpropertybinding.moc"

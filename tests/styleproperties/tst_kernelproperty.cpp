@@ -62,151 +62,140 @@ private Q_SLOTS:
         store().define({"Test", "Real"}, 0.1);
     }
 
-    void subscribesOnlyWhileListened();
-    void firstListenerMissesTheSilentRefresh();
-    void staleCacheIsRefreshedWithoutWritingAnEqualValue();
-    void deferredWriteForcesTheNextOne();
-    void refusedWriteKeepsTheValue_data();
-    void refusedWriteKeepsTheValue();
-    void adjustedValueIsWhatTheHostKept();
-    void deferredPropertyWritesOnSubmit();
-    void setOffsetsReplacesAnUnsubmittedEdit();
-    void doublesDifferingInTheLastBitAreWritten();
-};
-
-void TestKernelProperty::subscribesOnlyWhileListened()
-{
-    auto& observable = StateChangeEventObservable::getInstance();
-    std::size_t const before = observable.listenerCount();
-    KernelProperty<int> property(intSetting);
-    QCOMPARE(observable.listenerCount(), before);
+    void subscribesOnlyWhileListened()
     {
+        auto& observable = StateChangeEventObservable::getInstance();
+        std::size_t const before = observable.listenerCount();
+        KernelProperty<int> property(intSetting);
+        QCOMPARE(observable.listenerCount(), before);
+        {
+            Heard<int> const heard(property);
+            QCOMPARE(observable.listenerCount(), before + 1);
+            // One subscription however many come and go while one stays.
+            for (int i = 0; i < 1000; ++i)
+                Heard<int> const passing(property);
+            QCOMPARE(observable.listenerCount(), before + 1);
+        }
+        // The next state change finds nobody listening and lets go.
+        store().change(StyleKey{{"Test", "Int"}}, __int64(2));
+        QCOMPARE(observable.listenerCount(), before);
+        QCOMPARE(property.value(), 2);
+    }
+
+    void firstListenerMissesTheSilentRefresh()
+    {
+        KernelProperty<int> property(intSetting);
+        store().change(StyleKey{{"Test", "Int"}}, __int64(5));
         Heard<int> const heard(property);
-        QCOMPARE(observable.listenerCount(), before + 1);
-        // One subscription however many come and go while one stays.
-        for (int i = 0; i < 1000; ++i)
-            Heard<int> const passing(property);
-        QCOMPARE(observable.listenerCount(), before + 1);
+        QVERIFY(heard.values.empty());
+        store().change(StyleKey{{"Test", "Int"}}, __int64(6));
+        QCOMPARE(heard.values, std::vector<int>{6});
     }
-    // The next state change finds nobody listening and lets go.
-    store().change(StyleKey{{"Test", "Int"}}, __int64(2));
-    QCOMPARE(observable.listenerCount(), before);
-    QCOMPARE(property.value(), 2);
-}
 
-void TestKernelProperty::firstListenerMissesTheSilentRefresh()
-{
-    KernelProperty<int> property(intSetting);
-    store().change(StyleKey{{"Test", "Int"}}, __int64(5));
-    Heard<int> const heard(property);
-    QVERIFY(heard.values.empty());
-    store().change(StyleKey{{"Test", "Int"}}, __int64(6));
-    QCOMPARE(heard.values, std::vector<int>{6});
-}
+    void staleCacheIsRefreshedWithoutWritingAnEqualValue()
+    {
+        KernelProperty<int> property(intSetting);
+        Heard<int> const heard(property);
+        // A style reset unsubscribes the property: the next change goes unheard.
+        StateChangeEventObservable::getInstance().emitStateChange(
+            quarlin::toolbox::StateChangeEvent(StateChange_StyleReset));
+        store().change(StyleKey{{"Test", "Int"}}, __int64(4));
+        QVERIFY(heard.values.empty());
+        std::size_t const written = writes();
+        property.setValue(4);
+        QCOMPARE(writes(), written);
+        QCOMPARE(heard.values, std::vector<int>{4});
+    }
 
-void TestKernelProperty::staleCacheIsRefreshedWithoutWritingAnEqualValue()
-{
-    KernelProperty<int> property(intSetting);
-    Heard<int> const heard(property);
-    // A style reset unsubscribes the property: the next change goes unheard.
-    StateChangeEventObservable::getInstance().emitStateChange(
-        quarlin::toolbox::StateChangeEvent(StateChange_StyleReset));
-    store().change(StyleKey{{"Test", "Int"}}, __int64(4));
-    QVERIFY(heard.values.empty());
-    std::size_t const written = writes();
-    property.setValue(4);
-    QCOMPARE(writes(), written);
-    QCOMPARE(heard.values, std::vector<int>{4});
-}
+    void deferredWriteForcesTheNextOne()
+    {
+        KernelProperty<int> property(intSetting);
+        store().setRule({"Test", "Int"}, StyleRule::defer());
+        property.setValue(3); // code 15: not an error, not applied
+        QCOMPARE(hostInt(), __int64(1));
+        store().clearRules();
+        property.setValue(1); // equal to the host's value, and written all the same
+        QCOMPARE(writes(), std::size_t(2));
+        property.setValue(1);
+        QCOMPARE(writes(), std::size_t(2));
+    }
 
-void TestKernelProperty::deferredWriteForcesTheNextOne()
-{
-    KernelProperty<int> property(intSetting);
-    store().setRule({"Test", "Int"}, StyleRule::defer());
-    property.setValue(3); // code 15: not an error, not applied
-    QCOMPARE(hostInt(), __int64(1));
-    store().clearRules();
-    property.setValue(1); // equal to the host's value, and written all the same
-    QCOMPARE(writes(), std::size_t(2));
-    property.setValue(1);
-    QCOMPARE(writes(), std::size_t(2));
-}
+    void refusedWriteKeepsTheValue_data()
+    {
+        QTest::addColumn<QString>("hostText");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("host's text") << "Axis variable locked."
+                                     << "Axis variable locked.";
+        QTest::newRow("no text") << QString() << "Unknown error";
+    }
 
-void TestKernelProperty::refusedWriteKeepsTheValue_data()
-{
-    QTest::addColumn<QString>("hostText");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("host's text") << "Axis variable locked."
-                                 << "Axis variable locked.";
-    QTest::newRow("no text") << QString() << "Unknown error";
-}
+    void refusedWriteKeepsTheValue()
+    {
+        QFETCH(QString, hostText);
+        QFETCH(QString, message);
+        KernelProperty<int> property(intSetting);
+        Heard<int> const heard(property);
+        store().setRule({"Test", "Int"}, StyleRule::refuse(hostText.toStdString()));
+        try {
+            property.setValue(3);
+            QFAIL("a refused write must throw");
+        } catch (InvalidPropertyValueException const& e) {
+            QCOMPARE(QString::fromStdString(e.what()), message);
+        }
+        QCOMPARE(property.value(), 1);
+        QVERIFY(heard.values.empty());
+    }
 
-void TestKernelProperty::refusedWriteKeepsTheValue()
-{
-    QFETCH(QString, hostText);
-    QFETCH(QString, message);
-    KernelProperty<int> property(intSetting);
-    Heard<int> const heard(property);
-    store().setRule({"Test", "Int"}, StyleRule::refuse(hostText.toStdString()));
-    try {
+    void adjustedValueIsWhatTheHostKept()
+    {
+        KernelProperty<int> property(intSetting);
+        Heard<int> const heard(property);
+        store().setRule({"Test", "Int"}, StyleRule::adjust(__int64(4)));
         property.setValue(3);
-        QFAIL("a refused write must throw");
-    } catch (InvalidPropertyValueException const& e) {
-        QCOMPARE(QString::fromStdString(e.what()), message);
+        QCOMPARE(property.value(), 4);
+        QCOMPARE(heard.values.back(), 4);
+        QVERIFY(std::find(heard.values.begin(), heard.values.end(), 3) == heard.values.end());
     }
-    QCOMPARE(property.value(), 1);
-    QVERIFY(heard.values.empty());
-}
 
-void TestKernelProperty::adjustedValueIsWhatTheHostKept()
-{
-    KernelProperty<int> property(intSetting);
-    Heard<int> const heard(property);
-    store().setRule({"Test", "Int"}, StyleRule::adjust(__int64(4)));
-    property.setValue(3);
-    QCOMPARE(property.value(), 4);
-    QCOMPARE(heard.values.back(), 4);
-    QVERIFY(std::find(heard.values.begin(), heard.values.end(), 3) == heard.values.end());
-}
+    void deferredPropertyWritesOnSubmit()
+    {
+        KernelPropertyDeferred<int> property(intSetting);
+        Heard<int> const heard(property);
+        property.setValue(3);
+        QCOMPARE(property.value(), 3);
+        QCOMPARE(heard.values, std::vector<int>{3});
+        QCOMPARE(writes(), std::size_t(0));
+        QCOMPARE(hostInt(), __int64(1));
+        property.submitValue();
+        QCOMPARE(hostInt(), __int64(3));
+        property.submitValue(); // the host holds it already
+        QCOMPARE(writes(), std::size_t(1));
+    }
 
-void TestKernelProperty::deferredPropertyWritesOnSubmit()
-{
-    KernelPropertyDeferred<int> property(intSetting);
-    Heard<int> const heard(property);
-    property.setValue(3);
-    QCOMPARE(property.value(), 3);
-    QCOMPARE(heard.values, std::vector<int>{3});
-    QCOMPARE(writes(), std::size_t(0));
-    QCOMPARE(hostInt(), __int64(1));
-    property.submitValue();
-    QCOMPARE(hostInt(), __int64(3));
-    property.submitValue(); // the host holds it already
-    QCOMPARE(writes(), std::size_t(1));
-}
+    void setOffsetsReplacesAnUnsubmittedEdit()
+    {
+        store().change(StyleKey{{"Test", "Int"}, 2, 0}, __int64(7));
+        KernelPropertyDeferred<int> property(intSetting);
+        property.setValue(3);
+        Heard<int> const heard(property);
+        property.setOffsets(2, 0);
+        QCOMPARE(property.value(), 7);
+        QCOMPARE(heard.values, std::vector<int>{7});
+        property.setValue(8);
+        property.submitValue();
+        QCOMPARE(hostInt(2, 0), __int64(8));
+        QCOMPARE(hostInt(), __int64(1));
+    }
 
-void TestKernelProperty::setOffsetsReplacesAnUnsubmittedEdit()
-{
-    store().change(StyleKey{{"Test", "Int"}, 2, 0}, __int64(7));
-    KernelPropertyDeferred<int> property(intSetting);
-    property.setValue(3);
-    Heard<int> const heard(property);
-    property.setOffsets(2, 0);
-    QCOMPARE(property.value(), 7);
-    QCOMPARE(heard.values, std::vector<int>{7});
-    property.setValue(8);
-    property.submitValue();
-    QCOMPARE(hostInt(2, 0), __int64(8));
-    QCOMPARE(hostInt(), __int64(1));
-}
-
-void TestKernelProperty::doublesDifferingInTheLastBitAreWritten()
-{
-    KernelProperty<double> property(realSetting);
-    double const next = std::nextafter(0.1, 1.0);
-    property.setValue(next);
-    QCOMPARE(writes(), std::size_t(1));
-    QVERIFY(property.value() == next);
-}
+    void doublesDifferingInTheLastBitAreWritten()
+    {
+        KernelProperty<double> property(realSetting);
+        double const next = std::nextafter(0.1, 1.0);
+        property.setValue(next);
+        QCOMPARE(writes(), std::size_t(1));
+        QVERIFY(property.value() == next);
+    }
+};
 
 QUARLIN_TEST_MAIN(TestKernelProperty)
 #include "tst_kernelproperty.moc"

@@ -46,156 +46,146 @@ private Q_SLOTS:
         ReferenceHost::instance().loadSampleDataSet();
     }
 
-    void modalSetWritesOnSubmitAsOneStep_data();
-    void modalSetWritesOnSubmitAsOneStep();
-    void nestedSetFollowsItsParent();
-    void channelRulesFollowTheMode_data();
-    void channelRulesFollowTheMode();
-    void invalidChannelsAreReplaced_data();
-    void invalidChannelsAreReplaced();
-    void intensityStepSpansTheChannels_data();
-    void intensityStepSpansTheChannels();
-};
-
-void TestRGBColorStyleSet::modalSetWritesOnSubmitAsOneStep_data()
-{
-    QTest::addColumn<bool>("modal");
-    QTest::newRow("modeless: at once") << false;
-    QTest::newRow("modal: on submit") << true;
-}
-
-void TestRGBColorStyleSet::modalSetWritesOnSubmitAsOneStep()
-{
-    QFETCH(bool, modal);
-    RGBColorOptsPropertiesGenerated set(modal, {});
-    set.globalRGBRGBMode()->setValue(RGBMode_SpecifyRB);
-    set.globalRGBRedChannelVar()->setValue(7);
-    QCOMPARE(hostInt("RGBMode"), __int64(modal ? RGBMode_SpecifyRGB : RGBMode_SpecifyRB));
-    set.submit();
-    QCOMPARE(hostInt("RGBMode"), __int64(RGBMode_SpecifyRB));
-    QCOMPARE(hostInt("RedChannelVar"), __int64(7));
-    QCOMPARE(ReferenceHost::instance().lockDepth(), 0);
-    QVERIFY(ReferenceHost::instance().undo()); // a modal submit is one step: both go back
-    QCOMPARE(hostInt("RGBMode"), __int64(modal ? RGBMode_SpecifyRGB : RGBMode_SpecifyRB));
-    QCOMPARE(hostInt("RedChannelVar"), __int64(0));
-}
-
-// A nested set reads the instance its parent's offset and its own choose, and is submitted
-// with its parent, inside the parent's undo step.
-void TestRGBColorStyleSet::nestedSetFollowsItsParent()
-{
-    store().change(StyleKey{{"GlobalRGB", "RGBMode"}, 2, 5}, __int64(RGBMode_SpecifyGB));
-    RGBColorOptsPropertiesGenerated parent(true, {});
-    parent.setCollectionOffset(2);
-    RGBColorOptsPropertiesGenerated nested(&parent, {});
-    nested.setCollectionOffset(5);
-    nested.init();
-    QCOMPARE(nested.globalRGBRGBMode()->value(), RGBMode_SpecifyGB);
-    nested.globalRGBRGBMode()->setValue(RGBMode_SpecifyRG);
-    parent.globalRGBRedChannelVar()->setValue(7);
-    int const steps = ReferenceHost::instance().completedUndoSteps();
-    parent.submit();
-    QCOMPARE(hostInt("RGBMode", 2, 5), __int64(RGBMode_SpecifyRG));
-    QCOMPARE(hostInt("RGBMode"), __int64(RGBMode_SpecifyRGB));
-    // Parent and child in one step: one Undo takes back the whole submit.
-    QCOMPARE(ReferenceHost::instance().completedUndoSteps(), steps + 1);
-    QVERIFY(ReferenceHost::instance().undo());
-    QCOMPARE(hostInt("RGBMode", 2, 5), __int64(RGBMode_SpecifyGB));
-    QCOMPARE(hostInt("RedChannelVar", 2), __int64(0));
-}
-
-void TestRGBColorStyleSet::channelRulesFollowTheMode_data()
-{
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<QString>("listed");
-    QTest::addColumn<QVector<bool>>("redGreenBlue");
-    QTest::newRow("all chosen") << int(RGBMode_SpecifyRGB) << "Specify R, G, and B"
-                                << QVector<bool>{true, true, true};
-    QTest::newRow("blue calculated") << int(RGBMode_SpecifyRG) << "Specify R&G, calculate B"
-                                     << QVector<bool>{true, true, false};
-    QTest::newRow("green calculated")
-        << int(RGBMode_SpecifyRB) << "Specify R&B, calculate G" << QVector<bool>{true, false, true};
-    QTest::newRow("red calculated") << int(RGBMode_SpecifyGB) << "Specify G&B, calculate R"
-                                    << QVector<bool>{false, true, true};
-}
-
-void TestRGBColorStyleSet::channelRulesFollowTheMode()
-{
-    QFETCH(int, mode);
-    QFETCH(QString, listed);
-    QFETCH(QVector<bool>, redGreenBlue);
-    auto const set =
-        boost::make_shared<RGBColorOptsPropertiesGenerated>(false, quarlin::toolbox::StringList{});
-    RGBColorOptsPropertiesManager const manager(set);
-    QCOMPARE(QString::fromStdString(manager.modeModel()->getStr(mode)), listed);
-    QCOMPARE(manager.modeModel()->get(mode), RGBMode_e(mode));
-    std::vector<bool> heard;
-    boost::signals2::scoped_connection const c =
-        manager.blueRelevance()->connectRelevanceChanged([&](bool relevant) { heard.push_back(relevant); });
-    set->globalRGBRGBMode()->setValue(RGBMode_e(mode));
-    QCOMPARE((QVector<bool>{manager.redRelevance()->isRelevant(), manager.greenRelevance()->isRelevant(),
-                            manager.blueRelevance()->isRelevant()}),
-             redGreenBlue);
-    QCOMPARE(heard, mode == RGBMode_SpecifyRG ? std::vector<bool>{false} : std::vector<bool>{});
-}
-
-void TestRGBColorStyleSet::invalidChannelsAreReplaced_data()
-{
-    QTest::addColumn<QVector<int>>("channels");
-    QTest::addColumn<QVector<int>>("expected");
-    QTest::newRow("valid: left alone") << QVector<int>{1, 2, 3} << QVector<int>{1, 2, 3};
-    QTest::newRow("unassigned: the candidates") << QVector<int>{0, 0, 0} << QVector<int>{4, 5, 6};
-    QTest::newRow("one gone: all three replaced") << QVector<int>{1, 2, 9} << QVector<int>{4, 5, 6};
-}
-
-// When the manager is built, and again at the idle point after the data set changed.
-void TestRGBColorStyleSet::invalidChannelsAreReplaced()
-{
-    QFETCH(QVector<int>, channels);
-    QFETCH(QVector<int>, expected);
-    auto const set =
-        boost::make_shared<RGBColorOptsPropertiesGenerated>(false, quarlin::toolbox::StringList{});
-    auto const channelsNow = [] {
-        return QVector<int>{int(hostInt("RedChannelVar")), int(hostInt("GreenChannelVar")),
-                            int(hostInt("BlueChannelVar"))};
-    };
-    for (bool afterDataChange : {false, true}) {
-        setChannels(channels[0], channels[1], channels[2]);
-        std::unique_ptr<RGBColorOptsPropertiesManager> manager;
-        if (afterDataChange) {
-            manager = std::make_unique<RGBColorOptsPropertiesManager>(set);
-            setChannels(channels[0], channels[1], channels[2]);
-            quarlin::test::reachIdle();
-            QCOMPARE(channelsNow(), channels); // a style change is not one that can spoil them
-            ReferenceHost::instance().loadSampleDataSet();
-            QCOMPARE(channelsNow(), channels); // not before the idle point
-            quarlin::test::reachIdle();
-        } else {
-            manager = std::make_unique<RGBColorOptsPropertiesManager>(set);
-        }
-        QCOMPARE(channelsNow(), expected);
+    void modalSetWritesOnSubmitAsOneStep_data()
+    {
+        QTest::addColumn<bool>("modal");
+        QTest::newRow("modeless: at once") << false;
+        QTest::newRow("modal: on submit") << true;
     }
-}
 
-void TestRGBColorStyleSet::intensityStepSpansTheChannels_data()
-{
-    QTest::addColumn<QVector<int>>("channels");
-    QTest::addColumn<double>("step");
-    QTest::newRow("X and Pressure: 0 to 101.3") << QVector<int>{1, 5, 1} << 10.13;
-    QTest::newRow("X alone") << QVector<int>{1, 1, 1} << 0.1;
-    QTest::newRow("blue has no range") << QVector<int>{1, 5, 9} << 0.0;
-}
+    void modalSetWritesOnSubmitAsOneStep()
+    {
+        QFETCH(bool, modal);
+        RGBColorOptsPropertiesGenerated set(modal, {});
+        set.globalRGBRGBMode()->setValue(RGBMode_SpecifyRB);
+        set.globalRGBRedChannelVar()->setValue(7);
+        QCOMPARE(hostInt("RGBMode"), __int64(modal ? RGBMode_SpecifyRGB : RGBMode_SpecifyRB));
+        set.submit();
+        QCOMPARE(hostInt("RGBMode"), __int64(RGBMode_SpecifyRB));
+        QCOMPARE(hostInt("RedChannelVar"), __int64(7));
+        QCOMPARE(ReferenceHost::instance().lockDepth(), 0);
+        QVERIFY(ReferenceHost::instance().undo()); // a modal submit is one step: both go back
+        QCOMPARE(hostInt("RGBMode"), __int64(modal ? RGBMode_SpecifyRGB : RGBMode_SpecifyRB));
+        QCOMPARE(hostInt("RedChannelVar"), __int64(0));
+    }
 
-void TestRGBColorStyleSet::intensityStepSpansTheChannels()
-{
-    QFETCH(QVector<int>, channels);
-    QFETCH(double, step);
-    setChannels(channels[0], channels[1], channels[2]);
-    RGBColorOptsPropertiesGenerated set(false, {});
-    IntensitySpinBoxIncDecCalculator const calculator(set);
-    QVERIFY(qAbs(calculator.stepSize() - step) < 1e-9);
-    QCOMPARE(ReferenceHost::instance().lockDepth(), 0);
-}
+    // A nested set reads the instance its parent's offset and its own choose, and is submitted
+    // with its parent, inside the parent's undo step.
+    void nestedSetFollowsItsParent()
+    {
+        store().change(StyleKey{{"GlobalRGB", "RGBMode"}, 2, 5}, __int64(RGBMode_SpecifyGB));
+        RGBColorOptsPropertiesGenerated parent(true, {});
+        parent.setCollectionOffset(2);
+        RGBColorOptsPropertiesGenerated nested(&parent, {});
+        nested.setCollectionOffset(5);
+        nested.init();
+        QCOMPARE(nested.globalRGBRGBMode()->value(), RGBMode_SpecifyGB);
+        nested.globalRGBRGBMode()->setValue(RGBMode_SpecifyRG);
+        parent.globalRGBRedChannelVar()->setValue(7);
+        int const steps = ReferenceHost::instance().completedUndoSteps();
+        parent.submit();
+        QCOMPARE(hostInt("RGBMode", 2, 5), __int64(RGBMode_SpecifyRG));
+        QCOMPARE(hostInt("RGBMode"), __int64(RGBMode_SpecifyRGB));
+        // Parent and child in one step: one Undo takes back the whole submit.
+        QCOMPARE(ReferenceHost::instance().completedUndoSteps(), steps + 1);
+        QVERIFY(ReferenceHost::instance().undo());
+        QCOMPARE(hostInt("RGBMode", 2, 5), __int64(RGBMode_SpecifyGB));
+        QCOMPARE(hostInt("RedChannelVar", 2), __int64(0));
+    }
+
+    void channelRulesFollowTheMode_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("listed");
+        QTest::addColumn<QVector<bool>>("redGreenBlue");
+        QTest::newRow("all chosen") << int(RGBMode_SpecifyRGB) << "Specify R, G, and B"
+                                    << QVector<bool>{true, true, true};
+        QTest::newRow("blue calculated")
+            << int(RGBMode_SpecifyRG) << "Specify R&G, calculate B" << QVector<bool>{true, true, false};
+        QTest::newRow("green calculated")
+            << int(RGBMode_SpecifyRB) << "Specify R&B, calculate G" << QVector<bool>{true, false, true};
+        QTest::newRow("red calculated")
+            << int(RGBMode_SpecifyGB) << "Specify G&B, calculate R" << QVector<bool>{false, true, true};
+    }
+
+    void channelRulesFollowTheMode()
+    {
+        QFETCH(int, mode);
+        QFETCH(QString, listed);
+        QFETCH(QVector<bool>, redGreenBlue);
+        auto const set =
+            boost::make_shared<RGBColorOptsPropertiesGenerated>(false, quarlin::toolbox::StringList{});
+        RGBColorOptsPropertiesManager const manager(set);
+        QCOMPARE(QString::fromStdString(manager.modeModel()->getStr(mode)), listed);
+        QCOMPARE(manager.modeModel()->get(mode), RGBMode_e(mode));
+        std::vector<bool> heard;
+        boost::signals2::scoped_connection const c = manager.blueRelevance()->connectRelevanceChanged(
+            [&](bool relevant) { heard.push_back(relevant); });
+        set->globalRGBRGBMode()->setValue(RGBMode_e(mode));
+        QCOMPARE((QVector<bool>{manager.redRelevance()->isRelevant(), manager.greenRelevance()->isRelevant(),
+                                manager.blueRelevance()->isRelevant()}),
+                 redGreenBlue);
+        QCOMPARE(heard, mode == RGBMode_SpecifyRG ? std::vector<bool>{false} : std::vector<bool>{});
+    }
+
+    void invalidChannelsAreReplaced_data()
+    {
+        QTest::addColumn<QVector<int>>("channels");
+        QTest::addColumn<QVector<int>>("expected");
+        QTest::newRow("valid: left alone") << QVector<int>{1, 2, 3} << QVector<int>{1, 2, 3};
+        QTest::newRow("unassigned: the candidates") << QVector<int>{0, 0, 0} << QVector<int>{4, 5, 6};
+        QTest::newRow("one gone: all three replaced") << QVector<int>{1, 2, 9} << QVector<int>{4, 5, 6};
+    }
+
+    // When the manager is built, and again at the idle point after the data set changed.
+    void invalidChannelsAreReplaced()
+    {
+        QFETCH(QVector<int>, channels);
+        QFETCH(QVector<int>, expected);
+        auto const set =
+            boost::make_shared<RGBColorOptsPropertiesGenerated>(false, quarlin::toolbox::StringList{});
+        auto const channelsNow = [] {
+            return QVector<int>{int(hostInt("RedChannelVar")), int(hostInt("GreenChannelVar")),
+                                int(hostInt("BlueChannelVar"))};
+        };
+        for (bool afterDataChange : {false, true}) {
+            setChannels(channels[0], channels[1], channels[2]);
+            std::unique_ptr<RGBColorOptsPropertiesManager> manager;
+            if (afterDataChange) {
+                manager = std::make_unique<RGBColorOptsPropertiesManager>(set);
+                setChannels(channels[0], channels[1], channels[2]);
+                quarlin::test::reachIdle();
+                QCOMPARE(channelsNow(), channels); // a style change is not one that can spoil them
+                ReferenceHost::instance().loadSampleDataSet();
+                QCOMPARE(channelsNow(), channels); // not before the idle point
+                quarlin::test::reachIdle();
+            } else {
+                manager = std::make_unique<RGBColorOptsPropertiesManager>(set);
+            }
+            QCOMPARE(channelsNow(), expected);
+        }
+    }
+
+    void intensityStepSpansTheChannels_data()
+    {
+        QTest::addColumn<QVector<int>>("channels");
+        QTest::addColumn<double>("step");
+        QTest::newRow("X and Pressure: 0 to 101.3") << QVector<int>{1, 5, 1} << 10.13;
+        QTest::newRow("X alone") << QVector<int>{1, 1, 1} << 0.1;
+        QTest::newRow("blue has no range") << QVector<int>{1, 5, 9} << 0.0;
+    }
+
+    void intensityStepSpansTheChannels()
+    {
+        QFETCH(QVector<int>, channels);
+        QFETCH(double, step);
+        setChannels(channels[0], channels[1], channels[2]);
+        RGBColorOptsPropertiesGenerated set(false, {});
+        IntensitySpinBoxIncDecCalculator const calculator(set);
+        QVERIFY(qAbs(calculator.stepSize() - step) < 1e-9);
+        QCOMPARE(ReferenceHost::instance().lockDepth(), 0);
+    }
+};
 
 QUARLIN_TEST_MAIN(TestRGBColorStyleSet)
 #include "tst_rgbcolorstyleset.moc"
