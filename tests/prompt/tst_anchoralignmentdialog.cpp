@@ -61,27 +61,6 @@ class TestAnchorAlignmentDialog : public QObject
 private Q_SLOTS:
     void init() { quarlin::test::resetHost(); }
 
-    void initialAlignmentChecksItsCell_data()
-    {
-        QTest::addColumn<int>("passed");
-        QTest::addColumn<int>("checked");
-        for (int i = 0; i < 9; ++i)
-            QTest::newRow(cellNames[i]) << i << i;
-        QTest::newRow("9, past the grid") << 9 << 0;
-        QTest::newRow("-1") << -1 << 0;
-        QTest::newRow("INT_MAX") << std::numeric_limits<int>::max() << 0;
-    }
-
-    void initialAlignmentChecksItsCell()
-    {
-        QFETCH(int, passed);
-        QFETCH(int, checked);
-        QWidget parent;
-        AnchorAlignmentDialog& dialog = AnchorAlignmentDialog::getInstance(AnchorAlignment_e(passed), parent);
-        QCOMPARE(checkedCell(dialog), checked);
-        QCOMPARE(int(dialog.selectedAlignment()), checked);
-    }
-
     void pickThenFinish_data()
     {
         QTest::addColumn<int>("initial");
@@ -100,6 +79,11 @@ private Q_SLOTS:
         QTest::newRow("out of range, Cancel") << 42 << -1 << Finish::Cancel << 42 << int(QDialog::Rejected);
         QTest::newRow("out of range, pick, Escape")
             << -7 << 5 << Finish::Escape << -7 << int(QDialog::Rejected);
+        QTest::newRow("INT_MAX, OK") << std::numeric_limits<int>::max() << -1 << Finish::Ok << 0
+                                     << int(QDialog::Accepted);
+        for (int i = 0; i < 9; ++i) // every cell shows the alignment it stands for
+            QTest::addRow("%s, Cancel", cellNames[i])
+                << i << -1 << Finish::Cancel << i << int(QDialog::Rejected);
     }
 
     void pickThenFinish()
@@ -112,6 +96,9 @@ private Q_SLOTS:
         QWidget parent;
         AnchorAlignmentDialog& dialog =
             AnchorAlignmentDialog::getInstance(AnchorAlignment_e(initial), parent);
+        int const shown = initial >= 0 && initial < 9 ? initial : 0; // out of the grid: the first cell
+        QCOMPARE(checkedCell(dialog), shown);
+        QCOMPARE(int(dialog.selectedAlignment()), shown);
         auto const run = quarlin::test::runModal(
             &dialog, [&] { dialog.launch(); },
             [&] {
@@ -124,8 +111,7 @@ private Q_SLOTS:
         QVERIFY(!run.leftOpen);
         QCOMPARE(int(dialog.selectedAlignment()), expected);
         QCOMPARE(dialog.result(), result);
-        if (pick >= 0) // Cancel restores the value, not the buttons
-            QCOMPARE(checkedCell(dialog), pick);
+        QCOMPARE(checkedCell(dialog), pick >= 0 ? pick : shown); // Cancel restores the value, not the buttons
     }
 
     void secondGetInstanceOnlyReplacesWhatCancelRestores_data()

@@ -18,11 +18,6 @@ QLineEdit* lineEdit(QDialog& d)
     return d.findChild<QLineEdit*>(QStringLiteral("EnterTextString_lineEdit"));
 }
 
-QPushButton* button(QDialog& d, QDialogButtonBox::StandardButton which)
-{
-    return d.findChild<QDialogButtonBox*>(QStringLiteral("EnterTextString_buttonBox"))->button(which);
-}
-
 } // namespace
 
 class TestEnterTextStringDialog : public QObject
@@ -57,7 +52,7 @@ private Q_SLOTS:
         QFETCH(bool, okAfterEdit);
         QWidget parent;
         EnterTextStringDialog dialog(parent, QString(), initial, QString(), false);
-        QCOMPARE(button(dialog, QDialogButtonBox::Ok)->isEnabled(), okBeforeEdit);
+        QCOMPARE(quarlin::test::dialogButton(dialog, QDialogButtonBox::Ok)->isEnabled(), okBeforeEdit);
         dialog.show();
         QLineEdit* const edit = lineEdit(dialog);
         edit->setFocus();
@@ -65,7 +60,7 @@ private Q_SLOTS:
         quarlin::test::typeText(edit, typed);
         for (int i = 0; i < backspaces; ++i)
             QTest::keyClick(edit, Qt::Key_Backspace);
-        QCOMPARE(button(dialog, QDialogButtonBox::Ok)->isEnabled(), okAfterEdit);
+        QCOMPARE(quarlin::test::dialogButton(dialog, QDialogButtonBox::Ok)->isEnabled(), okAfterEdit);
         dialog.reject();
     }
 

@@ -58,86 +58,64 @@ private Q_SLOTS:
         ReferenceHost::instance().loadSampleDataSet();
     }
 
-    void minimumHoldsForTypingAndStepping_data()
+    // Each field's lowest value is its minimum, or the lower limit where the minimum is 0 or
+    // less; its highest is the upper limit. Typing commits on leaving the field; stepping stops
+    // at either end.
+    void limitsHoldForTypingAndStepping_data()
     {
         QTest::addColumn<int>("which");
+        QTest::addColumn<__int64>("minimum");
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<__int64>("expected");
-        QTest::newRow("begin: 0 typed") << 1 << "0" << __int64(1);
-        QTest::newRow("begin: the minus sign is refused") << 1 << "-5" << __int64(5);
-        QTest::newRow("end: below its minimum of 10") << 2 << "9" << __int64(100);
-        QTest::newRow("end: at its minimum") << 2 << "10" << __int64(10);
-        QTest::newRow("skip: 4 typed") << 3 << "4" << __int64(4);
+        QTest::addColumn<__int64>("committed");
+        QTest::addColumn<__int64>("stepFrom");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<__int64>("stepped"); // after four presses
+        __int64 const low = -2147483646, high = 2147483646;
+        QTest::newRow("begin: 0 typed")
+            << 1 << __int64(1) << "0" << __int64(1) << __int64(3) << int(Qt::Key_Down) << __int64(1);
+        QTest::newRow("begin: the minus sign is refused")
+            << 1 << __int64(1) << "-5" << __int64(5) << __int64(3) << int(Qt::Key_Down) << __int64(1);
+        QTest::newRow("end: below its minimum of 10")
+            << 2 << __int64(10) << "9" << __int64(100) << __int64(12) << int(Qt::Key_Down) << __int64(10);
+        QTest::newRow("end: at its minimum")
+            << 2 << __int64(10) << "10" << __int64(10) << __int64(12) << int(Qt::Key_Down) << __int64(10);
+        QTest::newRow("skip: 4 typed")
+            << 3 << __int64(1) << "4" << __int64(4) << __int64(3) << int(Qt::Key_Down) << __int64(1);
+        QTest::newRow("no minimum (0): the lower limit")
+            << 1 << __int64(0) << "-2147483646" << low << low << int(Qt::Key_Down) << low;
+        QTest::newRow("no minimum (negative): the lower limit")
+            << 1 << __int64(-50) << "-2147483646" << low << low << int(Qt::Key_Down) << low;
+        QTest::newRow("past the upper limit: the last keystroke is not taken")
+            << 2 << __int64(1) << "2147483647" << __int64(214748364) << high - 1 << int(Qt::Key_Up) << high;
+        QTest::newRow("page up at the upper limit")
+            << 2 << __int64(1) << "2147483646" << high << high << int(Qt::Key_PageUp) << high;
     }
 
-    void minimumHoldsForTypingAndStepping()
+    void limitsHoldForTypingAndStepping()
     {
         QFETCH(int, which);
+        QFETCH(__int64, minimum);
         QFETCH(QString, typed);
-        QFETCH(__int64, expected);
+        QFETCH(__int64, committed);
+        QFETCH(__int64, stepFrom);
+        QFETCH(int, key);
+        QFETCH(__int64, stepped);
         Args a;
-        a.minimums[1] = 10;
+        a.minimums[which - 1] = minimum;
         QWidget parent;
         EnterThreeIntValuesDialog& dialog = open(parent, a);
         QVERIFY(quarlin::test::showActive(&dialog));
         IntegralSpinBox* const box = spin(dialog, which);
-        QCOMPARE(box->minimum(), which == 2 ? 10 : 1);
+        QCOMPARE(box->minimum(), minimum > 0 ? int(minimum) : -2147483646);
         typeInto(box, typed);
         spin(dialog, which % 3 + 1)->setFocus(); // leave the field
-        QCOMPARE(valueOf(dialog, which), expected);
-
-        // Stepping down ends at the minimum.
+        QCOMPARE(valueOf(dialog, which), committed);
         box->setFocus();
-        box->setIndexValue(box->minimum() + 2);
+        box->setIndexValue(stepFrom);
         for (int i = 0; i < 4; ++i)
-            QTest::keyClick(box, Qt::Key_Down);
-        QCOMPARE(valueOf(dialog, which), __int64(box->minimum()));
-        dialog.reject();
-    }
-
-    void noMinimumReachesTheLowerLimit_data()
-    {
-        QTest::addColumn<__int64>("minimum");
-        QTest::newRow("zero") << __int64(0);
-        QTest::newRow("negative") << __int64(-50);
-    }
-
-    void noMinimumReachesTheLowerLimit()
-    {
-        QFETCH(__int64, minimum);
-        Args a;
-        a.minimums[0] = a.minimums[1] = a.minimums[2] = minimum;
-        QWidget parent;
-        EnterThreeIntValuesDialog& dialog = open(parent, a);
-        QVERIFY(quarlin::test::showActive(&dialog));
-        for (int n = 1; n <= 3; ++n)
-            QCOMPARE(spin(dialog, n)->minimum(), -2147483646);
-        typeInto(spin(dialog, 1), QStringLiteral("-2147483646"));
-        QTest::keyClick(spin(dialog, 1), Qt::Key_Tab);
-        QCOMPARE(dialog.value1(), __int64(-2147483646));
-        QTest::keyClick(spin(dialog, 1), Qt::Key_Down);
-        QCOMPARE(dialog.value1(), __int64(-2147483646));
-        dialog.reject();
-    }
-
-    void maximumIsNeverExceeded()
-    {
-        Args a;
-        a.values[1] = 2147483645;
-        QWidget parent;
-        EnterThreeIntValuesDialog& dialog = open(parent, a);
-        QVERIFY(quarlin::test::showActive(&dialog));
-        IntegralSpinBox* const end = spin(dialog, 2);
-        end->setFocus();
-        for (int i = 0; i < 3; ++i)
-            QTest::keyClick(end, Qt::Key_Up);
-        QCOMPARE(dialog.value2(), __int64(2147483646));
-        QTest::keyClick(end, Qt::Key_PageUp);
-        QCOMPARE(dialog.value2(), __int64(2147483646));
-        typeInto(end, QStringLiteral("2147483647"));
-        QTest::keyClick(end, Qt::Key_Tab);
-        QVERIFY(dialog.value2() <= 2147483646);
-        QCOMPARE(end->value(), int(dialog.value2()));
+            QTest::keyClick(box, Qt::Key(key));
+        QCOMPARE(valueOf(dialog, which), stepped);
+        QCOMPARE(box->value(), int(stepped));
         dialog.reject();
     }
 

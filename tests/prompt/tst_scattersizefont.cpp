@@ -1,14 +1,22 @@
-// The scatter style set and what the scatter size and font prompt binds to.
+// The scatter style set, what the scatter size and font prompt binds to, and the prompt on
+// field and line plots.
 #include "testsupport/TestSupport.h"
+
+#include <QComboBox>
+#include <QFontComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
 
 #include <cmath>
 
+#include "prompt/ScatterSizeFontDialog.h"
 #include "prompt/ScatterSizeFontPropertiesManager_p.h"
 #include "propertymanager/ScatterSizeFontPropertiesGenerated.h"
 #include "sdk/exception/ExceptionBoundary.h"
 #include "sdk/host/QrnUtil.h"
 #include "sdk/host/ReferenceHost.h"
 
+using quarlin::dialogs::prompt::ScatterSizeFontDialog;
 using quarlin::dialogs::prompt::ScatterSizeFontPropertiesManager;
 using quarlin::host::ReferenceHost;
 using quarlin::host::StyleKey;
@@ -24,6 +32,22 @@ auto& store()
 __int64 scatterVar()
 {
     return std::get<__int64>(*store().value(StyleKey{{"GlobalScatter", "Var"}}));
+}
+
+QWidget* control(QWidget& dialog, char const* name)
+{
+    return dialog.findChild<QWidget*>(QLatin1String(name));
+}
+
+QStringList enabledSizeControls(QWidget& dialog)
+{
+    QStringList enabled;
+    for (char const* name : {"scatterSizeFont_SizeVaiable_ComboBox", "scatterSizeFont_SizeGrid_radioButton",
+                             "scatterSizeFont_SizeGrid_1Text", "scatterSizeFont_SizeCm_1Text",
+                             "scatterSizeFont_RecalculateSize_Button"})
+        if (control(dialog, name)->isEnabled())
+            enabled << QLatin1String(name);
+    return enabled;
 }
 
 } // namespace
@@ -145,6 +169,56 @@ private Q_SLOTS:
         QVERIFY2(qAbs(set.globalScatterRelativeSize()->value() - size) < 1e-12,
                  qPrintable(QString::number(set.globalScatterRelativeSize()->value())));
         QCOMPARE(ReferenceHost::instance().lockDepth(), 0);
+    }
+
+    void followsThePlotTypeWhileOpen()
+    {
+        QWidget parent;
+        ScatterSizeFontDialog& dialog = ScatterSizeFontDialog::getInstance(parent);
+        dialog.show();
+        quarlin::test::reachIdle();
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Scatter Size/Font"));
+        QCOMPARE(enabledSizeControls(dialog).size(), 4); // all but the centimetre field
+        ReferenceHost::instance().styleStore().change(
+            quarlin::host::StyleKey{{"GlobalLinePlot", "BaseFontFamily"}}, std::string("Monospace"));
+        ReferenceHost::instance().setPlotType(PlotType_XYLine);
+        quarlin::test::reachIdle();
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Symbol Font"));
+        QCOMPARE(enabledSizeControls(dialog), QStringList());
+        auto* const font =
+            static_cast<QFontComboBox*>(control(dialog, "scatterSizeFont_SymbolsFont_ComboBox"));
+        QCOMPARE(font->currentFont().family(), QFont(QStringLiteral("Monospace")).family());
+        QVERIFY(font->isEnabled());
+        dialog.reject();
+    }
+
+    void unitChoiceSwitchesTheSizeField()
+    {
+        QWidget parent;
+        ScatterSizeFontDialog& dialog = ScatterSizeFontDialog::getInstance(parent);
+        QVERIFY(quarlin::test::showActive(&dialog));
+        quarlin::test::reachIdle();
+        quarlin::test::clickIndicator(
+            static_cast<QRadioButton*>(control(dialog, "scatterSizeFont_SizeCm_radioButton")));
+        quarlin::test::reachIdle();
+        QVERIFY(!control(dialog, "scatterSizeFont_SizeGrid_1Text")->isEnabled());
+        QVERIFY(control(dialog, "scatterSizeFont_SizeCm_1Text")->isEnabled());
+        auto const stored = [] {
+            return std::get<bool>(*ReferenceHost::instance().styleStore().value(
+                quarlin::host::StyleKey{{"GlobalScatter", "RelativeSizeInGridUnits"}}));
+        };
+        QVERIFY(!stored()); // written at once
+        // The centimetre field shows the stored size unconverted now; Recalculate writes one in cm.
+        auto* const cm = static_cast<QLineEdit*>(control(dialog, "scatterSizeFont_SizeCm_1Text"));
+        QCOMPARE(cm->text(), QStringLiteral("0.05"));
+        QTest::mouseClick(
+            static_cast<QAbstractButton*>(control(dialog, "scatterSizeFont_RecalculateSize_Button")),
+            Qt::LeftButton);
+        double const size = std::get<double>(*ReferenceHost::instance().styleStore().value(
+            quarlin::host::StyleKey{{"GlobalScatter", "RelativeSize"}}));
+        QVERIFY(size > 0.0 && size != 0.05);
+        QVERIFY(qAbs(cm->text().toDouble() - size) <= 1e-5 * size); // shown to six digits
+        dialog.reject();
     }
 };
 

@@ -104,7 +104,7 @@ void reachIdle()
 
 QPushButton* dialogButton(QDialog& dialog, QDialogButtonBox::StandardButton which)
 {
-    auto* const box = dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
+    auto* const box = dialog.findChild<QDialogButtonBox*>();
     return box ? box->button(which) : nullptr;
 }
 

@@ -52,7 +52,7 @@ std::vector<std::string> hostMessageTexts();
 // Lets the event loop reach its idle point, where deferred updates run.
 void reachIdle();
 
-// A standard button of the dialog's button box (object name "buttonBox").
+// A standard button of the dialog's button box.
 QPushButton* dialogButton(QDialog& dialog, QDialogButtonBox::StandardButton which);
 
 // The next widget after `from` that Tab reaches.
