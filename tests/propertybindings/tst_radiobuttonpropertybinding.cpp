@@ -68,75 +68,71 @@ class TestRadioButtonPropertyBinding : public QObject
 private Q_SLOTS:
     void init() { quarlin::test::resetHost(); }
 
-    void constructionChecksTheHeldValue_data()
+    // The buttons show the property's value: at construction, and at the idle point after a change.
+    void checkedButtonFollowsTheProperty_data()
     {
         QTest::addColumn<int>("initial");
+        QTest::addColumn<int>("later");   // -1: no change
         QTest::addColumn<int>("checked"); // index into fonts, or -1
-        QTest::newRow("base") << int(Font_Base) << 0;
-        QTest::newRow("greek") << int(Font_Greek) << 1;
-        QTest::newRow("user defined") << int(Font_UserDefined) << 3;
-        QTest::newRow("no button has it") << int(Font_Helvetica) << -1;
+        QTest::newRow("base") << int(Font_Base) << -1 << 0;
+        QTest::newRow("user defined") << int(Font_UserDefined) << -1 << 3;
+        QTest::newRow("no button has it") << int(Font_Helvetica) << -1 << -1;
+        QTest::newRow("changed") << int(Font_Base) << int(Font_UserDefined) << 3;
+        // Qt keeps an exclusive group's last checked button.
+        QTest::newRow("changed to one no button has") << int(Font_Greek) << int(Font_Helvetica) << 1;
     }
 
-    void constructionChecksTheHeldValue()
+    void checkedButtonFollowsTheProperty()
     {
         QFETCH(int, initial);
+        QFETCH(int, later);
         QFETCH(int, checked);
         Group group(static_cast<Font_e>(initial));
+        if (later != -1) {
+            group.property->setValue(static_cast<Font_e>(later));
+            QCOMPARE(int(group.property->value()), later);
+            QCOMPARE(group.checkedCount(), initial == Font_Helvetica ? 0 : 1); // not yet: at the idle point
+            QVERIFY(group.buttons[std::size_t(checked)]->isChecked() == (later == Font_Helvetica));
+            reachIdle();
+        }
         for (int i = 0; i < 4; ++i)
             QCOMPARE(group.buttons[std::size_t(i)]->isChecked(), i == checked);
-        QVERIFY(group.heard.empty());
-        QCOMPARE(int(group.property->value()), initial);
+        QCOMPARE(group.heard, later == -1 ? std::vector<Font_e>{} : std::vector<Font_e>{Font_e(later)});
     }
 
-    void clickOnSecondButtonChangesOnce()
+    // A click sets the property once (the unchecked button says nothing); a refused value is
+    // reported once and the button of the value kept is checked again at once.
+    void clickSetsThePropertyOnce_data()
     {
-        Group group(Font_Base);
+        QTest::addColumn<int>("initial");
+        QTest::addColumn<int>("clicked");
+        QTest::addColumn<bool>("mathRefused");
+        QTest::addColumn<int>("kept");
+        QTest::newRow("another button") << int(Font_Base) << 2 << false << int(Font_Math);
+        QTest::newRow("the checked one") << int(Font_Greek) << 1 << false << int(Font_Greek);
+        QTest::newRow("refused") << int(Font_Greek) << 2 << true << int(Font_Greek);
+    }
+
+    void clickSetsThePropertyOnce()
+    {
+        QFETCH(int, initial);
+        QFETCH(int, clicked);
+        QFETCH(bool, mathRefused);
+        QFETCH(int, kept);
+        Group group(static_cast<Font_e>(initial), mathRefused ? noMath() : nullptr);
         QVERIFY(quarlin::test::showActive(&group.window));
-        quarlin::test::clickIndicator(group.buttons[2]);
-        QCOMPARE(group.property->value(), Font_Math);
-        QCOMPARE(group.heard, std::vector<Font_e>{Font_Math}); // the unchecking of Base said nothing
-        reachIdle();
-        QCOMPARE(group.checkedCount(), 1);
-        QVERIFY(group.buttons[2]->isChecked());
-    }
-
-    void propertyChangeChecksOnIdle()
-    {
-        Group group(Font_Base);
-        group.property->setValue(Font_UserDefined);
-        QVERIFY(group.buttons[0]->isChecked()); // not yet: updates wait for the idle point
-        reachIdle();
-        QVERIFY(group.buttons[3]->isChecked());
-        QCOMPARE(group.checkedCount(), 1);
-        group.property->setValue(Font_Helvetica); // no button has it
-        reachIdle();
-        QVERIFY(group.buttons[3]->isChecked()); // Qt keeps an exclusive group's last checked button
-        QCOMPARE(group.heard, (std::vector<Font_e>{Font_UserDefined, Font_Helvetica}));
-    }
-
-    void checkingHeldValueSendsNothing()
-    {
-        Group group(Font_Greek);
-        group.buttons[1]->setChecked(true);
-        group.buttons[1]->click(); // a checked radio button stays checked
-        QVERIFY(group.heard.empty());
-    }
-
-    void refusedValueShownOnceAndTheKeptOneCheckedAgain()
-    {
-        Group group(Font_Greek, noMath());
-        QVERIFY(quarlin::test::showActive(&group.window));
-        quarlin::test::clickIndicator(group.buttons[2]);
-        QCOMPARE(group.property->value(), Font_Greek);
-        // The group shows what the property kept, at once.
-        QVERIFY(group.buttons[1]->isChecked());
+        quarlin::test::clickIndicator(group.buttons[std::size_t(clicked)]);
+        QCOMPARE(int(group.property->value()), kept);
+        QCOMPARE(group.heard, kept == initial ? std::vector<Font_e>{} : std::vector<Font_e>{Font_e(kept)});
+        auto const keptButton = std::find(std::begin(Group::fonts), std::end(Group::fonts), Font_e(kept));
+        QVERIFY(group.buttons[std::size_t(keptButton - std::begin(Group::fonts))]->isChecked());
         QCOMPARE(group.checkedCount(), 1);
         auto const& messages = ReferenceHost::instance().messages();
-        QCOMPARE(messages.size(), std::size_t(1));
-        QCOMPARE(messages.front().text, std::string("The Math typeface is not installed."));
-        QCOMPARE(messages.front().type, MessageBoxType_Error);
-        QVERIFY(group.heard.empty());
+        QCOMPARE(messages.size(), std::size_t(mathRefused ? 1 : 0));
+        if (mathRefused) {
+            QCOMPARE(messages.front().text, std::string("The Math typeface is not installed."));
+            QCOMPARE(messages.front().type, MessageBoxType_Error);
+        }
     }
 };
 
