@@ -24,11 +24,6 @@ QAbstractButton* colorButton(QWidget& in, QString const& name)
     return in.findChild<QAbstractButton*>(name);
 }
 
-QAbstractButton* colorButton(QWidget& in, char const* name)
-{
-    return colorButton(in, QLatin1String(name));
-}
-
 // The colour painted in the middle of a widget.
 QColor shownColor(QWidget* widget)
 {
@@ -59,20 +54,13 @@ private Q_SLOTS:
         QTest::addColumn<int>("color");
         QTest::addColumn<QString>("abbreviated");
         QTest::addColumn<QString>("full");
-        QTest::newRow("black") << 0 << "Black"
-                               << "Black";
-        QTest::newRow("first custom") << 8 << "Cust 1"
-                                      << "CUSTOM1";
-        QTest::newRow("last custom") << 63 << "Cust 56"
-                                     << "CUSTOM56";
-        QTest::newRow("multi 1") << -1 << "Multi"
-                                 << "Multi";
-        QTest::newRow("no colour between") << -2 << ""
-                                           << "";
-        QTest::newRow("rgb") << -6 << "RGBCOLOR"
-                             << "RGBCOLOR";
-        QTest::newRow("past the map") << 64 << ""
-                                      << "";
+        QTest::newRow("black") << 0 << QStringLiteral("Black") << "Black";
+        QTest::newRow("first custom") << 8 << QStringLiteral("Cust 1") << "CUSTOM1";
+        QTest::newRow("last custom") << 63 << QStringLiteral("Cust 56") << "CUSTOM56";
+        QTest::newRow("multi 1") << -1 << QStringLiteral("Multi") << "Multi";
+        QTest::newRow("no colour between") << -2 << QStringLiteral("") << "";
+        QTest::newRow("rgb") << -6 << QStringLiteral("RGBCOLOR") << "RGBCOLOR";
+        QTest::newRow("past the map") << 64 << QStringLiteral("") << "";
     }
 
     void colorNames()
@@ -111,7 +99,8 @@ private Q_SLOTS:
         QWidget parent;
         ColorChooserDialog& dialog = ColorChooserDialog::getInstance(parent, true);
         quarlin::test::runModal(
-            &dialog, [&] { dialog.launch(); }, [&] { colorButton(dialog, "colorButton_20")->click(); });
+            &dialog, [&] { dialog.launch(); },
+            [&] { colorButton(dialog, QStringLiteral("colorButton_20"))->click(); });
         dialog.setCurrentColor(3);
         auto const run = quarlin::test::runModal(
             &dialog, [&] { dialog.launch(); },
@@ -151,7 +140,7 @@ private Q_SLOTS:
             &dialog, [&] { dialog.launch(); },
             [&] {
                 quarlin::test::runModal(
-                    nullptr, [&] { colorButton(dialog, "RGB")->click(); },
+                    nullptr, [&] { colorButton(dialog, QStringLiteral("RGB"))->click(); },
                     [&] {
                         asked = qobject_cast<QDialog*>(QApplication::activeModalWidget());
                         QVERIFY(asked);
@@ -187,14 +176,14 @@ private Q_SLOTS:
         std::vector<int> heard;
         boost::signals2::scoped_connection const c =
             panel.connectToColorSelectedSignal([&](int v) { heard.push_back(v); });
-        QCOMPARE(colorButton(panel, "RGB") != nullptr, multi);
-        QCOMPARE(colorButton(panel, "C8") != nullptr, multi);
+        QCOMPARE(colorButton(panel, QStringLiteral("RGB")) != nullptr, multi);
+        QCOMPARE(colorButton(panel, QStringLiteral("C8")) != nullptr, multi);
         auto* const helpButton = panel.findChild<QToolButton*>(QStringLiteral("helpButton"));
         QCOMPARE(helpButton != nullptr, helpShown);
         if (helpButton)
             helpButton->click();
         QCOMPARE(ReferenceHost::instance().helpTopics().size(), std::size_t(helpShown ? 1 : 0));
-        colorButton(panel, "colorButton_63")->click();
+        colorButton(panel, QStringLiteral("colorButton_63"))->click();
         QCOMPARE(heard, std::vector<int>{63});
     }
 
@@ -206,15 +195,15 @@ private Q_SLOTS:
         QWidget parent, other;
         ColorChooserDialog& dialog = ColorChooserDialog::getInstance(parent, true);
         ColorChooserDialog::getInstance(other, false);
-        QVERIFY(!colorButton(dialog, "C1")->isEnabled());
-        QVERIFY(!colorButton(dialog, "RGB")->isEnabled());
+        QVERIFY(!colorButton(dialog, QStringLiteral("C1"))->isEnabled());
+        QVERIFY(!colorButton(dialog, QStringLiteral("RGB"))->isEnabled());
         auto const run = quarlin::test::runModal(
             &dialog, [&] { dialog.launch(); },
             [&] {
                 QCOMPARE(&ColorChooserDialog::getInstance(parent, true), &dialog);
                 QVERIFY(dialog.isVisible());
                 QCOMPARE(dialog.parentWidget(), &other);
-                QTest::mouseClick(colorButton(dialog, "C1"), Qt::LeftButton);
+                QTest::mouseClick(colorButton(dialog, QStringLiteral("C1")), Qt::LeftButton);
             });
         QVERIFY(!run.leftOpen);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
@@ -225,7 +214,7 @@ private Q_SLOTS:
     {
         ColorChooserWidget panel(nullptr, false, ColorChooserWidget::ShowHelpButtonNever);
         panel.show();
-        QAbstractButton* const red = colorButton(panel, "colorButton_2");
+        QAbstractButton* const red = colorButton(panel, QStringLiteral("colorButton_2"));
         QCOMPARE(shownColor(red), hostColor(1));
         ReferenceHost::instance().setBasicColor(1, {10, 20, 30});
         QCOMPARE(shownColor(red), QColor(10, 20, 30));
@@ -237,14 +226,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("pick");
         QTest::addColumn<int>("expected");
-        QTest::newRow("custom 2, pick red") << 9 << "Cust 2"
-                                            << "colorButton_2" << 1;
-        QTest::newRow("RGB, pick multi 1") << -6 << "RGBCOLOR"
-                                           << "C1" << -1;
-        QTest::newRow("multi, pick the same: no change") << -1 << "Multi"
-                                                         << "C1" << -1;
-        QTest::newRow("refused: kept and reported") << 0 << "Black"
-                                                    << "colorButton_63" << 0;
+        QTest::newRow("custom 2, pick red") << 9 << QStringLiteral("Cust 2") << "colorButton_2" << 1;
+        QTest::newRow("RGB, pick multi 1") << -6 << QStringLiteral("RGBCOLOR") << "C1" << -1;
+        QTest::newRow("multi, pick the same: no change") << -1 << QStringLiteral("Multi") << "C1" << -1;
+        QTest::newRow("refused: kept and reported") << 0 << QStringLiteral("Black") << "colorButton_63" << 0;
     }
 
     void buttonShowsAndEditsItsProperty()

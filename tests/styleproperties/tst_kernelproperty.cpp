@@ -124,8 +124,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("hostText");
         QTest::addColumn<QString>("message");
-        QTest::newRow("host's text") << "Axis variable locked."
-                                     << "Axis variable locked.";
+        QTest::newRow("host's text") << QStringLiteral("Axis variable locked.") << "Axis variable locked.";
         QTest::newRow("no text") << QString() << "Unknown error";
     }
 
