@@ -116,8 +116,24 @@ private Q_SLOTS:
         dialog.reject();
     }
 
-    void radioChoiceAndOk()
+    // A typeface chosen and a character committed stand whether the prompt ends with OK (Return
+    // commits the field, then presses OK) or with Escape.
+    void choicesStandWhicheverWayItEnds_data()
     {
+        QTest::addColumn<int>("typeFace"); // the button clicked
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QString>("selected");
+        QTest::newRow("Math, q, OK") << 2 << QStringLiteral("q") << true << QStringLiteral("q");
+        QTest::newRow("user defined, Escape") << 3 << QString() << false << QStringLiteral("x");
+    }
+
+    void choicesStandWhicheverWayItEnds()
+    {
+        QFETCH(int, typeFace);
+        QFETCH(QString, typed);
+        QFETCH(bool, ok);
+        QFETCH(QString, selected);
         QWidget parent;
         EnterASCIICharacterDialog& dialog =
             EnterASCIICharacterDialog::getInstance(parent, "x", true, Font_Base);
@@ -125,34 +141,17 @@ private Q_SLOTS:
             &dialog, [&] { dialog.launch(); },
             [&] {
                 QVERIFY(quarlin::test::showActive(&dialog));
-                quarlin::test::clickIndicator(radio(dialog, 2));
+                quarlin::test::clickIndicator(radio(dialog, typeFace));
                 field(dialog)->setFocus();
                 field(dialog)->selectAll();
-                quarlin::test::typeText(field(dialog), QStringLiteral("q"));
-                QTest::keyClick(field(dialog), Qt::Key_Return); // commits, then OK as the default button
+                quarlin::test::typeText(field(dialog), typed);
+                QTest::keyClick(field(dialog), ok ? Qt::Key_Return : Qt::Key_Escape);
             });
         QVERIFY(!run.leftOpen);
-        QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(dialog.typeFaceOverride(), Font_Math);
+        QCOMPARE(dialog.result(), int(ok ? QDialog::Accepted : QDialog::Rejected));
+        QCOMPARE(int(dialog.typeFaceOverride()), typeFace + 1);
         QVERIFY(!dialog.useBaseFont());
-        QCOMPARE(dialog.selectedChar(), std::string("q"));
-    }
-
-    void cancelKeepsCommittedValues()
-    {
-        QWidget parent;
-        EnterASCIICharacterDialog& dialog =
-            EnterASCIICharacterDialog::getInstance(parent, "x", false, Font_Greek);
-        auto const run = quarlin::test::runModal(
-            &dialog, [&] { dialog.launch(); },
-            [&] {
-                QVERIFY(quarlin::test::showActive(&dialog));
-                quarlin::test::clickIndicator(radio(dialog, 3));
-                QTest::keyClick(&dialog, Qt::Key_Escape);
-            });
-        QVERIFY(!run.leftOpen);
-        QCOMPARE(dialog.result(), int(QDialog::Rejected));
-        QCOMPARE(dialog.typeFaceOverride(), Font_UserDefined);
+        QCOMPARE(QString::fromStdString(dialog.selectedChar()), selected);
     }
 };
 
