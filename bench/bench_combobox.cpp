@@ -7,7 +7,7 @@
 #include "BenchSupport.h"
 #include "property/Property.h"
 #include "propertybindings/ComboBoxPropertyBinding.h"
-#include "sdk/bindings/qtmodels/StringListModel.h"
+#include "propertybindings/models/StringListModel.h"
 
 #include <QApplication>
 #include <QComboBox>

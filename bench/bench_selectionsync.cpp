@@ -8,7 +8,7 @@
 #include "BenchSupport.h"
 #include "property/Property.h"
 #include "propertybindings/ListViewPropertyBinding.h"
-#include "sdk/bindings/qtmodels/StringListModel.h"
+#include "propertybindings/models/StringListModel.h"
 
 #include <QApplication>
 #include <QListView>

@@ -3,7 +3,7 @@
 // the property keeps its value; the field then shows text that reads back as the property's
 // value. The first byte picks the locale, so both decimal point conventions are explored.
 #include "FuzzSupport.h"
-#include "sdk/bindings/SpinBoxDoublePropertyBinding_p.h"
+#include "propertybindings/SpinBoxDoublePropertyBinding_p.h"
 #include "sdk/managerbase/SpinBoxIncDecCalculatorBase.h"
 #include "sdk/widgets/QScientificSpinBox.h"
 

@@ -2,9 +2,9 @@
 
 #include "prompt/ChooseLoaderPropertiesManager_p.h"
 #include "propertybindings/ListViewPropertyBinding.h"
+#include "propertybindings/RelevanceApplier.h"
+#include "propertybindings/models/StringListModel.h"
 #include "propertymanager/PropertyPredicateDependentRelevance.h"
-#include "sdk/bindings/RelevanceApplier.h"
-#include "sdk/bindings/qtmodels/StringListModel.h"
 #include "sdk/dialogs/LaunchHelpAction_p.h"
 #include "sdk/exception/ExceptionBoundary.h"
 #include "sdk/host/DataLoaderRepository.h"

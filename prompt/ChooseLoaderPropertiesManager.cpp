@@ -1,7 +1,7 @@
 #include "prompt/ChooseLoaderPropertiesManager_p.h"
 
+#include "propertybindings/models/StringListModel.h"
 #include "propertymanager/PropertyPredicateDependentRelevance.h"
-#include "sdk/bindings/qtmodels/StringListModel.h"
 #include "sdk/host/ApplicationSettings.h"
 #include "sdk/host/DataLoaderRepository.h"
 

@@ -1,5 +1,8 @@
 #include "prompt/ColorChooserButton_p.h"
 
+#include <array>
+#include <string>
+
 #include "sdk/host/QrnUtil.h"
 
 #include <QPainter>
@@ -67,6 +70,28 @@ void ColorChooserButton::paintEvent(QPaintEvent* event)
     if (m_current && hasFocus()) {
         painter.setPen(QPen(ring, 1, Qt::DotLine));
         painter.drawRect(swatch.adjusted(5, 5, -6, -6));
+    }
+}
+
+std::string colorName(int color, bool abbreviated)
+{
+    static std::array<char const*, 8> const basic = {"Black", "Red",    "Green",  "Blue",
+                                                     "Cyan",  "Yellow", "Purple", "White"};
+    if (color >= 0 && color < 8)
+        return basic[static_cast<std::size_t>(color)];
+    if (color >= 8 && color <= 63)
+        return (abbreviated ? "Cust " : "CUSTOM") + std::to_string(color - 7);
+    switch (color) {
+    case -1: return "Multi";
+    case -3: return "Multi2";
+    case -4: return "Multi3";
+    case -5: return "Multi4";
+    case -6: return "RGBCOLOR";
+    case -7: return "Multi5";
+    case -8: return "Multi6";
+    case -9: return "Multi7";
+    case -10: return "Multi8";
+    default: return {};
     }
 }
 

@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QToolButton>
 
+#include <string>
+
 namespace quarlin::dialogs::prompt {
 
 // One swatch of the colour chooser: a tool button filled with a colour of the host's colour
@@ -29,5 +31,9 @@ private:
     QColor m_color;
     bool m_current = false;
 };
+
+// The name of a colour index, as ColorChooserDialog::colorToString gives it; the swatches name
+// themselves with it too.
+std::string colorName(int color, bool abbreviated);
 
 } // namespace quarlin::dialogs::prompt

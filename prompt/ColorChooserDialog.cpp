@@ -1,5 +1,6 @@
 #include "prompt/ColorChooserDialog.h"
 
+#include "prompt/ColorChooserButton_p.h"
 #include "prompt/ColorChooserWidget.h"
 #include "propertybindings/ColorChooserLink_p.h"
 #include "sdk/dialogs/LaunchHelpAction_p.h"
@@ -8,8 +9,6 @@
 #include <QAbstractButton>
 #include <QGridLayout>
 #include <QPointer>
-
-#include <array>
 
 namespace quarlin::dialogs::prompt {
 
@@ -96,24 +95,7 @@ void ColorChooserDialog::showEvent(QShowEvent* event)
 
 std::string ColorChooserDialog::colorToString(int color, bool abbreviated)
 {
-    static std::array<char const*, 8> const basic = {"Black", "Red",    "Green",  "Blue",
-                                                     "Cyan",  "Yellow", "Purple", "White"};
-    if (color >= 0 && color < 8)
-        return basic[static_cast<std::size_t>(color)];
-    if (color >= 8 && color <= 63)
-        return (abbreviated ? "Cust " : "CUSTOM") + std::to_string(color - 7);
-    switch (color) {
-    case -1: return "Multi";
-    case -3: return "Multi2";
-    case -4: return "Multi3";
-    case -5: return "Multi4";
-    case -6: return "RGBCOLOR";
-    case -7: return "Multi5";
-    case -8: return "Multi6";
-    case -9: return "Multi7";
-    case -10: return "Multi8";
-    default: return {};
-    }
+    return colorName(color, abbreviated);
 }
 
 } // namespace quarlin::dialogs::prompt

@@ -1,7 +1,6 @@
 #include "prompt/ColorChooserWidget.h"
 
 #include "prompt/ColorChooserButton_p.h"
-#include "prompt/ColorChooserDialog.h"
 #include "prompt/RGBVariableSelectDialog.h"
 #include "sdk/dialogs/LaunchHelpAction_p.h"
 #include "sdk/exception/ExceptionBoundary.h"
@@ -47,7 +46,7 @@ QString accessibleColorName(int color)
         return tr("RGB coloring");
     if (color < 0)
         return tr("Multi color %1").arg(color == -1 ? 1 : color >= -5 ? -color - 1 : -color - 2);
-    return QString::fromStdString(ColorChooserDialog::colorToString(color, false));
+    return QString::fromStdString(colorName(color, false));
 }
 
 } // namespace

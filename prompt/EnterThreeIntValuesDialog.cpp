@@ -1,7 +1,7 @@
 #include "prompt/EnterThreeIntValuesDialog.h"
 
 #include "prompt/EnterThreeIntValuesPropertiesManager_p.h"
-#include "sdk/bindings/SpinBoxLgIndexPropertyBinding_p.h"
+#include "propertybindings/SpinBoxLgIndexPropertyBinding_p.h"
 #include "sdk/dialogs/LaunchHelpAction_p.h"
 #include "sdk/managerbase/DataSetExistsRelevance.h"
 #include "ui_EnterThreeIntValues.h"

@@ -2,9 +2,9 @@
 
 #include "property/AllowAnyValueValidator.h"
 #include "property/PropertyDecoratorAbstract.h"
+#include "propertybindings/models/ZoneVarListModelAbstract_p.h"
 #include "propertymanager/PropertyDependentRelevance.h"
 #include "propertymanager/ScatterSizeFontPropertiesGenerated.h"
-#include "sdk/bindings/qtmodels/ZoneVarListModelAbstract_p.h"
 #include "sdk/host/AppLock.h"
 #include "sdk/host/QrnUtil.h"
 #include "sdk/host/SdkFunctions.h"

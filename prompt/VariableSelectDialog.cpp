@@ -1,7 +1,7 @@
 #include "prompt/VariableSelectDialog.h"
 
 #include "propertybindings/ComboBoxPropertyBinding.h"
-#include "sdk/bindings/qtmodels/ZoneVarListModelAbstract_p.h"
+#include "propertybindings/models/ZoneVarListModelAbstract_p.h"
 #include "sdk/dialogs/LaunchHelpAction_p.h"
 #include "sdk/exception/ExceptionBoundary.h"
 #include "sdk/host/AppLock.h"

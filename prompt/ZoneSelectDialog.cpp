@@ -2,7 +2,7 @@
 
 #include "prompt/ZoneSelectPropertiesManager_p.h"
 #include "propertybindings/ListViewPropertyBinding.h"
-#include "sdk/bindings/qtmodels/ZoneVarListModelAbstract_p.h"
+#include "propertybindings/models/ZoneVarListModelAbstract_p.h"
 #include "sdk/dialogs/LaunchHelpAction_p.h"
 #include "sdk/managerbase/DataSetExistsRelevance.h"
 #include "ui_ZoneSelect.h"

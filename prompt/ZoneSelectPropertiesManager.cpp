@@ -1,6 +1,6 @@
 #include "prompt/ZoneSelectPropertiesManager_p.h"
 
-#include "sdk/bindings/qtmodels/ZoneVarListModelAbstract_p.h"
+#include "propertybindings/models/ZoneVarListModelAbstract_p.h"
 #include "sdk/host/SdkFunctions.h"
 
 namespace quarlin::dialogs::prompt {

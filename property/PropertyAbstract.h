@@ -1,12 +1,12 @@
 #pragma once
 
 #include "property/AllowAnyValueValidator.h"
-#include "property/PropertyItemInterface.h"
 #include "quarlin_prompt_export.h"
 #include "sdk/exception/InvalidArgumentException.h"
 #include "sdk/exception/InvalidPropertyValueException.h"
 #include "sdk/host/HostEnums.h"
 #include "sdk/host/Platform.h"
+#include "sdk/propertybase/PropertyItemInterface.h"
 
 #include <boost/bind/bind.hpp>
 #include <boost/make_shared.hpp>

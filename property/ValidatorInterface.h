@@ -1,6 +1,6 @@
 #pragma once
 
-#include "property/ValidationResult.h"
+#include "sdk/propertybase/ValidationResult.h"
 
 namespace quarlin {
 

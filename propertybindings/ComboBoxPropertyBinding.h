@@ -1,10 +1,10 @@
 #pragma once
 
 #include "propertybindings/LineEditPropertyBindingAbstract.h"
+#include "propertybindings/WidgetUpdateDeferrerOnBusy.h"
 #include "propertybindings/models/ListModelInterface.h"
-#include "sdk/bindings/WidgetUpdateDeferrerOnBusy.h"
-#include "sdk/bindings/qtmodels/QListModel.h"
-#include "sdk/bindings/qwidgetobservable/QComboBoxObservable.h"
+#include "propertybindings/models/QListModel.h"
+#include "propertybindings/qwidgetobservable/QComboBoxObservable.h"
 #include "sdk/exception/ExceptionBoundary.h"
 
 #include <QComboBox>

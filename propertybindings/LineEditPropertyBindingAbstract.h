@@ -1,9 +1,9 @@
 #pragma once
 
+#include "propertybindings/StringMassager.h"
 #include "propertybindings/TextConversion.h"
 #include "propertybindings/UIPropertyBindingAbstract.h"
-#include "sdk/bindings/StringMassager.h"
-#include "sdk/bindings/qwidgetobservable/QTextFieldObservable.h"
+#include "propertybindings/qwidgetobservable/QTextFieldObservable.h"
 #include "sdk/exception/ExceptionBoundary.h"
 #include "sdk/host/AppLock.h"
 #include "sdk/widgets/CharacterLimitValidator.h"

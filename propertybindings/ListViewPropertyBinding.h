@@ -1,7 +1,7 @@
 #pragma once
 
+#include "propertybindings/BindingInterface.h"
 #include "propertybindings/ListViewPropertySynchronizer.h"
-#include "sdk/bindings/BindingInterface.h"
 
 #include <QAbstractItemView>
 

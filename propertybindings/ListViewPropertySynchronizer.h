@@ -1,11 +1,11 @@
 #pragma once
 
 #include "property/PropertyAbstract.h"
+#include "propertybindings/UIPropertyInterface.h"
 #include "propertybindings/WidgetPropertySynchronizerInterface.h"
 #include "propertybindings/models/ListModelInterface.h"
+#include "propertybindings/models/QListModel.h"
 #include "quarlin_prompt_export.h"
-#include "sdk/bindings/UIPropertyInterface.h"
-#include "sdk/bindings/qtmodels/QListModel.h"
 #include "sdk/exception/ExceptionBoundary.h"
 #include "sdk/signals/QtSignalConnectionCollection.h"
 #include "sdk/signals/ScopedExitAction.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "propertybindings/UIPropertyBindingAbstract.h"
-#include "sdk/bindings/qwidgetobservable/QButtonObservable.h"
+#include "propertybindings/qwidgetobservable/QButtonObservable.h"
 #include "sdk/host/QrnUtil.h"
 
 #include <QAbstractButton>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "property/PropertyAbstract.h"
-#include "sdk/bindings/BindingInterface.h"
-#include "sdk/bindings/UIStylePropertyAbstract.h"
+#include "propertybindings/BindingInterface.h"
+#include "propertybindings/UIStylePropertyAbstract.h"
 #include "sdk/signals/SignalConnectionCollection.h"
 #include "sdk/uicommon/OnIdleActionPerformerSingleShot.h"
 #include "sdk/widgets/GreyOutParties.h"

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "property/PropertyAbstract.h"
+#include "propertybindings/UIStylePropertyAbstract.h"
 #include "quarlin_prompt_export.h"
-#include "sdk/bindings/UIStylePropertyAbstract.h"
 #include "sdk/exception/ExceptionBoundary.h"
 #include "sdk/exception/InvalidArgumentException.h"
 #include "sdk/managerbase/RelevanceInterface.h"

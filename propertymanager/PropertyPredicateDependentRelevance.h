@@ -1,8 +1,8 @@
 #pragma once
 
-#include "property/PropertyItemInterface.h"
 #include "quarlin_prompt_export.h"
 #include "sdk/managerbase/RelevanceInterface.h"
+#include "sdk/propertybase/PropertyItemInterface.h"
 #include "sdk/signals/SignalConnectionCollection.h"
 
 #include <boost/function.hpp>

@@ -3,9 +3,9 @@
 #include "sdk/exception/ExceptionBoundary.h"
 
 #include "propertybindings/models/PremappedListModel.h"
+#include "propertybindings/models/ZoneVarListModelAbstract_p.h"
 #include "propertymanager/PropertyDependentRelevance.h"
 #include "propertymanager/RGBColorOptsPropertiesGenerated.h"
-#include "sdk/bindings/qtmodels/ZoneVarListModelAbstract_p.h"
 #include "sdk/host/QrnUtil.h"
 #include "sdk/host/SdkFunctions.h"
 #include "sdk/host/StateChangeEvent.h"

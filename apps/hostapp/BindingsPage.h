@@ -2,8 +2,8 @@
 
 #include "property/Property.h"
 #include "propertybindings/ComboBoxPropertyBinding.h"
-#include "sdk/bindings/RelevanceApplier.h"
-#include "sdk/bindings/qtmodels/StringListModel.h"
+#include "propertybindings/RelevanceApplier.h"
+#include "propertybindings/models/StringListModel.h"
 
 #include <QWidget>
 

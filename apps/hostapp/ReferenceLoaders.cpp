@@ -31,7 +31,7 @@ std::vector<std::string> split(std::string const& line, std::string const& delim
     return fields;
 }
 
-std::string trimmed(std::string text)
+std::string withoutSurroundingBlanks(std::string text)
 {
     auto const first = text.find_first_not_of(" \t\r");
     auto const last = text.find_last_not_of(" \t\r");
@@ -40,7 +40,7 @@ std::string trimmed(std::string text)
 
 bool toNumber(std::string text, bool decimalComma, double& value)
 {
-    text = trimmed(text);
+    text = withoutSurroundingBlanks(text);
     if (decimalComma)
         for (char& c : text)
             if (c == ',')
@@ -76,11 +76,11 @@ bool DelimitedTextLoader::load(std::string const& fileName, host::DataSet& dataS
     host::DataSet loaded;
     loaded.title = QFileInfo(QString::fromStdString(fileName)).fileName().toStdString();
     for (std::string const& name : split(line, m_delimiters))
-        loaded.variables.push_back({trimmed(name), {}});
+        loaded.variables.push_back({withoutSurroundingBlanks(name), {}});
     int lineNumber = 1;
     while (std::getline(in, line)) {
         ++lineNumber;
-        if (trimmed(line).empty())
+        if (withoutSurroundingBlanks(line).empty())
             continue;
         auto const fields = split(line, m_delimiters);
         if (fields.size() != loaded.variables.size()) {
@@ -92,8 +92,8 @@ bool DelimitedTextLoader::load(std::string const& fileName, host::DataSet& dataS
         for (std::size_t i = 0; i < fields.size(); ++i) {
             double value = 0.0;
             if (!toNumber(fields[i], m_decimalComma, value)) {
-                error = m_name + ": \"" + trimmed(fields[i]) + "\" on line " + std::to_string(lineNumber)
-                        + " is not a number.";
+                error = m_name + ": \"" + withoutSurroundingBlanks(fields[i]) + "\" on line "
+                        + std::to_string(lineNumber) + " is not a number.";
                 return false;
             }
             loaded.variables[i].values.push_back(value);

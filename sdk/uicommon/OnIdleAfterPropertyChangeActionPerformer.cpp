@@ -1,6 +1,6 @@
 #include "sdk/uicommon/OnIdleAfterPropertyChangeActionPerformer.h"
 
-#include "property/PropertyItemInterface.h"
+#include "sdk/propertybase/PropertyItemInterface.h"
 
 namespace quarlin::sdk::ui::common {
 

@@ -2,8 +2,8 @@
 #include "testsupport/TestSupport.h"
 
 #include "propertybindings/models/PremappedListModel.h"
-#include "sdk/bindings/qtmodels/QListModel.h"
-#include "sdk/bindings/qtmodels/StringListModel.h"
+#include "propertybindings/models/QListModel.h"
+#include "propertybindings/models/StringListModel.h"
 
 #include <QListView>
 #include <QSignalSpy>

@@ -2,7 +2,7 @@
 
 #include "property/Property.h"
 #include "propertybindings/ListViewPropertyBinding.h"
-#include "sdk/bindings/qtmodels/StringListModel.h"
+#include "propertybindings/models/StringListModel.h"
 
 #include <QListView>
 

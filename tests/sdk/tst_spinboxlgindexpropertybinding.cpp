@@ -1,7 +1,7 @@
 #include "testsupport/TestSupport.h"
 
 #include "property/Property.h"
-#include "sdk/bindings/SpinBoxLgIndexPropertyBinding_p.h"
+#include "propertybindings/SpinBoxLgIndexPropertyBinding_p.h"
 #include "sdk/host/ReferenceHost.h"
 #include "sdk/managerbase/SpinBoxIncDecCalculatorBase.h"
 #include "sdk/widgets/IntegralSpinBox.h"

@@ -1,4 +1,4 @@
-#include "sdk/bindings/UIPropertyInterface.h"
+#include "propertybindings/UIPropertyInterface.h"
 
 namespace quarlin::sdk::ui::dialogs::propertybindings {
 

@@ -1,4 +1,4 @@
-#include "sdk/bindings/RelevanceApplier.h"
+#include "propertybindings/RelevanceApplier.h"
 
 #include "sdk/exception/ExceptionBoundary.h"
 #include "sdk/exception/InvalidArgumentException.h"

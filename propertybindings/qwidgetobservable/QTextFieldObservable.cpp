@@ -1,4 +1,4 @@
-#include "sdk/bindings/qwidgetobservable/QTextFieldObservable.h"
+#include "propertybindings/qwidgetobservable/QTextFieldObservable.h"
 
 #include "sdk/exception/ExceptionBoundary.h"
 #include "sdk/signals/ScopedExitAction.h"

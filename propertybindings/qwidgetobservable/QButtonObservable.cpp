@@ -1,4 +1,4 @@
-#include "sdk/bindings/qwidgetobservable/QButtonObservable.h"
+#include "propertybindings/qwidgetobservable/QButtonObservable.h"
 
 #include "sdk/exception/ExceptionBoundary.h"
 

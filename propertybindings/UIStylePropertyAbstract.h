@@ -1,7 +1,7 @@
 #pragma once
 
 #include "property/PropertyAbstract.h"
-#include "sdk/bindings/UIPropertyInterface.h"
+#include "propertybindings/UIPropertyInterface.h"
 
 namespace quarlin::sdk::ui::dialogs::propertybindings {
 

@@ -1,4 +1,4 @@
-#include "sdk/bindings/qtmodels/QListModel.h"
+#include "propertybindings/models/QListModel.h"
 
 #include <QFont>
 

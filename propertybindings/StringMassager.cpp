@@ -1,4 +1,4 @@
-#include "sdk/bindings/StringMassager.h"
+#include "propertybindings/StringMassager.h"
 
 #include <boost/format.hpp>
 

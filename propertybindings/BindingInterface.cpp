@@ -1,4 +1,4 @@
-#include "sdk/bindings/BindingInterface.h"
+#include "propertybindings/BindingInterface.h"
 
 namespace quarlin::sdk::ui::dialogs::propertybindings {
 

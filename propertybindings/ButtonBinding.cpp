@@ -1,4 +1,4 @@
-#include "sdk/bindings/ButtonBinding_p.h"
+#include "propertybindings/ButtonBinding_p.h"
 
 #include "sdk/exception/ExceptionBoundary.h"
 #include "sdk/exception/InvalidArgumentException.h"

@@ -1,6 +1,6 @@
-#include "sdk/bindings/SpinBoxDoublePropertyBinding_p.h"
+#include "propertybindings/SpinBoxDoublePropertyBinding_p.h"
 
-#include "sdk/bindings/SpinBoxBindingCore_p.h"
+#include "propertybindings/SpinBoxBindingCore_p.h"
 #include "sdk/widgets/QScientificSpinBox.h"
 
 namespace quarlin::sdk::ui::dialogs::propertybindings {

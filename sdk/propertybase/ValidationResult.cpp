@@ -1,4 +1,4 @@
-#include "property/ValidationResult.h"
+#include "sdk/propertybase/ValidationResult.h"
 
 namespace quarlin {
 

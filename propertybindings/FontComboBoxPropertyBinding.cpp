@@ -1,4 +1,4 @@
-#include "sdk/bindings/FontComboBoxPropertyBinding_p.h"
+#include "propertybindings/FontComboBoxPropertyBinding_p.h"
 
 #include "sdk/exception/ExceptionBoundary.h"
 #include "sdk/exception/InvalidArgumentException.h"

@@ -1,4 +1,4 @@
-#include "property/PropertyItemInterface.h"
+#include "sdk/propertybase/PropertyItemInterface.h"
 
 namespace quarlin {
 

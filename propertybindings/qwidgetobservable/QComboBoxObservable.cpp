@@ -1,4 +1,4 @@
-#include "sdk/bindings/qwidgetobservable/QComboBoxObservable.h"
+#include "propertybindings/qwidgetobservable/QComboBoxObservable.h"
 
 #include "sdk/exception/ExceptionBoundary.h"
 

@@ -1,4 +1,4 @@
-#include "sdk/bindings/WidgetUpdateDeferrerOnBusy.h"
+#include "propertybindings/WidgetUpdateDeferrerOnBusy.h"
 
 #include "sdk/host/AppLock.h"
 

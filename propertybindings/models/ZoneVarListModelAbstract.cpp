@@ -1,4 +1,4 @@
-#include "sdk/bindings/qtmodels/ZoneVarListModelAbstract_p.h"
+#include "propertybindings/models/ZoneVarListModelAbstract_p.h"
 
 #include "sdk/exception/ExceptionBoundary.h"
 #include "sdk/host/QrnUtil.h"

@@ -1,6 +1,6 @@
-#include "sdk/bindings/SpinBoxLgIndexPropertyBinding_p.h"
+#include "propertybindings/SpinBoxLgIndexPropertyBinding_p.h"
 
-#include "sdk/bindings/SpinBoxBindingCore_p.h"
+#include "propertybindings/SpinBoxBindingCore_p.h"
 #include "sdk/widgets/IntegralSpinBox.h"
 
 #include <algorithm>

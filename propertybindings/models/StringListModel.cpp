@@ -1,4 +1,4 @@
-#include "sdk/bindings/qtmodels/StringListModel.h"
+#include "propertybindings/models/StringListModel.h"
 
 #include <stdexcept>
 

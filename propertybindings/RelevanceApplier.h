@@ -1,7 +1,7 @@
 #pragma once
 
+#include "propertybindings/BindingInterface.h"
 #include "quarlin_prompt_export.h"
-#include "sdk/bindings/BindingInterface.h"
 #include "sdk/managerbase/RelevanceInterface.h"
 
 #include <QPointer>
