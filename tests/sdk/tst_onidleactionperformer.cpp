@@ -15,45 +15,44 @@ class TestIdleAndConnections : public QObject
 
 private Q_SLOTS:
 
-    void manyNotificationsRunOnceAtIdle()
+    // However often notified, the action runs once at the next idle point, and again after each;
+    // a cancel drops the pending run (the performer stays usable), and a destroyed performer
+    // never runs.
+    void runsOnceAtIdleUnlessDropped_data()
     {
-        int runs = 0;
-        OnIdleActionPerformerSingleShot performer([&] { ++runs; });
-        for (int i = 0; i < 10; ++i)
-            performer.enableNotification();
-        QCOMPARE(runs, 0); // nothing before the idle point
-        QVERIFY(performer.isPending());
-        QCoreApplication::processEvents();
-        QCOMPARE(runs, 1);
-        QVERIFY(!performer.isPending());
-        performer.enableNotification(); // and again after each idle point
-        QCoreApplication::processEvents();
-        QCOMPARE(runs, 2);
+        QTest::addColumn<int>("notifications");
+        QTest::addColumn<QString>("drop"); // "", "cancel" or "destroy"
+        QTest::addColumn<int>("runs");
+        QTest::newRow("once") << 1 << QString() << 1;
+        QTest::newRow("ten times") << 10 << QString() << 1;
+        QTest::newRow("cancelled") << 3 << QStringLiteral("cancel") << 0;
+        QTest::newRow("destroyed") << 3 << QStringLiteral("destroy") << 0;
     }
 
-    void destroyedPerformerNeverRuns()
+    void runsOnceAtIdleUnlessDropped()
     {
-        int runs = 0;
-        {
-            OnIdleActionPerformerSingleShot performer([&] { ++runs; });
-            performer.enableNotification();
-        }
+        QFETCH(int, notifications);
+        QFETCH(QString, drop);
+        QFETCH(int, runs);
+        int ran = 0;
+        auto performer = std::make_unique<OnIdleActionPerformerSingleShot>([&] { ++ran; });
+        for (int i = 0; i < notifications; ++i)
+            performer->enableNotification();
+        QVERIFY(performer->isPending());
+        QCOMPARE(ran, 0); // nothing before the idle point
+        if (drop == QLatin1String("cancel"))
+            performer->cancel();
+        if (drop == QLatin1String("destroy"))
+            performer.reset();
         QCoreApplication::processEvents();
         QTest::qWait(10);
-        QCOMPARE(runs, 0);
-    }
-
-    void cancelDropsPendingRun()
-    {
-        int runs = 0;
-        OnIdleActionPerformerSingleShot performer([&] { ++runs; });
-        performer.enableNotification();
-        performer.cancel();
+        QCOMPARE(ran, runs);
+        if (!performer)
+            return;
+        QVERIFY(!performer->isPending());
+        performer->enableNotification(); // and again after each idle point
         QCoreApplication::processEvents();
-        QCOMPARE(runs, 0);
-        performer.enableNotification(); // usable after a cancel
-        QCoreApplication::processEvents();
-        QCOMPARE(runs, 1);
+        QCOMPARE(ran, runs + 1);
     }
 
     void actionMayDestroyItsPerformer()

@@ -17,6 +17,8 @@ using quarlin::sdk::styleproperties::KernelPropertyDeferred;
 using quarlin::toolbox::StateChangeEventObservable;
 using quarlin::toolbox::StyleValue;
 
+Q_DECLARE_METATYPE(StyleRule)
+
 namespace {
 
 StyleValue const intSetting("Test", "Int");
@@ -120,39 +122,37 @@ private Q_SLOTS:
         QCOMPARE(writes(), std::size_t(2));
     }
 
-    void refusedWriteKeepsTheValue_data()
+    // What the host keeps is the value: a refusal throws with the host's text (or "Unknown
+    // error") and keeps the old value unannounced; an adjusted value is the one announced.
+    void hostAnswerDecidesTheValue_data()
     {
-        QTest::addColumn<QString>("hostText");
+        QTest::addColumn<StyleRule>("rule");
+        QTest::addColumn<int>("kept");
         QTest::addColumn<QString>("message");
-        QTest::newRow("host's text") << QStringLiteral("Axis variable locked.") << "Axis variable locked.";
-        QTest::newRow("no text") << QString() << "Unknown error";
+        QTest::newRow("refused with a text")
+            << StyleRule::refuse("Axis variable locked.") << 1 << QStringLiteral("Axis variable locked.");
+        QTest::newRow("refused without one") << StyleRule::refuse("") << 1 << QStringLiteral("Unknown error");
+        QTest::newRow("adjusted") << StyleRule::adjust(__int64(4)) << 4 << QString();
     }
 
-    void refusedWriteKeepsTheValue()
+    void hostAnswerDecidesTheValue()
     {
-        QFETCH(QString, hostText);
+        QFETCH(StyleRule, rule);
+        QFETCH(int, kept);
         QFETCH(QString, message);
         KernelProperty<int> property(intSetting);
         Heard<int> const heard(property);
-        store().setRule({"Test", "Int"}, StyleRule::refuse(hostText.toStdString()));
+        store().setRule({"Test", "Int"}, rule);
+        QString thrown;
         try {
             property.setValue(3);
-            QFAIL("a refused write must throw");
         } catch (InvalidPropertyValueException const& e) {
-            QCOMPARE(QString::fromStdString(e.what()), message);
+            thrown = QString::fromStdString(e.what());
         }
-        QCOMPARE(property.value(), 1);
-        QVERIFY(heard.values.empty());
-    }
-
-    void adjustedValueIsWhatTheHostKept()
-    {
-        KernelProperty<int> property(intSetting);
-        Heard<int> const heard(property);
-        store().setRule({"Test", "Int"}, StyleRule::adjust(__int64(4)));
-        property.setValue(3);
-        QCOMPARE(property.value(), 4);
-        QCOMPARE(heard.values.back(), 4);
+        QCOMPARE(thrown, message);
+        QCOMPARE(property.value(), kept);
+        QCOMPARE(heard.values.empty(), kept == 1);
+        QVERIFY(heard.values.empty() || heard.values.back() == kept);
         QVERIFY(std::find(heard.values.begin(), heard.values.end(), 3) == heard.values.end());
     }
 
