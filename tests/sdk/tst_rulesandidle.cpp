@@ -1,3 +1,5 @@
+// Relevance rules over host state and properties, how they join, and the idle-time performers
+// and connection blocking they stand on.
 #include "testsupport/TestSupport.h"
 
 #include "property/Property.h"
@@ -10,14 +12,18 @@
 #include "sdk/managerbase/LinePlotTypeDependentRelevance.h"
 #include "sdk/managerbase/RelevanceExpression.h"
 #include "sdk/managerbase/StateChangeDependentRelevance.h"
+#include "sdk/signals/SignalConnectionCollection.h"
+#include "sdk/uicommon/OnIdleActionPerformerSingleShot.h"
 
 #include <boost/make_shared.hpp>
-
+#include <boost/signals2/signal.hpp>
 #include <functional>
+#include <memory>
 #include <vector>
 
 using namespace quarlin::sdk::ui::propertymanager;
 using quarlin::host::ReferenceHost;
+using quarlin::sdk::ui::common::OnIdleActionPerformerSingleShot;
 
 Q_DECLARE_METATYPE(std::function<void()>)
 
@@ -82,7 +88,7 @@ private:
 
 Q_DECLARE_METATYPE(Rule)
 
-class TestRelevance : public QObject
+class TestRulesAndIdle : public QObject
 {
     Q_OBJECT
 
@@ -301,7 +307,77 @@ private Q_SLOTS:
         size->setValue(1.0);
         QVERIFY(rule.isRelevant());
     }
+
+    // However often notified, the action runs once at the next idle point, and again after each;
+    // a cancel drops the pending run (the performer stays usable), and a destroyed performer
+    // never runs.
+    void runsOnceAtIdleUnlessDropped_data()
+    {
+        QTest::addColumn<int>("notifications");
+        QTest::addColumn<QString>("drop"); // "", "cancel" or "destroy"
+        QTest::addColumn<int>("runs");
+        QTest::newRow("once") << 1 << QString() << 1;
+        QTest::newRow("ten times") << 10 << QString() << 1;
+        QTest::newRow("cancelled") << 3 << QStringLiteral("cancel") << 0;
+        QTest::newRow("destroyed") << 3 << QStringLiteral("destroy") << 0;
+    }
+
+    void runsOnceAtIdleUnlessDropped()
+    {
+        QFETCH(int, notifications);
+        QFETCH(QString, drop);
+        QFETCH(int, runs);
+        int ran = 0;
+        auto performer = std::make_unique<OnIdleActionPerformerSingleShot>([&] { ++ran; });
+        for (int i = 0; i < notifications; ++i)
+            performer->enableNotification();
+        QVERIFY(performer->isPending());
+        QCOMPARE(ran, 0); // nothing before the idle point
+        if (drop == QLatin1String("cancel"))
+            performer->cancel();
+        if (drop == QLatin1String("destroy"))
+            performer.reset();
+        QCoreApplication::processEvents();
+        QTest::qWait(10);
+        QCOMPARE(ran, runs);
+        if (!performer)
+            return;
+        QVERIFY(!performer->isPending());
+        performer->enableNotification(); // and again after each idle point
+        QCoreApplication::processEvents();
+        QCOMPARE(ran, runs + 1);
+    }
+
+    void actionMayDestroyItsPerformer()
+    {
+        int runs = 0;
+        auto performer = std::make_unique<std::unique_ptr<OnIdleActionPerformerSingleShot>>();
+        *performer = std::make_unique<OnIdleActionPerformerSingleShot>([&] {
+            ++runs;
+            performer->reset();
+        });
+        (*performer)->enableNotification();
+        QCoreApplication::processEvents();
+        QCOMPARE(runs, 1);
+        QVERIFY(!*performer);
+    }
+
+    void blockerSilencesOnlyWhileItLives()
+    {
+        boost::signals2::signal<void()> signal;
+        int ours = 0, theirs = 0;
+        quarlin::SignalConnectionCollection connections;
+        connections.add(signal.connect([&] { ++ours; }));
+        boost::signals2::scoped_connection const other = signal.connect([&] { ++theirs; });
+        {
+            quarlin::SignalConnectionCollection::ConnectionBlocker const blocker(connections);
+            signal();
+        }
+        signal();
+        QCOMPARE(ours, 1);
+        QCOMPARE(theirs, 2);
+    }
 };
 
-QUARLIN_TEST_MAIN(TestRelevance)
-#include "tst_relevance.moc"
+QUARLIN_TEST_MAIN(TestRulesAndIdle)
+#include "tst_rulesandidle.moc"
