@@ -13,11 +13,55 @@
 #include <boost/shared_ptr.hpp>
 #include <boost/signals2/signal.hpp>
 
+#include <memory>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace quarlin {
+
+namespace detail {
+
+// Counts the live slots of a signal without asking the signal, which would take its mutex:
+// signals2 drops a slot's function when the slot is disconnected (or goes with the signal), and
+// the function given to the signal holds the count's share for its slot.
+class LiveSlotCount
+{
+public:
+    bool none() const { return *m_count == 0; }
+
+    // The slot function to connect in place of `function`: the same call, counted while it lives.
+    // One small shared block, so the signal keeps it in place rather than on the heap.
+    template <class Function>
+    Function counted(Function function) const
+    {
+        auto const share = std::make_shared<Share<Function>>(std::move(function), m_count);
+        return [share](auto const&... args) { share->function(args...); };
+    }
+
+private:
+    template <class Function>
+    struct Share
+    {
+        Share(Function f, std::shared_ptr<std::size_t> c)
+            : function(std::move(f))
+            , count(std::move(c))
+        {
+            ++*count;
+        }
+        ~Share() { --*count; }
+        Share(Share const&) = delete;
+        Share& operator=(Share const&) = delete;
+        Function function;
+        std::shared_ptr<std::size_t> count;
+    };
+
+    // Shared with the slots, which may outlive the property inside a signal being torn down.
+    std::shared_ptr<std::size_t> m_count = std::make_shared<std::size_t>(0);
+};
+
+} // namespace detail
 
 // A typed, observable value. Where the value lives is a derived class's business (memory, the
 // host's style settings, another property); this class fixes what a change means:
@@ -58,7 +102,9 @@ public:
     connectToValueChangedSignal(typename ValueChangedSignal::slot_type const& slot,
                                 boost::signals2::connect_position position = boost::signals2::at_back) const
     {
-        boost::signals2::connection connection = ValueChanged.connect(slot, position);
+        typename ValueChangedSignal::slot_type counted(slot);
+        counted.slot_function() = m_typedSlots.counted(slot.slot_function());
+        boost::signals2::connection connection = ValueChanged.connect(counted, position);
         signalValueChangedConnected();
         return connection;
     }
@@ -87,6 +133,10 @@ private:
     mutable ValueChangedSignal ValueChanged;
     ValidatorPtr m_validator; // shared with whoever built it; never null
     mutable boost::signals2::scoped_connection m_baseClassSignalConnection;
+    // An announcement nobody hears costs no signal emission, whose mutex and shared state cost
+    // several times a plain store.
+    detail::LiveSlotCount m_typedSlots;    // connected through connectToValueChangedSignal
+    mutable bool m_relayConnected = false; // the untyped relay, which is not counted there
 };
 
 template <class T>
@@ -113,10 +163,12 @@ void PropertyAbstract<T>::connectRelay(PropertyItemInterface const& item)
 {
     // At the front, so untyped listeners hear of a change before typed ones.
     auto const& property = static_cast<PropertyAbstract const&>(item);
-    if (!property.m_baseClassSignalConnection.connected())
+    if (!property.m_relayConnected) {
         property.m_baseClassSignalConnection = property.ValueChanged.connect(
             boost::bind(&PropertyAbstract::callBaseClassSignalIfThereAreListeners, &property),
             boost::signals2::at_front);
+        property.m_relayConnected = true;
+    }
 }
 
 template <class T>
@@ -173,7 +225,8 @@ void PropertyAbstract<T>::signalValueChangedConnected() const
 template <class T>
 void PropertyAbstract<T>::emitValueChangedSignal(T const& value) const
 {
-    ValueChanged(value);
+    if (m_relayConnected || !m_typedSlots.none())
+        ValueChanged(value);
 }
 
 template <class T>
@@ -181,8 +234,10 @@ void PropertyAbstract<T>::callBaseClassSignalIfThereAreListeners() const
 {
     if (hasPropertyChangedListeners())
         emitPropertyChanged();
-    else
+    else {
         m_baseClassSignalConnection.disconnect(); // the last untyped listener left
+        m_relayConnected = false;
+    }
 }
 
 // Compiled once in the library, exported with their virtual tables.
