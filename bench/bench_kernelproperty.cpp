@@ -9,6 +9,7 @@
 //   QComboBox given the same 100,000 names in a bare QDialog.
 
 #include "BenchSupport.h"
+#include "ReadThroughBase.h"
 #include "prompt/AxisVariableSelectDialog.h"
 #include "property/Property.h"
 #include "sdk/host/ReferenceHost.h"
@@ -26,8 +27,6 @@ constexpr int variables = 100000;
 
 quarlin::toolbox::StyleValue const benchSetting("Bench", "Int");
 
-// Both kinds are read as bindings read them: through the property base, so that neither read
-// is devirtualised and inlined into the loop.
 [[gnu::noinline]] boost::shared_ptr<quarlin::PropertyAbstract<int>> makeProperty(bool kernel)
 {
     if (kernel)
@@ -41,8 +40,7 @@ void measureRead(benchmark::State& state, bool kernel)
     int heard = 0;
     boost::signals2::scoped_connection const listener =
         property->connectToValueChangedSignal([&heard](int) { ++heard; });
-    for (auto _ : state)
-        benchmark::DoNotOptimize(property->value());
+    quarlin::bench::readThroughBase(state, *property);
     benchmark::DoNotOptimize(heard);
 }
 

@@ -64,8 +64,10 @@ private:
     mutable bool m_notifyOnRefresh = true;
     mutable SignalConnectionCollection m_stateChangeConnections;
     toolbox::StateChangeEventObservable const& m_hostEvents;
-    mutable bool m_cacheCurrent = false;
-    mutable std::uint64_t m_cacheReadAtEvent = 0; // the host's event count at the last read
+    // The host's event count when the cache was last current, or staleCache: one comparison
+    // tells a current cache from a stale one.
+    static constexpr std::uint64_t staleCache = ~std::uint64_t(0);
+    mutable std::uint64_t m_cacheCurrentAtEvent = staleCache;
 };
 
 template <class T>
@@ -100,7 +102,7 @@ template <class T>
 void KernelProperty<T>::storeValue(T const& value)
 {
     SetValueReturnCode_e code;
-    m_cacheCurrent = false; // the host may keep another value than the one written
+    m_cacheCurrentAtEvent = staleCache; // the host may keep another value than the one written
     {
         SignalConnectionCollection::ConnectionBlocker const quiet(m_stateChangeConnections);
         code = writeStyleValue(m_styleValue, value, m_offset1, m_offset2);
@@ -129,7 +131,7 @@ bool KernelProperty<T>::isEqual(T const& value) const
 template <class T>
 T KernelProperty<T>::storedValue() const
 {
-    if (m_cacheCurrent && m_hostEvents.eventCount() == m_cacheReadAtEvent)
+    if (m_hostEvents.eventCount() == m_cacheCurrentAtEvent)
         return m_cachedValue;
     return readHost();
 }
@@ -141,8 +143,8 @@ template <class T>
     std::uint64_t const now = m_hostEvents.eventCount();
     T read = m_cachedValue;
     GetValueReturnCode_e const code = readStyleValue(m_styleValue, read, m_offset1, m_offset2);
-    m_cacheCurrent = toolbox::StyleValue::returnCodeOk(code) && m_hostEvents.eventCount() == now;
-    m_cacheReadAtEvent = now;
+    bool const current = toolbox::StyleValue::returnCodeOk(code) && m_hostEvents.eventCount() == now;
+    m_cacheCurrentAtEvent = current ? now : staleCache;
     if (toolbox::StyleValue::returnCodeOk(code) && !detail::propertyValuesEqual(read, m_cachedValue)) {
         m_cachedValue = read;
         if (m_notifyOnRefresh)
@@ -156,7 +158,7 @@ void KernelProperty<T>::setOffsets(__int64 offset1, __int64 offset2)
 {
     m_offset1 = offset1;
     m_offset2 = offset2;
-    m_cacheCurrent = false;
+    m_cacheCurrentAtEvent = staleCache;
     refresh();
 }
 
