@@ -2,10 +2,25 @@
 
 #include <cstdio>
 #include <map>
+#include <string>
 
 namespace quarlin::bench {
 
 namespace {
+
+std::string readable(double seconds)
+{
+    char text[32];
+    if (seconds >= 1.0)
+        std::snprintf(text, sizeof text, "%.3g s", seconds);
+    else if (seconds >= 1e-3)
+        std::snprintf(text, sizeof text, "%.3g ms", seconds * 1e3);
+    else if (seconds >= 1e-6)
+        std::snprintf(text, sizeof text, "%.3g us", seconds * 1e6);
+    else
+        std::snprintf(text, sizeof text, "%.3g ns", seconds * 1e9);
+    return text;
+}
 
 class RatioReporter : public benchmark::ConsoleReporter
 {
@@ -16,10 +31,13 @@ public:
         for (Run const& run : runs) {
             if (run.error_occurred)
                 continue;
+            // In seconds, whatever unit each benchmark reports in.
+            double const seconds =
+                run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
             if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
-                m_times[run.run_name.str()] = run.GetAdjustedRealTime();
+                m_times[run.run_name.str()] = seconds;
             else if (run.run_type == Run::RT_Iteration && run.repetitions <= 1)
-                m_times[run.benchmark_name()] = run.GetAdjustedRealTime();
+                m_times[run.benchmark_name()] = seconds;
         }
     }
 
@@ -30,8 +48,8 @@ public:
             auto const baseline = m_times.find(c.baseline);
             if (measured == m_times.end() || baseline == m_times.end() || baseline->second <= 0.0)
                 continue;
-            std::printf("%-28s %.2f  (%.4g vs %.4g, in the table's unit)\n", c.label.c_str(),
-                        measured->second / baseline->second, measured->second, baseline->second);
+            std::printf("%-44s %7.2f  (%s vs %s)\n", c.label.c_str(), measured->second / baseline->second,
+                        readable(measured->second).c_str(), readable(baseline->second).c_str());
         }
     }
 

@@ -15,8 +15,11 @@ void ValueRowLookup::build(models::ListModelInterface<int> const& model)
     int const rows = model.size();
     int lowest = std::numeric_limits<int>::max(), highest = -1;
     std::vector<int> values(static_cast<std::size_t>(std::max(rows, 0)));
+    m_identity = true;
+    m_size = std::max(rows, 0);
     for (int row = 0; row < rows; ++row) {
         values[std::size_t(row)] = model.get(row);
+        m_identity = m_identity && values[std::size_t(row)] == row;
         lowest = std::min(lowest, values[std::size_t(row)]);
         highest = std::max(highest, values[std::size_t(row)]);
     }
@@ -34,15 +37,21 @@ void ValueRowLookup::build(models::ListModelInterface<int> const& model)
     m_valid = true;
 }
 
-int ValueRowLookup::rowOf(int value) const
+int ValueRowLookup::sparseRowOf(int value) const
 {
-    if (!m_dense.empty())
-        return value >= 0 && std::size_t(value) < m_dense.size() ? m_dense[std::size_t(value)] : -1;
     auto const found = m_sparse.find(value);
     return found == m_sparse.end() ? -1 : found->second;
 }
 
-void selectRows(QAbstractItemView& view, std::vector<int> const& rows)
+std::size_t rangeCount(std::vector<int> const& rows)
+{
+    std::size_t ranges = rows.empty() ? 0 : 1;
+    for (std::size_t i = 1; i < rows.size(); ++i)
+        ranges += rows[i] != rows[i - 1] + 1;
+    return ranges;
+}
+
+std::size_t selectRows(QAbstractItemView& view, std::vector<int> const& rows, std::size_t selectedRanges)
 {
     QItemSelectionModel& selection = *view.selectionModel();
     QAbstractItemModel const& model = *view.model();
@@ -55,7 +64,7 @@ void selectRows(QAbstractItemView& view, std::vector<int> const& rows)
         first = last + 1;
     }
     constexpr int manyRanges = 256;
-    if (wanted.size() > manyRanges || selection.selection().size() > manyRanges) {
+    if (wanted.size() > manyRanges || selectedRanges > std::size_t(manyRanges)) {
         // Announced range by range, a selection of many ranges costs the view more than the
         // selection itself (it measures every selected row to find what to repaint), and
         // replacing one compares every old range with every new one: apply it unannounced
@@ -72,6 +81,7 @@ void selectRows(QAbstractItemView& view, std::vector<int> const& rows)
     // Keyboard navigation goes on from the first selected row.
     if (!rows.empty())
         selection.setCurrentIndex(model.index(rows.front(), 0), QItemSelectionModel::NoUpdate);
+    return std::size_t(wanted.size());
 }
 
 } // namespace intern

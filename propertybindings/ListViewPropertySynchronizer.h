@@ -34,18 +34,36 @@ public:
     void build(models::ListModelInterface<int> const& model);
     void invalidate() { m_valid = false; }
     bool isValid() const { return m_valid; }
-    int rowOf(int value) const;
+    // Every row holds its own number as its value (a plain list of names).
+    bool isIdentity() const { return m_identity; }
+    int size() const { return m_size; }
+    // Inline for the dense table, which serves one lookup per selected value.
+    int rowOf(int value) const
+    {
+        if (!m_dense.empty())
+            return value >= 0 && std::size_t(value) < m_dense.size() ? m_dense[std::size_t(value)] : -1;
+        return sparseRowOf(value);
+    }
 
 private:
+    int sparseRowOf(int value) const;
+
     bool m_valid = false;
+    bool m_identity = false;
+    int m_size = 0;
     std::vector<int> m_dense; // index: value
     std::unordered_map<int, int> m_sparse;
 };
 
 // Selects exactly the given rows (sorted, distinct) in the view: adjacent rows as one range, one
-// select call. A selection of many ranges is applied without the selection model's signals,
-// and the view repainted as a whole (see the definition for why).
-QUARLIN_PROMPT_EXPORT void selectRows(QAbstractItemView& view, std::vector<int> const& rows);
+// select call; returns the number of ranges. A selection of many ranges, or one replacing a
+// selection of many ranges (selectedRanges, which the caller knows: asking the selection model
+// copies every range), is applied without the selection model's signals, and the view repainted
+// as a whole (see the definition for why).
+QUARLIN_PROMPT_EXPORT std::size_t selectRows(QAbstractItemView& view, std::vector<int> const& rows,
+                                             std::size_t selectedRanges);
+// How many ranges of adjacent rows the sorted rows make.
+QUARLIN_PROMPT_EXPORT std::size_t rangeCount(std::vector<int> const& rows);
 
 } // namespace intern
 
@@ -91,7 +109,9 @@ private:
     int m_updateMode = 1; // at the next idle point
     bool m_updatingWidget = false;
     intern::ValueRowLookup m_lookup;
-    std::vector<int> m_selectedRows; // what the view shows selected, sorted
+    std::vector<int> m_selectedRows;  // what the view shows selected, sorted
+    std::size_t m_selectedRanges = 0; // ranges of adjacent rows in m_selectedRows
+    std::vector<int> m_rowsBuffer;    // where the next update builds its rows
 };
 
 template <class T>
@@ -138,6 +158,7 @@ void ListViewPropertySynchronizer<T>::attachModel()
     m_adapter = adapter;
     m_lookup.invalidate();
     m_selectedRows.clear();
+    m_selectedRanges = 0; // a new adapter, a new selection model
     auto const changed = [this] { onModelChanged(); };
     m_adapterConnections.add(QObject::connect(adapter, &QAbstractItemModel::rowsRemoved, changed));
     m_adapterConnections.add(QObject::connect(adapter, &QAbstractItemModel::modelReset, changed));
@@ -173,20 +194,40 @@ void ListViewPropertySynchronizer<T>::updateWidget()
     T const values = m_property->value();
     if (!m_lookup.isValid())
         m_lookup.build(*m_model);
-    std::vector<int> rows;
+    // Built in the buffer of an earlier update, so a large selection costs no fresh memory.
+    std::vector<int>& rows = m_rowsBuffer;
+    rows.clear();
     rows.reserve(values.size());
-    for (int const value : values) {
-        int const row = m_lookup.rowOf(value);
-        if (row >= 0)
+    bool ascending = true; // strictly: sorted and distinct as they come, the usual case
+    if (m_lookup.isIdentity()) {
+        // Values are the rows: copy them whole, then check them in one pass.
+        rows.insert(rows.end(), values.begin(), values.end());
+        int const rowCount = m_lookup.size();
+        for (std::size_t i = 0; ascending && i < rows.size(); ++i)
+            ascending = rows[i] >= 0 && rows[i] < rowCount && (i == 0 || rows[i] > rows[i - 1]);
+        if (!ascending) { // rare: map them one by one
+            rows.clear();
+            for (int const value : values)
+                if (int const row = m_lookup.rowOf(value); row >= 0)
+                    rows.push_back(row);
+        }
+    } else {
+        for (int const value : values) {
+            int const row = m_lookup.rowOf(value);
+            if (row < 0)
+                continue;
+            ascending = ascending && (rows.empty() || row > rows.back());
             rows.push_back(row);
+        }
     }
-    if (!std::is_sorted(rows.begin(), rows.end()))
+    if (!ascending) {
         std::sort(rows.begin(), rows.end());
-    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+        rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    }
     if (rows == m_selectedRows && m_view->selectionModel()->hasSelection() == !rows.empty())
         return;
-    intern::selectRows(*m_view, rows);
-    m_selectedRows = std::move(rows);
+    m_selectedRanges = intern::selectRows(*m_view, rows, m_selectedRanges);
+    m_selectedRows.swap(rows); // the old selection's memory serves the next update
 }
 
 template <class T>
@@ -205,6 +246,7 @@ void ListViewPropertySynchronizer<T>::updateProperty()
     }
     std::sort(rows.begin(), rows.end());
     m_selectedRows = std::move(rows);
+    m_selectedRanges = intern::rangeCount(m_selectedRows);
     if (m_updateMode == 1) {
         m_propertyChangePerformer.disable();
         ScopedExitAction const enable([this] { m_propertyChangePerformer.enable(); });
