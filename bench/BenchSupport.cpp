@@ -48,7 +48,7 @@ public:
             auto const baseline = m_times.find(c.baseline);
             if (measured == m_times.end() || baseline == m_times.end() || baseline->second <= 0.0)
                 continue;
-            std::printf("%-44s %7.2f  (%s vs %s)\n", c.label.c_str(), measured->second / baseline->second,
+            std::printf("%-44s %7.3g  (%s vs %s)\n", c.label.c_str(), measured->second / baseline->second,
                         readable(measured->second).c_str(), readable(baseline->second).c_str());
         }
     }
