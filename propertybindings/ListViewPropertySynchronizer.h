@@ -200,11 +200,14 @@ void ListViewPropertySynchronizer<T>::updateWidget()
     rows.reserve(values.size());
     bool ascending = true; // strictly: sorted and distinct as they come, the usual case
     if (m_lookup.isIdentity()) {
-        // Values are the rows: copy them whole, then check them in one pass.
+        // Values are the rows: taken whole when they are strictly ascending, which for whole
+        // numbers also puts them all in range when the first and last are (one pass, no early
+        // exit, so the compiler can vectorise it).
         rows.insert(rows.end(), values.begin(), values.end());
-        int const rowCount = m_lookup.size();
-        for (std::size_t i = 0; ascending && i < rows.size(); ++i)
-            ascending = rows[i] >= 0 && rows[i] < rowCount && (i == 0 || rows[i] > rows[i - 1]);
+        bool increasing = true;
+        for (std::size_t i = 1; i < rows.size(); ++i)
+            increasing &= rows[i] > rows[i - 1];
+        ascending = increasing && (rows.empty() || (rows.front() >= 0 && rows.back() < m_lookup.size()));
         if (!ascending) { // rare: map them one by one
             rows.clear();
             for (int const value : values)
