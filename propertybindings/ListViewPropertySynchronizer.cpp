@@ -2,6 +2,10 @@
 
 #include <QSignalBlocker>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include <limits>
 
 namespace quarlin::sdk::ui::dialogs::propertybindings {
@@ -43,26 +47,45 @@ int ValueRowLookup::sparseRowOf(int value) const
     return found == m_sparse.end() ? -1 : found->second;
 }
 
-std::size_t rangeCount(std::vector<int> const& rows)
+std::size_t endOfRun(std::vector<int> const& rows, std::size_t first)
 {
-    std::size_t ranges = rows.empty() ? 0 : 1;
-    for (std::size_t i = 1; i < rows.size(); ++i)
-        ranges += rows[i] != rows[i - 1] + 1;
-    return ranges;
+    // Unsigned, so that values not yet checked to be rows cannot overflow.
+    auto const* const values = reinterpret_cast<unsigned const*>(rows.data());
+    std::size_t const size = rows.size();
+    std::size_t i = first + 1;
+#if defined(__SSE2__)
+    // A long run (a contiguous selection of a large list) is scanned four values at a time.
+    __m128i const one = _mm_set1_epi32(1);
+    for (; i + 4 <= size; i += 4) {
+        __m128i const here = _mm_loadu_si128(reinterpret_cast<__m128i const*>(values + i));
+        __m128i const before = _mm_loadu_si128(reinterpret_cast<__m128i const*>(values + i - 1));
+        if (_mm_movemask_epi8(_mm_cmpeq_epi32(here, _mm_add_epi32(before, one))) != 0xFFFF)
+            break;
+    }
+#endif
+    while (i < size && values[i] == values[i - 1] + 1u)
+        ++i;
+    return i;
 }
 
-std::size_t selectRows(QAbstractItemView& view, std::vector<int> const& rows, std::size_t selectedRanges)
+void rangesOf(std::vector<int> const& rows, RowRanges& ranges)
+{
+    ranges.clear();
+    for (std::size_t first = 0; first < rows.size();) {
+        std::size_t const end = endOfRun(rows, first);
+        ranges.emplace_back(rows[first], rows[end - 1]);
+        first = end;
+    }
+}
+
+std::size_t selectRanges(QAbstractItemView& view, RowRanges const& ranges, std::size_t selectedRanges)
 {
     QItemSelectionModel& selection = *view.selectionModel();
     QAbstractItemModel const& model = *view.model();
     QItemSelection wanted;
-    for (std::size_t first = 0; first < rows.size();) {
-        std::size_t last = first;
-        while (last + 1 < rows.size() && rows[last + 1] == rows[last] + 1)
-            ++last;
-        wanted.append(QItemSelectionRange(model.index(rows[first], 0), model.index(rows[last], 0)));
-        first = last + 1;
-    }
+    wanted.reserve(int(ranges.size()));
+    for (auto const& [first, last] : ranges)
+        wanted.append(QItemSelectionRange(model.index(first, 0), model.index(last, 0)));
     constexpr int manyRanges = 256;
     if (wanted.size() > manyRanges || selectedRanges > std::size_t(manyRanges)) {
         // Announced range by range, a selection of many ranges costs the view more than the
@@ -79,9 +102,9 @@ std::size_t selectRows(QAbstractItemView& view, std::vector<int> const& rows, st
         selection.select(wanted, QItemSelectionModel::ClearAndSelect);
     }
     // Keyboard navigation goes on from the first selected row.
-    if (!rows.empty())
-        selection.setCurrentIndex(model.index(rows.front(), 0), QItemSelectionModel::NoUpdate);
-    return std::size_t(wanted.size());
+    if (!ranges.empty())
+        selection.setCurrentIndex(model.index(ranges.front().first, 0), QItemSelectionModel::NoUpdate);
+    return ranges.size();
 }
 
 } // namespace intern

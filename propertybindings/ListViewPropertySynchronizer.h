@@ -55,15 +55,20 @@ private:
     std::unordered_map<int, int> m_sparse;
 };
 
-// Selects exactly the given rows (sorted, distinct) in the view: adjacent rows as one range, one
-// select call; returns the number of ranges. A selection of many ranges, or one replacing a
-// selection of many ranges (selectedRanges, which the caller knows: asking the selection model
-// copies every range), is applied without the selection model's signals, and the view repainted
-// as a whole (see the definition for why).
-QUARLIN_PROMPT_EXPORT std::size_t selectRows(QAbstractItemView& view, std::vector<int> const& rows,
-                                             std::size_t selectedRanges);
-// How many ranges of adjacent rows the sorted rows make.
-QUARLIN_PROMPT_EXPORT std::size_t rangeCount(std::vector<int> const& rows);
+// First and last row of each run of adjacent rows.
+using RowRanges = std::vector<std::pair<int, int>>;
+
+// Selects exactly the given ranges of rows (ascending, apart) in the view with one select call,
+// and returns how many there are. A selection of many ranges, or one replacing a selection of
+// many ranges (selectedRanges, which the caller knows: asking the selection model copies every
+// range), is applied without the selection model's signals, and the view repainted as a whole
+// (see the definition for why).
+QUARLIN_PROMPT_EXPORT std::size_t selectRanges(QAbstractItemView& view, RowRanges const& ranges,
+                                               std::size_t selectedRanges);
+// Where the run of consecutive values that starts at rows[first] ends: the first index past it.
+QUARLIN_PROMPT_EXPORT std::size_t endOfRun(std::vector<int> const& rows, std::size_t first);
+// The runs of adjacent rows the sorted, distinct rows make.
+QUARLIN_PROMPT_EXPORT void rangesOf(std::vector<int> const& rows, RowRanges& ranges);
 
 } // namespace intern
 
@@ -112,6 +117,7 @@ private:
     std::vector<int> m_selectedRows;  // what the view shows selected, sorted
     std::size_t m_selectedRanges = 0; // ranges of adjacent rows in m_selectedRows
     std::vector<int> m_rowsBuffer;    // where the next update builds its rows
+    intern::RowRanges m_ranges;       // and its ranges
 };
 
 template <class T>
@@ -191,7 +197,7 @@ void ListViewPropertySynchronizer<T>::updateWidget()
     ScopedExitAction const done([this] { m_updatingWidget = false; });
     if (!m_view || !m_view->selectionModel())
         return;
-    T const values = m_property->value();
+    T values = m_property->value();
     if (!m_lookup.isValid())
         m_lookup.build(*m_model);
     // Built in the buffer of an earlier update, so a large selection costs no fresh memory.
@@ -199,16 +205,29 @@ void ListViewPropertySynchronizer<T>::updateWidget()
     rows.clear();
     rows.reserve(values.size());
     bool ascending = true; // strictly: sorted and distinct as they come, the usual case
+    bool rangesBuilt = false;
     if (m_lookup.isIdentity()) {
         // Values are the rows: taken whole when they are strictly ascending, which for whole
-        // numbers also puts them all in range when the first and last are (one pass, no early
-        // exit, so the compiler can vectorise it).
-        rows.insert(rows.end(), values.begin(), values.end());
+        // numbers also puts them all in range when the first and last are. One pass checks that
+        // and finds the runs of adjacent rows. A vector is the copy value() made: it becomes the
+        // rows without another.
+        if constexpr (std::is_same_v<T, std::vector<int>>)
+            rows.swap(values);
+        else
+            rows.insert(rows.end(), values.begin(), values.end());
+        m_ranges.clear();
         bool increasing = true;
-        for (std::size_t i = 1; i < rows.size(); ++i)
-            increasing &= rows[i] > rows[i - 1];
+        for (std::size_t first = 0; first < rows.size();) {
+            std::size_t const end = intern::endOfRun(rows, first);
+            m_ranges.emplace_back(rows[first], rows[end - 1]);
+            increasing &= end == rows.size() || rows[end] > rows[end - 1];
+            first = end;
+        }
         ascending = increasing && (rows.empty() || (rows.front() >= 0 && rows.back() < m_lookup.size()));
+        rangesBuilt = ascending;
         if (!ascending) { // rare: map them one by one
+            if constexpr (std::is_same_v<T, std::vector<int>>)
+                values.swap(rows);
             rows.clear();
             for (int const value : values)
                 if (int const row = m_lookup.rowOf(value); row >= 0)
@@ -229,7 +248,9 @@ void ListViewPropertySynchronizer<T>::updateWidget()
     }
     if (rows == m_selectedRows && m_view->selectionModel()->hasSelection() == !rows.empty())
         return;
-    m_selectedRanges = intern::selectRows(*m_view, rows, m_selectedRanges);
+    if (!rangesBuilt)
+        intern::rangesOf(rows, m_ranges);
+    m_selectedRanges = intern::selectRanges(*m_view, m_ranges, m_selectedRanges);
     m_selectedRows.swap(rows); // the old selection's memory serves the next update
 }
 
@@ -249,7 +270,8 @@ void ListViewPropertySynchronizer<T>::updateProperty()
     }
     std::sort(rows.begin(), rows.end());
     m_selectedRows = std::move(rows);
-    m_selectedRanges = intern::rangeCount(m_selectedRows);
+    intern::rangesOf(m_selectedRows, m_ranges);
+    m_selectedRanges = m_ranges.size();
     if (m_updateMode == 1) {
         m_propertyChangePerformer.disable();
         ScopedExitAction const enable([this] { m_propertyChangePerformer.enable(); });

@@ -20,6 +20,7 @@
 
 #include <boost/make_shared.hpp>
 #include <cmath>
+#include <limits>
 #include <set>
 
 using quarlin::Property;
@@ -497,6 +498,43 @@ private Q_SLOTS:
         quarlin::test::reachIdle();
         QVERIFY(f.selectedRows().empty());
         QCOMPARE(f.property->value(), std::set<int>{99});
+    }
+
+    void vectorSelectsTheDistinctRowsItNames_data()
+    {
+        QTest::addColumn<std::vector<int>>("values");
+        QTest::addColumn<std::vector<int>>("selected");
+        int const most = std::numeric_limits<int>::max(), least = std::numeric_limits<int>::min();
+        QTest::newRow("runs") << std::vector<int>{1, 2, 3, 7, 8} << std::vector<int>{1, 2, 3, 7, 8};
+        QTest::newRow("every other") << std::vector<int>{0, 2, 4, 6, 8} << std::vector<int>{0, 2, 4, 6, 8};
+        QTest::newRow("unsorted, repeated") << std::vector<int>{7, 1, 7, 2} << std::vector<int>{1, 2, 7};
+        QTest::newRow("ascending past the last row") << std::vector<int>{8, 9, 10} << std::vector<int>{8, 9};
+        QTest::newRow("no such rows, at the limits")
+            << std::vector<int>{-1, most, least, 3} << std::vector<int>{3};
+        QTest::newRow("empty") << std::vector<int>{} << std::vector<int>{};
+    }
+
+    // Values that are rows select exactly the rows that exist, whatever their order; the property
+    // keeps what it was given.
+    void vectorSelectsTheDistinctRowsItNames()
+    {
+        QFETCH(std::vector<int>, values);
+        QFETCH(std::vector<int>, selected);
+        QListView view;
+        auto const property = boost::make_shared<Property<std::vector<int>>>(std::vector<int>{0, 9});
+        ListViewPropertyBinding binding;
+        binding.init(view, property, boost::make_shared<models::StringListModel>(Fixture::rowTexts()),
+                     BindingInterface::ModelUpdateImmediate);
+        view.show();
+        reachIdle();
+        property->setValue(values);
+        reachIdle();
+        std::vector<int> rows;
+        for (QModelIndex const& index : view.selectionModel()->selectedIndexes())
+            rows.push_back(index.row());
+        std::sort(rows.begin(), rows.end());
+        QCOMPARE(rows, selected);
+        QCOMPARE(property->value(), values);
     }
 
     void removedRowDropsItsValueAtIdle()
