@@ -17,6 +17,8 @@ namespace quarlin::dialogs::prompt {
 // dialog has closed. A row shows for each non-null label; the bindings of hidden rows stay.
 class QUARLIN_PROMPT_EXPORT AddonsVariableSelectDialog : public common::QtDialogAbstract
 {
+    Q_OBJECT
+
 public:
     // The first call builds the dialog (separately from VariableSelectDialog's); while it
     // lives, later calls return it and ignore every argument. Throws std::out_of_range

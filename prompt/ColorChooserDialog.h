@@ -21,6 +21,8 @@ class ColorChooserWidget;
 // accepted; Close rejects it and keeps the earlier choice.
 class QUARLIN_PROMPT_EXPORT ColorChooserDialog : public common::QtDialogAbstract
 {
+    Q_OBJECT
+
 public:
     // The first call builds the dialog (showMultiColors is used only then); every call moves
     // the dialog under parent, as a window still, and returns it.

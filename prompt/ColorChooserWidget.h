@@ -25,6 +25,8 @@ class ColorChooserButton;
 // colour map when it changes.
 class QUARLIN_PROMPT_EXPORT ColorChooserWidget : public QWidget
 {
+    Q_OBJECT
+
 public:
     enum ShowHelpButton {
         ShowHelpButtonWithExtraRow = 0, // only with the multi-colour row

@@ -15,6 +15,8 @@ namespace quarlin::dialogs::prompt {
 // set exists.
 class QUARLIN_PROMPT_EXPORT EnterASCIICharacterDialog : public common::QtDialogAbstract
 {
+    Q_OBJECT
+
 public:
     // The first call builds the dialog (typeface Font_Base when useBaseFont, else typeFace);
     // while it lives, later calls return it and ignore every argument. An empty character

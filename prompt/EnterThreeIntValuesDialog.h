@@ -14,6 +14,8 @@ namespace quarlin::dialogs::prompt {
 // Cancel keeps what the spin boxes committed. Relevant while a data set exists.
 class QUARLIN_PROMPT_EXPORT EnterThreeIntValuesDialog : public common::QtDialogAbstract
 {
+    Q_OBJECT
+
 public:
     // The first call builds the dialog; while it lives, later calls return it and ignore every
     // argument. Labels and title are UTF-8; "&" in a label gives its spin box a shortcut. A

@@ -14,6 +14,8 @@ namespace quarlin::dialogs::prompt {
 // replaced with the host's candidates. Usable while the active frame shows a field plot.
 class QUARLIN_PROMPT_EXPORT RGBColorOptsDialog : public common::QtDialogAbstract
 {
+    Q_OBJECT
+
 public:
     // The first call builds the dialog under parent; later calls return it unchanged.
     static RGBColorOptsDialog& getInstance(QWidget& parent);

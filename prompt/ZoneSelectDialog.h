@@ -12,6 +12,8 @@ namespace quarlin::dialogs::prompt {
 // million zones.
 class QUARLIN_PROMPT_EXPORT ZoneSelectDialog : public common::QtDialogAbstract
 {
+    Q_OBJECT
+
 public:
     // The first call builds the dialog under parent; every call preselects zone (1-based).
     static ZoneSelectDialog& getInstance(QWidget& parent, int zone);

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build ccache g++ pkg-config
-  qtbase5-dev qtbase5-dev-tools libqt5svg5-dev
+  qtbase5-dev qtbase5-dev-tools libqt5svg5-dev qttools5-dev qttools5-dev-tools qttranslations5-l10n
   libboost-dev
   libbenchmark-dev
   clang-14 libclang-rt-14-dev clang-format-14

@@ -1,6 +1,7 @@
 #include "sdk/dialogs/QtDialogAbstract.h"
 
 #include "sdk/exception/ExceptionBoundary.h"
+#include "sdk/host/ApplicationSettings.h"
 #include "sdk/signals/SignalConnectionCollection.h"
 #include "sdk/widgets/GreyOutParties.h"
 
@@ -8,11 +9,17 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QGuiApplication>
+#include <QHideEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QShowEvent>
+#include <QWindow>
 
+#include <optional>
+#include <sstream>
 #include <vector>
 
 namespace quarlin::dialogs::common {
@@ -35,6 +42,33 @@ bool hasAcceptingButton(QDialog const& dialog)
     return false;
 }
 
+std::string const geometryPrefix = "DialogGeometry_";
+bool geometryMemory = true;
+
+// A remembered geometry: the size and the offset of the top-left corner from the parent's.
+struct Remembered
+{
+    QSize size;
+    QPoint offset;
+};
+
+std::string toText(Remembered const& r)
+{
+    std::ostringstream out;
+    out << r.size.width() << ' ' << r.size.height() << ' ' << r.offset.x() << ' ' << r.offset.y();
+    return out.str();
+}
+
+// Nothing for a text that is not four whole numbers with a positive size.
+std::optional<Remembered> fromText(std::string const& text)
+{
+    std::istringstream in(text);
+    int width = 0, height = 0, x = 0, y = 0;
+    if (!(in >> width >> height >> x >> y) || width <= 0 || height <= 0 || !(in >> std::ws).eof())
+        return std::nullopt;
+    return Remembered{{width, height}, {x, y}};
+}
+
 } // namespace
 
 struct QtDialogAbstract::Impl
@@ -45,6 +79,8 @@ struct QtDialogAbstract::Impl
     bool relevant = true;
     bool modeless = false;
     bool inLaunch = false;
+    // The geometry the dialog opened with: a person changed it when it closes with another.
+    std::optional<Remembered> opened;
 };
 
 QtDialogAbstract::QtDialogAbstract(QWidget& parent, sdk::ui::propertymanager::RelevancePtr relevance)
@@ -166,7 +202,91 @@ void QtDialogAbstract::showEvent(QShowEvent* event)
     noDefaultButtonWithoutOk();
     tabIntoRadioGroupsAtTheirChoice();
     applyRelevance(ruleHolds());
-    QDialog::showEvent(event);
+    QDialog::showEvent(event); // places the dialog over its parent
+    if (!event->spontaneous())
+        runAtBoundary([this] { restoreGeometry(); });
+}
+
+void QtDialogAbstract::hideEvent(QHideEvent* event)
+{
+    if (!event->spontaneous())
+        runAtBoundary([this] { rememberGeometry(); });
+    QDialog::hideEvent(event);
+}
+
+void QtDialogAbstract::setGeometryMemoryEnabled(bool enabled)
+{
+    geometryMemory = enabled;
+}
+
+bool QtDialogAbstract::isGeometryMemoryEnabled()
+{
+    return geometryMemory;
+}
+
+void QtDialogAbstract::forgetRememberedGeometries()
+{
+    auto& settings = sdk::ApplicationSettings::getInstance();
+    for (std::string const& key : settings.keys())
+        if (key.compare(0, geometryPrefix.size(), geometryPrefix) == 0)
+            settings.removeValue(key);
+}
+
+std::string QtDialogAbstract::geometryKey() const
+{
+    return geometryPrefix + metaObject()->className();
+}
+
+QPoint QtDialogAbstract::parentOrigin() const
+{
+    QWidget const* const parent = parentWidget();
+    return parent ? parent->mapToGlobal(QPoint(0, 0)) : QPoint();
+}
+
+// Runs as the dialog is shown, once Qt has given it its own size and place (over the parent).
+void QtDialogAbstract::restoreGeometry()
+{
+    d->opened.reset();
+    if (!geometryMemory)
+        return;
+    std::optional<Remembered> const remembered =
+        fromText(sdk::ApplicationSettings::getInstance().getStringValue(geometryKey()));
+    if (remembered) {
+        QSize const minimum = minimumSizeHint().expandedTo(minimumSize());
+        if (remembered->size.width() >= minimum.width() && remembered->size.height() >= minimum.height()) {
+            // On the screen the parent is on, whole: a monitor that has gone leaves no dialog out of reach.
+            QScreen const* screen = nullptr;
+            if (QWidget const* const parent = parentWidget())
+                screen = QGuiApplication::screenAt(parent->mapToGlobal(parent->rect().center()));
+            if (!screen)
+                screen = this->screen();
+            QRect available = screen ? screen->availableGeometry() : QRect();
+            QSize size = remembered->size.boundedTo(maximumSize());
+            QPoint place = parentOrigin() + remembered->offset;
+            if (available.isValid()) {
+                // The window system's frame stays on the screen too.
+                QMargins const frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+                available = available.marginsRemoved(frame);
+                size = size.boundedTo(available.size());
+                place.setX(qBound(available.left(), place.x(), available.right() + 1 - size.width()));
+                place.setY(qBound(available.top(), place.y(), available.bottom() + 1 - size.height()));
+            }
+            setGeometry(QRect(place, size));
+        }
+    }
+    // The frame's own edges are the window system's: the inner geometry is what stays put.
+    d->opened = Remembered{size(), geometry().topLeft() - parentOrigin()};
+}
+
+void QtDialogAbstract::rememberGeometry()
+{
+    if (!geometryMemory || !d->opened)
+        return;
+    Remembered const now{size(), geometry().topLeft() - parentOrigin()};
+    if (now.size == d->opened->size && now.offset == d->opened->offset)
+        return;
+    sdk::ApplicationSettings::getInstance().depositValue(geometryKey(), toText(now));
+    d->opened = now;
 }
 
 void QtDialogAbstract::setLaunchedModeless(bool modeless)

@@ -7,6 +7,7 @@
 #include <QDialog>
 
 #include <memory>
+#include <string>
 
 class QAction;
 
@@ -26,6 +27,11 @@ namespace quarlin::dialogs::common {
 //   disabled when the rule holds again.
 // - A dialog without an accepting button (Close only) has no default button: Return commits the
 //   field it is typed in and nothing else; Space presses the focused button.
+// - Geometry memory: a dialog the person resized or moved opens again at that size and at that
+//   place relative to its parent, from the host's application settings (one key per dialog
+//   class, "DialogGeometry_" and the class name), clamped to the screen its parent is on. A
+//   remembered size below the dialog's minimum is ignored; a dialog never resized or moved opens
+//   as it always did.
 class QUARLIN_PROMPT_EXPORT QtDialogAbstract : public QDialog, public virtual DialogInterface
 {
     Q_OBJECT
@@ -46,6 +52,12 @@ public:
     void setHelpAction(QAction* action);
     QAction* helpAction() const;
 
+    // Geometry memory for every dialog of the library; on unless the host turns it off.
+    static void setGeometryMemoryEnabled(bool enabled);
+    static bool isGeometryMemoryEnabled();
+    // Forgets every remembered geometry: each dialog opens at its own size again.
+    static void forgetRememberedGeometries();
+
     sdk::ui::propertymanager::RelevancePtr const& relevanceRule() const;
     // Whether the relevance rule holds (always, for a dialog without one).
     bool isUsable() const;
@@ -53,6 +65,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
     // A modeless dialog's launch() shows it and returns at once.
     void setLaunchedModeless(bool modeless);
@@ -66,6 +79,10 @@ private:
     void tabIntoRadioGroupsAtTheirChoice();
     void applyRelevance(bool relevant);
     bool ruleHolds() const;
+    std::string geometryKey() const;
+    QPoint parentOrigin() const;
+    void restoreGeometry();
+    void rememberGeometry();
 
     struct Impl;
     std::unique_ptr<Impl> d; // owned

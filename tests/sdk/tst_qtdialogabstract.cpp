@@ -3,6 +3,7 @@
 #include "sdk/dialogs/LaunchHelpAction_p.h"
 #include "sdk/dialogs/QtDialogAbstract.h"
 #include "sdk/exception/InvalidArgumentException.h"
+#include "sdk/host/ApplicationSettings.h"
 #include "sdk/host/ReferenceHost.h"
 #include "sdk/managerbase/DataSetExistsRelevance.h"
 #include "sdk/widgets/GreyOutParties.h"
@@ -12,6 +13,7 @@
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include <boost/make_shared.hpp>
@@ -224,6 +226,57 @@ private Q_SLOTS:
         QVERIFY(!widget->isEnabled());
         quarlin::ui::GreyOutParties::setGreyedOutBy(*widget, &applier, false);
         QCOMPARE(widget->isEnabled(), !formDisabled);
+    }
+
+    void geometryMemory_data()
+    {
+        QTest::addColumn<QString>("remembered"); // width, height, offset from the parent
+        QTest::addColumn<bool>("enabled");
+        QTest::addColumn<QRect>("expected"); // relative to the parent; empty: as without memory
+        QTest::newRow("restored") << "500 300 30 40" << true << QRect(30, 40, 500, 300);
+        QTest::newRow("turned off") << "500 300 30 40" << false << QRect();
+        QTest::newRow("smaller than the minimum") << "20 10 30 40" << true << QRect();
+        QTest::newRow("not four numbers") << "500 300 thirty" << true << QRect();
+        // Moved or shrunk onto the parent's screen (only its size is compared).
+        QTest::newRow("off every screen") << "500 300 90000 -90000" << true << QRect(0, 0, 500, 300);
+        QTest::newRow("larger than the screen") << "5000 4000 0 0" << true << QRect();
+    }
+
+    // A geometry a person gave a dialog comes back with it, whole on the parent's screen; what
+    // cannot be used is ignored, and a dialog left as it opened remembers nothing.
+    void geometryMemory()
+    {
+        QFETCH(QString, remembered);
+        QFETCH(bool, enabled);
+        QFETCH(QRect, expected);
+        auto& settings = quarlin::sdk::ApplicationSettings::getInstance();
+        std::string const key = "DialogGeometry_quarlin::dialogs::common::QtDialogAbstract";
+        QWidget parent;
+        parent.setGeometry(100, 100, 300, 200);
+        parent.show();
+        QRect asOpened;
+        {
+            CountingDialog dialog(parent, {}, false);
+            dialog.show();
+            asOpened = dialog.geometry().translated(-parent.geometry().topLeft());
+            dialog.reject();
+        }
+        QVERIFY(settings.getStringValue(key).empty()); // left as it opened
+        settings.depositValue(key, remembered.toStdString());
+        QtDialogAbstract::setGeometryMemoryEnabled(enabled);
+        CountingDialog dialog(parent, {}, false);
+        dialog.show();
+        QRect const shown = dialog.geometry().translated(-parent.geometry().topLeft());
+        QVERIFY(parent.screen()->availableGeometry().contains(dialog.frameGeometry()));
+        if (QTest::currentDataTag() == QByteArray("off every screen"))
+            QCOMPARE(shown.size(), expected.size());
+        else if (QTest::currentDataTag() != QByteArray("larger than the screen"))
+            QCOMPARE(shown, expected.isEmpty() ? asOpened : expected);
+        dialog.resize(dialog.size() + QSize(1, 1)); // a person resizes it
+        dialog.reject();
+        QCOMPARE(settings.getStringValue(key) != remembered.toStdString(), enabled);
+        QtDialogAbstract::forgetRememberedGeometries();
+        QVERIFY(settings.getStringValue(key).empty());
     }
 
     void modelessLaunchReturnsAtOnce()

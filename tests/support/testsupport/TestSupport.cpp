@@ -1,5 +1,6 @@
 #include "testsupport/TestSupport.h"
 
+#include "sdk/dialogs/QtDialogAbstract.h"
 #include "sdk/host/ReferenceHost.h"
 
 #include <QApplication>
@@ -40,6 +41,9 @@ int TestApplication::escapedExceptions()
 void resetHost()
 {
     host::ReferenceHost::instance().reset();
+    // Each test opens its dialogs at their own size, whatever an earlier one did to them.
+    dialogs::common::QtDialogAbstract::setGeometryMemoryEnabled(true);
+    dialogs::common::QtDialogAbstract::forgetRememberedGeometries();
 }
 
 ModalRun runModal(QWidget* dialog, std::function<void()> const& launch, std::function<void()> const& actions)
