@@ -4,6 +4,7 @@
 #include "sdk/host/QrnUtil.h"
 #include "sdk/managerbase/StateChangeDependentRelevance.h"
 
+#include <QCoreApplication>
 #include <boost/make_shared.hpp>
 
 namespace quarlin::dialogs::prompt {
@@ -34,13 +35,16 @@ VariableSelectDialog& AxisVariableSelectDialog::getInstance(QWidget& parent)
         x = toolbox::StringList{"XDetail", "VarNum"};
         y = toolbox::StringList{"YDetail", "VarNum"};
     }
-    std::vector<std::string> labels{"&X", "&Y"};
+    std::vector<std::string> labels{QT_TRANSLATE_NOOP("VariableSelectDialog", "&X"),
+                                    QT_TRANSLATE_NOOP("VariableSelectDialog", "&Y")};
     if (threeD) {
         z = toolbox::StringList{axes, "ZDetail", "VarNum"};
-        labels.emplace_back("&Z");
+        labels.emplace_back(QT_TRANSLATE_NOOP("VariableSelectDialog", "&Z"));
     }
-    return VariableSelectDialog::getInstance(parent, x, y, z, "Choose the variables to assign to the axes.",
-                                             labels, AxisVarAssignment());
+    return VariableSelectDialog::getInstance(
+        parent, x, y, z,
+        QT_TRANSLATE_NOOP("VariableSelectDialog", "Choose the variables to assign to the axes."), labels,
+        AxisVarAssignment());
 }
 
 sdk::ui::propertymanager::RelevancePtr AxisVariableSelectDialog::relevance()

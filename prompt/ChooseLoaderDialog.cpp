@@ -80,14 +80,14 @@ void ChooseLoaderDialog::prepare(
     if (!remembered.empty() && !form.manager.selectLoaderNamed(remembered))
         form.manager.selectFirstLoader();
 
-    std::string title = "Choose Loader ";
+    QString title = tr("Choose Loader ");
     if (!fileExtensions.empty()) {
-        title += '(';
+        title += QLatin1Char('(');
         for (std::string const& extension : fileExtensions)
-            title += '*' + extension + ' ';
-        title += ')';
+            title += QLatin1Char('*') + QString::fromStdString(extension) + QLatin1Char(' ');
+        title += QLatin1Char(')');
     }
-    setWindowTitle(QString::fromStdString(title));
+    setWindowTitle(title);
     form.label->setText(suggestedLoaders.empty() ? tr("A loader could not be found for this file type.\n"
                                                       "Please choose which loader you would like to use.")
                                                  : tr("Multiple loaders support this kind of file.\n"

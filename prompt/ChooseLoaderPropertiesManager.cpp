@@ -5,6 +5,8 @@
 #include "sdk/host/ApplicationSettings.h"
 #include "sdk/host/DataLoaderRepository.h"
 
+#include <QCoreApplication>
+
 namespace quarlin::dialogs::prompt {
 
 using sdk::ui::dialogs::propertybindings::models::StringListWithHeadersModel;
@@ -57,11 +59,12 @@ void ChooseLoaderPropertiesManager::rebuild(
         if (loader)
             suggested.insert(loader->name());
     if (!suggested.empty()) {
-        model.appendHeaderRow("Suggested Loaders");
+        model.appendHeaderRow(QCoreApplication::translate("ChooseLoader", "Suggested Loaders").toStdString());
         for (std::string const& name : suggested)
             model.append(name);
         model.appendHeaderRow("");
-        model.appendHeaderRow("Other Available Loaders");
+        model.appendHeaderRow(
+            QCoreApplication::translate("ChooseLoader", "Other Available Loaders").toStdString());
     }
     std::set<std::string> others;
     for (auto const& loader : d->allLoaders)

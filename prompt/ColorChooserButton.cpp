@@ -75,8 +75,16 @@ void ColorChooserButton::paintEvent(QPaintEvent* event)
 
 std::string colorName(int color, bool abbreviated)
 {
-    static std::array<char const*, 8> const basic = {"Black", "Red",    "Green",  "Blue",
-                                                     "Cyan",  "Yellow", "Purple", "White"};
+    // Marked for the chooser's spoken names; colorToString gives them untranslated.
+    static std::array<char const*, 8> const basic = {
+        QT_TRANSLATE_NOOP("quarlin::dialogs::prompt::ColorChooserWidget", "Black"),
+        QT_TRANSLATE_NOOP("quarlin::dialogs::prompt::ColorChooserWidget", "Red"),
+        QT_TRANSLATE_NOOP("quarlin::dialogs::prompt::ColorChooserWidget", "Green"),
+        QT_TRANSLATE_NOOP("quarlin::dialogs::prompt::ColorChooserWidget", "Blue"),
+        QT_TRANSLATE_NOOP("quarlin::dialogs::prompt::ColorChooserWidget", "Cyan"),
+        QT_TRANSLATE_NOOP("quarlin::dialogs::prompt::ColorChooserWidget", "Yellow"),
+        QT_TRANSLATE_NOOP("quarlin::dialogs::prompt::ColorChooserWidget", "Purple"),
+        QT_TRANSLATE_NOOP("quarlin::dialogs::prompt::ColorChooserWidget", "White")};
     if (color >= 0 && color < 8)
         return basic[static_cast<std::size_t>(color)];
     if (color >= 8 && color <= 63)

@@ -31,22 +31,20 @@ constexpr int rgbColor = -6;
 // The first row in the order a person reads a colour wheel: dark to light, then the hues.
 constexpr std::array<int, 8> firstRow = {0, 7, 1, 5, 2, 4, 3, 6};
 
-QString tr(char const* text)
-{
-    return QCoreApplication::translate("ColorChooserWidget", text);
-}
-
 // What a screen reader says for a colour: the chooser's own name, with its number spelled out
 // for custom and multi colours.
 QString accessibleColorName(int color)
 {
     if (color >= 8)
-        return tr("Custom color %1").arg(color - 7);
+        return ColorChooserWidget::tr("Custom color %1").arg(color - 7);
     if (color == rgbColor)
-        return tr("RGB coloring");
+        return ColorChooserWidget::tr("RGB coloring");
     if (color < 0)
-        return tr("Multi color %1").arg(color == -1 ? 1 : color >= -5 ? -color - 1 : -color - 2);
-    return QString::fromStdString(colorName(color, false));
+        return ColorChooserWidget::tr("Multi color %1")
+            .arg(color == -1   ? 1
+                 : color >= -5 ? -color - 1
+                               : -color - 2);
+    return ColorChooserWidget::tr(colorName(color, false).c_str());
 }
 
 } // namespace
@@ -97,15 +95,9 @@ ColorChooserWidget::ColorChooserWidget(QWidget* parent, bool showMultiColors, Sh
             int color;
         };
         static constexpr Extra extras[] = {
-            {QT_TRANSLATE_NOOP("ColorChooserWidget", "Multi &1"), -1},
-            {QT_TRANSLATE_NOOP("ColorChooserWidget", "&2"), -3},
-            {QT_TRANSLATE_NOOP("ColorChooserWidget", "&3"), -4},
-            {QT_TRANSLATE_NOOP("ColorChooserWidget", "&4"), -5},
-            {QT_TRANSLATE_NOOP("ColorChooserWidget", "&5"), -7},
-            {QT_TRANSLATE_NOOP("ColorChooserWidget", "&6"), -8},
-            {QT_TRANSLATE_NOOP("ColorChooserWidget", "&7"), -9},
-            {QT_TRANSLATE_NOOP("ColorChooserWidget", "&8"), -10},
-            {QT_TRANSLATE_NOOP("ColorChooserWidget", "&RGB"), rgbColor},
+            {QT_TR_NOOP("Multi &1"), -1}, {QT_TR_NOOP("&2"), -3},  {QT_TR_NOOP("&3"), -4},
+            {QT_TR_NOOP("&4"), -5},       {QT_TR_NOOP("&5"), -7},  {QT_TR_NOOP("&6"), -8},
+            {QT_TR_NOOP("&7"), -9},       {QT_TR_NOOP("&8"), -10}, {QT_TR_NOOP("&RGB"), rgbColor},
         };
         auto* const row = new QHBoxLayout;
         row->setContentsMargins(0, 0, 0, 0);

@@ -1,5 +1,6 @@
 #include "prompt/EnterASCIICharacterPropertiesManager_p.h"
 
+#include <QCoreApplication>
 #include <boost/make_shared.hpp>
 
 namespace quarlin::dialogs::prompt {
@@ -15,7 +16,8 @@ public:
         {
             ValidationResult result;
             if (value.empty())
-                result.setErrorString("Selected character cannot be empty.");
+                result.setErrorString(
+                    QT_TRANSLATE_NOOP("ExceptionBoundary", "Selected character cannot be empty."));
             return result;
         }
     };

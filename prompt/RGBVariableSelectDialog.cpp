@@ -3,6 +3,8 @@
 #include "sdk/host/QrnUtil.h"
 #include "sdk/host/SdkFunctions.h"
 
+#include <QCoreApplication>
+
 namespace quarlin::dialogs::prompt {
 
 RGBVariableSelectDialog::~RGBVariableSelectDialog() = default;
@@ -20,11 +22,15 @@ void RGBVariableSelectDialog::RGBVarAssignment::assignDefaults(PropertyAbstract<
 
 VariableSelectDialog& RGBVariableSelectDialog::getInstance(QWidget& parent)
 {
-    return VariableSelectDialog::getInstance(parent, toolbox::StringList{"GlobalRGB", "RedChannelVar"},
-                                             toolbox::StringList{"GlobalRGB", "GreenChannelVar"},
-                                             toolbox::StringList{"GlobalRGB", "BlueChannelVar"},
-                                             "Choose the variables to assign to the R, G, and B channels.",
-                                             {"&R", "&G", "&B"}, RGBVarAssignment());
+    return VariableSelectDialog::getInstance(
+        parent, toolbox::StringList{"GlobalRGB", "RedChannelVar"},
+        toolbox::StringList{"GlobalRGB", "GreenChannelVar"},
+        toolbox::StringList{"GlobalRGB", "BlueChannelVar"},
+        QT_TRANSLATE_NOOP("VariableSelectDialog",
+                          "Choose the variables to assign to the R, G, and B channels."),
+        {QT_TRANSLATE_NOOP("VariableSelectDialog", "&R"), QT_TRANSLATE_NOOP("VariableSelectDialog", "&G"),
+         QT_TRANSLATE_NOOP("VariableSelectDialog", "&B")},
+        RGBVarAssignment());
 }
 
 } // namespace quarlin::dialogs::prompt

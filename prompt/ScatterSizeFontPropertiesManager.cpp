@@ -16,6 +16,7 @@
 #include "sdk/uicommon/OnIdleAfterStateChangeActionPerformer_p.h"
 #include "styleproperties/StyleValueAccess.h"
 
+#include <QCoreApplication>
 #include <boost/make_shared.hpp>
 
 #include <algorithm>
@@ -181,8 +182,9 @@ void ScatterSizeFontPropertiesManager::recalculateSize()
         m_impl->computeSize(m_impl->generated->globalScatterRelativeSizeInGridUnits()->value());
     // An axis range or variable range that is not finite gives no size; the host keeps its own.
     if (!std::isfinite(size))
-        throw InvalidPropertyValueException("The size cannot be recalculated: the axis grid range or the "
-                                            "variable's range is not a finite number.");
+        throw InvalidPropertyValueException(QT_TRANSLATE_NOOP(
+            "ExceptionBoundary", "The size cannot be recalculated: the axis grid range or the "
+                                 "variable's range is not a finite number."));
     m_impl->generated->globalScatterRelativeSize()->setValue(size);
 }
 

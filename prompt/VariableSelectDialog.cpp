@@ -9,9 +9,11 @@
 #include "sdk/host/SdkFunctions.h"
 #include "sdk/host/StyleValue.h"
 #include "sdk/managerbase/DataSetExistsRelevance.h"
+
 #include "sdk/signals/ScopedExitAction.h"
 #include "styleproperties/KernelPropertyDeferred.h"
 #include "ui_VariableSelectDialog.h"
+#include <QCoreApplication>
 
 #include <boost/make_shared.hpp>
 #include <boost/ptr_container/ptr_vector.hpp>
@@ -27,6 +29,12 @@ using sdk::ui::dialogs::propertybindings::models::EnabledVariablesListModel;
 
 namespace {
 
+// The library's own texts in the person's language; a host's texts as the host gave them.
+QString shown(std::string const& text)
+{
+    return QCoreApplication::translate("VariableSelectDialog", text.c_str());
+}
+
 char const* const helpTopic = "polar.html#polar/xy-line-error-bars/select-variable";
 
 } // namespace
@@ -39,11 +47,11 @@ public:
     bool hasEveryLabel() const { return labels.size() >= (threeVariables ? 3u : 2u); }
     void showTexts()
     {
-        instructions_label->setText(QString::fromStdString(instructions));
-        var1_label->setText(QString::fromStdString(labels[0]));
-        var2_label->setText(QString::fromStdString(labels[1]));
+        instructions_label->setText(shown(instructions));
+        var1_label->setText(shown(labels[0]));
+        var2_label->setText(shown(labels[1]));
         if (threeVariables) {
-            var3_label->setText(QString::fromStdString(labels[2]));
+            var3_label->setText(shown(labels[2]));
         } else {
             var3_label->hide();
             var3_comboBox->hide();

@@ -5,6 +5,7 @@
 #include "sdk/host/SdkFunctions.h"
 #include "sdk/managerbase/StateChangeDependentRelevance.h"
 
+#include <QCoreApplication>
 #include <boost/make_shared.hpp>
 
 namespace quarlin::dialogs::prompt {
@@ -38,15 +39,17 @@ VariableSelectDialog& VectorVariableSelectDialog::getInstance(QWidget& parent, P
     auto const path = [vector](char const* component) {
         return vector ? toolbox::StringList{vector, component} : toolbox::StringList{component};
     };
-    std::vector<std::string> labels{"&U", "&V"};
+    std::vector<std::string> labels{QT_TRANSLATE_NOOP("VariableSelectDialog", "&U"),
+                                    QT_TRANSLATE_NOOP("VariableSelectDialog", "&V")};
     toolbox::StringList w;
     if (plotType == PlotType_Cartesian3D) {
         w = path("WVar");
-        labels.emplace_back("&W");
+        labels.emplace_back(QT_TRANSLATE_NOOP("VariableSelectDialog", "&W"));
     }
-    return VariableSelectDialog::getInstance(parent, path("UVar"), path("VVar"), w,
-                                             "Choose the vector variables.", labels,
-                                             VectorVarAssignment(plotType));
+    return VariableSelectDialog::getInstance(
+        parent, path("UVar"), path("VVar"), w,
+        QT_TRANSLATE_NOOP("VariableSelectDialog", "Choose the vector variables."), labels,
+        VectorVarAssignment(plotType));
 }
 
 sdk::ui::propertymanager::RelevancePtr VectorVariableSelectDialog::relevance()

@@ -12,6 +12,7 @@
 #include "sdk/managerbase/InvertingRelevance.h"
 #include "sdk/uicommon/OnIdleAfterStateChangeActionPerformer_p.h"
 
+#include <QCoreApplication>
 #include <boost/make_shared.hpp>
 
 #include <array>
@@ -20,16 +21,18 @@ namespace quarlin::sdk::ui::propertymanager {
 
 namespace {
 
-// The modes in the order the prompt lists them.
-RGBColorOptsPropertiesManager::ModeModel::Entries const& modeTable()
+// The modes in the order the prompt lists them, in the language of the moment.
+RGBColorOptsPropertiesManager::ModeModel::Entries modeTable()
 {
-    static RGBColorOptsPropertiesManager::ModeModel::Entries const table{
-        {"Specify R, G, and B", RGBMode_SpecifyRGB},
-        {"Specify R&G, calculate B", RGBMode_SpecifyRG},
-        {"Specify R&B, calculate G", RGBMode_SpecifyRB},
-        {"Specify G&B, calculate R", RGBMode_SpecifyGB},
+    auto const text = [](char const* source) {
+        return QCoreApplication::translate("RGBColorOpts", source).toStdString();
     };
-    return table;
+    return {
+        {text(QT_TRANSLATE_NOOP("RGBColorOpts", "Specify R, G, and B")), RGBMode_SpecifyRGB},
+        {text(QT_TRANSLATE_NOOP("RGBColorOpts", "Specify R&G, calculate B")), RGBMode_SpecifyRG},
+        {text(QT_TRANSLATE_NOOP("RGBColorOpts", "Specify R&B, calculate G")), RGBMode_SpecifyRB},
+        {text(QT_TRANSLATE_NOOP("RGBColorOpts", "Specify G&B, calculate R")), RGBMode_SpecifyGB},
+    };
 }
 
 // The changes after which the assigned channel variables are checked again: those that decide

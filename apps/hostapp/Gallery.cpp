@@ -13,10 +13,12 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
+#include <QLocale>
 #include <QPixmap>
 #include <QPointer>
 
 #include <cstdio>
+#include <utility>
 
 namespace quarlin::hostapp {
 
@@ -45,24 +47,29 @@ int renderGallery(QString const& directory)
     // The pictures show the prompts as a person meets them in a session with data.
     host::ReferenceHost::instance().loadSampleDataSet();
 
-    HostSession session;
-    QWidget parent; // the stand-in main window; dialogs die with it
+    // Each prompt in English, then in German.
     int failures = 0;
-    for (PromptEntry const& entry : promptCatalog(session)) {
-        QPointer<QDialog> const dialog = entry.stage(parent);
-        if (!dialog) {
-            std::fprintf(stderr, "%s: not built\n", qPrintable(entry.name));
-            ++failures;
-            continue;
+    for (auto const& [locale, suffix] : {std::pair{QLocale(QLocale::English), QString()},
+                                         std::pair{QLocale(QLocale::German), QStringLiteral("-de")}}) {
+        installTranslations(locale);
+        HostSession session;
+        QWidget parent; // the stand-in main window; dialogs die with it
+        for (PromptEntry const& entry : promptCatalog(session)) {
+            QPointer<QDialog> const dialog = entry.stage(parent);
+            if (!dialog) {
+                std::fprintf(stderr, "%s: not built\n", qPrintable(entry.name));
+                ++failures;
+                continue;
+            }
+            dialog->show();
+            QApplication::processEvents();
+            if (!save(*dialog, dir.absoluteFilePath(entry.name + suffix + QStringLiteral(".png"))))
+                ++failures;
+            // Prompts of one dialog class share its single instance; the next one builds its own.
+            delete dialog.data();
         }
-        dialog->show();
-        QApplication::processEvents();
-        QString const file = dir.absoluteFilePath(entry.name + QStringLiteral(".png"));
-        if (!save(*dialog, file))
-            ++failures;
-        // Prompts of one dialog class share its single instance; the next one builds its own.
-        delete dialog.data();
     }
+    installTranslations(QLocale());
 
     // The host itself, so the picture set also shows where the prompts are reached from.
     HostMainWindow window;

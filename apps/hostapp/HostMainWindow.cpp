@@ -7,6 +7,7 @@
 #include "hostapp/StyleSettingsView.h"
 #include "prompt/ChooseLoaderDialog.h"
 #include "prompt/VectorVarAssignStrategy.h"
+#include "sdk/dialogs/QtDialogAbstract.h"
 #include "sdk/host/DataLoaderRepository.h"
 #include "sdk/host/QrnUtil.h"
 #include "sdk/host/ReferenceHost.h"
@@ -85,6 +86,22 @@ HostMainWindow::HostMainWindow(QWidget* parent)
     }
     prompts->addSeparator();
     prompts->addAction(tr("&Quit"), qApp, &QApplication::quit, QKeySequence::Quit);
+
+    // What a host offers its users over the prompts' geometry memory.
+    QMenu* const settings = menuBar()->addMenu(tr("&Settings"));
+    QAction* const remember = settings->addAction(tr("&Remember Dialog Sizes"));
+    remember->setObjectName(QStringLiteral("rememberGeometryAction"));
+    remember->setCheckable(true);
+    remember->setChecked(dialogs::common::QtDialogAbstract::isGeometryMemoryEnabled());
+    connect(remember, &QAction::toggled, this, [this](bool on) {
+        dialogs::common::QtDialogAbstract::setGeometryMemoryEnabled(on);
+        record(on ? tr("Dialog sizes: remembered") : tr("Dialog sizes: not remembered"));
+    });
+    QAction* const forget = settings->addAction(tr("&Forget Dialog Sizes"), this, [this] {
+        dialogs::common::QtDialogAbstract::forgetRememberedGeometries();
+        record(tr("Dialog sizes: forgotten; every prompt opens at its own size"));
+    });
+    forget->setObjectName(QStringLiteral("forgetGeometryAction"));
 
     // How a host switches the vector layer on: ask for variables only when it must.
     QMenu* const plot = menuBar()->addMenu(tr("P&lot"));

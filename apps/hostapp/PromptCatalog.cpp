@@ -11,6 +11,7 @@
 #include "prompt/RGBColorOptsDialog.h"
 #include "prompt/RGBVariableSelectDialog.h"
 #include "prompt/ScatterSizeFontDialog.h"
+#include "prompt/Translations.h"
 #include "prompt/VectorVariableSelectDialog.h"
 #include "prompt/ZoneSelectDialog.h"
 #include "sdk/host/DataLoaderRepository.h"
@@ -20,12 +21,26 @@
 #include <QCoreApplication>
 #include <QListView>
 #include <QPointer>
+#include <QTranslator>
+
+// The translations are in a static library: naming their resource keeps the linker from
+// dropping it.
+static void linkTranslations()
+{
+    Q_INIT_RESOURCE(quarlin_hostapp_translations);
+}
 
 namespace quarlin::hostapp {
 
 using namespace quarlin::dialogs::prompt;
 
 namespace {
+
+// A text this host gives a prompt, in the language of the moment.
+std::string said(char const* source)
+{
+    return QCoreApplication::translate("PromptCatalog", source).toStdString();
+}
 
 QString anchorName(int alignment)
 {
@@ -39,9 +54,11 @@ QString anchorName(int alignment)
 EnterThreeIntValuesDialog& indexRangeDialog(HostSession const& session, QWidget& parent)
 {
     // A later call returns the live dialog as it is; these arguments count on first use only.
-    return EnterThreeIntValuesDialog::getInstance(parent, session.indexBegin, session.indexEnd,
-                                                  session.indexSkip, "Index Range", "data.html#index-range",
-                                                  "&Begin", "&End", "&Skip", 1, 1, 1);
+    return EnterThreeIntValuesDialog::getInstance(
+        parent, session.indexBegin, session.indexEnd, session.indexSkip,
+        said(QT_TRANSLATE_NOOP("PromptCatalog", "Index Range")), "data.html#index-range",
+        said(QT_TRANSLATE_NOOP("PromptCatalog", "&Begin")), said(QT_TRANSLATE_NOOP("PromptCatalog", "&End")),
+        said(QT_TRANSLATE_NOOP("PromptCatalog", "&Skip")), 1, 1, 1);
 }
 
 QString fontName(Font_e font)
@@ -112,8 +129,13 @@ char const* vectorPrefix()
 
 AddonsVariableSelectDialog& probeDialog(HostSession const& session, QWidget& parent)
 {
-    return AddonsVariableSelectDialog::getInstance(parent, "Choose the variables the probe add-on reads.",
-                                                   "&Probe", "&Weight", nullptr, session.probeVariable,
+    // The prompt takes C strings: held here while it is built.
+    std::string const instructions =
+        said(QT_TRANSLATE_NOOP("PromptCatalog", "Choose the variables the probe add-on reads."));
+    std::string const probe = said(QT_TRANSLATE_NOOP("PromptCatalog", "&Probe"));
+    std::string const weight = said(QT_TRANSLATE_NOOP("PromptCatalog", "&Weight"));
+    return AddonsVariableSelectDialog::getInstance(parent, instructions.c_str(), probe.c_str(),
+                                                   weight.c_str(), nullptr, session.probeVariable,
                                                    session.weightVariable, session.unusedVariable);
 }
 
@@ -155,9 +177,10 @@ PromptEntry enterTextStringEntry(HostSession& session)
     return {QCoreApplication::translate("PromptCatalog", "&Text String..."),
             QStringLiteral("EnterTextString"), QStringLiteral("EnterTextString"),
             [&session](QWidget& parent) {
-                EnterTextStringDialog dialog(parent, QStringLiteral("&Frame name:"), session.frameName,
-                                             QStringLiteral("frames.html#frame-name"), false);
-                dialog.setOkButtonText("Rename");
+                EnterTextStringDialog dialog(
+                    parent, QString::fromStdString(said(QT_TRANSLATE_NOOP("PromptCatalog", "&Frame name:"))),
+                    session.frameName, QStringLiteral("frames.html#frame-name"), false);
+                dialog.setOkButtonText(said(QT_TRANSLATE_NOOP("PromptCatalog", "Rename")));
                 dialog.launch();
                 if (dialog.result() == QDialog::Accepted)
                     session.frameName = dialog.text();
@@ -165,10 +188,10 @@ PromptEntry enterTextStringEntry(HostSession& session)
                     .arg(finished(dialog), session.frameName);
             },
             [&session](QWidget& parent) -> QDialog* {
-                auto* const dialog =
-                    new EnterTextStringDialog(parent, QStringLiteral("&Frame name:"), session.frameName,
-                                              QStringLiteral("frames.html#frame-name"));
-                dialog->setOkButtonText("Rename");
+                auto* const dialog = new EnterTextStringDialog(
+                    parent, QString::fromStdString(said(QT_TRANSLATE_NOOP("PromptCatalog", "&Frame name:"))),
+                    session.frameName, QStringLiteral("frames.html#frame-name"));
+                dialog->setOkButtonText(said(QT_TRANSLATE_NOOP("PromptCatalog", "Rename")));
                 return dialog;
             }};
 }
@@ -444,6 +467,19 @@ std::vector<PromptEntry> promptCatalog(HostSession& session)
             colorChooserEntry(session),
             rgbColorOptsEntry(),
             scatterSizeFontEntry()};
+}
+
+bool installTranslations(QLocale const& locale)
+{
+    static std::unique_ptr<QTranslator> own;
+    if (own)
+        QCoreApplication::removeTranslator(own.get());
+    own = std::make_unique<QTranslator>();
+    linkTranslations();
+    if (own->load(locale, QStringLiteral("quarlin_hostapp"), QStringLiteral("_"),
+                  QStringLiteral(":/quarlin-hostapp/translations")))
+        QCoreApplication::installTranslator(own.get());
+    return dialogs::prompt::installTranslations(locale);
 }
 
 } // namespace quarlin::hostapp

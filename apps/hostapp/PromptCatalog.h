@@ -6,6 +6,7 @@
 
 #include <boost/make_shared.hpp>
 
+#include <QLocale>
 #include <QString>
 
 #include <functional>
@@ -56,5 +57,10 @@ struct PromptEntry
 
 // Every prompt of the library, in menu order. Adding a prompt to the host means one entry here.
 std::vector<PromptEntry> promptCatalog(HostSession& session);
+
+// Speaks the locale's language where the library and this host have it: the library's one call
+// for its prompts, and this host's own texts (its menu, the texts it gives the prompts). Returns
+// whether the library has the language.
+bool installTranslations(QLocale const& locale);
 
 } // namespace quarlin::hostapp

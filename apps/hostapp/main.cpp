@@ -2,6 +2,7 @@
 #include "hostapp/Gallery.h"
 #include "hostapp/HostMainWindow.h"
 #include "hostapp/MessageBoxPresenter.h"
+#include "hostapp/PromptCatalog.h"
 #include "hostapp/ReferenceLoaders.h"
 #include "sdk/host/ApplicationSettings.h"
 #include "sdk/host/ReferenceHost.h"
@@ -9,6 +10,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QLocale>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -63,13 +65,24 @@ int main(int argc, char** argv)
     parser.addHelpOption();
     parser.addOption(
         {QStringLiteral("gallery"),
-         QStringLiteral("Render every prompt to DIR/<FormName>.png without a display, then exit."),
+         QStringLiteral(
+             "Render every prompt to DIR/<name>.png and, in German, to DIR/<name>-de.png without a "
+             "display, then exit."),
          QStringLiteral("DIR")});
     parser.addOption(
         {QStringLiteral("exercise"),
          QStringLiteral(
              "Open every prompt from the Prompts menu, answer it with OK, print the outcomes, then exit.")});
+    parser.addOption({QStringLiteral("lang"),
+                      QStringLiteral("Speak LANGUAGE (for example de) instead of the system's language."),
+                      QStringLiteral("LANGUAGE")});
     parser.process(app);
+    QLocale const locale =
+        parser.isSet(QStringLiteral("lang")) ? QLocale(parser.value(QStringLiteral("lang"))) : QLocale();
+    if (!quarlin::hostapp::installTranslations(locale) && parser.isSet(QStringLiteral("lang"))
+        && locale.language() != QLocale::English)
+        std::fprintf(stderr, "No translation for \"%s\": the prompts speak English.\n",
+                     qPrintable(parser.value(QStringLiteral("lang"))));
 
     quarlin::hostapp::registerReferenceLoaders();
     // A run that only shows or exercises the prompts keeps out of the person's settings.

@@ -11,6 +11,16 @@ namespace quarlin {
 
 namespace {
 
+std::string translated(std::string const& message)
+{
+    // A message the library has no words for (a host's, one with a value in it) stays byte for byte.
+    if (message.empty() || message.find('\0') != std::string::npos)
+        return message;
+    QString const source = QString::fromUtf8(message.c_str());
+    QString const text = QCoreApplication::translate("ExceptionBoundary", message.c_str());
+    return text == source ? message : text.toStdString();
+}
+
 std::string describe(std::exception_ptr const& failure)
 {
     auto const text = [](char const* source) {
@@ -19,13 +29,16 @@ std::string describe(std::exception_ptr const& failure)
     try {
         std::rethrow_exception(failure);
     } catch (ExceptionBase const& refused) {
-        // The property model says no in words meant for the person at the screen; a refusal
-        // without words (a validator that gives none) is silent.
-        return refused.message();
+        // The property model says no in words meant for the person at the screen, in their
+        // language where the library has the words; a refusal without words (a validator that
+        // gives none) is silent.
+        return translated(refused.message());
     } catch (std::exception const& unexpected) {
-        return text("The change could not be made: ") + unexpected.what();
+        return text(QT_TRANSLATE_NOOP("ExceptionBoundary", "The change could not be made: "))
+               + unexpected.what();
     } catch (...) {
-        return text("The change could not be made because of an unexpected error.");
+        return text(QT_TRANSLATE_NOOP("ExceptionBoundary",
+                                      "The change could not be made because of an unexpected error."));
     }
 }
 
