@@ -1,12 +1,16 @@
 // What a prompt costs to open and close once it exists: the second and later launch() of the
 // text, anchor and three-value prompts, each closed with OK by a zero timer from inside its
 // modal loop, against a QInputDialog asking the same kind of question (a line of text, one of
-// nine items, a whole number) reused and closed the same way, in the same run.
+// nine items, a whole number) reused and closed the same way, in the same run. Each prompt opens
+// with geometry memory on (/1: a remembered geometry, the one it opens with anyway so that both
+// paint the same, is read back, checked against the screen and applied) and off (/0).
 
 #include "BenchSupport.h"
 #include "prompt/AnchorAlignmentDialog.h"
 #include "prompt/EnterTextStringDialog.h"
 #include "prompt/EnterThreeIntValuesDialog.h"
+#include "sdk/dialogs/QtDialogAbstract.h"
+#include "sdk/host/ApplicationSettings.h"
 #include "sdk/host/ReferenceHost.h"
 
 #include <QApplication>
@@ -17,6 +21,7 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -47,7 +52,18 @@ void openAndAccept(QDialog& dialog, std::function<void()> const& open)
 // One warm-up round first: what is measured is the second and later opening.
 void measure(benchmark::State& state, QDialog& dialog, std::function<void()> const& open)
 {
+    bool const memory = state.range(0) != 0;
+    quarlin::dialogs::common::QtDialogAbstract::setGeometryMemoryEnabled(false);
     openAndAccept(dialog, open);
+    if (memory) { // remembered: the geometry it opens with anyway, so both runs paint the same
+        QPoint const offset = dialog.geometry().topLeft() - mainWindow().mapToGlobal(QPoint(0, 0));
+        quarlin::sdk::ApplicationSettings::getInstance().depositValue(
+            std::string("DialogGeometry_") + dialog.metaObject()->className(),
+            std::to_string(dialog.width()) + ' ' + std::to_string(dialog.height()) + ' '
+                + std::to_string(offset.x()) + ' ' + std::to_string(offset.y()));
+        quarlin::dialogs::common::QtDialogAbstract::setGeometryMemoryEnabled(true);
+        openAndAccept(dialog, open);
+    }
     for (auto _ : state)
         openAndAccept(dialog, open);
     benchmark::DoNotOptimize(dialog.result());
@@ -128,13 +144,13 @@ void InputDialogInt(benchmark::State& state)
     measure(state, dialog, [&dialog] { dialog.exec(); });
 }
 
-BENCHMARK(TextPrompt)->Unit(benchmark::kMicrosecond);
-BENCHMARK(InputDialogText)->Unit(benchmark::kMicrosecond);
-BENCHMARK(AnchorPrompt)->Unit(benchmark::kMicrosecond);
-BENCHMARK(InputDialogItem)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BareAnchorForm)->Unit(benchmark::kMicrosecond);
-BENCHMARK(ThreeValuePrompt)->Unit(benchmark::kMicrosecond);
-BENCHMARK(InputDialogInt)->Unit(benchmark::kMicrosecond);
+BENCHMARK(TextPrompt)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(InputDialogText)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(AnchorPrompt)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(InputDialogItem)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BareAnchorForm)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(ThreeValuePrompt)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(InputDialogInt)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
@@ -146,13 +162,20 @@ int main(int argc, char** argv)
     auto& host = quarlin::host::ReferenceHost::instance();
     host.setMessagePresentation(quarlin::host::ReferenceHost::MessagePresentation::RecordOnly);
     host.loadSampleDataSet();
+    // Remembered geometries go to settings of this run only.
+    QTemporaryDir settings;
+    quarlin::sdk::ApplicationSettings::getInstance().setFileName(
+        settings.filePath(QStringLiteral("settings.ini")).toStdString());
     QMainWindow window;
     theMainWindow = &window;
     window.show();
     return quarlin::bench::runWithRatios(
         argc, argv,
-        {{"Text prompt / QInputDialog text", "TextPrompt", "InputDialogText"},
-         {"Anchor prompt / QInputDialog item", "AnchorPrompt", "InputDialogItem"},
-         {"Anchor prompt / its widgets in a bare QDialog", "AnchorPrompt", "BareAnchorForm"},
-         {"Three-value prompt / QInputDialog int", "ThreeValuePrompt", "InputDialogInt"}});
+        {{"Text prompt / QInputDialog text", "TextPrompt/0", "InputDialogText/1"},
+         {"Anchor prompt / QInputDialog item", "AnchorPrompt/0", "InputDialogItem/1"},
+         {"Anchor prompt / its widgets in a bare QDialog", "AnchorPrompt/0", "BareAnchorForm/1"},
+         {"Three-value prompt / QInputDialog int", "ThreeValuePrompt/0", "InputDialogInt/1"},
+         {"Text prompt, geometry memory on / off", "TextPrompt/1", "TextPrompt/0"},
+         {"Anchor prompt, geometry memory on / off", "AnchorPrompt/1", "AnchorPrompt/0"},
+         {"Three-value prompt, geometry memory on / off", "ThreeValuePrompt/1", "ThreeValuePrompt/0"}});
 }

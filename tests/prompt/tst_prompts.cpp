@@ -10,19 +10,25 @@
 #include "prompt/EnterTextStringDialog.h"
 #include "prompt/EnterThreeIntValuesDialog.h"
 #include "sdk/dialogs/DialogInterface.h"
+#include "sdk/host/DataLoaderRepository.h"
 #include "sdk/host/ReferenceHost.h"
 
 #include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDoubleValidator>
+#include <QFontComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTextBoundaryFinder>
 #include <QToolButton>
+#include <QTranslator>
 
 #include <cmath>
 #include <map>
@@ -232,6 +238,80 @@ QString formNameOf(QString const& name)
     return {};
 }
 
+// Notes every text the application asks a translation for, and answers none itself: the
+// translators installed before it answer.
+class RecordingTranslator : public QTranslator
+{
+public:
+    QString translate(char const* context, char const* source, char const* disambiguation,
+                      int n) const override
+    {
+        Q_UNUSED(disambiguation)
+        Q_UNUSED(n)
+        if (context && source)
+            asked.insert({QString::fromUtf8(context), QString::fromUtf8(source)});
+        return QString();
+    }
+    bool isEmpty() const override { return false; }
+    mutable std::set<std::pair<QString, QString>> asked; // context, source
+};
+
+// Texts that are the same word in German and English.
+QStringList const sameInGerman{QStringLiteral("OK"), QStringLiteral("&RGB"), QStringLiteral("&U"),
+                               QStringLiteral("&V"), QStringLiteral("&W"),   QStringLiteral("&X"),
+                               QStringLiteral("&Y"), QStringLiteral("&R"),   QStringLiteral("&G"),
+                               QStringLiteral("&B"), QStringLiteral("Cyan")};
+
+// The texts a person reads in a prompt, each with the widget that shows it. Data (variable, zone,
+// loader and font names) and what fields hold are not texts of the prompt.
+QList<QPair<QString, QWidget*>> visibleTexts(QDialog* dialog)
+{
+    QList<QPair<QString, QWidget*>> texts{{dialog->windowTitle(), dialog}};
+    for (QWidget* const widget : dialog->findChildren<QWidget*>()) {
+        if (!widget->isVisibleTo(dialog) || widget->height() == 0) // a placeholder that takes no room
+            continue;
+        if (auto* const label = qobject_cast<QLabel*>(widget))
+            texts << qMakePair(label->text(), widget);
+        else if (auto* const button = qobject_cast<QAbstractButton*>(widget))
+            texts << qMakePair(button->text(), widget);
+        else if (auto* const group = qobject_cast<QGroupBox*>(widget))
+            texts << qMakePair(group->title(), widget);
+        texts << qMakePair(widget->toolTip(), widget);
+        // A combo box of the library's choices (the RGB mode); the others list data.
+        if (auto* const combo = qobject_cast<QComboBox*>(widget);
+            combo && !qobject_cast<QFontComboBox*>(combo)
+            && widget->objectName().contains(QLatin1String("Mode")))
+            for (int i = 0; i < combo->count(); ++i)
+                texts << qMakePair(combo->itemText(i), widget);
+    }
+    std::set<QString> data;
+    for (auto const& variable : ReferenceHost::instance().dataSet().variables)
+        data.insert(QString::fromStdString(variable.name));
+    for (auto const& zone : ReferenceHost::instance().dataSet().zones)
+        data.insert(QString::fromStdString(zone));
+    for (auto const& loader : quarlin::sdk::DataLoaderRepository::getInstance().dataLoaderInterfaces(true))
+        data.insert(QString::fromStdString(loader->name()));
+    texts.erase(std::remove_if(texts.begin(), texts.end(),
+                               [&data](auto const& text) {
+                                   return text.first.trimmed().isEmpty() || data.count(text.first)
+                                          || qobject_cast<QLineEdit*>(text.second->parentWidget())
+                                          || text.first.contains(
+                                              QRegularExpression(QStringLiteral("^[0-9.]+$")));
+                               }),
+                texts.end());
+    return texts;
+}
+
+// The letter after a single "&", or nothing.
+QChar accelerator(QString const& text)
+{
+    for (int i = text.indexOf(QLatin1Char('&')); i >= 0 && i + 1 < text.size();
+         i = text.indexOf(QLatin1Char('&'), i + 2))
+        if (text.at(i + 1) != QLatin1Char('&'))
+            return text.at(i + 1).toLower();
+    return {};
+}
+
 } // namespace
 
 class TestPrompts : public QObject
@@ -252,6 +332,7 @@ private Q_SLOTS:
     void escapeCancels_data() { catalogRows(); }
     void returnInEveryField_data() { catalogRows(); }
     void nothingEscapesAHostThatRefusesEverything_data() { catalogRows(); }
+    void speaksGermanUnderItsOwnContext_data() { catalogRows(); }
 
 private:
     static void catalogRows()
@@ -695,6 +776,71 @@ private Q_SLOTS:
             quarlin::test::reachIdle();
         });
         QCOMPARE(quarlin::test::TestApplication::escapedExceptions(), escapedBefore);
+    }
+
+    // In German, every text a person reads in a prompt is one it asked for under its own
+    // context (its form's, its class's or a widget's of its own, the host's for the texts the
+    // host gave it, Qt's for Qt's standard buttons) and is German, and no two of its controls
+    // share an accelerator.
+    void speaksGermanUnderItsOwnContext()
+    {
+        QFETCH(QString, prompt);
+        QVERIFY(quarlin::hostapp::installTranslations(QLocale(QLocale::German)));
+        RecordingTranslator recorder;
+        QCoreApplication::installTranslator(&recorder);
+        auto const english = qScopeGuard([&recorder] {
+            QCoreApplication::removeTranslator(&recorder);
+            quarlin::hostapp::installTranslations(QLocale(QLocale::English));
+        });
+        HostSession session;
+        QWidget parent;
+        QPointer<QDialog> const dialog = stage(prompt, session, parent);
+        QVERIFY(quarlin::test::showActive(dialog));
+        quarlin::test::reachIdle();
+        QStringList failures;
+        std::map<QChar, QString> accelerators;
+        for (auto const& [text, widget] : visibleTexts(dialog)) {
+            QStringList contexts{formNameOf(prompt), QStringLiteral("PromptCatalog"),
+                                 QStringLiteral("QPlatformTheme")};
+            for (QObject* o = widget; o && o != parent.parent(); o = o->parent())
+                contexts << QString::fromUtf8(o->metaObject()->className());
+            // The translation, filled in ("%1"), or followed by what the code adds (a text ending in a
+            // blank).
+            auto const shows = [&text](QString const& translation) {
+                QString const pattern =
+                    QRegularExpression::escape(
+                        QString(translation)
+                            .replace(QRegularExpression(QStringLiteral("%\\d")), QStringLiteral("ARGUMENT0")))
+                        .replace(QStringLiteral("ARGUMENT0"), QStringLiteral(".*"));
+                return translation == text
+                       || QRegularExpression(QRegularExpression::anchoredPattern(pattern))
+                              .match(text)
+                              .hasMatch()
+                       || (translation.endsWith(QLatin1Char(' ')) && text.startsWith(translation));
+            };
+            auto const asked =
+                std::find_if(recorder.asked.begin(), recorder.asked.end(), [&](auto const& entry) {
+                    return contexts.contains(entry.first)
+                           && shows(QCoreApplication::translate(qPrintable(entry.first),
+                                                                entry.second.toUtf8().constData()));
+                });
+            if (asked == recorder.asked.end())
+                failures << QStringLiteral("\"%1\" (%2) was not asked under the prompt's context")
+                                .arg(text, widget->objectName());
+            else if (asked->second == text && !sameInGerman.contains(text)
+                     && text.contains(QRegularExpression(QStringLiteral("\\p{L}")))) // digits are digits
+                failures << QStringLiteral("\"%1\" is still English").arg(text);
+            bool const mnemonic = qobject_cast<QAbstractButton*>(widget)
+                                  || (qobject_cast<QLabel*>(widget) && static_cast<QLabel*>(widget)->buddy());
+            if (QChar const key = accelerator(text); mnemonic && !key.isNull() && text != widget->toolTip()) {
+                if (accelerators.count(key))
+                    failures
+                        << QStringLiteral("\"%1\" and \"%2\" share &%3").arg(accelerators[key], text, key);
+                accelerators[key] = text;
+            }
+        }
+        QVERIFY2(failures.isEmpty(), qPrintable(failures.join(QStringLiteral("; "))));
+        dialog->reject();
     }
 
     void anchorByArrowKeysAlone_data()
