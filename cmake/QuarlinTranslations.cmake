@@ -13,7 +13,7 @@ function(quarlin_add_translations target resource_name prefix)
     set(qm ${out_dir}/${base}.qm)
     add_custom_command(OUTPUT ${qm}
                        COMMAND ${CMAKE_COMMAND} -E make_directory ${out_dir}
-                       COMMAND Qt5::lrelease -silent ${ts} -qm ${qm}
+                       COMMAND Qt${QUARLIN_QT_MAJOR}::lrelease -silent ${ts} -qm ${qm}
                        DEPENDS ${ts} VERBATIM)
     list(APPEND qm_files ${qm})
     string(APPEND entries "    <file alias=\"${base}.qm\">${qm}</file>\n")
@@ -23,7 +23,7 @@ function(quarlin_add_translations target resource_name prefix)
        CONTENT "<RCC>\n  <qresource prefix=\"${prefix}\">\n${entries}  </qresource>\n</RCC>\n")
   set(cpp ${out_dir}/qrc_${resource_name}.cpp)
   add_custom_command(OUTPUT ${cpp}
-                     COMMAND Qt5::rcc --name ${resource_name} --output ${cpp} ${qrc}
+                     COMMAND Qt${QUARLIN_QT_MAJOR}::rcc --name ${resource_name} --output ${cpp} ${qrc}
                      DEPENDS ${qm_files} ${qrc} VERBATIM)
   set_source_files_properties(${cpp} PROPERTIES SKIP_AUTOGEN ON)
   add_custom_target(${resource_name} DEPENDS ${cpp})

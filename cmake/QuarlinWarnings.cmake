@@ -4,5 +4,5 @@ function(quarlin_target_defaults target)
                                            -Woverloaded-virtual -Wold-style-cast)
   target_compile_definitions(${target} PRIVATE QT_NO_KEYWORDS QT_NO_CAST_FROM_ASCII
                                                QT_NO_CAST_TO_ASCII QT_NO_URL_CAST_FROM_STRING
-                                               QT_STRICT_ITERATORS)
+                                               QT_STRICT_ITERATORS QT_DISABLE_DEPRECATED_BEFORE=0x050F00)
 endfunction()

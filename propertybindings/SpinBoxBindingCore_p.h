@@ -9,6 +9,7 @@
 
 #include <boost/shared_ptr.hpp>
 
+#include <QObject>
 #include <QPointer>
 
 #include <cstdlib>

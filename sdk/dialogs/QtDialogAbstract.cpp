@@ -339,14 +339,18 @@ void QtDialogAbstract::noDefaultButtonWithoutOk()
 
 void QtDialogAbstract::wireButtonBoxes()
 {
-    // String-based and unique, the same form uic uses for a form's own connections: a pair the
-    // form already made is refused here, so no dialog is accepted or rejected twice per click.
+    // The frame alone connects a button box to its dialog: whatever the form connected (uic
+    // writes string-based connections for Qt 5, typed ones for Qt 6) is replaced, so that no
+    // dialog is accepted or rejected twice per click, and a later show wires nothing again.
     for (QDialogButtonBox* const box : findChildren<QDialogButtonBox*>()) {
         if (box->window() != this)
             continue;
-        connect(box, SIGNAL(accepted()), this, SLOT(accept()), Qt::UniqueConnection);
-        connect(box, SIGNAL(rejected()), this, SLOT(reject()), Qt::UniqueConnection);
-        connect(box, SIGNAL(helpRequested()), this, SLOT(triggerHelp()), Qt::UniqueConnection);
+        disconnect(box, &QDialogButtonBox::accepted, this, nullptr);
+        disconnect(box, &QDialogButtonBox::rejected, this, nullptr);
+        disconnect(box, &QDialogButtonBox::helpRequested, this, nullptr);
+        connect(box, &QDialogButtonBox::accepted, this, &QtDialogAbstract::accept);
+        connect(box, &QDialogButtonBox::rejected, this, &QtDialogAbstract::reject);
+        connect(box, &QDialogButtonBox::helpRequested, this, &QtDialogAbstract::triggerHelp);
     }
 }
 

@@ -19,8 +19,9 @@ namespace quarlin::dialogs::common {
 // - launch() of a modal dialog returns only when the dialog has finished, with result() set;
 //   it returns safely even when the dialog is deleted while it runs (its parent died).
 // - OK ends the dialog through accept(), Cancel, Escape and the title-bar close through reject(),
-//   so overrides run. Button boxes of the form are wired when the dialog is first shown; a form
-//   that already connects them is not wired twice.
+//   so overrides run. Button boxes of the form are wired each time the dialog is shown, by the
+//   frame alone: what the form connected from a box's accepted, rejected or helpRequested to the
+//   dialog is replaced (override accept() or reject() to act on them).
 // - F1, and a Help button of any button box, trigger the installed help action.
 // - While the relevance rule does not hold, the dialog greys out its content and its accepting
 //   buttons and refuses to be accepted; Cancel stays usable. What the form itself disabled stays

@@ -33,7 +33,7 @@ bool decodeKey(QString const& encoded, std::string& key)
     key.clear();
     for (int i = 1; i < encoded.size(); i += 2) {
         bool ok = false;
-        int const byte = encoded.midRef(i, 2).toInt(&ok, 16);
+        int const byte = encoded.mid(i, 2).toInt(&ok, 16);
         if (!ok)
             return false;
         key += static_cast<char>(byte);
@@ -59,7 +59,9 @@ struct ApplicationSettings::Impl
     void open(QString const& fileName)
     {
         settings = std::make_unique<QSettings>(fileName, QSettings::IniFormat);
-        settings->setIniCodec("UTF-8");
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+        settings->setIniCodec("UTF-8"); // Qt 6 reads and writes them as UTF-8 always
+#endif
         failureReported = false;
     }
 };

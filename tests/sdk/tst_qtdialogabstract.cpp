@@ -30,7 +30,10 @@ namespace {
 class CountingDialog : public QtDialogAbstract
 {
 public:
-    CountingDialog(QWidget& parent, RelevancePtr relevance, bool formWiresButtonBox)
+    // How the form connects its button box: not at all, as uic does for Qt 5, as uic does for Qt 6.
+    enum Wiring { FrameOnly, StringBased, Typed };
+
+    CountingDialog(QWidget& parent, RelevancePtr relevance, int formWiresButtonBox)
         : QtDialogAbstract(parent, std::move(relevance))
     {
         auto* const layout = new QVBoxLayout(this);
@@ -42,9 +45,12 @@ public:
         layout->addWidget(edit);
         layout->addWidget(formDisabled);
         layout->addWidget(box);
-        if (formWiresButtonBox) { // what uic writes for a form with connections
+        if (formWiresButtonBox == StringBased) {
             QObject::connect(box, SIGNAL(accepted()), this, SLOT(accept()));
             QObject::connect(box, SIGNAL(rejected()), this, SLOT(reject()));
+        } else if (formWiresButtonBox == Typed) {
+            QObject::connect(box, &QDialogButtonBox::accepted, this, qOverload<>(&QDialog::accept));
+            QObject::connect(box, &QDialogButtonBox::rejected, this, qOverload<>(&QDialog::reject));
         }
     }
     void accept() override
@@ -81,13 +87,15 @@ private Q_SLOTS:
 
     void finishesThroughOverridesExactlyOnce_data()
     {
-        QTest::addColumn<bool>("formWires");
+        QTest::addColumn<int>("formWires");
         QTest::addColumn<Finish>("finish");
         QTest::addColumn<int>("result");
         QTest::addColumn<int>("accepts");
         QTest::addColumn<int>("rejects");
-        for (bool wires : {false, true}) {
-            char const* const how = wires ? "form wires box" : "frame wires box";
+        for (int wires : {CountingDialog::FrameOnly, CountingDialog::StringBased, CountingDialog::Typed}) {
+            char const* const how = wires == CountingDialog::FrameOnly     ? "frame wires box"
+                                    : wires == CountingDialog::StringBased ? "form wires box by name"
+                                                                           : "form wires box typed";
             QTest::addRow("%s, OK", how) << wires << Finish::OkButton << int(QDialog::Accepted) << 1 << 0;
             QTest::addRow("%s, Enter", how) << wires << Finish::EnterKey << int(QDialog::Accepted) << 1 << 0;
             QTest::addRow("%s, Cancel", how)
@@ -101,7 +109,7 @@ private Q_SLOTS:
 
     void finishesThroughOverridesExactlyOnce()
     {
-        QFETCH(bool, formWires);
+        QFETCH(int, formWires);
         QFETCH(Finish, finish);
         QFETCH(int, result);
         QFETCH(int, accepts);
