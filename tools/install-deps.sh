@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build ccache g++ pkg-config
   qtbase5-dev qtbase5-dev-tools libqt5svg5-dev qttools5-dev qttools5-dev-tools qttranslations5-l10n
+  qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libgl-dev
   libboost-dev
   libbenchmark-dev
   clang-14 libclang-rt-14-dev clang-format-14

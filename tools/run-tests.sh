@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, then builds and runs every test twice: in the normal build, and in
-# a Debug build under AddressSanitizer + UndefinedBehaviorSanitizer with LeakSanitizer on; then
-# builds the libFuzzer targets with clang and runs each briefly.
+# Installs what is missing, then builds and runs every test three times: in the normal build
+# (Qt 5), in the same build against Qt 6, and in a Debug build under AddressSanitizer +
+# UndefinedBehaviorSanitizer with LeakSanitizer on (Qt 5); then builds the libFuzzer targets with
+# clang and runs each briefly. Any failure fails the whole run.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 jobs=$(nproc)
@@ -10,6 +11,10 @@ jobs=$(nproc)
 echo "== normal build"
 "$root/tools/build.sh" "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 ctest --test-dir "$root/build" --output-on-failure -j "$jobs"
+
+echo "== normal build against Qt 6"
+"$root/tools/build.sh" "$root/build-qt6" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUARLIN_QT_MAJOR=6
+ctest --test-dir "$root/build-qt6" --output-on-failure -j "$jobs"
 
 echo "== sanitizer build"
 "$root/tools/build.sh" "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DQUARLIN_SANITIZE=ON

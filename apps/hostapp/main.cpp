@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFont>
 #include <QLocale>
 #include <QTemporaryDir>
 
@@ -57,6 +58,13 @@ int main(int argc, char** argv)
     }
 
     QApplication app(argc, argv);
+    if (!galleryDir.isEmpty()) {
+        // The offscreen platform's default font differs between Qt 5 (12 pt) and Qt 6 (9 pt): one
+        // font in pixels gives pictures that compare across builds and machines.
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setPixelSize(13);
+        QApplication::setFont(font);
+    }
     QApplication::setApplicationName(QStringLiteral("quarlin-host-app"));
     QApplication::setOrganizationName(QStringLiteral("Quarlin"));
 
