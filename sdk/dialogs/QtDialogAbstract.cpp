@@ -271,7 +271,9 @@ void QtDialogAbstract::restoreGeometry()
                 place.setX(qBound(available.left(), place.x(), available.right() + 1 - size.width()));
                 place.setY(qBound(available.top(), place.y(), available.bottom() + 1 - size.height()));
             }
-            setGeometry(QRect(place, size));
+            // Setting the geometry it has already still costs a round trip to the window system.
+            if (QRect const target(place, size); target != geometry())
+                setGeometry(target);
         }
     }
     // The frame's own edges are the window system's: the inner geometry is what stays put.
