@@ -18,6 +18,7 @@
 #include <QShowEvent>
 #include <QWindow>
 
+#include <algorithm>
 #include <optional>
 #include <sstream>
 #include <vector>
@@ -66,7 +67,10 @@ std::optional<Remembered> fromText(std::string const& text)
     int width = 0, height = 0, x = 0, y = 0;
     if (!(in >> width >> height >> x >> y) || width <= 0 || height <= 0 || !(in >> std::ws).eof())
         return std::nullopt;
-    return Remembered{{width, height}, {x, y}};
+    // Far beyond any screen is as good as off it, and leaves room to add the parent's place.
+    constexpr int far = 1 << 24;
+    return Remembered{{std::min(width, far), std::min(height, far)},
+                      {std::clamp(x, -far, far), std::clamp(y, -far, far)}};
 }
 
 } // namespace
