@@ -23,9 +23,6 @@ std::string translated(std::string const& message)
 
 std::string describe(std::exception_ptr const& failure)
 {
-    auto const text = [](char const* source) {
-        return QCoreApplication::translate("ExceptionBoundary", source).toStdString();
-    };
     try {
         std::rethrow_exception(failure);
     } catch (ExceptionBase const& refused) {
@@ -34,11 +31,11 @@ std::string describe(std::exception_ptr const& failure)
         // gives none) is silent.
         return translated(refused.message());
     } catch (std::exception const& unexpected) {
-        return text(QT_TRANSLATE_NOOP("ExceptionBoundary", "The change could not be made: "))
+        return translated(QT_TRANSLATE_NOOP("ExceptionBoundary", "The change could not be made: "))
                + unexpected.what();
     } catch (...) {
-        return text(QT_TRANSLATE_NOOP("ExceptionBoundary",
-                                      "The change could not be made because of an unexpected error."));
+        return translated(QT_TRANSLATE_NOOP("ExceptionBoundary",
+                                            "The change could not be made because of an unexpected error."));
     }
 }
 
