@@ -2,7 +2,7 @@
 // text standing for the exact value), the field's validator, conversion and the property's
 // validator.
 #include "FuzzSupport.h"
-#include "testsupport/RefusingValidator.h"
+#include "testsupport/TestValidators.h"
 
 #include <cmath>
 #include <cstdint>
@@ -10,7 +10,7 @@
 extern "C" int LLVMFuzzerTestOneInput(std::uint8_t const* data, std::size_t size)
 {
     static quarlin::fuzz::CommitBench<double> bench(
-        boost::make_shared<quarlin::RefusingValidator<double>>(
+        boost::make_shared<quarlin::test::RefusingValidator<double>>(
             [](double v) { return !std::isfinite(v) || v <= 0.0 || v > 1e6; },
             "The size must be above 0 and at most 1e6."),
         1.5);

@@ -4,14 +4,14 @@
 // of a surrogate pair.
 #include "FuzzSupport.h"
 #include "sdk/widgets/CharacterLimitValidator.h"
-#include "testsupport/RefusingValidator.h"
+#include "testsupport/TestValidators.h"
 
 #include <cstdint>
 
 extern "C" int LLVMFuzzerTestOneInput(std::uint8_t const* data, std::size_t size)
 {
     static quarlin::fuzz::CommitBench<std::string> bench(
-        boost::make_shared<quarlin::RefusingValidator<std::string>>(
+        boost::make_shared<quarlin::test::RefusingValidator<std::string>>(
             [](std::string const& s) { return s.empty(); }, "Selected character cannot be empty."),
         "x");
     static bool const oneCharacterField = [] {

@@ -172,49 +172,6 @@ private Q_SLOTS:
         QVERIFY(!host.undo());
     }
 
-    void varMinMaxLeavesOutputsOnFailure_data()
-    {
-        QTest::addColumn<bool>("loaded");
-        QTest::addColumn<int>("variable");
-        QTest::addColumn<bool>("ok");
-        QTest::addColumn<double>("min");
-        QTest::addColumn<double>("max");
-        QTest::newRow("no data set") << false << 1 << false << -1.0 << -1.0;
-        QTest::newRow("variable 0") << true << 0 << false << -1.0 << -1.0;
-        QTest::newRow("past the last") << true << 9 << false << -1.0 << -1.0;
-        QTest::newRow("X") << true << 1 << true << 0.0 << 1.0;
-        QTest::newRow("Pressure") << true << 5 << true << 99.3 << 101.3;
-    }
-
-    void varMinMaxLeavesOutputsOnFailure()
-    {
-        QFETCH(bool, loaded);
-        QFETCH(int, variable);
-        QFETCH(bool, ok);
-        QFETCH(double, min);
-        QFETCH(double, max);
-        if (loaded)
-            ReferenceHost::instance().loadSampleDataSet();
-        double lo = -1.0, hi = -1.0;
-        QCOMPARE(QrnUtilVarGetMinMax(variable, &lo, &hi), ok);
-        QCOMPARE(lo, min);
-        QCOMPARE(hi, max);
-    }
-
-    void undoStepsNest()
-    {
-        auto& host = ReferenceHost::instance();
-        QrnUtilUndoStateBegin(UndoStateCategory_Style);
-        QrnUtilUndoStateBegin(UndoStateCategory_Style);
-        QrnUtilUndoStateEnd(false, true);
-        QCOMPARE(host.completedUndoSteps(), 0); // only the outermost end completes a step
-        QrnUtilUndoStateEnd(false, true);
-        QCOMPARE(host.completedUndoSteps(), 1);
-        QrnUtilUndoStateEnd(false, true); // unmatched
-        QCOMPARE(host.completedUndoSteps(), 1);
-        QCOMPARE(host.undoDepth(), 0);
-    }
-
     void oddKeysSurviveAnotherProcess()
     {
         QTemporaryDir dir;

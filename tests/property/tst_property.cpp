@@ -25,18 +25,6 @@ using quarlin::test::AtMost;
 
 namespace {
 
-class NotEmpty : public ValidatorInterface<std::string>
-{
-public:
-    ValidationResult validate(std::string const& value) const override
-    {
-        ValidationResult result;
-        if (value.empty())
-            result.setErrorString("Text cannot be empty.");
-        return result;
-    }
-};
-
 // Keeps its value elsewhere and adjusts it while storing, as a host-backed property can.
 class PercentProperty : public PropertyAbstract<int>
 {
@@ -321,7 +309,9 @@ private Q_SLOTS:
     {
         auto const first = boost::make_shared<Property<std::string>>("Helvetica");
         auto const same = boost::make_shared<Property<std::string>>("Helvetica");
-        auto const other = boost::make_shared<Property<std::string>>("Times", boost::make_shared<NotEmpty>());
+        auto const other = boost::make_shared<Property<std::string>>(
+            "Times", boost::make_shared<quarlin::test::RefusingValidator<std::string>>(
+                         [](std::string const& v) { return v.empty(); }, "Text cannot be empty."));
         quarlin::PropertyProxy<std::string> proxy(
             first, boost::make_shared<quarlin::AllowAnyValueValidator<std::string>>());
         Recorder<std::string> recorder;

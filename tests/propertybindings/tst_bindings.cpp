@@ -1,7 +1,7 @@
 // The binding core and its update modes, and the radio-button, text-field and list-view
 // bindings: what the widget shows of the property, and what a person's edit does to it.
-#include "testsupport/RefusingValidator.h"
 #include "testsupport/TestSupport.h"
+#include "testsupport/TestValidators.h"
 
 #include "property/Property.h"
 #include "propertybindings/ListViewPropertyBinding.h"
@@ -40,8 +40,8 @@ namespace {
 
 boost::shared_ptr<ValidatorInterface<Font_e> const> noMath()
 {
-    return boost::make_shared<quarlin::RefusingValidator<Font_e>>([](Font_e f) { return f == Font_Math; },
-                                                                  "The Math typeface is not installed.");
+    return boost::make_shared<quarlin::test::RefusingValidator<Font_e>>(
+        [](Font_e f) { return f == Font_Math; }, "The Math typeface is not installed.");
 }
 
 // Four buttons, one property, one binding per button: the shape the symbol prompt uses.
@@ -79,8 +79,8 @@ struct Group
 
 boost::shared_ptr<ValidatorInterface<double> const> positive()
 {
-    return boost::make_shared<quarlin::RefusingValidator<double>>([](double v) { return !(v > 0.0); },
-                                                                  "The size must be positive.");
+    return boost::make_shared<quarlin::test::RefusingValidator<double>>([](double v) { return !(v > 0.0); },
+                                                                        "The size must be positive.");
 }
 
 template <class T>

@@ -290,25 +290,6 @@ private Q_SLOTS:
         QVERIFY(settings.getStringValue(key).empty());
     }
 
-    void modelessLaunchReturnsAtOnce()
-    {
-        struct Modeless : CountingDialog
-        {
-            explicit Modeless(QWidget& p)
-                : CountingDialog(p, {}, false)
-            {
-                setLaunchedModeless(true);
-            }
-        };
-        QWidget parent;
-        Modeless dialog(parent);
-        dialog.launch();
-        QVERIFY(dialog.isVisible());
-        QTest::mouseClick(dialog.button(QDialogButtonBox::Cancel), Qt::LeftButton);
-        QVERIFY(!dialog.isVisible());
-        QCOMPARE(dialog.rejectCalls, 1);
-    }
-
     void dropFinishesAndDeletes()
     {
         QWidget parent;

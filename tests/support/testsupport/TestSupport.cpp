@@ -112,13 +112,4 @@ QPushButton* dialogButton(QDialog& dialog, QDialogButtonBox::StandardButton whic
     return box ? box->button(which) : nullptr;
 }
 
-QWidget* nextTabStop(QWidget* from)
-{
-    for (QWidget* w = from->nextInFocusChain(); w && w != from; w = w->nextInFocusChain())
-        // A composite widget's own parts (a spin box's line edit) are not separate stops.
-        if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && !from->isAncestorOf(w))
-            return w;
-    return nullptr;
-}
-
 } // namespace quarlin::test

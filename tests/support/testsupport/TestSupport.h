@@ -55,9 +55,6 @@ void reachIdle();
 // A standard button of the dialog's button box.
 QPushButton* dialogButton(QDialog& dialog, QDialogButtonBox::StandardButton which);
 
-// The next widget after `from` that Tab reaches.
-QWidget* nextTabStop(QWidget* from);
-
 // The application of every test process. An exception that reaches Qt's event delivery is a
 // fault of the library (every entry from Qt goes through its boundary): it is counted, and its
 // event dropped, so that a test can say how many escaped instead of the process ending.
