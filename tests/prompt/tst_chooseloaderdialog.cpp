@@ -14,6 +14,7 @@ using quarlin::dialogs::prompt::ChooseLoaderDialog;
 using quarlin::sdk::ApplicationSettings;
 using quarlin::sdk::DataLoaderInterface;
 using quarlin::sdk::DataLoaderRepository;
+using quarlin::test::texts;
 using LoaderList = std::vector<boost::shared_ptr<DataLoaderInterface>>;
 
 namespace {
@@ -66,14 +67,6 @@ void clickRow(QDialog& dialog, int row, bool twice = false)
 }
 
 std::string const key = "LastLoaderUsedForExt_.dat";
-
-QStringList texts(std::initializer_list<char const*> items)
-{
-    QStringList list;
-    for (char const* item : items)
-        list << QString::fromUtf8(item);
-    return list;
-}
 
 } // namespace
 

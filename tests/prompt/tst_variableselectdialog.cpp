@@ -13,23 +13,20 @@
 #include <QLabel>
 
 #include <stdexcept>
+#include <tuple>
 
 using namespace quarlin::dialogs::prompt;
 using quarlin::host::ReferenceHost;
 using quarlin::host::StyleKey;
 using quarlin::host::StylePath;
 using quarlin::host::StyleRule;
+using quarlin::test::texts;
 
 namespace {
 
 QComboBox* combo(QDialog& dialog, int row)
 {
     return dialog.findChild<QComboBox*>(QStringLiteral("var%1_comboBox").arg(row));
-}
-
-QString label(QDialog& dialog, int row)
-{
-    return dialog.findChild<QLabel*>(QStringLiteral("var%1_label").arg(row))->text();
 }
 
 // A person's choice: focus the combo box and move through it with a key.
@@ -65,34 +62,72 @@ private Q_SLOTS:
         ReferenceHost::instance().loadSampleDataSet(); // its active frame is 2-D
     }
 
-    void axesOfATwoDFrameAreOneUndoStep()
+    void proposesAndWritesOnOkAsOneStep_data()
     {
+        QTest::addColumn<QString>("prompt");
+        QTest::addColumn<QStringList>("proposed"); // per row; empty: the row is hidden
+        QTest::addColumn<QList<int>>("keys");      // a key pressed in each row's combo box
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QStringList>("after"); // "Group/Name=value" as the host holds it
+        QTest::newRow("axes, OK") << QStringLiteral("axis") << texts({"X", "Y", ""})
+                                  << QList<int>{Qt::Key_End, Qt::Key_Down} << true
+                                  << texts({"TwoDAxis/XDetail/VarNum=8", "TwoDAxis/YDetail/VarNum=3"});
+        QTest::newRow("vectors, Cancel")
+            << QStringLiteral("vector") << texts({"U", "V", ""}) << QList<int>{Qt::Key_Home} << false
+            << texts({"GlobalTwoDVector/UVar=0"});
+        // Not coordinates: the first three others.
+        QTest::newRow("RGB channels, OK")
+            << QStringLiteral("rgb") << texts({"Temperature", "Pressure", "U"}) << QList<int>{} << true
+            << texts({"GlobalRGB/RedChannelVar=4", "GlobalRGB/GreenChannelVar=5",
+                      "GlobalRGB/BlueChannelVar=6"});
+    }
+
+    // A prompt proposes candidates for the rows it shows and writes nothing before OK, which
+    // writes every choice under the host lock in one undo step; Cancel writes nothing.
+    void proposesAndWritesOnOkAsOneStep()
+    {
+        QFETCH(QString, prompt);
+        QFETCH(QStringList, proposed);
+        QFETCH(QList<int>, keys);
+        QFETCH(bool, ok);
+        QFETCH(QStringList, after);
         auto& host = ReferenceHost::instance();
+        std::vector<std::tuple<StylePath, __int64, __int64>> settings; // before and after
+        for (QString const& write : after) {
+            StylePath path;
+            for (QString const& part : write.section(QLatin1Char('='), 0, 0).split(QLatin1Char('/')))
+                path.push_back(part.toStdString());
+            settings.emplace_back(path, hostNumber(path), write.section(QLatin1Char('='), 1).toLongLong());
+        }
         QWidget parent;
-        VariableSelectDialog& dialog = AxisVariableSelectDialog::getInstance(parent);
-        auto const run = quarlin::test::runModal(
+        VariableSelectDialog& dialog =
+            prompt == QLatin1String("axis") ? AxisVariableSelectDialog::getInstance(parent)
+            : prompt == QLatin1String("vector")
+                ? VectorVariableSelectDialog::getInstance(parent, PlotType_Cartesian2D)
+                : RGBVariableSelectDialog::getInstance(parent);
+        quarlin::test::runModal(
             &dialog, [&] { dialog.launch(); },
             [&] {
-                QCOMPARE(label(dialog, 1), QStringLiteral("&X"));
-                QCOMPARE(label(dialog, 2), QStringLiteral("&Y"));
-                QVERIFY(!combo(dialog, 3)->isVisible());
-                QCOMPARE(combo(dialog, 1)->currentText(), QStringLiteral("X"));
-                pick(combo(dialog, 1), Qt::Key_End);                         // W, variable 8
-                pick(combo(dialog, 2), Qt::Key_Down);                        // Z, variable 3
-                QCOMPARE(host.styleStore().writes().size(), std::size_t(0)); // nothing before OK
-                click(dialog, QDialogButtonBox::Ok);
+                for (int row = 1; row <= 3; ++row)
+                    QCOMPARE(combo(dialog, row)->isVisible() ? combo(dialog, row)->currentText() : QString(),
+                             proposed.at(row - 1));
+                for (int row = 1; row <= keys.size(); ++row)
+                    pick(combo(dialog, row), Qt::Key(keys.at(row - 1)));
+                QVERIFY(host.styleStore().writes().empty());
+                click(dialog, ok ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel);
             });
-        QVERIFY(!run.leftOpen);
-        QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(hostNumber(axisX), __int64(8));
-        QCOMPARE(hostNumber(axisY), __int64(3));
+        QCOMPARE(dialog.result(), int(ok ? QDialog::Accepted : QDialog::Rejected));
+        for (auto const& [path, was, expected] : settings)
+            QCOMPARE(hostNumber(path), expected);
         auto const& writes = host.styleStore().writes();
-        QCOMPARE(writes.size(), std::size_t(2));
-        QVERIFY(writes[0].lockHeld && writes[1].lockHeld);
-        QCOMPARE(writes[0].undoStep, writes[1].undoStep);
-        QVERIFY(host.undo());
-        QCOMPARE(hostNumber(axisX), __int64(1));
-        QCOMPARE(hostNumber(axisY), __int64(2));
+        QCOMPARE(writes.size(), ok ? std::size_t(after.size()) : 0);
+        for (auto const& write : writes)
+            QVERIFY(write.lockHeld && write.undoStep == writes.front().undoStep);
+        if (ok) { // one Undo takes it all back
+            QVERIFY(host.undo());
+            for (auto const& [path, was, expected] : settings)
+                QCOMPARE(hostNumber(path), was);
+        }
     }
 
     void refusalInTheMiddleOfOkKeepsTheDialogOpen()
@@ -117,43 +152,6 @@ private Q_SLOTS:
         QCOMPARE(hostNumber(axisY), __int64(2));
         QVERIFY(host.undo()); // the step was closed and holds the kept change
         QCOMPARE(hostNumber(axisX), __int64(1));
-    }
-
-    void vectorsOfATwoDFrameProposeCandidatesAndCancelWritesNothing()
-    {
-        QWidget parent;
-        VariableSelectDialog& dialog = VectorVariableSelectDialog::getInstance(parent, PlotType_Cartesian2D);
-        quarlin::test::runModal(
-            &dialog, [&] { dialog.launch(); },
-            [&] {
-                QCOMPARE(combo(dialog, 1)->currentText(), QStringLiteral("U"));
-                QCOMPARE(combo(dialog, 2)->currentText(), QStringLiteral("V"));
-                QVERIFY(!combo(dialog, 3)->isVisible());
-                pick(combo(dialog, 1), Qt::Key_Home);
-                click(dialog, QDialogButtonBox::Cancel);
-            });
-        QCOMPARE(dialog.result(), int(QDialog::Rejected));
-        QVERIFY(ReferenceHost::instance().styleStore().writes().empty());
-        QCOMPARE(hostNumber({"GlobalTwoDVector", "UVar"}), __int64(0));
-    }
-
-    void rgbAlwaysShowsThreeCandidateChannels()
-    {
-        QWidget parent;
-        VariableSelectDialog& dialog = RGBVariableSelectDialog::getInstance(parent);
-        quarlin::test::runModal(
-            &dialog, [&] { dialog.launch(); },
-            [&] {
-                QStringList shown;
-                for (int row = 1; row <= 3; ++row)
-                    shown << (combo(dialog, row)->isVisible() ? combo(dialog, row)->currentText()
-                                                              : QString());
-                // Not coordinates: the first three others.
-                QCOMPARE(shown, (QStringList{QStringLiteral("Temperature"), QStringLiteral("Pressure"),
-                                             QStringLiteral("U")}));
-                click(dialog, QDialogButtonBox::Ok);
-            });
-        QCOMPARE(hostNumber({"GlobalRGB", "BlueChannelVar"}), __int64(6));
     }
 
     void strategyAsksOnlyWhenItMust_data()

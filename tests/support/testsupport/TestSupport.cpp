@@ -106,6 +106,14 @@ void reachIdle()
     QCoreApplication::processEvents();
 }
 
+QStringList texts(std::initializer_list<char const*> items)
+{
+    QStringList list;
+    for (char const* item : items)
+        list << QString::fromUtf8(item);
+    return list;
+}
+
 QPushButton* dialogButton(QDialog& dialog, QDialogButtonBox::StandardButton which)
 {
     auto* const box = dialog.findChild<QDialogButtonBox*>();

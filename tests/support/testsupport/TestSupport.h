@@ -12,6 +12,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -51,6 +52,9 @@ std::vector<std::string> hostMessageTexts();
 
 // Lets the event loop reach its idle point, where deferred updates run.
 void reachIdle();
+
+// Texts written as literals (UTF-8).
+QStringList texts(std::initializer_list<char const*> items);
 
 // A standard button of the dialog's button box.
 QPushButton* dialogButton(QDialog& dialog, QDialogButtonBox::StandardButton which);
