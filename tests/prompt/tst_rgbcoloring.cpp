@@ -229,22 +229,6 @@ private Q_SLOTS:
         dialog.reject();
     }
 
-    void channelChoiceIsKeptByClose()
-    {
-        QWidget parent;
-        RGBColorOptsDialog& dialog = RGBColorOptsDialog::getInstance(parent);
-        dialog.launch();
-        QVERIFY(quarlin::test::showActive(&dialog));
-        auto* const red = child<QComboBox>(dialog, "rGBColorOpts_RedVariable_CmbBox");
-        QCOMPARE(red->currentText(), QStringLiteral("Temperature")); // the unassigned channel was repaired
-        red->setFocus();
-        QTest::keyClick(red, Qt::Key_End);
-        QCOMPARE(hostNumber("RedChannelVar"), 8.0);
-        QTest::mouseClick(quarlin::test::dialogButton(dialog, QDialogButtonBox::Close), Qt::LeftButton);
-        QVERIFY(!dialog.isVisible());
-        QCOMPARE(hostNumber("RedChannelVar"), 8.0);
-    }
-
     void rangeShownExactlyAndSteppedAtItsScale_data()
     {
         QTest::addColumn<double>("minimum");

@@ -275,34 +275,6 @@ private Q_SLOTS:
         QVERIFY(later.values.empty()); // the throw stopped the delivery
     }
 
-    void connectHookRunsAfterConnect()
-    {
-        // Each hook runs after its slot is in place: a change made from the typed hook reaches the
-        // slot just connected, and the untyped hook already sees its listener.
-        struct Hooked : Property<int>
-        {
-            Hooked* self = this;
-            mutable int typedHooks = 0;
-            mutable std::vector<bool> untypedHookSawListener;
-            void signalValueChangedConnected() const override
-            {
-                ++typedHooks;
-                self->setValue(value() + 1);
-            }
-            void signalPropertyChangedConnected() const override
-            {
-                untypedHookSawListener.push_back(hasPropertyChangedListeners());
-            }
-        } property;
-        std::vector<int> heard;
-        boost::signals2::scoped_connection const typed =
-            property.connectToValueChangedSignal([&heard](int const& v) { heard.push_back(v); });
-        QCOMPARE(property.typedHooks, 1);
-        QCOMPARE(heard, std::vector<int>{1});
-        boost::signals2::scoped_connection const untyped = property.connectToPropertyChangedSignal([] {});
-        QCOMPARE(property.untypedHookSawListener, std::vector<bool>{true});
-    }
-
     // Re-pointing announces only a change of the visible value; only the current target reaches
     // the proxy's listeners; a write goes to the target, which judges it.
     void proxyFollowsItsCurrentTarget()

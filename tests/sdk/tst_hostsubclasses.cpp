@@ -204,29 +204,6 @@ private Q_SLOTS:
                                                           + QByteArray::number(actual[i].second)
                                                           + ", expected " + QByteArray::number(expected[i]));
     }
-
-    void derivedClassesRaiseTheirSignals()
-    {
-        HostProperty property;
-        std::vector<int> heard;
-        boost::signals2::scoped_connection const c1 =
-            property.connectToValueChangedSignal([&heard](int const& v) { heard.push_back(v); });
-        property.refreshFromHost(7);
-        QCOMPARE(heard, std::vector<int>{7});
-
-        HostModel model;
-        int changes = 0;
-        boost::signals2::scoped_connection const c2 =
-            model.connectToDataChangedSignal([&changes] { ++changes; });
-        boost::signals2::scoped_connection const c3 = model.connectToItemsInsertedSignal(
-            [&changes](int first, int last) { changes += 10 * (last - first + 1); });
-        model.rowsChanged();
-        QCOMPARE(changes, 21);
-
-        HostAbstractModel abstractModel;
-        QCOMPARE(abstractModel.getStrForEdit(0), std::string("half"));
-        QCOMPARE(abstractModel.indexOf(0.5), 0);
-    }
 };
 
 QTEST_MAIN(TestHostSubclasses)

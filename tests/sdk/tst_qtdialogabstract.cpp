@@ -165,20 +165,6 @@ private Q_SLOTS:
         QVERIFY(dialog.actions().isEmpty());
     }
 
-    void relevanceRestoredKeepsFormDisabledWidgets()
-    {
-        ReferenceHost::instance().loadSampleDataSet();
-        QWidget parent;
-        CountingDialog dialog(parent, boost::make_shared<DataSetExistsRelevance>(), false);
-        dialog.show();
-        ReferenceHost::instance().removeDataSet();
-        QVERIFY(!dialog.edit->isEnabled());
-        ReferenceHost::instance().loadSampleDataSet();
-        QVERIFY(dialog.edit->isEnabled());
-        QVERIFY(!dialog.formDisabled->isEnabled());
-        dialog.reject();
-    }
-
     // A rule that cannot be asked is reported where Qt enters (the show), counts as not holding,
     // and nothing escapes into Qt's event loop.
     void ruleThatThrowsIsReportedAndHoldsNot()
