@@ -32,7 +32,7 @@ auto& store()
 
 __int64 hostInt(char const* name, __int64 offset1 = -1, __int64 offset2 = -1)
 {
-    return std::get<__int64>(*store().value(StyleKey{{"GlobalRGB", name}, offset1, offset2}));
+    return quarlin::test::hostStyle<__int64>({"GlobalRGB", name}, offset1, offset2);
 }
 
 void setChannels(__int64 red, __int64 green, __int64 blue)
@@ -46,13 +46,6 @@ template <class W>
 W* child(QWidget& dialog, char const* name)
 {
     return dialog.findChild<W*>(QLatin1String(name));
-}
-
-double hostNumber(char const* name)
-{
-    auto const value =
-        *ReferenceHost::instance().styleStore().value(quarlin::host::StyleKey{{"GlobalRGB", name}});
-    return value.index() == 0 ? double(std::get<__int64>(value)) : std::get<double>(value);
 }
 
 } // namespace
@@ -218,7 +211,7 @@ private Q_SLOTS:
         QCOMPARE(mode->itemText(1), QStringLiteral("Specify R&G, calculate B"));
         mode->setFocus();
         QTest::keyClick(mode, Qt::Key_Down);
-        QCOMPARE(hostNumber("RGBMode"), 1.0);
+        QCOMPARE(hostInt("RGBMode"), __int64(1));
         quarlin::test::reachIdle();
         QVERIFY(!child<QComboBox>(dialog, "rGBColorOpts_BlueVariable_CmbBox")->isEnabled());
         QVERIFY(!child<QLabel>(dialog, "rGBColorOpts_BlueVariable_Label")->isEnabled());
@@ -265,7 +258,7 @@ private Q_SLOTS:
         QCOMPARE(field->text(), shown);
         field->setFocus();
         QTest::keyClick(field, Qt::Key_Up);
-        double const stored = hostNumber("RangeMin");
+        double const stored = quarlin::test::hostStyle<double>({"GlobalRGB", "RangeMin"});
         QVERIFY2(stored == afterUp || (std::isnan(stored) && std::isnan(afterUp)),
                  qPrintable(QString::number(stored, 'g', 17)));
         QVERIFY(host.messages().empty());

@@ -29,11 +29,6 @@ auto& store()
     return ReferenceHost::instance().styleStore();
 }
 
-__int64 scatterVar()
-{
-    return std::get<__int64>(*store().value(StyleKey{{"GlobalScatter", "Var"}}));
-}
-
 QWidget* control(QWidget& dialog, char const* name)
 {
     return dialog.findChild<QWidget*>(QLatin1String(name));
@@ -86,7 +81,9 @@ private Q_SLOTS:
             bool const field = plotType == PlotType_Cartesian2D || plotType == PlotType_Cartesian3D;
             return std::make_pair(std::string(field ? "Sans Serif" : "Serif"), __int64(field ? 4 : 0));
         };
-        QCOMPARE(std::make_pair(manager.fontFamily()->value(), scatterVar()), expectFor(opensOn));
+        QCOMPARE(std::make_pair(manager.fontFamily()->value(),
+                                quarlin::test::hostStyle<__int64>({"GlobalScatter", "Var"})),
+                 expectFor(opensOn));
         std::vector<std::string> heard;
         boost::signals2::scoped_connection const c = manager.fontFamily()->connectToValueChangedSignal(
             [&](std::string const& v) { heard.push_back(v); });
@@ -95,7 +92,8 @@ private Q_SLOTS:
         quarlin::test::reachIdle();
         QCOMPARE(manager.plotType()->value(), PlotType_e(switchesTo));
         QCOMPARE(heard, std::vector<std::string>{expectFor(switchesTo).first});
-        QCOMPARE(scatterVar(), __int64(4));          // assigned on the field plot, opened on or switched to
+        QCOMPARE(quarlin::test::hostStyle<__int64>({"GlobalScatter", "Var"}),
+                 __int64(4));                        // assigned on the field plot, opened on or switched to
         manager.fontFamily()->setValue("Monospace"); // reaches the font of the plot type shown
         QCOMPARE(set.globalScatterBaseFontFamily()->value() == "Monospace",
                  expectFor(switchesTo).second != 0);
@@ -203,19 +201,14 @@ private Q_SLOTS:
         quarlin::test::reachIdle();
         QVERIFY(!control(dialog, "scatterSizeFont_SizeGrid_1Text")->isEnabled());
         QVERIFY(control(dialog, "scatterSizeFont_SizeCm_1Text")->isEnabled());
-        auto const stored = [] {
-            return std::get<bool>(*ReferenceHost::instance().styleStore().value(
-                quarlin::host::StyleKey{{"GlobalScatter", "RelativeSizeInGridUnits"}}));
-        };
-        QVERIFY(!stored()); // written at once
+        QVERIFY(!quarlin::test::hostStyle<bool>({"GlobalScatter", "RelativeSizeInGridUnits"})); // at once
         // The centimetre field shows the stored size unconverted now; Recalculate writes one in cm.
         auto* const cm = static_cast<QLineEdit*>(control(dialog, "scatterSizeFont_SizeCm_1Text"));
         QCOMPARE(cm->text(), QStringLiteral("0.05"));
         QTest::mouseClick(
             static_cast<QAbstractButton*>(control(dialog, "scatterSizeFont_RecalculateSize_Button")),
             Qt::LeftButton);
-        double const size = std::get<double>(*ReferenceHost::instance().styleStore().value(
-            quarlin::host::StyleKey{{"GlobalScatter", "RelativeSize"}}));
+        double const size = quarlin::test::hostStyle<double>({"GlobalScatter", "RelativeSize"});
         QVERIFY(size > 0.0 && size != 0.05);
         QVERIFY(qAbs(cm->text().toDouble() - size) <= 1e-5 * size); // shown to six digits
         dialog.reject();

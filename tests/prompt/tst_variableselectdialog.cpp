@@ -41,10 +41,7 @@ void click(QDialog& dialog, QDialogButtonBox::StandardButton which)
     QTest::mouseClick(quarlin::test::dialogButton(dialog, which), Qt::LeftButton);
 }
 
-__int64 hostNumber(StylePath const& path)
-{
-    return std::get<__int64>(*ReferenceHost::instance().styleStore().value(StyleKey{path}));
-}
+using quarlin::test::hostStyle;
 
 StylePath const axisX{"TwoDAxis", "XDetail", "VarNum"};
 StylePath const axisY{"TwoDAxis", "YDetail", "VarNum"};
@@ -97,7 +94,8 @@ private Q_SLOTS:
             StylePath path;
             for (QString const& part : write.section(QLatin1Char('='), 0, 0).split(QLatin1Char('/')))
                 path.push_back(part.toStdString());
-            settings.emplace_back(path, hostNumber(path), write.section(QLatin1Char('='), 1).toLongLong());
+            settings.emplace_back(path, hostStyle<__int64>(path),
+                                  write.section(QLatin1Char('='), 1).toLongLong());
         }
         QWidget parent;
         VariableSelectDialog& dialog =
@@ -118,7 +116,7 @@ private Q_SLOTS:
             });
         QCOMPARE(dialog.result(), int(ok ? QDialog::Accepted : QDialog::Rejected));
         for (auto const& [path, was, expected] : settings)
-            QCOMPARE(hostNumber(path), expected);
+            QCOMPARE(hostStyle<__int64>(path), expected);
         auto const& writes = host.styleStore().writes();
         QCOMPARE(writes.size(), ok ? std::size_t(after.size()) : 0);
         for (auto const& write : writes)
@@ -126,7 +124,7 @@ private Q_SLOTS:
         if (ok) { // one Undo takes it all back
             QVERIFY(host.undo());
             for (auto const& [path, was, expected] : settings)
-                QCOMPARE(hostNumber(path), was);
+                QCOMPARE(hostStyle<__int64>(path), was);
         }
     }
 
@@ -148,10 +146,10 @@ private Q_SLOTS:
                 QCOMPARE(host.undoDepth(), 0);
                 QCOMPARE(host.lockDepth(), 0);
             });
-        QCOMPARE(hostNumber(axisX), __int64(8)); // written before the refusal, and kept
-        QCOMPARE(hostNumber(axisY), __int64(2));
+        QCOMPARE(hostStyle<__int64>(axisX), __int64(8)); // written before the refusal, and kept
+        QCOMPARE(hostStyle<__int64>(axisY), __int64(2));
         QVERIFY(host.undo()); // the step was closed and holds the kept change
-        QCOMPARE(hostNumber(axisX), __int64(1));
+        QCOMPARE(hostStyle<__int64>(axisX), __int64(1));
     }
 
     void strategyAsksOnlyWhenItMust_data()
@@ -188,7 +186,9 @@ private Q_SLOTS:
             });
         QCOMPARE(run.actionsRan, asks);
         QCOMPARE(answer, result);
-        QCOMPARE(hostNumber({"GlobalTwoDVector", "UVar"}), __int64(asks ? 6 : hostHasVectors ? 1 : 0));
+        QCOMPARE(hostStyle<__int64>({"GlobalTwoDVector", "UVar"}), __int64(asks             ? 6
+                                                                           : hostHasVectors ? 1
+                                                                                            : 0));
     }
 
     void addOnRowsFollowItsLabels()

@@ -34,11 +34,6 @@ std::size_t writes()
     return store().writes().size();
 }
 
-__int64 hostInt(__int64 offset1 = -1, __int64 offset2 = -1)
-{
-    return std::get<__int64>(*store().value(StyleKey{{"Test", "Int"}, offset1, offset2}));
-}
-
 // Values a property announced.
 template <class T>
 struct Heard
@@ -114,7 +109,7 @@ private Q_SLOTS:
         KernelProperty<int> property(intSetting);
         store().setRule({"Test", "Int"}, StyleRule::defer());
         property.setValue(3); // code 15: not an error, not applied
-        QCOMPARE(hostInt(), __int64(1));
+        QCOMPARE(quarlin::test::hostStyle<__int64>({"Test", "Int"}), __int64(1));
         store().clearRules();
         property.setValue(1); // equal to the host's value, and written all the same
         QCOMPARE(writes(), std::size_t(2));
@@ -164,9 +159,9 @@ private Q_SLOTS:
         QCOMPARE(property.value(), 3);
         QCOMPARE(heard.values, std::vector<int>{3});
         QCOMPARE(writes(), std::size_t(0));
-        QCOMPARE(hostInt(), __int64(1));
+        QCOMPARE(quarlin::test::hostStyle<__int64>({"Test", "Int"}), __int64(1));
         property.submitValue();
-        QCOMPARE(hostInt(), __int64(3));
+        QCOMPARE(quarlin::test::hostStyle<__int64>({"Test", "Int"}), __int64(3));
         property.submitValue(); // the host holds it already
         QCOMPARE(writes(), std::size_t(1));
     }
@@ -182,8 +177,8 @@ private Q_SLOTS:
         QCOMPARE(heard.values, std::vector<int>{7});
         property.setValue(8);
         property.submitValue();
-        QCOMPARE(hostInt(2, 0), __int64(8));
-        QCOMPARE(hostInt(), __int64(1));
+        QCOMPARE(quarlin::test::hostStyle<__int64>({"Test", "Int"}, 2, 0), __int64(8));
+        QCOMPARE(quarlin::test::hostStyle<__int64>({"Test", "Int"}), __int64(1));
     }
 
     void doublesDifferingInTheLastBitAreWritten()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sdk/host/ReferenceHost.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
@@ -52,6 +54,14 @@ std::vector<std::string> hostMessageTexts();
 
 // Lets the event loop reach its idle point, where deferred updates run.
 void reachIdle();
+
+// What the reference host holds for an instance of a style setting.
+template <class T>
+T hostStyle(host::StylePath const& path, __int64 offset1 = -1, __int64 offset2 = -1)
+{
+    return std::get<T>(
+        *host::ReferenceHost::instance().styleStore().value(host::StyleKey{path, offset1, offset2}));
+}
 
 // Texts written as literals (UTF-8).
 QStringList texts(std::initializer_list<char const*> items);
