@@ -10,7 +10,6 @@
 #include "prompt/EnterTextStringDialog.h"
 #include "prompt/EnterThreeIntValuesDialog.h"
 #include "sdk/dialogs/DialogInterface.h"
-#include "sdk/host/DataLoaderRepository.h"
 #include "sdk/host/ReferenceHost.h"
 
 #include <QAbstractSpinBox>
@@ -19,7 +18,6 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDoubleValidator>
-#include <QFontComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -243,46 +241,6 @@ QStringList const sameInGerman{QStringLiteral("OK"), QStringLiteral("&RGB"), QSt
                                QStringLiteral("&Y"), QStringLiteral("&R"),   QStringLiteral("&G"),
                                QStringLiteral("&B"), QStringLiteral("Cyan")};
 
-// The texts a person reads in a prompt, each with the widget that shows it. Data (variable, zone,
-// loader and font names) and what fields hold are not texts of the prompt.
-QList<QPair<QString, QWidget*>> visibleTexts(QDialog* dialog)
-{
-    QList<QPair<QString, QWidget*>> texts{{dialog->windowTitle(), dialog}};
-    for (QWidget* const widget : dialog->findChildren<QWidget*>()) {
-        if (!widget->isVisibleTo(dialog) || widget->height() == 0) // a placeholder that takes no room
-            continue;
-        if (auto* const label = qobject_cast<QLabel*>(widget))
-            texts << qMakePair(label->text(), widget);
-        else if (auto* const button = qobject_cast<QAbstractButton*>(widget))
-            texts << qMakePair(button->text(), widget);
-        else if (auto* const group = qobject_cast<QGroupBox*>(widget))
-            texts << qMakePair(group->title(), widget);
-        texts << qMakePair(widget->toolTip(), widget);
-        // A combo box of the library's choices (the RGB mode); the others list data.
-        if (auto* const combo = qobject_cast<QComboBox*>(widget);
-            combo && !qobject_cast<QFontComboBox*>(combo)
-            && widget->objectName().contains(QLatin1String("Mode")))
-            for (int i = 0; i < combo->count(); ++i)
-                texts << qMakePair(combo->itemText(i), widget);
-    }
-    std::set<QString> data;
-    for (auto const& variable : ReferenceHost::instance().dataSet().variables)
-        data.insert(QString::fromStdString(variable.name));
-    for (auto const& zone : ReferenceHost::instance().dataSet().zones)
-        data.insert(QString::fromStdString(zone));
-    for (auto const& loader : quarlin::sdk::DataLoaderRepository::getInstance().dataLoaderInterfaces(true))
-        data.insert(QString::fromStdString(loader->name()));
-    texts.erase(std::remove_if(texts.begin(), texts.end(),
-                               [&data](auto const& text) {
-                                   return text.first.trimmed().isEmpty() || data.count(text.first)
-                                          || qobject_cast<QLineEdit*>(text.second->parentWidget())
-                                          || text.first.contains(
-                                              QRegularExpression(QStringLiteral("^[0-9.]+$")));
-                               }),
-                texts.end());
-    return texts;
-}
-
 // The letter after a single "&", or nothing.
 QChar accelerator(QString const& text)
 {
@@ -294,7 +252,7 @@ QChar accelerator(QString const& text)
 }
 
 // What a person reads in the prompt built in a language, with where it stands and whether it
-// carries the accelerator of a control.
+// carries the accelerator of a control. The list of a combo box is data, but for the RGB mode's.
 struct ShownText
 {
     QString text;
@@ -310,12 +268,23 @@ QList<ShownText> textsIn(QString const& prompt, QLocale const& locale)
     QPointer<QDialog> const dialog = stage(prompt, session, parent);
     quarlin::test::showActive(dialog);
     quarlin::test::reachIdle();
-    QList<ShownText> shown;
-    for (auto const& [text, widget] : visibleTexts(dialog)) {
+    QList<ShownText> shown{{dialog->windowTitle(), prompt, false}};
+    for (QWidget* const widget : dialog->findChildren<QWidget*>()) {
+        if (!widget->isVisibleTo(dialog) || widget->height() == 0) // a placeholder that takes no room
+            continue;
         auto* const label = qobject_cast<QLabel*>(widget);
-        bool const mnemonic = (qobject_cast<QAbstractButton*>(widget) || (label && label->buddy()))
-                              && text != widget->toolTip();
-        shown.push_back({text, widget->objectName(), mnemonic});
+        auto* const button = qobject_cast<QAbstractButton*>(widget);
+        auto* const group = qobject_cast<QGroupBox*>(widget);
+        QString const own = label    ? label->text()
+                            : button ? button->text()
+                            : group  ? group->title()
+                                     : QString();
+        shown.push_back({own, widget->objectName(), button || (label && label->buddy())});
+        shown.push_back({widget->toolTip(), widget->objectName(), false});
+        if (auto* const combo = qobject_cast<QComboBox*>(widget);
+            combo && widget->objectName().contains(QLatin1String("Mode")))
+            for (int i = 0; i < combo->count(); ++i)
+                shown.push_back({combo->itemText(i), widget->objectName(), false});
     }
     dialog->reject();
     return shown;
