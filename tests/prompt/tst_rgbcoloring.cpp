@@ -108,41 +108,6 @@ private Q_SLOTS:
         QCOMPARE(hostInt("RedChannelVar", 2), __int64(0));
     }
 
-    void channelRulesFollowTheMode_data()
-    {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<QString>("listed");
-        QTest::addColumn<QVector<bool>>("redGreenBlue");
-        QTest::newRow("all chosen") << int(RGBMode_SpecifyRGB) << "Specify R, G, and B"
-                                    << QVector<bool>{true, true, true};
-        QTest::newRow("blue calculated")
-            << int(RGBMode_SpecifyRG) << "Specify R&G, calculate B" << QVector<bool>{true, true, false};
-        QTest::newRow("green calculated")
-            << int(RGBMode_SpecifyRB) << "Specify R&B, calculate G" << QVector<bool>{true, false, true};
-        QTest::newRow("red calculated")
-            << int(RGBMode_SpecifyGB) << "Specify G&B, calculate R" << QVector<bool>{false, true, true};
-    }
-
-    void channelRulesFollowTheMode()
-    {
-        QFETCH(int, mode);
-        QFETCH(QString, listed);
-        QFETCH(QVector<bool>, redGreenBlue);
-        auto const set =
-            boost::make_shared<RGBColorOptsPropertiesGenerated>(false, quarlin::toolbox::StringList{});
-        RGBColorOptsPropertiesManager const manager(set);
-        QCOMPARE(QString::fromStdString(manager.modeModel()->getStr(mode)), listed);
-        QCOMPARE(manager.modeModel()->get(mode), RGBMode_e(mode));
-        std::vector<bool> heard;
-        boost::signals2::scoped_connection const c = manager.blueRelevance()->connectRelevanceChanged(
-            [&](bool relevant) { heard.push_back(relevant); });
-        set->globalRGBRGBMode()->setValue(RGBMode_e(mode));
-        QCOMPARE((QVector<bool>{manager.redRelevance()->isRelevant(), manager.greenRelevance()->isRelevant(),
-                                manager.blueRelevance()->isRelevant()}),
-                 redGreenBlue);
-        QCOMPARE(heard, mode == RGBMode_SpecifyRG ? std::vector<bool>{false} : std::vector<bool>{});
-    }
-
     void invalidChannelsAreReplaced_data()
     {
         QTest::addColumn<QVector<int>>("channels");
@@ -201,27 +166,49 @@ private Q_SLOTS:
         QCOMPARE(ReferenceHost::instance().lockDepth(), 0);
     }
 
-    void modeChoiceGreysTheCalculatedChannel()
+    void modeGreysTheChannelItCalculates_data()
     {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("listed");
+        QTest::addColumn<QString>("calculated"); // the channel greyed out
+        QTest::newRow("all chosen") << int(RGBMode_SpecifyRGB) << "Specify R, G, and B" << QString();
+        QTest::newRow("blue calculated") << int(RGBMode_SpecifyRG) << "Specify R&G, calculate B"
+                                         << "Blue";
+        QTest::newRow("green calculated") << int(RGBMode_SpecifyRB) << "Specify R&B, calculate G"
+                                          << "Green";
+        QTest::newRow("red calculated") << int(RGBMode_SpecifyGB) << "Specify G&B, calculate R"
+                                        << "Red";
+    }
+
+    // A mode chosen reaches the host at once and greys out the channel it calculates; on a line
+    // plot, which has no RGB colouring, the whole prompt greys out.
+    void modeGreysTheChannelItCalculates()
+    {
+        QFETCH(int, mode);
+        QFETCH(QString, listed);
+        QFETCH(QString, calculated);
         QWidget parent;
         RGBColorOptsDialog& dialog = RGBColorOptsDialog::getInstance(parent);
         dialog.launch();
         QVERIFY(quarlin::test::showActive(&dialog));
-        auto* const mode = child<QComboBox>(dialog, "rGBColorOpts_Mode_CmbBox");
-        QCOMPARE(mode->itemText(1), QStringLiteral("Specify R&G, calculate B"));
-        mode->setFocus();
-        QTest::keyClick(mode, Qt::Key_Down);
-        QCOMPARE(hostInt("RGBMode"), __int64(1));
+        auto* const modes = child<QComboBox>(dialog, "rGBColorOpts_Mode_CmbBox");
+        modes->setFocus();
+        QTest::keyClick(modes, Qt::Key_Home);
+        for (int i = 0; i < mode; ++i)
+            QTest::keyClick(modes, Qt::Key_Down);
+        QCOMPARE(modes->currentText(), listed);
+        QCOMPARE(hostInt("RGBMode"), __int64(mode));
         quarlin::test::reachIdle();
-        QVERIFY(!child<QComboBox>(dialog, "rGBColorOpts_BlueVariable_CmbBox")->isEnabled());
-        QVERIFY(!child<QLabel>(dialog, "rGBColorOpts_BlueVariable_Label")->isEnabled());
-        QVERIFY(child<QComboBox>(dialog, "rGBColorOpts_RedVariable_CmbBox")->isEnabled());
-        // A line plot has no RGB colouring: the whole prompt greys out.
+        for (char const* channel : {"Red", "Green", "Blue"}) {
+            QByteArray const name = QByteArray("rGBColorOpts_") + channel + "Variable_";
+            bool const usable = calculated != QLatin1String(channel);
+            QCOMPARE(child<QComboBox>(dialog, name + "CmbBox")->isEnabled(), usable);
+            QCOMPARE(child<QLabel>(dialog, name + "Label")->isEnabled(), usable);
+        }
         ReferenceHost::instance().setPlotType(PlotType_XYLine);
-        QVERIFY(!mode->isEnabled());
+        QVERIFY(!modes->isEnabled());
         dialog.reject();
     }
-
     void rangeShownExactlyAndSteppedAtItsScale_data()
     {
         QTest::addColumn<double>("minimum");

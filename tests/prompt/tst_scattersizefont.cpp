@@ -58,7 +58,7 @@ private Q_SLOTS:
         ReferenceHost::instance().loadSampleDataSet(); // its active frame shows a 2-D field
     }
 
-    void fontFollowsThePlotType_data()
+    void followsThePlotType_data()
     {
         QTest::addColumn<int>("opensOn");
         QTest::addColumn<int>("switchesTo");
@@ -66,39 +66,40 @@ private Q_SLOTS:
         QTest::newRow("line, then field") << int(PlotType_PolarLine) << int(PlotType_Cartesian3D);
     }
 
-    // A field plot uses the scatter font and gets a scatter-size variable; a line plot uses its
-    // own font and leaves the variable alone. The switch happens at the idle point after it.
-    void fontFollowsThePlotType()
+    // A field plot shows the scatter font and every size control, and gets a scatter-size
+    // variable; a line plot shows its own font under its own title and leaves the variable alone.
+    // The prompt follows at the idle point after a switch.
+    void followsThePlotType()
     {
         QFETCH(int, opensOn);
         QFETCH(int, switchesTo);
         auto& host = ReferenceHost::instance();
         host.setPlotType(PlotType_e(opensOn));
-        store().change(StyleKey{{"GlobalLinePlot", "BaseFontFamily"}}, std::string("Serif"));
-        ScatterSizeFontPropertiesGenerated set(false, {});
-        ScatterSizeFontPropertiesManager const manager(set);
-        auto const expectFor = [](int plotType) {
+        store().change(StyleKey{{"GlobalLinePlot", "BaseFontFamily"}}, std::string("Monospace"));
+        QWidget parent;
+        ScatterSizeFontDialog& dialog = ScatterSizeFontDialog::getInstance(parent);
+        dialog.show();
+        auto* const font =
+            static_cast<QFontComboBox*>(control(dialog, "scatterSizeFont_SymbolsFont_ComboBox"));
+        auto const shows = [&](int plotType) {
             bool const field = plotType == PlotType_Cartesian2D || plotType == PlotType_Cartesian3D;
-            return std::make_pair(std::string(field ? "Sans Serif" : "Serif"), __int64(field ? 4 : 0));
+            QCOMPARE(dialog.windowTitle(),
+                     field ? QStringLiteral("Scatter Size/Font") : QStringLiteral("Symbol Font"));
+            QCOMPARE(enabledSizeControls(dialog).size(), field ? 4 : 0); // all but the centimetre field
+            QCOMPARE(font->currentFont().family(),
+                     QFont(field ? QStringLiteral("Sans Serif") : QStringLiteral("Monospace")).family());
+            QVERIFY(font->isEnabled());
+            QCOMPARE(quarlin::test::hostStyle<__int64>({"GlobalScatter", "Var"}),
+                     __int64(field || opensOn != plotType ? 4 : 0));
         };
-        QCOMPARE(std::make_pair(manager.fontFamily()->value(),
-                                quarlin::test::hostStyle<__int64>({"GlobalScatter", "Var"})),
-                 expectFor(opensOn));
-        std::vector<std::string> heard;
-        boost::signals2::scoped_connection const c = manager.fontFamily()->connectToValueChangedSignal(
-            [&](std::string const& v) { heard.push_back(v); });
-        host.setPlotType(PlotType_e(switchesTo));
-        QVERIFY(heard.empty());
         quarlin::test::reachIdle();
-        QCOMPARE(manager.plotType()->value(), PlotType_e(switchesTo));
-        QCOMPARE(heard, std::vector<std::string>{expectFor(switchesTo).first});
-        QCOMPARE(quarlin::test::hostStyle<__int64>({"GlobalScatter", "Var"}),
-                 __int64(4));                        // assigned on the field plot, opened on or switched to
-        manager.fontFamily()->setValue("Monospace"); // reaches the font of the plot type shown
-        QCOMPARE(set.globalScatterBaseFontFamily()->value() == "Monospace",
-                 expectFor(switchesTo).second != 0);
+        shows(opensOn);
+        host.setPlotType(PlotType_e(switchesTo));
+        QCOMPARE(enabledSizeControls(dialog).size(), opensOn == PlotType_Cartesian2D ? 4 : 0); // not yet
+        quarlin::test::reachIdle();
+        shows(switchesTo);
+        dialog.reject();
     }
-
     void sizeViewsConvertTheStoredSize_data()
     {
         QTest::addColumn<bool>("inGridUnits");
@@ -167,27 +168,6 @@ private Q_SLOTS:
         QVERIFY2(qAbs(set.globalScatterRelativeSize()->value() - size) < 1e-12,
                  qPrintable(QString::number(set.globalScatterRelativeSize()->value())));
         QCOMPARE(ReferenceHost::instance().lockDepth(), 0);
-    }
-
-    void followsThePlotTypeWhileOpen()
-    {
-        QWidget parent;
-        ScatterSizeFontDialog& dialog = ScatterSizeFontDialog::getInstance(parent);
-        dialog.show();
-        quarlin::test::reachIdle();
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("Scatter Size/Font"));
-        QCOMPARE(enabledSizeControls(dialog).size(), 4); // all but the centimetre field
-        ReferenceHost::instance().styleStore().change(
-            quarlin::host::StyleKey{{"GlobalLinePlot", "BaseFontFamily"}}, std::string("Monospace"));
-        ReferenceHost::instance().setPlotType(PlotType_XYLine);
-        quarlin::test::reachIdle();
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("Symbol Font"));
-        QCOMPARE(enabledSizeControls(dialog), QStringList());
-        auto* const font =
-            static_cast<QFontComboBox*>(control(dialog, "scatterSizeFont_SymbolsFont_ComboBox"));
-        QCOMPARE(font->currentFont().family(), QFont(QStringLiteral("Monospace")).family());
-        QVERIFY(font->isEnabled());
-        dialog.reject();
     }
 
     void unitChoiceSwitchesTheSizeField()
