@@ -124,7 +124,8 @@ private Q_SLOTS:
         QCOMPARE(model.getStr(1), std::string("item 2"));
     }
 
-    void stringListModels()
+    // The string list models and the premapped one: rows, headers, values and their bounds.
+    void fixedListModels()
     {
         StringListWithHeadersModel model;
         QListModel adapter(model);
@@ -145,18 +146,12 @@ private Q_SLOTS:
         QVERIFY(model.isHeader(0)); // header flags move with their rows
         model.clear();
         QCOMPARE(adapter.rowCount(), 0);
-    }
-
-    void premappedBounds()
-    {
-        PremappedListModel<RGBMode_e> model(
-            {{"R, G, B", RGBMode_SpecifyRGB}, {"R, G", RGBMode_SpecifyRG}, {"G, B", RGBMode_SpecifyGB}});
-        QCOMPARE(model.size(), 3);
-        QCOMPARE(model.get(model.size() - 1), RGBMode_SpecifyGB);
-        QCOMPARE(model.getStr(1), std::string("R, G"));
-        QVERIFY_EXCEPTION_THROWN(model.get(model.size()), std::out_of_range);
-        QVERIFY_EXCEPTION_THROWN(model.getStr(-1), std::out_of_range);
-        QCOMPARE(model.indexOf(RGBMode_SpecifyRB), -1);
+        PremappedListModel<RGBMode_e> modes({{"R, G, B", RGBMode_SpecifyRGB}, {"G, B", RGBMode_SpecifyGB}});
+        QCOMPARE(modes.get(1), RGBMode_SpecifyGB);
+        QCOMPARE(modes.getStr(1), std::string("G, B"));
+        QCOMPARE(modes.indexOf(RGBMode_SpecifyRB), -1);
+        QVERIFY_EXCEPTION_THROWN(modes.get(2), std::out_of_range);
+        QVERIFY_EXCEPTION_THROWN(modes.getStr(-1), std::out_of_range);
     }
 };
 

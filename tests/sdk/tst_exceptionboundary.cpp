@@ -102,12 +102,11 @@ private:
     mutable bool m_failed = false;
 };
 
-// One entry point: `fail` drives a person's act that makes the library throw, `succeed` the
-// same act with a value the property takes. Both return the property's value afterwards.
+// One entry point: `act(true)` drives a person's act that makes the library throw, `act(false)`
+// the same act with a value the property takes. It returns the property's value afterwards.
 struct EntryPoint
 {
-    std::function<long long()> fail;
-    std::function<long long()> succeed;
+    std::function<long long(bool)> act;
     long long initial;
     long long good;
 };
@@ -160,9 +159,9 @@ private Q_SLOTS:
         QVERIFY(quarlin::test::showActive(m_window.get()));
 
         try {
-            QCOMPARE(entry.fail(), entry.initial);
+            QCOMPARE(entry.act(true), entry.initial);
             QCOMPARE(hostMessageTexts(), std::vector<std::string>{expectedMessage(kind)});
-            QCOMPARE(entry.succeed(), entry.good);
+            QCOMPARE(entry.act(false), entry.good);
         } catch (...) {
             QFAIL("an exception escaped to the caller");
         }
@@ -187,14 +186,9 @@ private:
             auto* const edit = add(new QLineEdit);
             add(new QLineEdit); // somewhere for the focus to go
             m_keep.push_back(std::make_shared<TextFieldPropertyBinding<std::string>>(edit, property));
-            auto length = [property] { return static_cast<long long>(property->value().size()); };
-            return {[=] {
-                        typeAndEnter(edit, QStringLiteral("bad"));
-                        return length();
-                    },
-                    [=] {
-                        typeAndEnter(edit, QStringLiteral("good"));
-                        return length();
+            return {[=](bool bad) {
+                        typeAndEnter(edit, bad ? QStringLiteral("bad") : QStringLiteral("good"));
+                        return static_cast<long long>(property->value().size());
                     },
                     1, 4};
         }
@@ -213,14 +207,16 @@ private:
                 return static_cast<long long>(property->value());
             };
             if (!reset)
-                return {[=] { return choose(1); }, [=] { return choose(2); }, 0, 2};
+                return {[=](bool bad) { return choose(bad ? 1 : 2); }, 0, 2};
             // The list loses the chosen value; the fallback (the first row, 0) is refused.
-            return {[=] {
+            return {[=](bool bad) {
+                        if (!bad)
+                            return choose(1);
                         model->setRows({"zero", "one"});
                         quarlin::test::reachIdle();
                         return static_cast<long long>(property->value());
                     },
-                    [=] { return choose(1); }, 2, 1};
+                    2, 1};
         }
         if (where == "radio") {
             auto property = throwingProperty<int>(0, 2, kind);
@@ -230,11 +226,11 @@ private:
                 m_keep.push_back(
                     std::make_shared<RadioButtonPropertyBinding<int>>(buttons.back(), property, value));
             }
-            auto click = [=](int value) {
-                quarlin::test::clickIndicator(buttons[static_cast<std::size_t>(value)]);
-                return static_cast<long long>(property->value());
-            };
-            return {[=] { return click(2); }, [=] { return click(1); }, 0, 1};
+            return {[=](bool bad) {
+                        quarlin::test::clickIndicator(buttons[bad ? 2 : 1]);
+                        return static_cast<long long>(property->value());
+                    },
+                    0, 1};
         }
         if (where == "spinCommit" || where == "spinStep") {
             bool const step = where == "spinStep";
@@ -246,27 +242,16 @@ private:
             if (step)
                 calculator = boost::make_shared<FailingOnceCalculator>(kind);
             m_keep.push_back(std::make_shared<SpinBoxLgIndexPropertyBinding>(spin, property, calculator));
-            auto value = [property] { return static_cast<long long>(property->value()); };
-            if (step)
-                return {[=] {
+            return {[=](bool bad) {
+                        if (step) {
                             spin->setFocus();
                             QTest::keyClick(spin, Qt::Key_Up);
-                            return value();
-                        },
-                        [=] {
-                            QTest::keyClick(spin, Qt::Key_Up);
-                            return value();
-                        },
-                        5, 6};
-            return {[=] {
-                        typeAndEnter(spin, QStringLiteral("7"));
-                        return value();
+                        } else {
+                            typeAndEnter(spin, bad ? QStringLiteral("7") : QStringLiteral("8"));
+                        }
+                        return static_cast<long long>(property->value());
                     },
-                    [=] {
-                        typeAndEnter(spin, QStringLiteral("8"));
-                        return value();
-                    },
-                    5, 8};
+                    5, step ? 6 : 8};
         }
         // An idle action (a deferred widget update, a relevance refresh) that fails once.
         auto runs = std::make_shared<long long>(0);
@@ -275,12 +260,12 @@ private:
                 raise(kind);
         });
         m_keep.push_back(performer);
-        auto idle = [=] {
-            performer->enableNotification();
-            quarlin::test::reachIdle();
-            return *runs;
-        };
-        return {[=] { return idle() - 1; }, idle, 0, 2};
+        return {[=](bool bad) {
+                    performer->enableNotification();
+                    quarlin::test::reachIdle();
+                    return *runs - (bad ? 1 : 0);
+                },
+                0, 2};
     }
 };
 

@@ -115,18 +115,12 @@ private Q_SLOTS:
         QTest::newRow("data set removed") << Rule::DataSetExists << loadData << removeData << true << false;
         QTest::newRow("inverted, data set removed")
             << Rule::NotDataSet << loadData << removeData << false << true;
-        QTest::newRow("inverted, data set loaded")
-            << Rule::NotDataSet << nothing << loadData << true << false;
         QTest::newRow("sketch to 2-D field")
             << Rule::FieldPlot << nothing << plot(PlotType_Cartesian2D) << false << true;
-        QTest::newRow("sketch to 3-D field")
-            << Rule::FieldPlot << nothing << plot(PlotType_Cartesian3D) << false << true;
         QTest::newRow("sketch to XY line, field rule")
             << Rule::FieldPlot << nothing << plot(PlotType_XYLine) << false << false;
         QTest::newRow("sketch to XY line")
             << Rule::LinePlot << nothing << plot(PlotType_XYLine) << false << true;
-        QTest::newRow("sketch to polar line")
-            << Rule::LinePlot << nothing << plot(PlotType_PolarLine) << false << true;
         QTest::newRow("field plot without frames")
             << Rule::FieldPlot << nothing << std::function<void()>([&host] {
                    host.setPlotType(PlotType_Cartesian2D);

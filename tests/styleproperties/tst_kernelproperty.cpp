@@ -115,6 +115,10 @@ private Q_SLOTS:
         QCOMPARE(writes(), std::size_t(2));
         property.setValue(1);
         QCOMPARE(writes(), std::size_t(2));
+        // A double that differs in the last bit is a change.
+        KernelProperty<double> real(realSetting);
+        real.setValue(std::nextafter(0.1, 1.0));
+        QCOMPARE(writes(), std::size_t(3));
     }
 
     // What the host keeps is the value: a refusal throws with the host's text (or "Unknown
@@ -179,15 +183,6 @@ private Q_SLOTS:
         property.submitValue();
         QCOMPARE(quarlin::test::hostStyle<__int64>({"Test", "Int"}, 2, 0), __int64(8));
         QCOMPARE(quarlin::test::hostStyle<__int64>({"Test", "Int"}), __int64(1));
-    }
-
-    void doublesDifferingInTheLastBitAreWritten()
-    {
-        KernelProperty<double> property(realSetting);
-        double const next = std::nextafter(0.1, 1.0);
-        property.setValue(next);
-        QCOMPARE(writes(), std::size_t(1));
-        QVERIFY(property.value() == next);
     }
 };
 
