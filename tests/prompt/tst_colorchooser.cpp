@@ -8,8 +8,6 @@
 #include "propertybindings/ColorButtonPropertyBinding.h"
 #include "sdk/host/ReferenceHost.h"
 
-#include <QToolButton>
-
 #include <boost/make_shared.hpp>
 
 using quarlin::dialogs::prompt::ColorChooserDialog;
@@ -153,38 +151,6 @@ private Q_SLOTS:
         QCOMPARE(run.leftOpen, !chosen);
         QCOMPARE(dialog.selectedColor() == -6, chosen);
         QCOMPARE(ReferenceHost::instance().lockDepth(), 0);
-    }
-
-    void panelRowsFollowItsOptions_data()
-    {
-        QTest::addColumn<bool>("multi");
-        QTest::addColumn<int>("help");
-        QTest::addColumn<bool>("helpShown");
-        int const withRow = ColorChooserWidget::ShowHelpButtonWithExtraRow;
-        QTest::newRow("multi, help with the row") << true << withRow << true;
-        QTest::newRow("plain, help with the row") << false << withRow << false;
-        QTest::newRow("plain, help always") << false << int(ColorChooserWidget::ShowHelpButtonAlways) << true;
-        QTest::newRow("multi, never help") << true << int(ColorChooserWidget::ShowHelpButtonNever) << false;
-    }
-
-    void panelRowsFollowItsOptions()
-    {
-        QFETCH(bool, multi);
-        QFETCH(int, help);
-        QFETCH(bool, helpShown);
-        ColorChooserWidget panel(nullptr, multi, ColorChooserWidget::ShowHelpButton(help));
-        std::vector<int> heard;
-        boost::signals2::scoped_connection const c =
-            panel.connectToColorSelectedSignal([&](int v) { heard.push_back(v); });
-        QCOMPARE(colorButton(panel, QStringLiteral("RGB")) != nullptr, multi);
-        QCOMPARE(colorButton(panel, QStringLiteral("C8")) != nullptr, multi);
-        auto* const helpButton = panel.findChild<QToolButton*>(QStringLiteral("helpButton"));
-        QCOMPARE(helpButton != nullptr, helpShown);
-        if (helpButton)
-            helpButton->click();
-        QCOMPARE(ReferenceHost::instance().helpTopics().size(), std::size_t(helpShown ? 1 : 0));
-        colorButton(panel, QStringLiteral("colorButton_63"))->click();
-        QCOMPARE(heard, std::vector<int>{63});
     }
 
     // The chooser serves every caller with the panel the first one built: a caller that takes no

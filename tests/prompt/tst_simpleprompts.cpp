@@ -117,15 +117,6 @@ QLineEdit* field(QDialog& dialog)
     return dialog.findChild<QLineEdit*>(QStringLiteral("selectedCharacter_lineEdit"));
 }
 
-int checkedButton(QDialog& dialog)
-{
-    int found = -1;
-    for (int i = 0; i < 4; ++i)
-        if (radio(dialog, i)->isChecked())
-            found = found == -1 ? i : -2;
-    return found;
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(Finish)
@@ -344,34 +335,6 @@ private Q_SLOTS:
         QCOMPARE(dialog.value1(), __int64(3));
         // Typed into the skip field, then Cancel took the focus: that commit stands too.
         QCOMPARE(dialog.value3(), __int64(7));
-    }
-
-    void typefaceAccessors_data()
-    {
-        QTest::addColumn<bool>("useBase");
-        QTest::addColumn<int>("typeFace");
-        QTest::addColumn<int>("checked");
-        QTest::addColumn<int>("override");
-        QTest::newRow("base wins over any typeface") << true << int(Font_Greek) << 0 << 255;
-        QTest::newRow("greek") << false << int(Font_Greek) << 1 << 2;
-        QTest::newRow("math") << false << int(Font_Math) << 2 << 3;
-        QTest::newRow("user defined") << false << int(Font_UserDefined) << 3 << 4;
-        QTest::newRow("unknown typeface: nothing checked") << false << 7 << -1 << 7;
-        QTest::newRow("255 passed as the typeface") << false << 255 << 0 << 255;
-    }
-
-    void typefaceAccessors()
-    {
-        QFETCH(bool, useBase);
-        QFETCH(int, typeFace);
-        QFETCH(int, checked);
-        QFETCH(int, override);
-        QWidget parent;
-        EnterASCIICharacterDialog& dialog =
-            EnterASCIICharacterDialog::getInstance(parent, "a", useBase, static_cast<Font_e>(typeFace));
-        QCOMPARE(checkedButton(dialog), checked);
-        QCOMPARE(int(dialog.typeFaceOverride()), override);
-        QCOMPARE(dialog.useBaseFont(), override == 255);
     }
 
     void emptyInitialCharacterBuildsNothing()

@@ -11,8 +11,6 @@
 #include "sdk/managerbase/InvertingRelevance.h"
 #include "sdk/managerbase/LinePlotTypeDependentRelevance.h"
 #include "sdk/managerbase/RelevanceExpression.h"
-#include "sdk/managerbase/StateChangeDependentRelevance.h"
-#include "sdk/signals/SignalConnectionCollection.h"
 #include "sdk/uicommon/OnIdleActionPerformerSingleShot.h"
 
 #include <boost/make_shared.hpp>
@@ -178,23 +176,6 @@ private Q_SLOTS:
         ReferenceHost::instance().removeDataSet(); // must not reach a dead rule
     }
 
-    void stateChangeDependentRulePredicateIsAskedAfterEachChange()
-    {
-        int threshold = 2;
-        auto const rule = boost::make_shared<StateChangeDependentRelevance>(
-            [&threshold] { return ReferenceHost::instance().pageCount() >= threshold; });
-        Recorder recorder(rule);
-        auto& host = ReferenceHost::instance();
-        host.setPageCount(2);
-        host.setPageCount(3); // still holds: no second announcement
-        host.setPageCount(1);
-        QCOMPARE(recorder.values, (std::vector<bool>{true, false}));
-        // A predicate whose inputs changed outside the host is seen at the next host event.
-        threshold = 1;
-        host.setFrameCount(2);
-        QCOMPARE(recorder.values, (std::vector<bool>{true, false, true}));
-    }
-
     void joinsApplyLeftToRight_data()
     {
         QTest::addColumn<bool>("a");
@@ -354,22 +335,6 @@ private Q_SLOTS:
         QCoreApplication::processEvents();
         QCOMPARE(runs, 1);
         QVERIFY(!*performer);
-    }
-
-    void blockerSilencesOnlyWhileItLives()
-    {
-        boost::signals2::signal<void()> signal;
-        int ours = 0, theirs = 0;
-        quarlin::SignalConnectionCollection connections;
-        connections.add(signal.connect([&] { ++ours; }));
-        boost::signals2::scoped_connection const other = signal.connect([&] { ++theirs; });
-        {
-            quarlin::SignalConnectionCollection::ConnectionBlocker const blocker(connections);
-            signal();
-        }
-        signal();
-        QCOMPARE(ours, 1);
-        QCOMPARE(theirs, 2);
     }
 };
 
