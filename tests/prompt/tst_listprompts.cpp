@@ -1,8 +1,12 @@
+// The prompts that choose from a list: the data loader for a file, remembered per extension, and
+// a zone.
 #include "testsupport/TestSupport.h"
 
 #include "prompt/ChooseLoaderDialog.h"
+#include "prompt/ZoneSelectDialog.h"
 #include "sdk/host/ApplicationSettings.h"
 #include "sdk/host/DataLoaderRepository.h"
+#include "sdk/host/ReferenceHost.h"
 
 #include <QLabel>
 #include <QListView>
@@ -11,6 +15,8 @@
 #include <boost/make_shared.hpp>
 
 using quarlin::dialogs::prompt::ChooseLoaderDialog;
+using quarlin::dialogs::prompt::ZoneSelectDialog;
+using quarlin::host::ReferenceHost;
 using quarlin::sdk::ApplicationSettings;
 using quarlin::sdk::DataLoaderInterface;
 using quarlin::sdk::DataLoaderRepository;
@@ -42,9 +48,15 @@ boost::shared_ptr<DataLoaderInterface> loader(char const* name)
     return {};
 }
 
+// The one list of a prompt.
 QListView* list(QDialog& dialog)
 {
-    return dialog.findChild<QListView*>(QStringLiteral("LoadersList"));
+    return dialog.findChild<QListView*>();
+}
+
+QRect rowRect(QDialog& dialog, int row)
+{
+    return list(dialog)->visualRect(list(dialog)->model()->index(row, 0));
 }
 
 QStringList rows(QDialog& dialog)
@@ -60,7 +72,7 @@ QStringList rows(QDialog& dialog)
 
 void clickRow(QDialog& dialog, int row, bool twice = false)
 {
-    QPoint const at = list(dialog)->visualRect(list(dialog)->model()->index(row, 0)).center();
+    QPoint const at = rowRect(dialog, row).center();
     QTest::mouseClick(list(dialog)->viewport(), Qt::LeftButton, {}, at);
     if (twice)
         QTest::mouseDClick(list(dialog)->viewport(), Qt::LeftButton, {}, at);
@@ -68,9 +80,22 @@ void clickRow(QDialog& dialog, int row, bool twice = false)
 
 std::string const key = "LastLoaderUsedForExt_.dat";
 
+bool rowShown(QDialog& dialog, int row)
+{
+    return list(dialog)->viewport()->rect().contains(rowRect(dialog, row));
+}
+
+std::vector<int> selectedRows(QDialog& dialog)
+{
+    std::vector<int> rows;
+    for (QModelIndex const& index : list(dialog)->selectionModel()->selectedIndexes())
+        rows.push_back(index.row());
+    return rows;
+}
+
 } // namespace
 
-class TestChooseLoaderDialog : public QObject
+class TestListPrompts : public QObject
 {
     Q_OBJECT
 
@@ -87,6 +112,11 @@ private Q_SLOTS:
         repository.clear();
         for (char const* name : {"D", "B", "C", "A"})
             repository.registerLoader(boost::make_shared<NamedLoader>(name));
+        quarlin::host::DataSet data;
+        data.variables = {{"X", {0.0}}};
+        for (int zone = 1; zone <= 200; ++zone)
+            data.zones.push_back("Zone " + std::to_string(zone));
+        ReferenceHost::instance().loadDataSet(std::move(data));
     }
 
 private:
@@ -195,7 +225,51 @@ private Q_SLOTS:
         QCOMPARE(ApplicationSettings::getInstance().getStringValue("LastLoaderUsedForExt_.csv"),
                  std::string("C"));
     }
+
+    void everyGetInstancePreselectsAndScrolls()
+    {
+        QWidget parent;
+        ZoneSelectDialog& dialog = ZoneSelectDialog::getInstance(parent, 150);
+        quarlin::test::runModal(
+            &dialog, [&] { dialog.launch(); },
+            [&] {
+                QCOMPARE(selectedRows(dialog), std::vector<int>{149});
+                QVERIFY(rowShown(dialog, 149));
+                QVERIFY(!rowShown(dialog, 0));
+            });
+        QCOMPARE(&ZoneSelectDialog::getInstance(parent, 5), &dialog);
+        quarlin::test::runModal(
+            &dialog, [&] { dialog.launch(); },
+            [&] {
+                QCOMPARE(selectedRows(dialog), std::vector<int>{4});
+                QVERIFY(rowShown(dialog, 4));
+                QTest::keyClick(list(dialog), Qt::Key_Escape);
+            });
+        QCOMPARE(dialog.selectedZone(), 5);
+    }
+
+    // A second zone replaces the first (single selection); a double click chooses and closes.
+    void clickReplacesDoubleClickChooses()
+    {
+        QWidget parent;
+        ZoneSelectDialog& dialog = ZoneSelectDialog::getInstance(parent, 1);
+        auto const run = quarlin::test::runModal(
+            &dialog, [&] { dialog.launch(); },
+            [&] {
+                QTest::mouseClick(list(dialog)->viewport(), Qt::LeftButton, {}, rowRect(dialog, 3).center());
+                QTest::mouseClick(list(dialog)->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                                  rowRect(dialog, 5).center());
+                QCOMPARE(selectedRows(dialog), std::vector<int>{5});
+                QCOMPARE(dialog.selectedZone(), 6);
+                QPoint const third = rowRect(dialog, 2).center();
+                QTest::mouseClick(list(dialog)->viewport(), Qt::LeftButton, {}, third);
+                QTest::mouseDClick(list(dialog)->viewport(), Qt::LeftButton, {}, third);
+            });
+        QVERIFY(!run.leftOpen);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.selectedZone(), 3);
+    }
 };
 
-QUARLIN_TEST_MAIN(TestChooseLoaderDialog)
-#include "tst_chooseloaderdialog.moc"
+QUARLIN_TEST_MAIN(TestListPrompts)
+#include "tst_listprompts.moc"
