@@ -176,16 +176,6 @@ private Q_SLOTS:
         QCOMPARE(dialog.selectedColor(), -1);
     }
 
-    void swatchesFollowTheColorMap()
-    {
-        ColorChooserWidget panel(nullptr, false, ColorChooserWidget::ShowHelpButtonNever);
-        panel.show();
-        QAbstractButton* const red = colorButton(panel, QStringLiteral("colorButton_2"));
-        QCOMPARE(shownColor(red), hostColor(1));
-        ReferenceHost::instance().setBasicColor(1, {10, 20, 30});
-        QCOMPARE(shownColor(red), QColor(10, 20, 30));
-    }
-
     void buttonShowsAndEditsItsProperty_data()
     {
         QTest::addColumn<int>("initial");
@@ -221,6 +211,10 @@ private Q_SLOTS:
             [&] {
                 auto* const chooser = qobject_cast<QDialog*>(QApplication::activeModalWidget());
                 QCOMPARE(chooser->parentWidget(), button);
+                QAbstractButton* const red = colorButton(*chooser, QStringLiteral("colorButton_2"));
+                QCOMPARE(shownColor(red), hostColor(1)); // the swatches follow the host's colour map
+                ReferenceHost::instance().setBasicColor(1, {10, 20, 30});
+                QCOMPARE(shownColor(red), QColor(10, 20, 30));
                 QTest::mouseClick(colorButton(*chooser, pick), Qt::LeftButton);
             });
         QCOMPARE(property->value(), expected);

@@ -571,7 +571,6 @@ private Q_SLOTS:
         };
         std::vector<Text> const texts{
             {"outside the basic plane", QString::fromUtf8("\xf0\x9f\x98\x80"), true},
-            {"mathematical letter", QString::fromUtf8("\xf0\x9d\x9c\x8b"), true},
             {"combining sequence", QStringLiteral("e\u0301"), true},
             {"right-to-left word", QString::fromUtf8("\xd7\xa9\xd7\x9c\xd7\x95\xd7\x9d"), true},
             {"blanks around", QStringLiteral("  A & B  "), true},

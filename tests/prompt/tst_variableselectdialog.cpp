@@ -191,6 +191,7 @@ private Q_SLOTS:
                                                                                             : 0));
     }
 
+    // Too few labels for the rows a prompt shows are refused before anything is shown.
     void addOnRowsFollowItsLabels()
     {
         using IntProperty = quarlin::Property<int>;
@@ -199,6 +200,12 @@ private Q_SLOTS:
         QVERIFY_EXCEPTION_THROWN(AddonsVariableSelectDialog::getInstance(parent, "Pick.", nullptr, nullptr,
                                                                          nullptr, probe, probe, probe),
                                  std::out_of_range);
+        VariableSelectDialog& threeAxes = VariableSelectDialog::getInstance(
+            parent, {"ThreeDAxis", "XDetail", "VarNum"}, {"ThreeDAxis", "YDetail", "VarNum"},
+            {"ThreeDAxis", "ZDetail", "VarNum"}, "Three axes.", {"&X", "&Y"},
+            AxisVariableSelectDialog::AxisVarAssignment());
+        QVERIFY_EXCEPTION_THROWN(threeAxes.launch(), std::out_of_range); // before showing
+        QVERIFY(!threeAxes.isVisible());
         AddonsVariableSelectDialog& dialog = AddonsVariableSelectDialog::getInstance(
             parent, "Pick the probe's variable.", "&Probe", nullptr, nullptr, probe,
             boost::make_shared<IntProperty>(5), boost::make_shared<IntProperty>(6));
@@ -214,17 +221,6 @@ private Q_SLOTS:
             });
         QCOMPARE(probe->value(), 8);
         QVERIFY(ReferenceHost::instance().styleStore().writes().empty());
-    }
-
-    void tooFewLabelsThrowBeforeShowing()
-    {
-        QWidget parent;
-        VariableSelectDialog& dialog = VariableSelectDialog::getInstance(
-            parent, {"ThreeDAxis", "XDetail", "VarNum"}, {"ThreeDAxis", "YDetail", "VarNum"},
-            {"ThreeDAxis", "ZDetail", "VarNum"}, "Three axes.", {"&X", "&Y"},
-            AxisVariableSelectDialog::AxisVarAssignment());
-        QVERIFY_EXCEPTION_THROWN(dialog.launch(), std::out_of_range);
-        QVERIFY(!dialog.isVisible());
     }
 };
 

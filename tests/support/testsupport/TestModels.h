@@ -26,11 +26,7 @@ public:
         : rows(std::move(initialRows))
     {}
 
-    int size() const override
-    {
-        ++sizeCalls;
-        return static_cast<int>(rows.size()) - hiddenTail;
-    }
+    int size() const override { return static_cast<int>(rows.size()) - hiddenTail; }
     T get(int index) const override
     {
         ++getCalls;
@@ -79,7 +75,6 @@ public:
 
     mutable std::vector<Row> rows;
     mutable int getCalls = 0;
-    mutable int sizeCalls = 0;
     mutable int getStrCalls = 0;
     mutable int hiddenTail = 0;
     int shrinkOnGet = 0;
