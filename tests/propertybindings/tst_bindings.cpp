@@ -62,12 +62,6 @@ struct Group
             property->connectToValueChangedSignal([this](Font_e const& v) { heard.push_back(v); });
     }
 
-    int checkedCount() const
-    {
-        return static_cast<int>(
-            std::count_if(buttons.begin(), buttons.end(), [](QRadioButton* b) { return b->isChecked(); }));
-    }
-
     static constexpr Font_e fonts[4] = {Font_Base, Font_Greek, Font_Math, Font_UserDefined};
     QWidget window;
     std::vector<QRadioButton*> buttons; // owned by window
@@ -205,76 +199,54 @@ class TestBindings : public QObject
 private Q_SLOTS:
     void init() { quarlin::test::resetHost(); }
 
-    // The buttons show the property's value: at construction, and at the idle point after a change.
-    void checkedButtonFollowsTheProperty_data()
+    // The buttons show the property's value at construction and at the idle point after a change
+    // (until then, the value it had). A click sets it once (the unchecked button says nothing); a
+    // refused value is reported once and the button of the value kept is checked again at once.
+    void radioButtonsFollowAndSetTheProperty_data()
     {
         QTest::addColumn<int>("initial");
         QTest::addColumn<int>("later");   // -1: no change
-        QTest::addColumn<int>("checked"); // index into fonts, or -1
-        QTest::newRow("base") << int(Font_Base) << -1 << 0;
-        QTest::newRow("user defined") << int(Font_UserDefined) << -1 << 3;
-        QTest::newRow("no button has it") << int(Font_Helvetica) << -1 << -1;
-        QTest::newRow("changed") << int(Font_Base) << int(Font_UserDefined) << 3;
+        QTest::addColumn<int>("clicked"); // index into fonts, or -1
+        QTest::addColumn<int>("kept");
+        QTest::newRow("base") << int(Font_Base) << -1 << -1 << int(Font_Base);
+        QTest::newRow("no button has it") << int(Font_Helvetica) << -1 << -1 << int(Font_Helvetica);
+        QTest::newRow("changed") << int(Font_Base) << int(Font_UserDefined) << -1 << int(Font_UserDefined);
         // Qt keeps an exclusive group's last checked button.
-        QTest::newRow("changed to one no button has") << int(Font_Greek) << int(Font_Helvetica) << 1;
+        QTest::newRow("changed to one no button has")
+            << int(Font_Greek) << int(Font_Helvetica) << -1 << int(Font_Helvetica);
+        QTest::newRow("another button clicked") << int(Font_Base) << -1 << 2 << int(Font_Math);
+        QTest::newRow("the checked one clicked") << int(Font_Greek) << -1 << 1 << int(Font_Greek);
+        QTest::newRow("refused") << int(Font_Greek) << -1 << 2 << int(Font_Greek);
     }
 
-    void checkedButtonFollowsTheProperty()
+    void radioButtonsFollowAndSetTheProperty()
     {
         QFETCH(int, initial);
         QFETCH(int, later);
-        QFETCH(int, checked);
-        Group group(static_cast<Font_e>(initial));
+        QFETCH(int, clicked);
+        QFETCH(int, kept);
+        bool const refused = QTest::currentDataTag() == QByteArray("refused");
+        Group group(static_cast<Font_e>(initial), refused ? noMath() : nullptr);
+        auto const checked = [&group](int font) {
+            for (int i = 0; i < 4; ++i)
+                QCOMPARE(group.buttons[std::size_t(i)]->isChecked(), Group::fonts[i] == font);
+        };
+        QVERIFY(quarlin::test::showActive(&group.window));
         if (later != -1) {
             group.property->setValue(static_cast<Font_e>(later));
-            QCOMPARE(int(group.property->value()), later);
-            // Until the idle point the buttons still show the value the property had.
-            auto const before = std::find(std::begin(Group::fonts), std::end(Group::fonts), Font_e(initial))
-                                - std::begin(Group::fonts);
-            for (int i = 0; i < 4; ++i)
-                QCOMPARE(group.buttons[std::size_t(i)]->isChecked(), i == before);
+            checked(initial);
             reachIdle();
         }
-        for (int i = 0; i < 4; ++i)
-            QCOMPARE(group.buttons[std::size_t(i)]->isChecked(), i == checked);
-        QCOMPARE(group.heard, later == -1 ? std::vector<Font_e>{} : std::vector<Font_e>{Font_e(later)});
-    }
-
-    // A click sets the property once (the unchecked button says nothing); a refused value is
-    // reported once and the button of the value kept is checked again at once.
-    void clickSetsThePropertyOnce_data()
-    {
-        QTest::addColumn<int>("initial");
-        QTest::addColumn<int>("clicked");
-        QTest::addColumn<bool>("mathRefused");
-        QTest::addColumn<int>("kept");
-        QTest::newRow("another button") << int(Font_Base) << 2 << false << int(Font_Math);
-        QTest::newRow("the checked one") << int(Font_Greek) << 1 << false << int(Font_Greek);
-        QTest::newRow("refused") << int(Font_Greek) << 2 << true << int(Font_Greek);
-    }
-
-    void clickSetsThePropertyOnce()
-    {
-        QFETCH(int, initial);
-        QFETCH(int, clicked);
-        QFETCH(bool, mathRefused);
-        QFETCH(int, kept);
-        Group group(static_cast<Font_e>(initial), mathRefused ? noMath() : nullptr);
-        QVERIFY(quarlin::test::showActive(&group.window));
-        quarlin::test::clickIndicator(group.buttons[std::size_t(clicked)]);
+        if (clicked != -1)
+            quarlin::test::clickIndicator(group.buttons[std::size_t(clicked)]);
         QCOMPARE(int(group.property->value()), kept);
         QCOMPARE(group.heard, kept == initial ? std::vector<Font_e>{} : std::vector<Font_e>{Font_e(kept)});
-        auto const keptButton = std::find(std::begin(Group::fonts), std::end(Group::fonts), Font_e(kept));
-        QVERIFY(group.buttons[std::size_t(keptButton - std::begin(Group::fonts))]->isChecked());
-        QCOMPARE(group.checkedCount(), 1);
-        auto const& messages = ReferenceHost::instance().messages();
-        QCOMPARE(messages.size(), std::size_t(mathRefused ? 1 : 0));
-        if (mathRefused) {
-            QCOMPARE(messages.front().text, std::string("The Math typeface is not installed."));
-            QCOMPARE(messages.front().type, MessageBoxType_Error);
-        }
+        checked(later == Font_Helvetica ? initial : kept);
+        QCOMPARE(hostMessageTexts(), refused ? std::vector<std::string>{"The Math typeface is not installed."}
+                                             : std::vector<std::string>{});
+        if (refused)
+            QCOMPARE(ReferenceHost::instance().messages().front().type, MessageBoxType_Error);
     }
-
     // A number shows as a stream writes it, at once; committing the shown text gives back the
     // exact value, text typed otherwise is taken as written, in the locale's notation, and text
     // that is no number or that the property refuses is reported, the field showing the value kept.
