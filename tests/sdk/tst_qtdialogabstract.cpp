@@ -272,28 +272,23 @@ private Q_SLOTS:
         QVERIFY(settings.getStringValue(key).empty());
     }
 
-    void dropFinishesAndDeletes()
+    // A dropped dialog finishes and goes; a deferred deletion of its parent reaches it only once
+    // its modal loop has returned (a parent deleted outright is covered for every prompt).
+    void dropAndDeferredParentDeletionEndIt()
     {
         QWidget parent;
-        auto* const dialog = new CountingDialog(parent, {}, false);
-        QPointer<QDialog> const guard(dialog);
-        dialog->show();
-        dialog->drop();
-        QCOMPARE(dialog->rejectCalls, 1);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(guard.isNull());
-    }
-
-    // A parent deleted outright is covered for every prompt; a deferred deletion reaches the
-    // dialog only once its modal loop has returned.
-    void parentDeletedLaterWhileOpen()
-    {
-        auto* const parent = new QWidget;
-        auto* const dialog = new CountingDialog(*parent, {}, false);
+        auto* const dropped = new CountingDialog(parent, {}, false);
+        QPointer<QDialog> const droppedGuard(dropped);
+        dropped->show();
+        dropped->drop();
+        QCOMPARE(dropped->rejectCalls, 1);
+        auto* const goingParent = new QWidget;
+        auto* const dialog = new CountingDialog(*goingParent, {}, false);
         QPointer<QDialog> const guard(dialog);
         quarlin::test::runModal(
-            dialog, [&] { dialog->launch(); }, [&] { parent->deleteLater(); });
+            dialog, [&] { dialog->launch(); }, [&] { goingParent->deleteLater(); });
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(droppedGuard.isNull());
         QVERIFY(guard.isNull());
     }
 };
