@@ -185,12 +185,6 @@ QLineEdit* editOf(QWidget* field)
     return qobject_cast<QLineEdit*>(field);
 }
 
-double hostNumber(char const* group, char const* name)
-{
-    auto const value = ReferenceHost::instance().styleStore().value(quarlin::host::StyleKey{{group, name}});
-    return value ? std::get<double>(*value) : std::nan("");
-}
-
 // What the host holds for each number field of the catalog's prompts.
 std::map<QString, std::function<double(QDialog*)>> const hostValueOf{
     {QStringLiteral("value1"),
@@ -199,10 +193,18 @@ std::map<QString, std::function<double(QDialog*)>> const hostValueOf{
      [](QDialog* d) { return double(dynamic_cast<EnterThreeIntValuesDialog*>(d)->value2()); }},
     {QStringLiteral("value3"),
      [](QDialog* d) { return double(dynamic_cast<EnterThreeIntValuesDialog*>(d)->value3()); }},
-    {QStringLiteral("minValue_doubleSpinBox"), [](QDialog*) { return hostNumber("GlobalRGB", "RangeMin"); }},
-    {QStringLiteral("maxValue_doubleSpinBox"), [](QDialog*) { return hostNumber("GlobalRGB", "RangeMax"); }},
+    {QStringLiteral("minValue_doubleSpinBox"),
+     [](QDialog*) {
+         return quarlin::test::hostStyle<double>({"GlobalRGB", "RangeMin"});
+     }},
+    {QStringLiteral("maxValue_doubleSpinBox"),
+     [](QDialog*) {
+         return quarlin::test::hostStyle<double>({"GlobalRGB", "RangeMax"});
+     }},
     {QStringLiteral("scatterSizeFont_SizeGrid_1Text"),
-     [](QDialog*) { return hostNumber("GlobalScatter", "RelativeSize"); }},
+     [](QDialog*) {
+         return quarlin::test::hostStyle<double>({"GlobalScatter", "RelativeSize"});
+     }},
 };
 
 // The names and enabled states of a prompt's controls, as a person finds them.
@@ -743,39 +745,31 @@ private Q_SLOTS:
         QVERIFY2(failures.isEmpty(), qPrintable(failures.join(QStringLiteral("; "))));
     }
 
-    void anchorByArrowKeysAlone_data()
-    {
-        QTest::addColumn<QList<int>>("keys");
-        QTest::addColumn<int>("corner");
-        QTest::newRow("top left") << QList<int>{Qt::Key_Up, Qt::Key_Left} << int(AnchorAlignment_TopLeft);
-        QTest::newRow("top right") << QList<int>{Qt::Key_Right, Qt::Key_Up} << int(AnchorAlignment_TopRight);
-        QTest::newRow("bottom left") << QList<int>{Qt::Key_Left, Qt::Key_Down}
-                                     << int(AnchorAlignment_BottomLeft);
-        QTest::newRow("bottom right")
-            << QList<int>{Qt::Key_Down, Qt::Key_Right} << int(AnchorAlignment_BottomRight);
-    }
-
     // The grid moves as it looks: up, down, left and right from the middle, then Enter.
     void anchorByArrowKeysAlone()
     {
-        QFETCH(QList<int>, keys);
-        QFETCH(int, corner);
         using quarlin::dialogs::prompt::AnchorAlignmentDialog;
-        QWidget parent;
-        AnchorAlignmentDialog& dialog =
-            AnchorAlignmentDialog::getInstance(AnchorAlignment_MiddleCenter, parent);
-        auto const run = quarlin::test::runModal(
-            &dialog, [&] { dialog.launch(); },
-            [&] {
-                QVERIFY(quarlin::test::showActive(&dialog));
-                QCOMPARE(accessibleName(QApplication::focusWidget()), QStringLiteral("Middle center"));
-                for (int key : keys)
-                    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-            });
-        QVERIFY(!run.leftOpen);
-        QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(int(dialog.selectedAlignment()), corner);
+        std::pair<QList<int>, AnchorAlignment_e> const walks[] = {
+            {{Qt::Key_Up, Qt::Key_Left}, AnchorAlignment_TopLeft},
+            {{Qt::Key_Right, Qt::Key_Up}, AnchorAlignment_TopRight},
+            {{Qt::Key_Left, Qt::Key_Down}, AnchorAlignment_BottomLeft},
+            {{Qt::Key_Down, Qt::Key_Right}, AnchorAlignment_BottomRight}};
+        for (auto const& [keys, corner] : walks) {
+            QWidget parent; // a fresh prompt each time, opened on the middle
+            AnchorAlignmentDialog& dialog =
+                AnchorAlignmentDialog::getInstance(AnchorAlignment_MiddleCenter, parent);
+            auto const run = quarlin::test::runModal(
+                &dialog, [&] { dialog.launch(); },
+                [&] {
+                    QVERIFY(quarlin::test::showActive(&dialog));
+                    QCOMPARE(accessibleName(QApplication::focusWidget()), QStringLiteral("Middle center"));
+                    for (int key : keys)
+                        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+                });
+            QVERIFY(!run.leftOpen);
+            QCOMPARE(dialog.selectedAlignment(), corner);
+        }
     }
 };
 
