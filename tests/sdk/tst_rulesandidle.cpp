@@ -274,17 +274,18 @@ private Q_SLOTS:
     }
 
     // However often notified, the action runs once at the next idle point, and again after each;
-    // a cancel drops the pending run (the performer stays usable), and a destroyed performer
-    // never runs.
+    // a cancel drops the pending run (the performer stays usable), a destroyed performer never
+    // runs, and the action may destroy its own performer.
     void runsOnceAtIdleUnlessDropped_data()
     {
         QTest::addColumn<int>("notifications");
-        QTest::addColumn<QString>("drop"); // "", "cancel" or "destroy"
+        QTest::addColumn<QString>("drop"); // "", "cancel", "destroy" or "by the action"
         QTest::addColumn<int>("runs");
         QTest::newRow("once") << 1 << QString() << 1;
         QTest::newRow("ten times") << 10 << QString() << 1;
         QTest::newRow("cancelled") << 3 << QStringLiteral("cancel") << 0;
         QTest::newRow("destroyed") << 3 << QStringLiteral("destroy") << 0;
+        QTest::newRow("destroyed by its action") << 1 << QStringLiteral("by the action") << 1;
     }
 
     void runsOnceAtIdleUnlessDropped()
@@ -293,7 +294,12 @@ private Q_SLOTS:
         QFETCH(QString, drop);
         QFETCH(int, runs);
         int ran = 0;
-        auto performer = std::make_unique<OnIdleActionPerformerSingleShot>([&] { ++ran; });
+        std::unique_ptr<OnIdleActionPerformerSingleShot> performer;
+        performer = std::make_unique<OnIdleActionPerformerSingleShot>([&] {
+            ++ran;
+            if (drop == QLatin1String("by the action"))
+                performer.reset();
+        });
         for (int i = 0; i < notifications; ++i)
             performer->enableNotification();
         QVERIFY(performer->isPending());
@@ -311,20 +317,6 @@ private Q_SLOTS:
         performer->enableNotification(); // and again after each idle point
         QCoreApplication::processEvents();
         QCOMPARE(ran, runs + 1);
-    }
-
-    void actionMayDestroyItsPerformer()
-    {
-        int runs = 0;
-        auto performer = std::make_unique<std::unique_ptr<OnIdleActionPerformerSingleShot>>();
-        *performer = std::make_unique<OnIdleActionPerformerSingleShot>([&] {
-            ++runs;
-            performer->reset();
-        });
-        (*performer)->enableNotification();
-        QCoreApplication::processEvents();
-        QCOMPARE(runs, 1);
-        QVERIFY(!*performer);
     }
 };
 
