@@ -172,28 +172,34 @@ PromptEntry anchorAlignmentEntry(HostSession& session)
             }};
 }
 
+// The host's rename prompt, which the host constructs itself; it lives under the window that
+// asks, and goes with it.
+EnterTextStringDialog* renamePrompt(HostSession const& session, QWidget& parent)
+{
+    auto* const dialog = new EnterTextStringDialog(
+        parent, QString::fromStdString(said(QT_TRANSLATE_NOOP("PromptCatalog", "&Frame name:"))),
+        session.frameName, QStringLiteral("frames.html#frame-name"));
+    dialog->setOkButtonText(said(QT_TRANSLATE_NOOP("PromptCatalog", "Rename")));
+    return dialog;
+}
+
 PromptEntry enterTextStringEntry(HostSession& session)
 {
     return {QCoreApplication::translate("PromptCatalog", "&Text String..."),
             QStringLiteral("EnterTextString"), QStringLiteral("EnterTextString"),
             [&session](QWidget& parent) {
-                EnterTextStringDialog dialog(
-                    parent, QString::fromStdString(said(QT_TRANSLATE_NOOP("PromptCatalog", "&Frame name:"))),
-                    session.frameName, QStringLiteral("frames.html#frame-name"), false);
-                dialog.setOkButtonText(said(QT_TRANSLATE_NOOP("PromptCatalog", "Rename")));
-                dialog.launch();
-                if (dialog.result() == QDialog::Accepted)
-                    session.frameName = dialog.text();
-                return QStringLiteral("Text string: %1; host's frame name is \"%2\"")
-                    .arg(finished(dialog), session.frameName);
+                QPointer<EnterTextStringDialog> const dialog = renamePrompt(session, parent);
+                dialog->launch();
+                if (!dialog)
+                    return QStringLiteral("Text string: closed with its window");
+                if (dialog->result() == QDialog::Accepted)
+                    session.frameName = dialog->text();
+                QString const outcome = QStringLiteral("Text string: %1; host's frame name is \"%2\"")
+                                            .arg(finished(*dialog), session.frameName);
+                delete dialog.data();
+                return outcome;
             },
-            [&session](QWidget& parent) -> QDialog* {
-                auto* const dialog = new EnterTextStringDialog(
-                    parent, QString::fromStdString(said(QT_TRANSLATE_NOOP("PromptCatalog", "&Frame name:"))),
-                    session.frameName, QStringLiteral("frames.html#frame-name"));
-                dialog->setOkButtonText(said(QT_TRANSLATE_NOOP("PromptCatalog", "Rename")));
-                return dialog;
-            }};
+            [&session](QWidget& parent) -> QDialog* { return renamePrompt(session, parent); }};
 }
 
 PromptEntry enterThreeIntValuesEntry(HostSession& session)
