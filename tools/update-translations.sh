@@ -12,15 +12,15 @@ if [[ "${1:-}" == "--check" ]]; then
 fi
 lupdate=${1:-/usr/lib/qt5/bin/lupdate}
 
-# The library's texts (the reference host's own messages are not the library's), and the texts
-# the reference app gives its prompts.
+# The library's texts (the reference host's own messages are not the library's), and the
+# reference app's: its window and the texts it gives its prompts.
 library_sources=(prompt property propertybindings propertymanager styleproperties)
 for room in sdk/*/; do
   [[ "$room" == sdk/host/ ]] || library_sources+=("${room%/}")
 done
 declare -A sets=(
   [resources/translations]="${library_sources[*]}"
-  [apps/hostapp/translations]="apps/hostapp/PromptCatalog.cpp"
+  [apps/hostapp/translations]="apps/hostapp"
 )
 
 texts() { # context and source of every message, one per line
@@ -40,7 +40,7 @@ for folder in "${!sets[@]}"; do
     if $check; then
       scratch=$(mktemp --suffix=.ts)
       cp "$ts" "$scratch"
-      "$lupdate" -silent -no-obsolete -locations none -I . "${sources[@]}" -ts "$scratch" 2>/dev/null
+      "$lupdate" -silent -no-obsolete -locations none -I . -I apps "${sources[@]}" -ts "$scratch" 2>/dev/null
       if ! diff <(texts "$ts" | sort) <(texts "$scratch" | sort) >/dev/null; then
         echo "$ts is not current with the sources (run tools/update-translations.sh):"
         diff <(texts "$ts" | sort) <(texts "$scratch" | sort) | grep '^[<>]' | sed 's/^</  gone:/; s/^>/  new: /'
@@ -48,7 +48,7 @@ for folder in "${!sets[@]}"; do
       fi
       rm -f "$scratch"
     else
-      "$lupdate" -no-obsolete -locations none -I . "${sources[@]}" -ts "$ts"
+      "$lupdate" -no-obsolete -locations none -I . -I apps "${sources[@]}" -ts "$ts"
     fi
   done
 done

@@ -68,15 +68,16 @@ int renderGallery(QString const& directory)
             // Prompts of one dialog class share its single instance; the next one builds its own.
             delete dialog.data();
         }
+        // The host itself, so the picture set also shows where the prompts are reached from.
+        HostMainWindow window;
+        window.show();
+        QApplication::processEvents();
+        if (!save(window,
+                  dir.absoluteFilePath(QStringLiteral("quarlin-host-app") + suffix + QStringLiteral(".png"))))
+            ++failures;
     }
     installTranslations(QLocale());
 
-    // The host itself, so the picture set also shows where the prompts are reached from.
-    HostMainWindow window;
-    window.show();
-    QApplication::processEvents();
-    if (!save(window, dir.absoluteFilePath(QStringLiteral("quarlin-host-app.png"))))
-        ++failures;
     // The bindings page, with its data-set list filled.
     BindingsPage bindings;
     bindings.resize(560, 160);

@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>RGB Colorin&amp;g Options...</source>
-        <translation>Optionen der RGB-Fär&amp;bung...</translation>
+        <translation>Optionen der RGB-Färbun&amp;g...</translation>
     </message>
     <message>
         <source>&amp;Scatter Size/Font...</source>
@@ -90,6 +90,261 @@
     <message>
         <source>Rename</source>
         <translation>Umbenennen</translation>
+    </message>
+</context>
+<context>
+    <name>quarlin::hostapp::BindingsPage</name>
+    <message>
+        <source>&lt;b&gt;Property&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Eigenschaft&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Widget&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Steuerelement&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Value&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Wert&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Set by the host&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Vom Host gesetzt&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Chosen variable (row)</source>
+        <translation>Gewählte Variable (Zeile)</translation>
+    </message>
+    <message>
+        <source>Stride (editable)</source>
+        <translation>Schrittweite (editierbar)</translation>
+    </message>
+    <message>
+        <source>Show &amp;mesh</source>
+        <translation>&amp;Gitter zeigen</translation>
+    </message>
+    <message>
+        <source>Mesh (host style)</source>
+        <translation>Gitter (Hoststil)</translation>
+    </message>
+    <message>
+        <source>Mesh color</source>
+        <translation>Gitterfarbe</translation>
+    </message>
+    <message>
+        <source>Mesh color (host style)</source>
+        <translation>Gitterfarbe (Hoststil)</translation>
+    </message>
+</context>
+<context>
+    <name>quarlin::hostapp::HostMainWindow</name>
+    <message>
+        <source>Quarlin Prompt reference host</source>
+        <translation>Quarlin-Prompt-Referenzhost</translation>
+    </message>
+    <message>
+        <source>Choose a prompt from the Prompts menu; what it gives back appears here.</source>
+        <translation>Wählen Sie eine Abfrage im Menü Abfragen; was sie zurückgibt, erscheint hier.</translation>
+    </message>
+    <message>
+        <source>&amp;Outcomes</source>
+        <translation>Er&amp;gebnisse</translation>
+    </message>
+    <message>
+        <source>&amp;Bindings</source>
+        <translation>B&amp;indungen</translation>
+    </message>
+    <message>
+        <source>&amp;Style settings</source>
+        <translation>&amp;Stileinstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;Remembered loaders</source>
+        <translation>Gemerkte Daten&amp;lader</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Open Data...</source>
+        <translation>Daten ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>Open Data</source>
+        <translation>Daten öffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>Undo: the last style step is reverted</source>
+        <translation>Rückgängig: der letzte Stilschritt ist zurückgenommen</translation>
+    </message>
+    <message>
+        <source>Undo: nothing to undo</source>
+        <translation>Rückgängig: nichts zurückzunehmen</translation>
+    </message>
+    <message>
+        <source>&amp;Prompts</source>
+        <translation>&amp;Abfragen</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>&amp;Einstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;Remember Dialog Sizes</source>
+        <translation>Dialoggrößen &amp;merken</translation>
+    </message>
+    <message>
+        <source>Dialog sizes: remembered</source>
+        <translation>Dialoggrößen: gemerkt</translation>
+    </message>
+    <message>
+        <source>Dialog sizes: not remembered</source>
+        <translation>Dialoggrößen: nicht gemerkt</translation>
+    </message>
+    <message>
+        <source>&amp;Forget Dialog Sizes</source>
+        <translation>Dialoggrößen &amp;vergessen</translation>
+    </message>
+    <message>
+        <source>Dialog sizes: forgotten; every prompt opens at its own size</source>
+        <translation>Dialoggrößen: vergessen; jede Abfrage öffnet in ihrer eigenen Größe</translation>
+    </message>
+    <message>
+        <source>P&amp;lot</source>
+        <translation>&amp;Plot</translation>
+    </message>
+    <message>
+        <source>Show &amp;Vectors</source>
+        <translation>&amp;Vektoren zeigen</translation>
+    </message>
+    <message>
+        <source>Vectors: shown</source>
+        <translation>Vektoren: gezeigt</translation>
+    </message>
+    <message>
+        <source>Vectors: not shown</source>
+        <translation>Vektoren: nicht gezeigt</translation>
+    </message>
+    <message>
+        <source>Host state</source>
+        <translation>Hostzustand</translation>
+    </message>
+    <message>
+        <source>Library activity</source>
+        <translation>Aktivität der Bibliothek</translation>
+    </message>
+    <message>
+        <source>Message (%1): %2</source>
+        <translation>Meldung (%1): %2</translation>
+    </message>
+    <message>
+        <source>Help topic: %1</source>
+        <translation>Hilfethema: %1</translation>
+    </message>
+    <message>
+        <source>Open %1: cancelled</source>
+        <translation>%1 öffnen: abgebrochen</translation>
+    </message>
+    <message>
+        <source>Open %1: no loader chosen</source>
+        <translation>%1 öffnen: kein Datenlader gewählt</translation>
+    </message>
+    <message>
+        <source>Open %1 with %2: failed</source>
+        <translation>%1 mit %2 öffnen: fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Open %1 with %2: %3 variables</source>
+        <translation>%1 mit %2 öffnen: %3 Variablen</translation>
+    </message>
+</context>
+<context>
+    <name>quarlin::hostapp::HostStatePanel</name>
+    <message>
+        <source>Sample data set &amp;loaded</source>
+        <translation>Beispieldatensatz ge&amp;laden</translation>
+    </message>
+    <message>
+        <source>&amp;Pages:</source>
+        <translation>&amp;Seiten:</translation>
+    </message>
+    <message>
+        <source>&amp;Frames on page:</source>
+        <translation>&amp;Rahmen auf der Seite:</translation>
+    </message>
+    <message>
+        <source>&amp;Active frame:</source>
+        <translation>A&amp;ktiver Rahmen:</translation>
+    </message>
+    <message>
+        <source>Plot &amp;type:</source>
+        <translation>Plot&amp;typ:</translation>
+    </message>
+    <message>
+        <source>other</source>
+        <translation>andere</translation>
+    </message>
+</context>
+<context>
+    <name>quarlin::hostapp::RememberedLoadersView</name>
+    <message>
+        <source>&amp;Forget</source>
+        <translation>&amp;Vergessen</translation>
+    </message>
+    <message>
+        <source>Extension</source>
+        <translation>Endung</translation>
+    </message>
+    <message>
+        <source>Loader</source>
+        <translation>Datenlader</translation>
+    </message>
+    <message>
+        <source>Remembered loaders</source>
+        <translation>Gemerkte Datenlader</translation>
+    </message>
+    <message>
+        <source>Forget the loader chosen for the selected extension; the next file of that kind asks again.</source>
+        <translation>Den für die gewählte Endung gewählten Datenlader vergessen; die nächste Datei dieser Art fragt wieder.</translation>
+    </message>
+</context>
+<context>
+    <name>quarlin::hostapp::StyleSettingsView</name>
+    <message>
+        <source>Setting</source>
+        <translation>Einstellung</translation>
+    </message>
+    <message>
+        <source>Offsets</source>
+        <translation>Versätze</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Last step</source>
+        <translation>Letzter Schritt</translation>
+    </message>
+    <message>
+        <source>Style settings</source>
+        <translation>Stileinstellungen</translation>
+    </message>
+    <message>
+        <source>initial</source>
+        <translation>anfänglich</translation>
     </message>
 </context>
 </TS>
