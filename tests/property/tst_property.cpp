@@ -162,10 +162,19 @@ private Q_SLOTS:
     }
 
     // The untyped signal is sent only while someone listens to it, once per real change to each
-    // listener however often listeners came and went, and before the typed one.
+    // listener however often listeners came and went, and before the typed one; its connect hook
+    // runs once the listener is connected.
     void untypedSignalOnlyOnceListenedAndFirst()
     {
-        Property<int> property(0);
+        struct Hooked : Property<int>
+        {
+            using Property<int>::Property;
+            mutable std::vector<bool> hookSawListener; // the hook runs once the slot is in place
+            void signalPropertyChangedConnected() const override
+            {
+                hookSawListener.push_back(hasPropertyChangedListeners());
+            }
+        } property(0);
         Recorder<int> recorder;
         boost::signals2::scoped_connection const front = property.connectToValueChangedSignal(
             [&recorder](int const&) { recorder.order.push_back("typed at front"); },
@@ -186,6 +195,7 @@ private Q_SLOTS:
         QCOMPARE(recorder.untyped, 2);
         QCOMPARE(recorder.order, (std::vector<std::string>{"typed at front", "typed", "untyped", "untyped",
                                                            "typed at front", "typed"}));
+        QCOMPARE(property.hookSawListener, (std::vector<bool>{true, true, true}));
     }
     void assignmentFromPropertyCopiesOnlyTheValue()
     {
