@@ -52,7 +52,6 @@ private Q_SLOTS:
         QTest::addColumn<int>("color");
         QTest::addColumn<QString>("abbreviated");
         QTest::addColumn<QString>("full");
-        QTest::newRow("black") << 0 << QStringLiteral("Black") << "Black";
         QTest::newRow("first custom") << 8 << QStringLiteral("Cust 1") << "CUSTOM1";
         QTest::newRow("last custom") << 63 << QStringLiteral("Cust 56") << "CUSTOM56";
         QTest::newRow("multi 1") << -1 << QStringLiteral("Multi") << "Multi";

@@ -141,7 +141,6 @@ private Q_SLOTS:
         QTest::newRow("empty start, untouched") << QString() << QString() << 0 << true << true;
         QTest::newRow("empty start, type and delete")
             << QString() << QStringLiteral("ab") << 2 << true << false;
-        QTest::newRow("empty start, type") << QString() << QStringLiteral("x") << 0 << true << true;
         QTest::newRow("blanks only") << QString() << QStringLiteral("   ") << 0 << true << true;
         QTest::newRow("text start, delete all") << QStringLiteral("abc") << QString() << 3 << true << false;
         QTest::newRow("text start, delete some") << QStringLiteral("abc") << QString() << 1 << true << true;
@@ -180,7 +179,6 @@ private Q_SLOTS:
         QTest::newRow("bottom-right, OK") << 4 << 8 << Finish::Ok << 8 << int(QDialog::Accepted);
         QTest::newRow("bottom-right, Cancel") << 4 << 8 << Finish::Cancel << 4 << int(QDialog::Rejected);
         QTest::newRow("bottom-right, Escape") << 4 << 8 << Finish::Escape << 4 << int(QDialog::Rejected);
-        QTest::newRow("no pick, OK") << 2 << -1 << Finish::Ok << 2 << int(QDialog::Accepted);
         QTest::newRow("top-left picked twice, OK") << 6 << 0 << Finish::Ok << 0 << int(QDialog::Accepted);
         QTest::newRow("out of range, OK") << 42 << -1 << Finish::Ok << 0 << int(QDialog::Accepted);
         QTest::newRow("out of range, Cancel") << 42 << -1 << Finish::Cancel << 42 << int(QDialog::Rejected);
