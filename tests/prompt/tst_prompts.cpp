@@ -29,7 +29,6 @@
 
 #include <cmath>
 #include <map>
-#include <variant>
 
 using quarlin::dialogs::prompt::EnterASCIICharacterDialog;
 using quarlin::dialogs::prompt::EnterTextStringDialog;
@@ -185,6 +184,11 @@ QLineEdit* editOf(QWidget* field)
     return qobject_cast<QLineEdit*>(field);
 }
 
+std::function<double(QDialog*)> hostSetting(char const* group, char const* name)
+{
+    return [=](QDialog*) { return quarlin::test::hostStyle<double>({group, name}); };
+}
+
 // What the host holds for each number field of the catalog's prompts.
 std::map<QString, std::function<double(QDialog*)>> const hostValueOf{
     {QStringLiteral("value1"),
@@ -193,18 +197,9 @@ std::map<QString, std::function<double(QDialog*)>> const hostValueOf{
      [](QDialog* d) { return double(dynamic_cast<EnterThreeIntValuesDialog*>(d)->value2()); }},
     {QStringLiteral("value3"),
      [](QDialog* d) { return double(dynamic_cast<EnterThreeIntValuesDialog*>(d)->value3()); }},
-    {QStringLiteral("minValue_doubleSpinBox"),
-     [](QDialog*) {
-         return quarlin::test::hostStyle<double>({"GlobalRGB", "RangeMin"});
-     }},
-    {QStringLiteral("maxValue_doubleSpinBox"),
-     [](QDialog*) {
-         return quarlin::test::hostStyle<double>({"GlobalRGB", "RangeMax"});
-     }},
-    {QStringLiteral("scatterSizeFont_SizeGrid_1Text"),
-     [](QDialog*) {
-         return quarlin::test::hostStyle<double>({"GlobalScatter", "RelativeSize"});
-     }},
+    {QStringLiteral("minValue_doubleSpinBox"), hostSetting("GlobalRGB", "RangeMin")},
+    {QStringLiteral("maxValue_doubleSpinBox"), hostSetting("GlobalRGB", "RangeMax")},
+    {QStringLiteral("scatterSizeFont_SizeGrid_1Text"), hostSetting("GlobalScatter", "RelativeSize")},
 };
 
 // The names and enabled states of a prompt's controls, as a person finds them.
