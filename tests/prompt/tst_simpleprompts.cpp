@@ -348,6 +348,20 @@ private Q_SLOTS:
         QCOMPARE(dialog.selectedChar(), std::string("b"));
     }
 
+    // A typeface no button stands for checks no button and is kept as given; 255 is the base font.
+    void typefaceOutsideTheButtonsIsKept()
+    {
+        for (int typeFace : {7, 255}) {
+            QWidget parent; // a fresh prompt each time
+            EnterASCIICharacterDialog& dialog =
+                EnterASCIICharacterDialog::getInstance(parent, "a", false, static_cast<Font_e>(typeFace));
+            for (int i = 0; i < 4; ++i)
+                QCOMPARE(radio(dialog, i)->isChecked(), i == 0 && typeFace == 255);
+            QCOMPARE(int(dialog.typeFaceOverride()), typeFace);
+            QCOMPARE(dialog.useBaseFont(), typeFace == 255);
+        }
+    }
+
     // A typeface chosen stands when the prompt ends with Escape, as the character committed does;
     // OK is the catalog's text table.
     void typefaceChosenStandsAfterEscape()
