@@ -402,11 +402,16 @@ private Q_SLOTS:
         }
         QVERIFY2(failures.isEmpty(), qPrintable(failures.join(QStringLiteral("; "))));
 
-        // F1 hands the prompt's topic to the host; without a data set a prompt that needs one is
-        // greyed out and OK does nothing, and it comes back when a data set is loaded; Escape cancels.
+        // F1 hands the prompt's topic to the host, and Escape cancels. Without a data set a prompt
+        // that needs one is greyed out and OK does nothing, and it comes back when a data set is
+        // loaded.
         QTest::keyClick(dialog, Qt::Key_F1);
         QCOMPARE(ReferenceHost::instance().helpTopics(), std::vector<std::string>{expected.helpTopic});
         QVERIFY(dialog->isVisible()); // help does not end the prompt
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(dialog->result(), int(QDialog::Rejected));
+        QVERIFY(quarlin::test::showActive(dialog));
         QPushButton* const ok = box->button(QDialogButtonBox::Ok);
         ReferenceHost::instance().removeDataSet();
         bool const closeOnly = expected.finish != Expected::OkOrCancel;
@@ -416,10 +421,7 @@ private Q_SLOTS:
         QCOMPARE(dialog->isVisible(), expected.needsDataSet);
         ReferenceHost::instance().loadSampleDataSet();
         QVERIFY(!ok || ok->isEnabled());
-        first->setFocus(); // Escape from a field
-        QTest::keyClick(first, Qt::Key_Escape);
-        QVERIFY(!dialog->isVisible());
-        QCOMPARE(dialog->result(), int(QDialog::Rejected));
+        dialog->reject();
     }
 
     // The parent goes while the prompt's modal loop runs: the loop ends, the prompt goes with its
