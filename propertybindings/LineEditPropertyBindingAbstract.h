@@ -7,9 +7,9 @@
 #include "sdk/exception/ExceptionBoundary.h"
 #include "sdk/host/AppLock.h"
 #include "sdk/widgets/CharacterLimitValidator.h"
+#include "sdk/widgets/WholeNumberText.h"
 
 #include <QDoubleValidator>
-#include <QIntValidator>
 #include <QLineEdit>
 #include <QPointer>
 
@@ -23,15 +23,17 @@ namespace quarlin::sdk::ui::dialogs::propertybindings {
 QUARLIN_PROMPT_EXPORT extern char const* const bindingInstalledValidatorName;
 
 // Binds a line edit's text to a property: when a person finishes editing (Enter, focus loss),
-// commitText() converts the text and sets the property. Text that the line edit's validator
-// does not accept, that cannot be converted, or that the property refuses, is reported through
-// the host's message box; the field shows the property's value again and keeps the focus, and
-// the property keeps its value. What is taken is the text whole: no length limit but the one
+// commitText() converts the text and sets the property. Text that the line edit's validator does
+// not accept is not taken, silently: the field shows the property's value again and keeps the
+// focus. Text that cannot be converted, or that the property refuses, is reported through the
+// host's message box, and the field is restored the same way. The property keeps its value
+// whenever the text is not taken. What is taken is the text whole: no length limit but the one
 // the form set, no character replaced in the conversion.
 //
 // A line edit without a validator, or with one a binding installed, gets the validator for T
-// (QIntValidator for whole numbers and enumerations, QDoubleValidator for double); a validator
-// the dialog installed stays. A null line edit binds nothing (a combo box that is not editable).
+// (a QIntValidator for whole numbers and enumerations, which keeps a number beyond its range as
+// typed; a QDoubleValidator for double); a validator the dialog installed stays. A null line
+// edit binds nothing (a combo box that is not editable).
 template <class T>
 class LineEditPropertyBindingAbstract : public UIPropertyBindingAbstract<T>
 {
@@ -74,12 +76,14 @@ public:
                 state = validator->validate(text, position);
             }
             if (state != QValidator::Acceptable) {
-                refuse(explainRefusal(*validator, typed));
+                restoreAndFocus();
                 return false;
             }
         }
         if (!quarlin::ui::CharacterLimitValidator::isWellFormed(text)) {
-            refuse(cannotConvert(typed)); // its conversion would put "?" for half a character
+            // Its conversion would put "?" for half a character.
+            reportAtBoundary(std::make_exception_ptr(InvalidArgumentException(cannotConvert(typed))));
+            restoreAndFocus();
             return false;
         }
         if constexpr (std::is_enum_v<T>) {
@@ -120,7 +124,7 @@ private:
             doubles->setLocale(c);
             validator = doubles;
         } else if constexpr (std::is_integral_v<T> || std::is_enum_v<T>) {
-            validator = new QIntValidator(&lineEdit);
+            validator = new quarlin::ui::WholeNumberValidator(&lineEdit);
         }
         if (validator)
             validator->setObjectName(QLatin1String(bindingInstalledValidatorName));
@@ -132,20 +136,6 @@ private:
     static std::string cannotConvert(QString const& text)
     {
         return "Cannot convert \"" + text.toStdString() + "\" to " + intern::TypeName<T>::get();
-    }
-
-    static std::string explainRefusal(QValidator const& validator, QString const& text)
-    {
-        if (auto const* const limit = qobject_cast<quarlin::ui::CharacterLimitValidator const*>(&validator))
-            return limit->explain(text).toStdString();
-        return cannotConvert(text);
-    }
-
-    // Text not taken: said once, and the field shows the property's value again.
-    void refuse(std::string const& why)
-    {
-        reportAtBoundary(std::make_exception_ptr(InvalidArgumentException(why)));
-        restoreAndFocus();
     }
 
     void restoreAndFocus()

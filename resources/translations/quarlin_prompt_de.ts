@@ -508,19 +508,4 @@ Bitte wählen Sie, welchen Datenlader Sie verwenden möchten.</translation>
         <translation>&amp;RGB</translation>
     </message>
 </context>
-<context>
-    <name>quarlin::ui::CharacterLimitValidator</name>
-    <message>
-        <source>The text holds half of a character and cannot be taken.</source>
-        <translation>Der Text enthält ein halbes Zeichen und kann nicht übernommen werden.</translation>
-    </message>
-    <message>
-        <source>Enter a single character, not &quot;%1&quot;.</source>
-        <translation>Geben Sie ein einzelnes Zeichen ein, nicht „%1“.</translation>
-    </message>
-    <message>
-        <source>Enter at most %1 characters; &quot;%2&quot; has %3.</source>
-        <translation>Geben Sie höchstens %1 Zeichen ein; „%2“ hat %3.</translation>
-    </message>
-</context>
 </TS>

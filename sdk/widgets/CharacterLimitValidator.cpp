@@ -18,35 +18,6 @@ QValidator::State CharacterLimitValidator::validate(QString& text, int&) const
     return characterCount(text) <= m_maxCharacters ? Acceptable : Intermediate;
 }
 
-namespace {
-
-// Text as a message quotes it: a long text by its beginning.
-QString excerpt(QString const& text)
-{
-    int const most = 40;
-    if (CharacterLimitValidator::characterCount(text) <= most)
-        return text;
-    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
-    int end = 0;
-    for (int i = 0; i < most; ++i)
-        end = finder.toNextBoundary();
-    return text.left(end) + QChar(0x2026);
-}
-
-} // namespace
-
-QString CharacterLimitValidator::explain(QString const& text) const
-{
-    if (!isWellFormed(text))
-        return tr("The text holds half of a character and cannot be taken.");
-    if (m_maxCharacters == 1)
-        return tr("Enter a single character, not \"%1\".").arg(excerpt(text));
-    return tr("Enter at most %1 characters; \"%2\" has %3.")
-        .arg(m_maxCharacters)
-        .arg(excerpt(text))
-        .arg(characterCount(text));
-}
-
 int CharacterLimitValidator::characterCount(QString const& text)
 {
     QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);

@@ -12,7 +12,7 @@ namespace quarlin::ui {
 //
 // Text that is not well-formed UTF-16 (half a surrogate pair) is Invalid: no conversion could
 // keep it. Longer text is Intermediate: it may stand in the field while a person edits it, and
-// whoever commits the field refuses it with explain()'s words.
+// whoever commits the field does not take it.
 class QUARLIN_PROMPT_EXPORT CharacterLimitValidator : public QValidator
 {
     Q_OBJECT
@@ -22,8 +22,6 @@ public:
     ~CharacterLimitValidator() override;
 
     State validate(QString& text, int& position) const override;
-    // Why text is not acceptable, in words for the person who typed it.
-    QString explain(QString const& text) const;
 
     int maxCharacters() const { return m_maxCharacters; }
     // The characters of text as a person counts them (grapheme clusters).

@@ -1,6 +1,7 @@
 #include "sdk/widgets/IntegralSpinBox.h"
 
 #include "sdk/widgets/SpinBoxTypedText_p.h"
+#include "sdk/widgets/WholeNumberText.h"
 
 #include <QLineEdit>
 
@@ -46,6 +47,19 @@ void IntegralSpinBox::stepBy(int steps)
         QSpinBox::stepBy(steps);
     }
     Q_EMIT indexCommitted(value());
+}
+
+QValidator::State IntegralSpinBox::validate(QString& text, int& position) const
+{
+    QValidator::State const state = QSpinBox::validate(text, position);
+    if (state != QValidator::Invalid)
+        return state;
+    QString body = text;
+    if (!prefix().isEmpty() && body.startsWith(prefix()))
+        body.remove(0, prefix().size());
+    if (!suffix().isEmpty() && body.endsWith(suffix()))
+        body.chop(suffix().size());
+    return isWholeNumberText(body, locale()) ? QValidator::Intermediate : QValidator::Invalid;
 }
 
 bool IntegralSpinBox::takeTyped(QString const& typed)

@@ -42,6 +42,9 @@ public:
     void setStepFunction(StepFunction stepFunction);
 
     void stepBy(int steps) override;
+    // A whole number beyond the range is Intermediate, not Invalid: it stands as typed, and
+    // Enter refuses it whole instead of taking what Qt's dropped keystroke would leave.
+    QValidator::State validate(QString& text, int& position) const override;
 
 Q_SIGNALS:
     void indexCommitted(__int64 index);

@@ -14,6 +14,7 @@
 
 #include <QAbstractSpinBox>
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -24,11 +25,14 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScopeGuard>
+#include <QSpinBox>
 #include <QTextBoundaryFinder>
 #include <QToolButton>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
+#include <stdexcept>
 
 using quarlin::dialogs::prompt::EnterASCIICharacterDialog;
 using quarlin::dialogs::prompt::EnterTextStringDialog;
@@ -497,19 +501,28 @@ private Q_SLOTS:
                 .split(QLatin1Char(' '));
         for (auto const& entry : promptCatalog(session)) {
             QWidget parent;
-            for (QWidget* const field : fieldsOf(entry.stage(parent)))
-                if (isNumberField(field))
-                    for (QString const& text : texts)
-                        QTest::addRow("%s %s %s", qPrintable(entry.name), qPrintable(field->objectName()),
-                                      qPrintable(text))
-                            << entry.name << field->objectName() << text;
+            for (QWidget* const field : fieldsOf(entry.stage(parent))) {
+                if (!isNumberField(field))
+                    continue;
+                QStringList rows = texts;
+                // A whole-number field's limits, and one past each with as many digits.
+                if (auto* const whole = qobject_cast<QSpinBox*>(field))
+                    for (long long const limit : {whole->minimum(), whole->maximum()})
+                        for (long long const number : {limit - 1, limit, limit + 1})
+                            rows << QString::number(number);
+                for (QString const& text : rows)
+                    QTest::addRow("%s %s %s", qPrintable(entry.name), qPrintable(field->objectName()),
+                                  qPrintable(text))
+                        << entry.name << field->objectName() << text;
+            }
         }
     }
 
     // Whatever a person types into a number field and confirms with Return, the host gets the number
-    // the field showed, exactly; or the text is refused with one message, the host keeps its value
-    // and the field shows it again. Never a third number (the last acceptable keystroke's value, a
-    // rounded one, a clamped one).
+    // the field showed, exactly; or the text is refused, the host keeps its value and the field shows
+    // it again: a spin box says why in one message, a line edit whose validator does not accept the
+    // text says nothing. Never a third number (the last acceptable keystroke's value, a rounded one,
+    // a clamped one), and a whole number stands as typed, however far past the range.
     void typedNumberReachesTheHostAsShownOrIsRefused()
     {
         QFETCH(QString, prompt);
@@ -520,21 +533,27 @@ private Q_SLOTS:
         QWidget parent;
         QPointer<QDialog> const dialog = stage(prompt, session, parent);
         double const before = hostValueOf.at(field)(dialog);
-        QString beforeText, shown;
+        QString beforeText, shown, afterText;
+        bool validatorRefuses = false, spinBox = false;
         runPrompt(prompt, dialog, [&] {
             QVERIFY(quarlin::test::showActive(dialog));
             QWidget* const widget = dialog->findChild<QWidget*>(field);
             QLineEdit* const edit = editOf(widget);
+            spinBox = qobject_cast<QAbstractSpinBox*>(widget) != nullptr;
             widget->setFocus(Qt::TabFocusReason);
             beforeText = edit->text();
             edit->selectAll();
             quarlin::test::typeText(edit, typed);
             shown = edit->text();
+            QString judged = shown;
+            int position = 0;
+            validatorRefuses = edit->validator()->validate(judged, position) != QValidator::Acceptable;
             ReferenceHost::instance().clearRecords();
             QTest::keyClick(widget, Qt::Key_Return);
-            if (!ReferenceHost::instance().messages().empty())
-                QCOMPARE(edit->text(), beforeText);
+            afterText = edit->text();
         });
+        if (QRegularExpression(QStringLiteral("^-?\\d+$")).match(typed).hasMatch())
+            QCOMPARE(shown, typed);
         double const after = hostValueOf.at(field)(dialog);
         auto const messages = quarlin::test::hostMessageTexts();
         // Exactly: QCOMPARE would compare doubles fuzzily.
@@ -544,8 +563,13 @@ private Q_SLOTS:
                                     .arg(after, 0, 'g', 17)
                                     .arg(expected, 0, 'g', 17)));
         };
-        if (!messages.empty()) {
+        if (validatorRefuses && shown != beforeText) {
+            QCOMPARE(int(messages.size()), spinBox ? 1 : 0);
+            QCOMPARE(afterText, beforeText);
+            expectHost(before);
+        } else if (!messages.empty()) { // refused by its conversion or by the property
             QCOMPARE(int(messages.size()), 1);
+            QCOMPARE(afterText, beforeText);
             expectHost(before);
         } else if (shown == beforeText) {
             expectHost(before);
@@ -591,8 +615,9 @@ private Q_SLOTS:
     }
 
     // A text field takes what a person types or pastes, and what the host gives it, whole; or it
-    // refuses it with a message and keeps what it had: the symbol field one character as a person
-    // sees it, the text field any line.
+    // refuses it and keeps what it had, the focus staying: the symbol field takes one character as
+    // a person sees it (more is not taken, silently; none is refused with the property's message),
+    // the text field any line.
     void typedTextReachesTheHostWhole()
     {
         QFETCH(QString, prompt);
@@ -629,7 +654,7 @@ private Q_SLOTS:
                 quarlin::test::typeText(edit, given);
             }
             QTest::keyClick(edit, Qt::Key_Return);
-            if (!ReferenceHost::instance().messages().empty()) { // refused: what was kept, still focused
+            if (symbol && edit->text() != given) { // refused: what was kept, still focused
                 QCOMPARE(edit->text(), before);
                 QVERIFY(edit->hasFocus());
             }
@@ -641,7 +666,7 @@ private Q_SLOTS:
         QCOMPARE(run.leftOpen, !taken);
         if (taken || symbol) // an empty text prompt stays open with its field empty
             QCOMPARE(received(), taken ? given : before);
-        QCOMPARE(int(ReferenceHost::instance().messages().size()), symbol && !taken ? 1 : 0);
+        QCOMPARE(int(ReferenceHost::instance().messages().size()), symbol && given.isEmpty() ? 1 : 0);
     }
 
     void plotTypeWalkEndsAsAFreshOpen_data()
@@ -682,8 +707,10 @@ private Q_SLOTS:
         dialog->reject();
     }
 
-    // A host that refuses every style write, and a data set whose RGB channels need repair: every
-    // prompt is built, shown, typed into, chosen from and closed, and no exception reaches Qt.
+    // A host that refuses every style write, whose help fails, and a data set whose RGB channels
+    // need repair: every prompt is built, shown, typed into, chosen from, asked for help by F1, by
+    // each of its actions and each of its buttons, and closed; no exception reaches Qt, and each
+    // failure of help is told once.
     void nothingEscapesAHostThatRefusesEverything()
     {
         QFETCH(QString, prompt);
@@ -691,6 +718,12 @@ private Q_SLOTS:
         styles.change(quarlin::host::StyleKey{{"GlobalRGB", "RedChannelVar"}}, __int64(0));
         for (auto const& entry : styles.entries())
             styles.setRule(entry.key.path, quarlin::host::StyleRule::refuse("The host refuses."));
+        int helpAsked = 0;
+        boost::signals2::scoped_connection const helpFails =
+            ReferenceHost::instance().helpShown.connect([&helpAsked](std::string const&) {
+                ++helpAsked;
+                throw std::runtime_error("help is down");
+            });
         int const escapedBefore = quarlin::test::TestApplication::escapedExceptions();
         HostSession session;
         QWidget parent;
@@ -711,8 +744,32 @@ private Q_SLOTS:
                 QTest::keyClick(field, Qt::Key_Tab);
             }
             quarlin::test::reachIdle();
+            if (dialog && QApplication::focusWidget())
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+            for (QAction* const action : dialog ? dialog->findChildren<QAction*>() : QList<QAction*>())
+                if (dialog && action->isEnabled())
+                    action->trigger();
+            // The buttons of the prompt's own (a help button among them) before those that end it.
+            auto* const box = dialog ? dialog->findChild<QDialogButtonBox*>() : nullptr;
+            QList<QAbstractButton*> buttons;
+            for (QAbstractButton* const button :
+                 dialog ? dialog->findChildren<QAbstractButton*>() : QList<QAbstractButton*>())
+                if (!box || !box->isAncestorOf(button))
+                    buttons << button;
+            if (box)
+                buttons << box->buttons();
+            for (QPointer<QAbstractButton> const button : buttons)
+                if (dialog && dialog->isVisible() && button && button->isVisibleTo(dialog)
+                    && button->isEnabled())
+                    button->click();
+            quarlin::test::reachIdle();
         });
         QCOMPARE(quarlin::test::TestApplication::escapedExceptions(), escapedBefore);
+        QVERIFY(helpAsked >= 2); // F1 and the help action at least
+        auto const messages = quarlin::test::hostMessageTexts();
+        QCOMPARE(
+            int(std::count(messages.begin(), messages.end(), "The change could not be made: help is down")),
+            helpAsked);
     }
 
     // In German no text a person reads in a prompt is still the English one (a text asked for

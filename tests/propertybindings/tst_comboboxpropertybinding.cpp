@@ -223,30 +223,39 @@ private Q_SLOTS:
         QVERIFY(bench.heard.empty());
     }
 
+    // The three ways typed text is not taken: the field's validator does not accept it (silent), it
+    // does not convert (the conversion's message), the property refuses it (the property's message).
+    // Text typed key by key stands as typed, a number far past int's range included.
     void editableTextCommit_data()
     {
         QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("byKeys"); // typed key by key, else set as a paste would
         QTest::addColumn<int>("expected");
         QTest::addColumn<QString>("message");
         QTest::addColumn<bool>("formWords"); // the form's own validator allows words
-        QTest::newRow("a listed number") << QStringLiteral("3") << 3 << QString() << false;
-        QTest::newRow("an unlisted number") << QStringLiteral("17") << 17 << QString() << false;
-        QTest::newRow("12x: not acceptable")
-            << QStringLiteral("12x") << 2 << QStringLiteral("Cannot convert \"12x\" to int") << false;
-        QTest::newRow("empty: not acceptable")
-            << QString() << 2 << QStringLiteral("Cannot convert \"\" to int") << false;
-        QTest::newRow("refused by the property")
-            << QStringLiteral("500") << 2 << QStringLiteral("Value 500 is above 100.") << false;
-        QTest::newRow("too long for int") << QStringLiteral("99999999999") << 2
-                                          << QStringLiteral("Cannot convert \"99999999999\" to int") << false;
-        QTest::newRow("form's validator kept: words pass it and fail the conversion")
-            << QStringLiteral("abc") << 2 << QStringLiteral("Cannot convert \"abc\" to int") << true;
-        QTest::newRow("form's validator kept: a number") << QStringLiteral("7") << 7 << QString() << true;
+        QTest::newRow("a listed number") << QStringLiteral("3") << false << 3 << QString() << false;
+        QTest::newRow("an unlisted number") << QStringLiteral("17") << true << 17 << QString() << false;
+        QTest::newRow("validator: 12x") << QStringLiteral("12x") << false << 2 << QString() << false;
+        QTest::newRow("validator: empty") << QString() << false << 2 << QString() << false;
+        QTest::newRow("validator: one past int's maximum, typed")
+            << QStringLiteral("2147483648") << true << 2 << QString() << false;
+        QTest::newRow("validator: one past int's minimum, typed")
+            << QStringLiteral("-2147483649") << true << 2 << QString() << false;
+        QTest::newRow("property: int's maximum, typed")
+            << QStringLiteral("2147483647") << true << 2 << QStringLiteral("Value 2147483647 is above 100.")
+            << false;
+        QTest::newRow("property: above its maximum")
+            << QStringLiteral("500") << false << 2 << QStringLiteral("Value 500 is above 100.") << false;
+        QTest::newRow("conversion: words pass the form's validator")
+            << QStringLiteral("abc") << false << 2 << QStringLiteral("Cannot convert \"abc\" to int") << true;
+        QTest::newRow("form's validator kept: a number")
+            << QStringLiteral("7") << false << 7 << QString() << true;
     }
 
     void editableTextCommit()
     {
         QFETCH(QString, text);
+        QFETCH(bool, byKeys);
         QFETCH(int, expected);
         QFETCH(QString, message);
         QFETCH(bool, formWords);
@@ -264,10 +273,15 @@ private Q_SLOTS:
             QVERIFY(qobject_cast<QIntValidator const*>(bench.combo->lineEdit()->validator()));
         }
         QVERIFY(quarlin::test::showActive(&bench.window));
-        // Set as a paste would, past the validator's keystroke filter.
         bench.combo->setFocus();
-        bench.combo->lineEdit()->setText(text);
-        bench.combo->lineEdit()->setModified(true);
+        if (byKeys) {
+            bench.combo->lineEdit()->selectAll();
+            quarlin::test::typeText(bench.combo->lineEdit(), text);
+            QCOMPARE(bench.combo->lineEdit()->text(), text);
+        } else { // past the validator's keystroke filter
+            bench.combo->lineEdit()->setText(text);
+            bench.combo->lineEdit()->setModified(true);
+        }
         int depthDuringCommit = -1;
         boost::signals2::scoped_connection const probe = bench.property->connectToValueChangedSignal(
             [&](int const&) { depthDuringCommit = ReferenceHost::instance().lockDepth(); });

@@ -9,6 +9,7 @@
 #include "propertybindings/SpinBoxLgIndexPropertyBinding_p.h"
 #include "propertybindings/TextFieldPropertyBinding.h"
 #include "propertybindings/models/StringListModel.h"
+#include "sdk/dialogs/LaunchHelpAction_p.h"
 #include "sdk/exception/InvalidArgumentException.h"
 #include "sdk/managerbase/SpinBoxIncDecCalculatorBase.h"
 #include "sdk/uicommon/OnIdleActionPerformerSingleShot.h"
@@ -146,6 +147,8 @@ private Q_SLOTS:
         QTest::newRow("spin box commit, std error") << QByteArray("spinCommit") << Throw::StdError;
         QTest::newRow("spin box step, refusal") << QByteArray("spinStep") << Throw::Refusal;
         QTest::newRow("idle action, unknown") << QByteArray("idle") << Throw::Unknown;
+        QTest::newRow("help by F1, std error") << QByteArray("help") << Throw::StdError;
+        QTest::newRow("help by F1, refusal") << QByteArray("help") << Throw::Refusal;
     }
 
     void nothingEscapesAndTheNextCommitWorks()
@@ -252,6 +255,23 @@ private:
                         return static_cast<long long>(property->value());
                     },
                     5, step ? 6 : 8};
+        }
+        if (where == "help") { // the host's help fails on its first call
+            auto* const edit = add(new QLineEdit);
+            auto* const help = new dialogs::common::LaunchHelpAction("topic.html", *window);
+            window->addAction(help);
+            auto shown = std::make_shared<long long>(0);
+            m_keep.push_back(std::make_shared<boost::signals2::scoped_connection>(
+                host::ReferenceHost::instance().helpShown.connect([shown, kind](std::string const&) {
+                    if (++*shown == 1)
+                        raise(kind);
+                })));
+            return {[=](bool) {
+                        edit->setFocus();
+                        QTest::keyClick(edit, Qt::Key_F1);
+                        return *shown - 1; // the calls that succeeded
+                    },
+                    0, 1};
         }
         // An idle action (a deferred widget update, a relevance refresh) that fails once.
         auto runs = std::make_shared<long long>(0);
