@@ -7,7 +7,7 @@
 #include "sdk/exception/ExceptionBoundary.h"
 #include "sdk/host/AppLock.h"
 #include "sdk/widgets/CharacterLimitValidator.h"
-#include "sdk/widgets/WholeNumberText.h"
+#include "sdk/widgets/WholeNumberValidator.h"
 
 #include <QDoubleValidator>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
 #include "sdk/widgets/IntegralSpinBox.h"
 
 #include "sdk/widgets/SpinBoxTypedText_p.h"
-#include "sdk/widgets/WholeNumberText.h"
+#include "sdk/widgets/WholeNumberValidator.h"
 
 #include <QLineEdit>
 
@@ -54,12 +54,9 @@ QValidator::State IntegralSpinBox::validate(QString& text, int& position) const
     QValidator::State const state = QSpinBox::validate(text, position);
     if (state != QValidator::Invalid)
         return state;
-    QString body = text;
-    if (!prefix().isEmpty() && body.startsWith(prefix()))
-        body.remove(0, prefix().size());
-    if (!suffix().isEmpty() && body.endsWith(suffix()))
-        body.chop(suffix().size());
-    return isWholeNumberText(body, locale()) ? QValidator::Intermediate : QValidator::Invalid;
+    return isWholeNumberText(intern::withoutAffixes(text, prefix(), suffix()), locale())
+               ? QValidator::Intermediate
+               : QValidator::Invalid;
 }
 
 bool IntegralSpinBox::takeTyped(QString const& typed)

@@ -113,22 +113,14 @@ QString QScientificSpinBox::textFromValue(double value) const
 
 double QScientificSpinBox::valueFromText(QString const& text) const
 {
-    QString body = text;
-    if (body.startsWith(prefix()))
-        body.remove(0, prefix().size());
-    if (!suffix().isEmpty() && body.endsWith(suffix()))
-        body.chop(suffix().size());
+    QString const body = intern::withoutAffixes(text, prefix(), suffix());
     double const number = parsed(body);
     return std::isnan(number) ? value() : number;
 }
 
 QValidator::State QScientificSpinBox::validate(QString& text, int&) const
 {
-    QString body = text;
-    if (body.startsWith(prefix()))
-        body.remove(0, prefix().size());
-    if (!suffix().isEmpty() && body.endsWith(suffix()))
-        body.chop(suffix().size());
+    QString const body = intern::withoutAffixes(text, prefix(), suffix());
     if (m_notANumber && body == QLatin1String("NaN"))
         return QValidator::Acceptable; // what the field shows for its value
     double const number = parsed(body);

@@ -48,6 +48,16 @@ private:
     bool m_edited = false;
 };
 
+// A spin box's text without the prefix and suffix it shows around the number.
+inline QString withoutAffixes(QString text, QString const& prefix, QString const& suffix)
+{
+    if (!prefix.isEmpty() && text.startsWith(prefix))
+        text.remove(0, prefix.size());
+    if (!suffix.isEmpty() && text.endsWith(suffix))
+        text.chop(suffix.size());
+    return text;
+}
+
 // Why typed text was not taken, naming the range the field accepts.
 inline QString refusalText(QString const& typed, QString const& lowest, QString const& highest)
 {
