@@ -14,6 +14,7 @@
 #include "styleproperties/KernelPropertyDeferred.h"
 #include "ui_VariableSelectDialog.h"
 #include <QCoreApplication>
+#include <QPointer>
 
 #include <boost/make_shared.hpp>
 #include <boost/ptr_container/ptr_vector.hpp>
@@ -161,20 +162,29 @@ void VariableSelectDialog::setPostAssignmentAction(boost::function<void()> actio
 void VariableSelectDialog::accept()
 {
     // OK's slot: a refusal is the host's message, and the dialog stays open.
-    runAtBoundary([this] {
+    // The host may close the window under the prompt from a write it answers or from the action:
+    // what was written stays written, the step and the lock close, and the gone dialog is left
+    // alone.
+    QPointer<VariableSelectDialog> const self(this);
+    runAtBoundary([this, &self] {
         Impl& form = *m_impl;
+        auto const first = form.var1Property, second = form.var2Property, third = form.var3Property;
+        auto const action = form.postAssignmentAction;
+        bool const threeVariables = form.threeVariables;
         sdk::AppLock const lock(sdk::ImplicitMacroRecording_Off);
         QrnUtilUndoStateBegin(UndoStateCategory_Style);
         {
             ScopedExitAction const closeStep([] { QrnUtilUndoStateEnd(false, true); });
-            form.var1Property->submitValue();
-            form.var2Property->submitValue();
-            if (form.threeVariables)
-                form.var3Property->submitValue();
-            if (form.postAssignmentAction)
-                form.postAssignmentAction();
+            first->submitValue();
+            if (self)
+                second->submitValue();
+            if (self && threeVariables)
+                third->submitValue();
+            if (self && action)
+                action();
         }
-        QDialog::accept();
+        if (self)
+            QDialog::accept();
     });
 }
 

@@ -7,6 +7,7 @@
 #include "sdk/host/HostEnums.h"
 #include "sdk/host/Platform.h"
 #include "sdk/propertybase/PropertyItemInterface.h"
+#include "sdk/signals/Lifetime.h"
 
 #include <boost/bind/bind.hpp>
 #include <boost/make_shared.hpp>
@@ -126,6 +127,10 @@ protected:
     // Slots connected to ValueChanged, the untyped relay included.
     std::size_t valueChangedSlotCount() const { return ValueChanged.num_slots(); }
 
+    // A store may reach the host, which may answer by closing the window that owns this property:
+    // a store watches the property's lifetime and touches nothing of it once it is gone.
+    Lifetime::Watch watchLifetime() const { return m_lifetime.watch(); }
+
 private:
     void callBaseClassSignalIfThereAreListeners() const;
     static void connectRelay(PropertyItemInterface const& property);
@@ -137,6 +142,7 @@ private:
     // several times a plain store.
     detail::LiveSlotCount m_typedSlots;    // connected through connectToValueChangedSignal
     mutable bool m_relayConnected = false; // the untyped relay, which is not counted there
+    Lifetime m_lifetime;
 };
 
 template <class T>
@@ -177,8 +183,10 @@ void PropertyAbstract<T>::setValue(T const& value)
     validate(value);
     if (isEqual(value))
         return;
+    auto const alive = watchLifetime();
     storeValue(value);
-    emitValueChangedSignal(storedValue());
+    if (alive) // else the host closed the window that owned this property in answer to the store
+        emitValueChangedSignal(storedValue());
 }
 
 template <class T>

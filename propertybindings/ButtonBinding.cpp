@@ -2,6 +2,7 @@
 
 #include "sdk/exception/ExceptionBoundary.h"
 #include "sdk/exception/InvalidArgumentException.h"
+#include "sdk/widgets/DeferredCommits_p.h"
 
 #include <QAbstractButton>
 
@@ -14,8 +15,16 @@ ButtonBinding::ButtonBinding(QAbstractButton* button, boost::function<void()> ac
         throw InvalidArgumentException("A button binding needs a button.");
     if (!m_action)
         throw InvalidArgumentException("A button binding needs an action.");
-    m_connections.add(QObject::connect(button, &QAbstractButton::clicked, button,
-                                       [this] { runAtBoundary([this] { m_action(); }); }));
+    m_connections.add(QObject::connect(button, &QAbstractButton::clicked, button, [this] {
+        // The action acts on what the fields hold: a field the click took the focus from is
+        // committed first. The host may close the window in answer, this binding with it.
+        auto const alive = m_lifetime.watch();
+        quarlin::ui::intern::DeferredCommits::flush();
+        if (!alive)
+            return;
+        auto const action = m_action; // a copy: the action may close the window
+        runAtBoundary([&action] { action(); });
+    }));
 }
 
 ButtonBinding::~ButtonBinding() = default;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "quarlin_prompt_export.h"
+#include "sdk/signals/Lifetime.h"
 #include "sdk/signals/QtSignalConnectionCollection.h"
 
 #include <boost/function.hpp>
@@ -22,6 +23,7 @@ public:
 
 private:
     boost::function<void()> m_action;
+    Lifetime m_lifetime;
     QtSignalConnectionCollection m_connections;
 };
 

@@ -80,10 +80,13 @@ public:
                 return false;
             }
         }
+        auto const alive = this->watchLifetime();
+        auto const held = this->holdProperty();
         if (!quarlin::ui::CharacterLimitValidator::isWellFormed(text)) {
             // Its conversion would put "?" for half a character.
             reportAtBoundary(std::make_exception_ptr(InvalidArgumentException(cannotConvert(typed))));
-            restoreAndFocus();
+            if (alive)
+                restoreAndFocus();
             return false;
         }
         if constexpr (std::is_enum_v<T>) {
@@ -97,6 +100,8 @@ public:
         // field shows the property's value again.
         bool const taken =
             runAtBoundary([&] { this->property().setValue(intern::fromText<T>(text.toStdString())); });
+        if (!alive)
+            return false; // the host closed the window: nothing here to update
         if (!taken) {
             restoreAndFocus();
             return false;

@@ -80,6 +80,7 @@ private:
 
     void onChecked()
     {
+        auto const held = this->holdProperty(); // the host may close the window as it writes
         try {
             this->property().setValue(m_buttonValue);
         } catch (InvalidPropertyValueException const& refused) {

@@ -4,8 +4,10 @@
 #include "sdk/exception/ExceptionBoundary.h"
 #include "sdk/exception/InvalidArgumentException.h"
 #include "sdk/managerbase/SpinBoxIncDecCalculatorBase.h"
+#include "sdk/signals/Lifetime.h"
 #include "sdk/signals/QtSignalConnectionCollection.h"
 #include "sdk/signals/SignalConnectionCollection.h"
+#include "sdk/widgets/DeferredCommits_p.h"
 
 #include <boost/shared_ptr.hpp>
 
@@ -57,17 +59,27 @@ public:
             throw InvalidArgumentException("A spin box binding needs a property.");
         if (m_calculator)
             spinBox->setStepFunction(std::move(step));
-        m_widgetConnections.add(QObject::connect(spinBox, committed, spinBox, [this](T value) {
-            // Refused or not, the spin box shows what the property holds now: an adjusted or
-            // ignored value, or (an equal value sends no signal) the clamped display.
-            runAtBoundary([&] { m_property->setValue(value); });
-            updateWidget();
+        // The host may answer a write or a message by closing the window: then nothing of the
+        // binding is left to touch.
+        // Qt goes on using the spin box after a step or Enter: the value is set once it is done.
+        m_widgetConnections.add(QObject::connect(spinBox, committed, spinBox, [this, spinBox](T value) {
+            quarlin::ui::intern::DeferredCommits::schedule(
+                *spinBox, [this, alive = m_lifetime.watch(), value] {
+                    if (alive) // the binding may have gone before the spin box
+                        commit(value);
+                });
         }));
         // Typed text the spin box could not take: said once, and the field shows the property.
         m_widgetConnections.add(
-            QObject::connect(spinBox, &SpinBox::textRefused, spinBox, [this](QString const& why) {
-                reportAtBoundary(std::make_exception_ptr(InvalidArgumentException(why.toStdString())));
-                updateWidget();
+            QObject::connect(spinBox, &SpinBox::textRefused, spinBox, [this, spinBox](QString const& why) {
+                quarlin::ui::intern::DeferredCommits::schedule(*spinBox, [this, alive = m_lifetime.watch(),
+                                                                          why] {
+                    if (!alive)
+                        return;
+                    reportAtBoundary(std::make_exception_ptr(InvalidArgumentException(why.toStdString())));
+                    if (alive)
+                        updateWidget();
+                });
             }));
         m_propertyConnections.add(
             m_property->connectToValueChangedSignal([this](T const&) { updateWidget(); }));
@@ -90,10 +102,22 @@ public:
     }
 
 private:
+    void commit(T value)
+    {
+        // Refused or not, the spin box shows what the property holds now: an adjusted or
+        // ignored value, or (an equal value sends no signal) the clamped display.
+        auto const alive = m_lifetime.watch();
+        auto const held = m_property;
+        runAtBoundary([&] { held->setValue(value); });
+        if (alive)
+            updateWidget();
+    }
+
     QPointer<SpinBox> m_spinBox; // not owned: the dialog's widget tree owns it
     boost::shared_ptr<PropertyAbstract<T>> m_property;
     boost::shared_ptr<propertymanager::SpinBoxIncDecCalculatorBase> m_calculator;
     Show m_show;
+    Lifetime m_lifetime;
     SignalConnectionCollection m_propertyConnections;
     QtSignalConnectionCollection m_widgetConnections;
 };

@@ -3,6 +3,7 @@
 #include "property/PropertyAbstract.h"
 #include "propertybindings/BindingInterface.h"
 #include "propertybindings/UIStylePropertyAbstract.h"
+#include "sdk/signals/Lifetime.h"
 #include "sdk/signals/SignalConnectionCollection.h"
 #include "sdk/uicommon/OnIdleActionPerformerSingleShot.h"
 #include "sdk/widgets/GreyOutParties.h"
@@ -70,6 +71,14 @@ protected:
     // For connections a concrete binding makes; they die with the binding.
     SignalConnectionCollection& connections() { return m_connections; }
 
+    // A person's commit calls the host (the write, the message that reports a refusal), and the
+    // host may answer by closing the window that owns this binding. Around such a call the
+    // binding watches its lifetime and holds its property, so that the write finishes on a live
+    // property and nothing of the binding is touched once it is gone.
+    Lifetime::Watch watchLifetime() const { return m_lifetime.watch(); }
+    // Null for a binding built from a UI property, which its caller keeps alive.
+    boost::shared_ptr<PropertyAbstract<T>> holdProperty() const { return m_propertyHolder; }
+
     // What updateVisibility and updateSensitivity do for a binding of one widget: follow the UI
     // property, if the binding has one and the widget still exists.
     void showAsUiPropertySays(QWidget* widget) const
@@ -125,6 +134,7 @@ private:
         m_visibilityPerformer; // owned; null without UI property
     std::unique_ptr<common::OnIdleActionPerformerSingleShot>
         m_sensitivityPerformer; // owned; null without UI property
+    Lifetime m_lifetime;
     // Last, so it disconnects first: no handler runs while the rest is torn down.
     SignalConnectionCollection m_connections;
 };

@@ -103,13 +103,17 @@ void KernelProperty<T>::storeValue(T const& value)
 {
     SetValueReturnCode_e code;
     m_cacheCurrentAtEvent = staleCache; // the host may keep another value than the one written
+    // The host may answer the write by closing the window that owns this property; the blocker
+    // outlives the connections it blocks.
+    auto const alive = this->watchLifetime();
     {
         SignalConnectionCollection::ConnectionBlocker const quiet(m_stateChangeConnections);
         code = writeStyleValue(m_styleValue, value, m_offset1, m_offset2);
-        if (code == SetValue_Ok)
+        if (alive && code == SetValue_Ok)
             m_cachedValue = value;
     }
-    m_forceNextStore = code == SetValue_Deferred;
+    if (alive)
+        m_forceNextStore = code == SetValue_Deferred;
     if (code == SetValue_Deferred || toolbox::StyleValue::returnCodeOk(code))
         return;
     std::string message = "Unknown error";

@@ -2,6 +2,7 @@
 
 #include "sdk/exception/ExceptionBoundary.h"
 
+#include <QPointer>
 #include <algorithm>
 
 namespace quarlin::sdk::ui::dialogs::propertybindings::qwidgetobservable {
@@ -32,8 +33,11 @@ void QButtonObservable::onToggled()
 {
     // A copy: a listener may remove itself while being told.
     std::vector<QButtonListenerInterface*> const listeners = m_listeners;
+    // A listener may close the window, and this observable with it: nothing is touched then.
+    QPointer<QButtonObservable> const self(this);
     for (QButtonListenerInterface* listener : listeners)
-        runAtBoundary([&] { listener->buttonStateChanged(*this); });
+        if (self)
+            runAtBoundary([&] { listener->buttonStateChanged(*this); });
 }
 
 } // namespace quarlin::sdk::ui::dialogs::propertybindings::qwidgetobservable

@@ -1,8 +1,10 @@
 #include "propertybindings/qwidgetobservable/QComboBoxObservable.h"
 
 #include "sdk/exception/ExceptionBoundary.h"
+#include "sdk/widgets/DeferredCommits_p.h"
 
 #include <QComboBox>
+#include <QPointer>
 
 #include <algorithm>
 
@@ -20,7 +22,17 @@ QComboBoxObservable::QComboBoxObservable(QComboBox& comboBox)
         m_previousIndex = m_shownIndex;
         m_shownIndex = index;
     });
-    connect(&comboBox, qOverload<int>(&QComboBox::activated), this, &QComboBoxObservable::onActivated);
+    // Qt goes on emitting the combo box's signals after this one: the choice is taken once it is
+    // done, as the host may answer it by closing the window.
+    connect(&comboBox, qOverload<int>(&QComboBox::activated), this, [this] {
+        if (!m_choicePending)
+            m_beforeChoice = m_previousIndex; // what a refusal goes back to
+        m_choicePending = true;
+        quarlin::ui::intern::DeferredCommits::schedule(*this, [this] {
+            m_choicePending = false;
+            onActivated(m_beforeChoice);
+        });
+    });
 }
 
 QComboBoxObservable::~QComboBoxObservable() = default;
@@ -36,14 +48,18 @@ void QComboBoxObservable::removeListener(QComboBoxListenerInterface* listener)
     m_listeners.erase(std::remove(m_listeners.begin(), m_listeners.end(), listener), m_listeners.end());
 }
 
-void QComboBoxObservable::onActivated()
+void QComboBoxObservable::onActivated(int before)
 {
-    int const before = m_previousIndex;
     // A copy: a listener may remove itself while being told.
     std::vector<QComboBoxListenerInterface*> const listeners = m_listeners;
+    // A listener may close the window, and this observable with it: nothing is touched then.
+    QPointer<QComboBoxObservable> const self(this);
     for (QComboBoxListenerInterface* listener : listeners) {
         // A choice a listener refuses is reported and undone.
-        if (!runAtBoundary([&] { listener->comboBoxSelectionChanged(*this); })) {
+        bool const taken = runAtBoundary([&] { listener->comboBoxSelectionChanged(*this); });
+        if (!self)
+            return;
+        if (!taken) {
             if (m_comboBox)
                 m_comboBox->setCurrentIndex(before);
             return;

@@ -40,12 +40,14 @@ public:
     QComboBox* comboBox() const { return m_comboBox; }
 
 private:
-    void onActivated();
+    void onActivated(int before); // before: the index shown before the choice
 
     QPointer<QComboBox> m_comboBox;                       // not owned
     std::vector<QComboBoxListenerInterface*> m_listeners; // not owned: listeners remove themselves
     int m_shownIndex;
     int m_previousIndex;
+    int m_beforeChoice = -1;      // the index before a choice not taken yet
+    bool m_choicePending = false; // a choice waits for Qt to be done with the combo box
 };
 
 } // namespace quarlin::sdk::ui::dialogs::propertybindings::qwidgetobservable

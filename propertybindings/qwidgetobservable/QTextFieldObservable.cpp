@@ -2,11 +2,13 @@
 
 #include "sdk/exception/ExceptionBoundary.h"
 #include "sdk/signals/ScopedExitAction.h"
+#include "sdk/widgets/DeferredCommits_p.h"
 #include <QComboBox>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPointer>
 
 namespace quarlin::sdk::ui::dialogs::propertybindings::qwidgetobservable {
 
@@ -36,10 +38,16 @@ bool QTextFieldObservable::commitIfEdited()
     if (m_committing || !m_lineEdit || !m_lineEdit->isModified() || !m_commit)
         return true;
     m_committing = true;
-    ScopedExitAction const done([this] { m_committing = false; });
+    // The commit may close the window, and this observable with it: nothing is touched then.
+    QPointer<QTextFieldObservable> const self(this);
+    ScopedExitAction const done([this, self] {
+        if (self)
+            m_committing = false;
+    });
     bool taken = false;
-    runAtBoundary([&] { taken = m_commit(); });
-    if (taken && m_lineEdit)
+    auto const commit = m_commit; // a copy: it may be destroyed while it runs
+    runAtBoundary([&] { taken = commit(); });
+    if (self && taken && m_lineEdit)
         m_lineEdit->setModified(false);
     return taken;
 }
@@ -57,7 +65,7 @@ bool QTextFieldObservable::eventFilter(QObject* watched, QEvent* event)
     }
     case QEvent::FocusOut:
         if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
-            commitIfEdited();
+            quarlin::ui::intern::DeferredCommits::schedule(*this, [this] { commitIfEdited(); });
         return false;
     default: return false;
     }

@@ -3,6 +3,7 @@
 #include "sdk/exception/ExceptionBoundary.h"
 #include "sdk/host/ApplicationSettings.h"
 #include "sdk/signals/SignalConnectionCollection.h"
+#include "sdk/widgets/DeferredCommits_p.h"
 #include "sdk/widgets/GreyOutParties.h"
 
 #include <QAbstractButton>
@@ -150,6 +151,12 @@ QSize QtDialogAbstract::sizeHint() const
 
 void QtDialogAbstract::done(int result)
 {
+    // What a person chose or typed last is committed first, as they expect; the host may close
+    // the window in answer.
+    QPointer<QtDialogAbstract> const self(this);
+    quarlin::ui::intern::DeferredCommits::flush();
+    if (!self)
+        return;
     // A rule that throws while asked is reported, and the dialog stays open.
     if (result == Accepted && !ruleHolds()) {
         QApplication::beep();
@@ -354,8 +361,20 @@ void QtDialogAbstract::wireButtonBoxes()
         disconnect(box, &QDialogButtonBox::accepted, this, nullptr);
         disconnect(box, &QDialogButtonBox::rejected, this, nullptr);
         disconnect(box, &QDialogButtonBox::helpRequested, this, nullptr);
-        connect(box, &QDialogButtonBox::accepted, this, &QtDialogAbstract::accept);
-        connect(box, &QDialogButtonBox::rejected, this, &QtDialogAbstract::reject);
+        // What a person chose or typed last is committed before a dialog's own accept or
+        // reject reads it; the host may close the window in answer.
+        connect(box, &QDialogButtonBox::accepted, this, [this] {
+            QPointer<QtDialogAbstract> const self(this);
+            quarlin::ui::intern::DeferredCommits::flush();
+            if (self)
+                accept();
+        });
+        connect(box, &QDialogButtonBox::rejected, this, [this] {
+            QPointer<QtDialogAbstract> const self(this);
+            quarlin::ui::intern::DeferredCommits::flush();
+            if (self)
+                reject();
+        });
         connect(box, &QDialogButtonBox::helpRequested, this, &QtDialogAbstract::triggerHelp);
     }
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sdk/widgets/DeferredCommits_p.h"
+
 #include <QAbstractSpinBox>
 #include <QCoreApplication>
 #include <QLineEdit>
@@ -31,11 +33,14 @@ public:
             m_typed = text;
             m_edited = true;
         });
-        QObject::connect(&spinBox, &QAbstractSpinBox::editingFinished, &spinBox, [this] {
+        QObject::connect(&spinBox, &QAbstractSpinBox::editingFinished, &spinBox, [this, &spinBox] {
             if (!m_edited)
                 return;
-            m_edited = false;
-            m_settled(m_typed);
+            if (spinBox.hasFocus()) {
+                settle();
+                return;
+            }
+            DeferredCommits::schedule(spinBox, [this] { settle(); });
         });
     }
 
@@ -43,6 +48,15 @@ public:
     void forget() { m_edited = false; }
 
 private:
+    void settle()
+    {
+        if (!m_edited)
+            return; // shown or stepped over since
+        m_edited = false;
+        auto const settled = m_settled; // a copy: the spin box may go while it runs
+        settled(m_typed);
+    }
+
     Settled m_settled;
     QString m_typed;
     bool m_edited = false;

@@ -6,11 +6,14 @@
 #include "hostapp/PromptCatalog.h"
 #include "hostapp/ReferenceLoaders.h"
 #include "prompt/AnchorAlignmentDialog.h"
+#include "prompt/ColorChooserWidget.h"
 #include "prompt/EnterASCIICharacterDialog.h"
 #include "prompt/EnterTextStringDialog.h"
 #include "prompt/EnterThreeIntValuesDialog.h"
+#include "prompt/VariableSelectDialog.h"
 #include "sdk/dialogs/DialogInterface.h"
 #include "sdk/host/ReferenceHost.h"
+#include "sdk/host/StateChangeEvent.h"
 
 #include <QAbstractSpinBox>
 #include <QAccessible>
@@ -34,9 +37,11 @@
 #include <map>
 #include <stdexcept>
 
+using quarlin::dialogs::prompt::ColorChooserWidget;
 using quarlin::dialogs::prompt::EnterASCIICharacterDialog;
 using quarlin::dialogs::prompt::EnterTextStringDialog;
 using quarlin::dialogs::prompt::EnterThreeIntValuesDialog;
+using quarlin::dialogs::prompt::VariableSelectDialog;
 using quarlin::host::ReferenceHost;
 using quarlin::hostapp::HostSession;
 using quarlin::hostapp::promptCatalog;
@@ -290,6 +295,61 @@ QList<ShownText> textsIn(QString const& prompt, QLocale const& locale)
     return shown;
 }
 
+// Acts on a prompt as a person trying everything would: empties every field and leaves it (a
+// refusal), types into it, chooses with the arrows and Space, asks for help by F1 and by every
+// action, presses every button of its own, then those that end it. Stops touching the prompt the
+// moment it is gone.
+void tryEverything(QPointer<QDialog> const& dialog)
+{
+    auto const usable = [&dialog] { return dialog && dialog->isVisible(); };
+    auto const guarded = [](auto const& list) { // each watched from the start
+        QList<QPointer<std::remove_pointer_t<typename std::decay_t<decltype(list)>::value_type>>> all;
+        for (auto* const item : list)
+            all << item;
+        return all;
+    };
+    for (bool const emptied : {true, false}) {
+        for (QPointer<QWidget> const& field : guarded(usable() ? fieldsOf(dialog) : QList<QWidget*>())) {
+            if (!usable() || !field || !field->isEnabled())
+                continue;
+            field->setFocus(Qt::TabFocusReason);
+            if (QLineEdit* const edit = editOf(field)) {
+                edit->selectAll();
+                if (emptied)
+                    QTest::keyClick(edit, Qt::Key_Delete);
+                else
+                    quarlin::test::typeText(edit, QStringLiteral("7"));
+            }
+            if (!emptied && field)
+                QTest::keyClick(field, Qt::Key_Down);
+            if (!emptied && field)
+                QTest::keyClick(field, Qt::Key_Space);
+            if (field)
+                QTest::keyClick(field, Qt::Key_Tab);
+        }
+        quarlin::test::reachIdle();
+    }
+    if (usable() && QApplication::focusWidget())
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+    for (QPointer<QAction> const& action :
+         guarded(usable() ? dialog->findChildren<QAction*>() : QList<QAction*>()))
+        if (usable() && action && action->isEnabled())
+            action->trigger();
+    // The buttons of the prompt's own (a help button among them) before those that end it.
+    QPointer<QDialogButtonBox> const box = usable() ? dialog->findChild<QDialogButtonBox*>() : nullptr;
+    QList<QPointer<QAbstractButton>> buttons;
+    for (QAbstractButton* const button :
+         usable() ? dialog->findChildren<QAbstractButton*>() : QList<QAbstractButton*>())
+        if (!box || !box->isAncestorOf(button))
+            buttons << button;
+    for (QAbstractButton* const button : box ? box->buttons() : QList<QAbstractButton*>())
+        buttons << button;
+    for (QPointer<QAbstractButton> const& button : buttons)
+        if (usable() && button && button->isVisibleTo(dialog) && button->isEnabled())
+            button->click();
+    quarlin::test::reachIdle();
+}
+
 } // namespace
 
 class TestPrompts : public QObject
@@ -308,6 +368,20 @@ private Q_SLOTS:
     void returnInEveryField_data() { catalogRows(); }
     void nothingEscapesAHostThatRefusesEverything_data() { catalogRows(); }
     void speaksGerman_data() { catalogRows(); }
+    void hostCallbackDestroysThePrompt_data()
+    {
+        QTest::addColumn<QString>("prompt");
+        QTest::addColumn<QString>("callback");
+        QTest::addColumn<bool>("promptItself"); // else its parent
+        HostSession session;
+        for (auto const& entry : promptCatalog(session))
+            for (char const* callback :
+                 {"message", "help", "style write", "post-assignment", "colour chosen"})
+                for (bool const itself : {false, true})
+                    QTest::addRow("%s, %s, %s", qPrintable(entry.name), callback,
+                                  itself ? "prompt" : "parent")
+                        << entry.name << QString::fromLatin1(callback) << itself;
+    }
 
 private:
     static void catalogRows()
@@ -731,38 +805,7 @@ private Q_SLOTS:
         QVERIFY(dialog);
         runPrompt(prompt, dialog, [&] {
             QVERIFY(quarlin::test::showActive(dialog));
-            for (QWidget* const field : fieldsOf(dialog)) {
-                if (!dialog || !field->isEnabled())
-                    continue;
-                field->setFocus(Qt::TabFocusReason);
-                if (QLineEdit* const edit = editOf(field)) {
-                    edit->selectAll();
-                    quarlin::test::typeText(edit, QStringLiteral("7"));
-                }
-                QTest::keyClick(field, Qt::Key_Down);
-                QTest::keyClick(field, Qt::Key_Space);
-                QTest::keyClick(field, Qt::Key_Tab);
-            }
-            quarlin::test::reachIdle();
-            if (dialog && QApplication::focusWidget())
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
-            for (QAction* const action : dialog ? dialog->findChildren<QAction*>() : QList<QAction*>())
-                if (dialog && action->isEnabled())
-                    action->trigger();
-            // The buttons of the prompt's own (a help button among them) before those that end it.
-            auto* const box = dialog ? dialog->findChild<QDialogButtonBox*>() : nullptr;
-            QList<QAbstractButton*> buttons;
-            for (QAbstractButton* const button :
-                 dialog ? dialog->findChildren<QAbstractButton*>() : QList<QAbstractButton*>())
-                if (!box || !box->isAncestorOf(button))
-                    buttons << button;
-            if (box)
-                buttons << box->buttons();
-            for (QPointer<QAbstractButton> const button : buttons)
-                if (dialog && dialog->isVisible() && button && button->isVisibleTo(dialog)
-                    && button->isEnabled())
-                    button->click();
-            quarlin::test::reachIdle();
+            tryEverything(dialog);
         });
         QCOMPARE(quarlin::test::TestApplication::escapedExceptions(), escapedBefore);
         QVERIFY(helpAsked >= 2); // F1 and the help action at least
@@ -770,6 +813,79 @@ private Q_SLOTS:
         QCOMPARE(
             int(std::count(messages.begin(), messages.end(), "The change could not be made: help is down")),
             helpAsked);
+    }
+
+    // The host destroys the prompt, or the window under it, from inside a call the prompt makes to
+    // it: a message it shows, help it opens, a style write it answers, the action run after OK, a
+    // colour handed back. Nothing is touched after that call, the lock and the undo step are
+    // closed, what was written stays written, launch() returns, and the next request builds a
+    // fresh prompt.
+    void hostCallbackDestroysThePrompt()
+    {
+        QFETCH(QString, prompt);
+        QFETCH(QString, callback);
+        QFETCH(bool, promptItself);
+        auto& host = ReferenceHost::instance();
+        auto& styles = host.styleStore();
+        if (callback == QLatin1String("message")) // every write refused: a message for each
+            for (auto const& entry : styles.entries())
+                styles.setRule(entry.key.path, quarlin::host::StyleRule::refuse("The host refuses."));
+        HostSession session;
+        auto* const parent = new QWidget;
+        QPointer<QWidget> const parentGuard(parent);
+        QPointer<QDialog> const dialog = stage(prompt, session, *parent);
+        QVERIFY(dialog);
+        std::vector<quarlin::host::StyleEntry> heldWhenDestroyed;
+        bool destroyed = false;
+        auto const destroy = [&] {
+            if (destroyed)
+                return;
+            destroyed = true;
+            heldWhenDestroyed = styles.entries();
+            if (promptItself)
+                delete dialog.data();
+            else
+                delete parentGuard.data();
+        };
+        std::vector<boost::signals2::scoped_connection> hooks;
+        if (callback == QLatin1String("message"))
+            hooks.emplace_back(
+                host.messagePosted.connect([&](quarlin::host::HostMessage const&) { destroy(); }));
+        else if (callback == QLatin1String("help"))
+            hooks.emplace_back(host.helpShown.connect([&](std::string const&) { destroy(); }));
+        else if (callback == QLatin1String("style write"))
+            hooks.emplace_back(
+                quarlin::toolbox::StateChangeEventObservable::getInstance().connectStateChanged(
+                    [&](quarlin::toolbox::StateChangeEventInterface const& event) {
+                        if (event.kind() == StateChange_Style)
+                            destroy();
+                    }));
+        else if (callback == QLatin1String("post-assignment"))
+            if (auto* const variables = qobject_cast<VariableSelectDialog*>(dialog))
+                variables->setPostAssignmentAction(destroy);
+        if (callback == QLatin1String("colour chosen"))
+            if (auto* const panel = dialog->findChild<ColorChooserWidget*>())
+                hooks.emplace_back(panel->connectToColorSelectedSignal([&](int) { destroy(); }));
+        auto const run = runPrompt(prompt, dialog, [&] {
+            QVERIFY(quarlin::test::showActive(dialog));
+            tryEverything(dialog);
+        });
+        delete parentGuard.data(); // where it still stands
+        if (!destroyed)
+            QSKIP("the prompt makes no such call");
+        QVERIFY(run.actionsRan);
+        QVERIFY(dialog.isNull());
+        QCOMPARE(host.lockDepth(), 0);
+        QCOMPARE(host.undoDepth(), 0);
+        auto const now = styles.entries();
+        QVERIFY2(
+            std::equal(now.begin(), now.end(), heldWhenDestroyed.begin(), heldWhenDestroyed.end(),
+                       [](auto const& a, auto const& b) { return a.key == b.key && a.value == b.value; }),
+            "the host's settings changed after the prompt was gone");
+        QWidget newParent;
+        QPointer<QDialog> const fresh = stage(prompt, session, newParent);
+        QVERIFY(fresh && fresh != dialog);
+        QCOMPARE(fresh->parentWidget(), &newParent);
     }
 
     // In German no text a person reads in a prompt is still the English one (a text asked for

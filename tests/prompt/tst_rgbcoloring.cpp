@@ -177,9 +177,9 @@ private Q_SLOTS:
         QTest::keyClick(modes, Qt::Key_Home);
         for (int i = 0; i < mode; ++i)
             QTest::keyClick(modes, Qt::Key_Down);
+        quarlin::test::reachIdle();
         QCOMPARE(modes->currentText(), listed);
         QCOMPARE(hostInt("RGBMode"), __int64(mode));
-        quarlin::test::reachIdle();
         for (char const* channel : {"Red", "Green", "Blue"}) {
             QByteArray const name = QByteArray("rGBColorOpts_") + channel + "Variable_";
             bool const usable = calculated != QLatin1String(channel);

@@ -299,7 +299,8 @@ private Q_SLOTS:
         IntegralSpinBox* const box = spin(dialog, which);
         QCOMPARE(box->minimum(), minimum > 0 ? int(minimum) : -2147483646);
         typeInto(box, typed);
-        spin(dialog, which % 3 + 1)->setFocus(); // leave the field
+        spin(dialog, which % 3 + 1)->setFocus(); // leave the field: committed once the focus has moved
+        quarlin::test::reachIdle();
         QCOMPARE(valueOf(dialog, which), committed);
         box->setFocus();
         box->setIndexValue(stepFrom);

@@ -34,6 +34,7 @@ void pick(QComboBox* box, Qt::Key key)
 {
     box->setFocus();
     QTest::keyClick(box, key);
+    quarlin::test::reachIdle(); // a choice is taken once Qt is done with the key
 }
 
 void click(QDialog& dialog, QDialogButtonBox::StandardButton which)

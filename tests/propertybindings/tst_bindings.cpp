@@ -325,6 +325,7 @@ private Q_SLOTS:
         QTest::keyClick(field.edit, Qt::Key_End);
         quarlin::test::typeText(field.edit, QStringLiteral("5"));
         field.other->setFocus();
+        quarlin::test::reachIdle(); // committed once the focus has moved
         QCOMPARE(field.property->value(), 35.0);
     }
 

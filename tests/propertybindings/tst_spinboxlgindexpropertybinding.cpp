@@ -137,10 +137,12 @@ private Q_SLOTS:
         QVERIFY(bench.show());
         bench.type(typed);
         QCOMPARE(bench.property->value(), __int64(7)); // keyboard tracking is off: nothing yet
-        if (byEnter)
+        if (byEnter) {
             QTest::keyClick(bench.spinBox, Qt::Key_Return);
-        else
+        } else { // committed once the focus has moved
             bench.other->setFocus(Qt::TabFocusReason);
+            quarlin::test::reachIdle();
+        }
         QCOMPARE(bench.property->value(), expected);
         QCOMPARE(bench.spinBox->value(), int(expected));
         QCOMPARE(bench.heard.size(), std::size_t(expected == 7 ? 0 : 1));

@@ -207,6 +207,7 @@ private:
                 combo->setFocus();
                 combo->setCurrentIndex(row - 1);
                 QTest::keyClick(combo, Qt::Key_Down); // a person's choice: activated(row)
+                quarlin::test::reachIdle();           // taken once Qt is done with the key
                 return static_cast<long long>(property->value());
             };
             if (!reset)
