@@ -12,6 +12,7 @@
 
 #include <boost/ptr_container/ptr_vector.hpp>
 
+#include <QPointer>
 #include <QPushButton>
 
 namespace quarlin::dialogs::prompt {
@@ -102,11 +103,14 @@ boost::shared_ptr<sdk::DataLoaderInterface const> ChooseLoaderDialog::selectedLo
 void ChooseLoaderDialog::accept()
 {
     // OK's and the double click's slot: a settings failure is the host's message, not a crash.
-    runAtBoundary([this] {
+    // The host may close the window under the prompt in answer to that message.
+    QPointer<ChooseLoaderDialog> const self(this);
+    runAtBoundary([this, &self] {
         Impl& form = *m_impl;
         if (auto const loader = form.manager.selectedLoader())
             form.manager.rememberLoader(form.fileExtensions, loader->name());
-        QDialog::accept();
+        if (self)
+            QDialog::accept();
     });
 }
 

@@ -16,11 +16,13 @@
 #include "sdk/managerbase/LinePlotTypeDependentRelevance.h"
 #include "sdk/managerbase/RelevanceExpression.h"
 #include "sdk/signals/SignalConnectionCollection.h"
+#include "sdk/widgets/DeferredCommits_p.h"
 #include "ui_ScatterSizeFont.h"
 
 #include <boost/make_shared.hpp>
 
 #include <QCoreApplication>
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalBlocker>
 
@@ -108,10 +110,17 @@ void ScatterSizeFontDialog::Impl::bindStyleButton(QAbstractButton* button,
     };
     show(flag->value());
     connections.add(flag->connectToValueChangedSignal([show](bool const& on) { show(on); }));
-    widgetConnections.add(QObject::connect(button, &QAbstractButton::toggled, button, [flag, show](bool on) {
-        runAtBoundary([&] { flag->setValue(on); });
-        show(flag->value());
-    }));
+    // Qt goes on using the button after it reports the toggle, and the host may answer the write
+    // by closing the window: the flag is set once Qt is done.
+    widgetConnections.add(
+        QObject::connect(button, &QAbstractButton::toggled, button, [flag, show, button](bool on) {
+            quarlin::ui::intern::DeferredCommits::schedule(
+                *button, [flag, show, alive = QPointer<QAbstractButton>(button), on] {
+                    runAtBoundary([&] { flag->setValue(on); });
+                    if (alive)
+                        show(flag->value());
+                });
+        }));
 }
 
 ScatterSizeFontDialog* ScatterSizeFontDialog::m_dialogInstance = nullptr;

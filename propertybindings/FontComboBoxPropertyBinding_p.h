@@ -2,6 +2,7 @@
 
 #include "property/PropertyAbstract.h"
 #include "quarlin_prompt_export.h"
+#include "sdk/signals/Lifetime.h"
 #include "sdk/signals/QtSignalConnectionCollection.h"
 #include "sdk/signals/SignalConnectionCollection.h"
 
@@ -17,8 +18,9 @@ namespace quarlin::sdk::ui::dialogs::propertybindings {
 
 // Keeps a font combo box and a font-family property in step: a family a person chooses is set
 // on the property (a refusal is reported through the host's message box and the combo shows
-// the property's family again); every change of the property shows at once. Showing a family
-// the system lacks shows the closest one the combo offers and leaves the property as it is.
+// the property's family again) once Qt is done with the combo box; every change of the property shows at
+// once. Showing a family the system lacks shows the closest one the combo offers and leaves the property as
+// it is.
 class QUARLIN_PROMPT_EXPORT FontComboBoxPropertyBinding
 {
 public:
@@ -34,6 +36,7 @@ public:
 private:
     QPointer<QFontComboBox> m_combo; // not owned: the dialog's widget tree owns it
     boost::shared_ptr<PropertyAbstract<std::string>> m_property;
+    Lifetime m_lifetime;
     SignalConnectionCollection m_propertyConnections;
     QtSignalConnectionCollection m_widgetConnections;
 };

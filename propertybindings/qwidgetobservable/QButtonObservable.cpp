@@ -1,6 +1,7 @@
 #include "propertybindings/qwidgetobservable/QButtonObservable.h"
 
 #include "sdk/exception/ExceptionBoundary.h"
+#include "sdk/widgets/DeferredCommits_p.h"
 
 #include <QPointer>
 #include <algorithm>
@@ -13,7 +14,10 @@ QButtonObservable::QButtonObservable(QAbstractButton* button)
     : m_button(button)
 {
     if (button)
-        connect(button, &QAbstractButton::toggled, this, &QButtonObservable::onToggled);
+        // Qt goes on using the button after it reports the toggle, and a listener may answer by
+        // closing the window: listeners are told once Qt is done.
+        connect(button, &QAbstractButton::toggled, this,
+                [this] { quarlin::ui::intern::DeferredCommits::schedule(*this, [this] { onToggled(); }); });
 }
 
 QButtonObservable::~QButtonObservable() = default;

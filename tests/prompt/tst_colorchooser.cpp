@@ -224,20 +224,45 @@ private Q_SLOTS:
         QCOMPARE(button->text(), QString::fromStdString(ColorChooserDialog::colorToString(expected, true)));
     }
 
-    // The chooser lives under the button; when the button's dialog goes, the chooser and the
-    // binding go with it and nothing touches them afterwards.
-    void buttonsDialogGoesWhileTheChooserIsOpen()
+    // The chooser lives under the button; when the button's dialog goes (while the chooser is
+    // open, or as the host answers the chosen colour or its refusal), the chooser and the binding
+    // go with it and nothing touches them afterwards.
+    void buttonsDialogGoes_data()
     {
-        auto const property = boost::make_shared<quarlin::Property<int>>(2);
-        auto* const window = new QWidget;
+        QTest::addColumn<QString>("pick"); // empty: the dialog goes while the chooser is open
+        QTest::addColumn<int>("expected");
+        QTest::newRow("while the chooser is open") << QString() << 2;
+        QTest::newRow("as the colour is set") << QStringLiteral("colorButton_5") << 4;
+        QTest::newRow("in answer to the refusal") << QStringLiteral("colorButton_63") << 2;
+    }
+
+    void buttonsDialogGoes()
+    {
+        QFETCH(QString, pick);
+        QFETCH(int, expected);
+        auto const property =
+            boost::make_shared<quarlin::Property<int>>(2, boost::make_shared<quarlin::test::AtMost>(62));
+        QPointer<QWidget> const window = new QWidget;
         auto* const button = new QPushButton(window);
         auto* const binding = new ColorButtonPropertyBinding(button, property, false);
         QObject::connect(window, &QObject::destroyed, [binding] { delete binding; });
+        auto const close = [window] { delete window.data(); };
+        boost::signals2::scoped_connection const onSet =
+            property->connectToValueChangedSignal([&](int const&) { close(); });
+        boost::signals2::scoped_connection const onMessage =
+            ReferenceHost::instance().messagePosted.connect([&](auto const&) { close(); });
         QVERIFY(quarlin::test::showActive(window));
         auto const run = quarlin::test::runModal(
-            nullptr, [&] { button->click(); }, [&] { delete window; });
+            nullptr, [&] { button->click(); },
+            [&] {
+                if (pick.isEmpty())
+                    close();
+                else
+                    colorButton(*qobject_cast<QDialog*>(QApplication::activeModalWidget()), pick)->click();
+            });
         QVERIFY(run.actionsRan);
-        QCOMPARE(property->value(), 2);
+        QVERIFY(window.isNull());
+        QCOMPARE(property->value(), expected);
     }
 };
 

@@ -12,8 +12,10 @@
 #include "prompt/EnterThreeIntValuesDialog.h"
 #include "prompt/VariableSelectDialog.h"
 #include "sdk/dialogs/DialogInterface.h"
+#include "sdk/host/ApplicationSettings.h"
 #include "sdk/host/ReferenceHost.h"
 #include "sdk/host/StateChangeEvent.h"
+#include "sdk/signals/ScopedExitAction.h"
 
 #include <QAbstractSpinBox>
 #include <QAccessible>
@@ -350,6 +352,55 @@ void tryEverything(QPointer<QDialog> const& dialog)
     quarlin::test::reachIdle();
 }
 
+// The calls a prompt makes to the host in the middle of its own work.
+QStringList const hostCallbacks{QStringLiteral("message"), QStringLiteral("help"),
+                                QStringLiteral("style write"), QStringLiteral("post-assignment"),
+                                QStringLiteral("colour chosen")};
+
+// Opens a prompt on `parent` and tries everything in it, with `onCall` run on each call of one kind
+// the prompt makes to the host. For "message" every style write and the settings file are made to
+// fail, so that every field that reaches the host gets a message.
+quarlin::test::ModalRun tryWithHook(QString const& prompt, QString const& callback, HostSession& session,
+                                    QWidget& parent, QPointer<QDialog>& dialog,
+                                    std::function<void()> const& onCall)
+{
+    auto& host = ReferenceHost::instance();
+    auto& settings = quarlin::sdk::ApplicationSettings::getInstance();
+    std::string const settingsFile = settings.fileName();
+    bool const refuse = callback == QLatin1String("message");
+    if (refuse) {
+        for (auto const& entry : host.styleStore().entries())
+            host.styleStore().setRule(entry.key.path, quarlin::host::StyleRule::refuse("The host refuses."));
+        settings.setFileName("/proc/quarlin-unwritable/settings.ini");
+    }
+    quarlin::ScopedExitAction const restore([&] {
+        if (refuse)
+            settings.setFileName(settingsFile);
+    });
+    dialog = stage(prompt, session, parent);
+    std::vector<boost::signals2::scoped_connection> hooks;
+    if (refuse)
+        hooks.emplace_back(host.messagePosted.connect([&](quarlin::host::HostMessage const&) { onCall(); }));
+    else if (callback == QLatin1String("help"))
+        hooks.emplace_back(host.helpShown.connect([&](std::string const&) { onCall(); }));
+    else if (callback == QLatin1String("style write"))
+        hooks.emplace_back(quarlin::toolbox::StateChangeEventObservable::getInstance().connectStateChanged(
+            [&](quarlin::toolbox::StateChangeEventInterface const& event) {
+                if (event.kind() == StateChange_Style)
+                    onCall();
+            }));
+    else if (auto* const variables = qobject_cast<VariableSelectDialog*>(dialog.data());
+             variables && callback == QLatin1String("post-assignment"))
+        variables->setPostAssignmentAction(onCall);
+    else if (auto* const panel = dialog ? dialog->findChild<ColorChooserWidget*>() : nullptr;
+             panel && callback == QLatin1String("colour chosen"))
+        hooks.emplace_back(panel->connectToColorSelectedSignal([&](int) { onCall(); }));
+    return runPrompt(prompt, dialog, [&] {
+        if (quarlin::test::showActive(dialog))
+            tryEverything(dialog);
+    });
+}
+
 } // namespace
 
 class TestPrompts : public QObject
@@ -368,19 +419,28 @@ private Q_SLOTS:
     void returnInEveryField_data() { catalogRows(); }
     void nothingEscapesAHostThatRefusesEverything_data() { catalogRows(); }
     void speaksGerman_data() { catalogRows(); }
+    // A row for each call a prompt makes: found by trying everything in it once, destroying nothing.
     void hostCallbackDestroysThePrompt_data()
     {
         QTest::addColumn<QString>("prompt");
         QTest::addColumn<QString>("callback");
         QTest::addColumn<bool>("promptItself"); // else its parent
-        HostSession session;
-        for (auto const& entry : promptCatalog(session))
-            for (char const* callback :
-                 {"message", "help", "style write", "post-assignment", "colour chosen"})
+        HostSession catalogSession;
+        for (auto const& entry : promptCatalog(catalogSession))
+            for (QString const& callback : hostCallbacks) {
+                init();
+                HostSession session;
+                QWidget parent;
+                QPointer<QDialog> dialog;
+                int calls = 0;
+                tryWithHook(entry.name, callback, session, parent, dialog, [&calls] { ++calls; });
+                delete dialog.data(); // the next dry run builds its own
                 for (bool const itself : {false, true})
-                    QTest::addRow("%s, %s, %s", qPrintable(entry.name), callback,
-                                  itself ? "prompt" : "parent")
-                        << entry.name << QString::fromLatin1(callback) << itself;
+                    if (calls > 0)
+                        QTest::addRow("%s, %s, %s", qPrintable(entry.name), qPrintable(callback),
+                                      itself ? "prompt" : "parent")
+                            << entry.name << callback << itself;
+            }
     }
 
 private:
@@ -825,58 +885,26 @@ private Q_SLOTS:
         QFETCH(QString, prompt);
         QFETCH(QString, callback);
         QFETCH(bool, promptItself);
-        auto& host = ReferenceHost::instance();
-        auto& styles = host.styleStore();
-        if (callback == QLatin1String("message")) // every write refused: a message for each
-            for (auto const& entry : styles.entries())
-                styles.setRule(entry.key.path, quarlin::host::StyleRule::refuse("The host refuses."));
+        auto& styles = ReferenceHost::instance().styleStore();
         HostSession session;
         auto* const parent = new QWidget;
         QPointer<QWidget> const parentGuard(parent);
-        QPointer<QDialog> const dialog = stage(prompt, session, *parent);
-        QVERIFY(dialog);
+        QPointer<QDialog> dialog;
         std::vector<quarlin::host::StyleEntry> heldWhenDestroyed;
         bool destroyed = false;
-        auto const destroy = [&] {
+        auto const run = tryWithHook(prompt, callback, session, *parent, dialog, [&] {
             if (destroyed)
                 return;
             destroyed = true;
             heldWhenDestroyed = styles.entries();
-            if (promptItself)
-                delete dialog.data();
-            else
-                delete parentGuard.data();
-        };
-        std::vector<boost::signals2::scoped_connection> hooks;
-        if (callback == QLatin1String("message"))
-            hooks.emplace_back(
-                host.messagePosted.connect([&](quarlin::host::HostMessage const&) { destroy(); }));
-        else if (callback == QLatin1String("help"))
-            hooks.emplace_back(host.helpShown.connect([&](std::string const&) { destroy(); }));
-        else if (callback == QLatin1String("style write"))
-            hooks.emplace_back(
-                quarlin::toolbox::StateChangeEventObservable::getInstance().connectStateChanged(
-                    [&](quarlin::toolbox::StateChangeEventInterface const& event) {
-                        if (event.kind() == StateChange_Style)
-                            destroy();
-                    }));
-        else if (callback == QLatin1String("post-assignment"))
-            if (auto* const variables = qobject_cast<VariableSelectDialog*>(dialog))
-                variables->setPostAssignmentAction(destroy);
-        if (callback == QLatin1String("colour chosen"))
-            if (auto* const panel = dialog->findChild<ColorChooserWidget*>())
-                hooks.emplace_back(panel->connectToColorSelectedSignal([&](int) { destroy(); }));
-        auto const run = runPrompt(prompt, dialog, [&] {
-            QVERIFY(quarlin::test::showActive(dialog));
-            tryEverything(dialog);
+            delete (promptItself ? static_cast<QWidget*>(dialog.data()) : parentGuard.data());
         });
         delete parentGuard.data(); // where it still stands
-        if (!destroyed)
-            QSKIP("the prompt makes no such call");
+        QVERIFY(destroyed);
         QVERIFY(run.actionsRan);
         QVERIFY(dialog.isNull());
-        QCOMPARE(host.lockDepth(), 0);
-        QCOMPARE(host.undoDepth(), 0);
+        QCOMPARE(ReferenceHost::instance().lockDepth(), 0);
+        QCOMPARE(ReferenceHost::instance().undoDepth(), 0);
         auto const now = styles.entries();
         QVERIFY2(
             std::equal(now.begin(), now.end(), heldWhenDestroyed.begin(), heldWhenDestroyed.end(),
@@ -884,7 +912,7 @@ private Q_SLOTS:
             "the host's settings changed after the prompt was gone");
         QWidget newParent;
         QPointer<QDialog> const fresh = stage(prompt, session, newParent);
-        QVERIFY(fresh && fresh != dialog);
+        QVERIFY(fresh);
         QCOMPARE(fresh->parentWidget(), &newParent);
     }
 

@@ -226,6 +226,7 @@ private Q_SLOTS:
         QCOMPARE(field->text(), shown);
         field->setFocus();
         QTest::keyClick(field, Qt::Key_Up);
+        quarlin::test::reachIdle();
         double const stored = quarlin::test::hostStyle<double>({"GlobalRGB", "RangeMin"});
         QVERIFY2(stored == afterUp || (std::isnan(stored) && std::isnan(afterUp)),
                  qPrintable(QString::number(stored, 'g', 17)));

@@ -306,6 +306,7 @@ private Q_SLOTS:
         box->setIndexValue(stepFrom);
         for (int i = 0; i < 4; ++i)
             QTest::keyClick(box, Qt::Key(key));
+        quarlin::test::reachIdle();
         QCOMPARE(valueOf(dialog, which), stepped);
         QCOMPARE(box->value(), int(stepped));
         dialog.reject();

@@ -137,12 +137,11 @@ private Q_SLOTS:
         QVERIFY(bench.show());
         bench.type(typed);
         QCOMPARE(bench.property->value(), __int64(7)); // keyboard tracking is off: nothing yet
-        if (byEnter) {
+        if (byEnter)
             QTest::keyClick(bench.spinBox, Qt::Key_Return);
-        } else { // committed once the focus has moved
+        else
             bench.other->setFocus(Qt::TabFocusReason);
-            quarlin::test::reachIdle();
-        }
+        quarlin::test::reachIdle(); // committed once Qt is done with the key or the focus change
         QCOMPARE(bench.property->value(), expected);
         QCOMPARE(bench.spinBox->value(), int(expected));
         QCOMPARE(bench.heard.size(), std::size_t(expected == 7 ? 0 : 1));
@@ -174,6 +173,7 @@ private Q_SLOTS:
         // Confirming the shown value by typing it is.
         bench.type(QString::number(shown));
         QTest::keyClick(bench.spinBox, Qt::Key_Enter);
+        quarlin::test::reachIdle();
         QCOMPARE(bench.property->value(), __int64(shown));
 
         // A change of the property shows at once, and showing it is no edit.
@@ -182,8 +182,9 @@ private Q_SLOTS:
         QCOMPARE(bench.heard, (std::vector<__int64>{shown, 900}));
     }
 
-    // Every way a person steps commits at once; a calculator, where there is one, sets the step.
-    void stepCommitsAtOnce_data()
+    // Every way a person steps commits before the next input; a calculator, where there is one, sets the
+    // step.
+    void stepCommits_data()
     {
         QTest::addColumn<double>("factor"); // negative: no calculator, the spin box's own step of one
         QTest::addColumn<Step>("how");
@@ -204,7 +205,7 @@ private Q_SLOTS:
         QTest::newRow("zero step stays") << 0.0 << Step::ArrowUp << __int64(100) << QString();
     }
 
-    void stepCommitsAtOnce()
+    void stepCommits()
     {
         QFETCH(double, factor);
         QFETCH(Step, how);
@@ -215,6 +216,7 @@ private Q_SLOTS:
         if (!typed.isEmpty())
             bench.type(typed);
         step(bench.spinBox, how);
+        quarlin::test::reachIdle();
         QCOMPARE(bench.property->value(), expected);
         if (typed.isEmpty())
             QCOMPARE(bench.heard, expected == 100 ? std::vector<__int64>{} : std::vector<__int64>{expected});
@@ -230,6 +232,7 @@ private Q_SLOTS:
             bench.property->setValue(4);
             QCOMPARE(bench.spinBox->value(), 3);
             QTest::keyClick(bench.spinBox, Qt::Key_Up);
+            quarlin::test::reachIdle();
             QCOMPARE(bench.property->value(), __int64(4));
             QCOMPARE(bench.spinBox->value(), 4); // its own single step again, not the calculator's
         }

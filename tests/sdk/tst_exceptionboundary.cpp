@@ -253,6 +253,7 @@ private:
                         } else {
                             typeAndEnter(spin, bad ? QStringLiteral("7") : QStringLiteral("8"));
                         }
+                        quarlin::test::reachIdle(); // the spin box commits once Qt is done with the key
                         return static_cast<long long>(property->value());
                     },
                     5, step ? 6 : 8};

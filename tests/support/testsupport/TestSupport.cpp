@@ -74,6 +74,13 @@ void typeText(QWidget* widget, QString const& text)
     }
 }
 
+void reachIdle()
+{
+    // Twice: an update run at the idle point may itself defer one more step.
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+}
+
 void clickIndicator(QAbstractButton* button)
 {
     QStyleOptionButton option;
@@ -82,6 +89,7 @@ void clickIndicator(QAbstractButton* button)
     QRect const area = button->style()->subElementRect(
         radio ? QStyle::SE_RadioButtonIndicator : QStyle::SE_CheckBoxIndicator, &option, button);
     QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, area.center());
+    reachIdle(); // the click is taken once Qt is done with the button, as after a person's click
 }
 
 bool showActive(QWidget* window)
@@ -97,13 +105,6 @@ std::vector<std::string> hostMessageTexts()
     for (host::HostMessage const& message : host::ReferenceHost::instance().messages())
         texts.push_back(message.text);
     return texts;
-}
-
-void reachIdle()
-{
-    // Twice: an update run at the idle point may itself defer one more step.
-    QCoreApplication::processEvents();
-    QCoreApplication::processEvents();
 }
 
 QStringList texts(std::initializer_list<char const*> items)

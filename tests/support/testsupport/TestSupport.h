@@ -42,7 +42,7 @@ ModalRun runModal(QWidget* dialog, std::function<void()> const& launch, std::fun
 void typeText(QWidget* widget, QString const& text);
 
 // Clicks a radio button or check box where a person would: on its indicator, which for a
-// button without text is not the middle of the widget.
+// button without text is not the middle of the widget; returns once the click is taken.
 void clickIndicator(QAbstractButton* button);
 
 // Shows a window and makes it the active one, as a click on it would; keyboard focus and focus
