@@ -21,11 +21,15 @@ int exercisePrompts()
     QApplication::processEvents();
 
     int failures = 0;
-    QMenu* const prompts = window.menuBar()->findChild<QMenu*>(QStringLiteral("promptsMenu"));
-    for (QAction* const action : prompts ? prompts->actions() : QList<QAction*>()) {
+    // Every prompt, and the plot actions that ask one.
+    QList<QAction*> actions;
+    for (char const* const menu : {"promptsMenu", "plotMenu"})
+        if (auto* const found = window.menuBar()->findChild<QMenu*>(QLatin1String(menu)))
+            actions << found->actions();
+    for (QAction* const action : actions) {
         QString const name = action->objectName();
         if (!name.endsWith(QLatin1String("Action")))
-            continue; // separators and Quit
+            continue; // separators, Quit and the actions that ask nothing
         QString const formName = action->property("formName").toString();
         QString opened;
         int const before = window.outcomeCount();

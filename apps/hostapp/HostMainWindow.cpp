@@ -5,6 +5,7 @@
 #include "hostapp/ReferenceLoaders.h"
 #include "hostapp/RememberedLoadersView.h"
 #include "hostapp/StyleSettingsView.h"
+#include "prompt/AxisVariableSelectDialog.h"
 #include "prompt/ChooseLoaderDialog.h"
 #include "prompt/VectorVarAssignStrategy.h"
 #include "sdk/dialogs/QtDialogAbstract.h"
@@ -105,6 +106,7 @@ HostMainWindow::HostMainWindow(QWidget* parent)
 
     // How a host switches the vector layer on: ask for variables only when it must.
     QMenu* const plot = menuBar()->addMenu(tr("P&lot"));
+    plot->setObjectName(QStringLiteral("plotMenu"));
     plot->addAction(tr("Show &Vectors"), this, [this] {
         bool const on = dialogs::prompt::VectorVarAssignStrategy(*this)(QrnUtilFrameGetPlotType());
         if (on)
@@ -112,6 +114,27 @@ HostMainWindow::HostMainWindow(QWidget* parent)
                                                                 true);
         record(on ? tr("Vectors: shown") : tr("Vectors: not shown"));
     });
+    // A host that opens a plot window for a question and closes it from the work it hands the
+    // prompt: the axis prompt is that window's child and goes with it, inside its own OK.
+    QAction* const axesWindow = plot->addAction(tr("Axes in a New &Window..."), this, [this] {
+        QPointer<QWidget> const document = new QWidget(this, Qt::Window);
+        document->setWindowTitle(tr("Plot window"));
+        document->resize(360, 240);
+        document->show();
+        QPointer<dialogs::prompt::VariableSelectDialog> axes =
+            &dialogs::prompt::AxisVariableSelectDialog::getInstance(*document);
+        if (axes->parentWidget() != document) { // one left over from another window
+            delete axes.data();
+            axes = &dialogs::prompt::AxisVariableSelectDialog::getInstance(*document);
+        }
+        axes->setPostAssignmentAction([document] { delete document.data(); });
+        axes->launch();
+        record(document ? tr("Axes in a new window: cancelled")
+                        : tr("Axes in a new window: set; the window closed"));
+        delete document.data();
+    });
+    axesWindow->setObjectName(QStringLiteral("axesInNewWindowAction"));
+    axesWindow->setProperty("formName", QStringLiteral("VariableSelectDialog"));
 
     auto* const stateDock = new QDockWidget(tr("Host state"), this);
     stateDock->setObjectName(QStringLiteral("hostStateDock"));

@@ -269,6 +269,22 @@
         <source>Open %1 with %2: %3 variables</source>
         <translation>%1 mit %2 öffnen: %3 Variablen</translation>
     </message>
+    <message>
+        <source>Axes in a New &amp;Window...</source>
+        <translation>Achsen in neuem &amp;Fenster...</translation>
+    </message>
+    <message>
+        <source>Plot window</source>
+        <translation>Plotfenster</translation>
+    </message>
+    <message>
+        <source>Axes in a new window: cancelled</source>
+        <translation>Achsen in neuem Fenster: abgebrochen</translation>
+    </message>
+    <message>
+        <source>Axes in a new window: set; the window closed</source>
+        <translation>Achsen in neuem Fenster: gesetzt; das Fenster ist geschlossen</translation>
+    </message>
 </context>
 <context>
     <name>quarlin::hostapp::HostStatePanel</name>
