@@ -14,6 +14,10 @@ public:
     public:
         void assignDefaults(PropertyAbstract<int>& first, PropertyAbstract<int>& second,
                             PropertyAbstract<int>& third) const override;
+        std::unique_ptr<DefaultVarAssignmentInterface> clone() const override
+        {
+            return std::make_unique<RGBVarAssignment>(*this);
+        }
     };
 
     // Configures the dialog only when this call creates it.

@@ -69,11 +69,32 @@ public:
     boost::shared_ptr<KernelPropertyDeferred<int>> var3Property;
     boost::ptr_vector<ComboBoxPropertyBinding<int>> bindings;
     boost::function<void()> postAssignmentAction;
+    std::unique_ptr<DefaultVarAssignmentInterface const> defaults; // null: the first listed is the fallback
+    boost::signals2::scoped_connection listChanged;
+
+    // The data set lost a shown variable: the proposal is made again, before the combo boxes
+    // fall back to the first listed variable.
+    void proposeAgain() const
+    {
+        auto const listed = [this](KernelPropertyDeferred<int> const& p) {
+            return model->indexOf(p.value()) != -1;
+        };
+        if (!defaults || model->size() == 0
+            || (listed(*var1Property) && listed(*var2Property) && (!threeVariables || listed(*var3Property))))
+            return;
+        defaults->assignDefaults(*var1Property, *var2Property, *var3Property);
+    }
 };
 
 VariableSelectDialog* VariableSelectDialog::m_dialogInstance = nullptr;
 
 VariableSelectDialog::DefaultVarAssignmentInterface::~DefaultVarAssignmentInterface() = default;
+
+std::unique_ptr<VariableSelectDialog::DefaultVarAssignmentInterface>
+VariableSelectDialog::DefaultVarAssignmentInterface::clone() const
+{
+    return nullptr;
+}
 
 VariableSelectDialog& VariableSelectDialog::getInstance(QWidget& parent, toolbox::StringList const& var1Path,
                                                         toolbox::StringList const& var2Path,
@@ -117,6 +138,10 @@ VariableSelectDialog::VariableSelectDialog(QWidget& parent, toolbox::StringList 
         toolbox::StyleValue(form.threeVariables ? var3Path : var2Path));
     // Before the bindings exist, so the combo boxes open on the proposal.
     defaults.assignDefaults(*form.var1Property, *form.var2Property, *form.var3Property);
+    form.defaults = defaults.clone();
+    // First of all listeners of the list: before the bindings' fallback.
+    form.listChanged = form.model->connectToDataChangedSignal(
+        [&form] { runAtBoundary([&form] { form.proposeAgain(); }); }, boost::signals2::at_front);
 
     QComboBox* const combos[] = {form.var1_comboBox, form.var2_comboBox, form.var3_comboBox};
     boost::shared_ptr<KernelPropertyDeferred<int>> const properties[] = {form.var1Property, form.var2Property,

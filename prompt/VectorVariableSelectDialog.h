@@ -17,6 +17,10 @@ public:
         explicit VectorVarAssignment(PlotType_e plotType);
         void assignDefaults(PropertyAbstract<int>& first, PropertyAbstract<int>& second,
                             PropertyAbstract<int>& third) const override;
+        std::unique_ptr<DefaultVarAssignmentInterface> clone() const override
+        {
+            return std::make_unique<VectorVarAssignment>(*this);
+        }
 
     private:
         PlotType_e m_plotType;

@@ -10,6 +10,7 @@
 #include "sdk/host/SdkFunctions.h"
 #include "sdk/host/StateChangeEvent.h"
 #include "sdk/managerbase/InvertingRelevance.h"
+#include "sdk/signals/ScopedExitAction.h"
 #include "sdk/uicommon/OnIdleAfterStateChangeActionPerformer_p.h"
 
 #include <QCoreApplication>
@@ -53,6 +54,10 @@ RGBColorOptsPropertiesManager::RGBColorOptsPropertiesManager(
         throw InvalidArgumentException("The RGB colouring manager needs its style set.");
     m_modeModel = boost::make_shared<ModeModel>(modeTable());
     m_variablesModel = boost::make_shared<VariablesModel>(&getEnabledVarsForFrame, false);
+    // First of all listeners: a combo box bound to a channel the list lost would otherwise fall
+    // back to the first variable, which the check then finds valid.
+    m_variablesChanged = m_variablesModel->connectToDataChangedSignal(
+        [this] { runAtBoundary([this] { ensureValidChannelVars(); }); }, boost::signals2::at_front);
     m_channelVarChecker = std::make_unique<common::OnIdleAfterStateChangeActionPerformer>(
         [this] { ensureValidChannelVars(); }, &RGBColorOptsPropertiesManager::isChannelVarRelevantChange);
     // A channel holds unless the mode calculates it.
@@ -89,6 +94,8 @@ void RGBColorOptsPropertiesManager::ensureValidChannelVars()
     if (checkRGBChannelVars(red, green, blue))
         return;
     getValidRGBVarCandidates(QrnUtilFrameGetPlotType(), red, green, blue);
+    QrnUtilUndoStateBegin(UndoStateCategory_Style);
+    ScopedExitAction const closeStep([] { QrnUtilUndoStateEnd(false, true); });
     m_generated->globalRGBRedChannelVar()->setValue(red);
     m_generated->globalRGBGreenChannelVar()->setValue(green);
     m_generated->globalRGBBlueChannelVar()->setValue(blue);

@@ -5,6 +5,7 @@
 #include "sdk/managerbase/RelevanceInterface.h"
 
 #include <boost/shared_ptr.hpp>
+#include <boost/signals2/connection.hpp>
 
 #include <memory>
 
@@ -29,7 +30,8 @@ class RGBColorOptsPropertiesGenerated;
 // What the RGB colouring prompt needs besides the settings: the list of modes, the list of the
 // active frame's variables, one rule per channel (a channel the mode calculates is not the
 // person's to choose), and a watcher that replaces channel variables the data set no longer
-// has with the host's candidates once the host's state has settled.
+// has with the host's candidates: as soon as the variable list changes, before a combo box bound
+// to a lost channel hears of it, and again once the host's state has settled.
 class QUARLIN_PROMPT_EXPORT RGBColorOptsPropertiesManager
 {
 public:
@@ -49,7 +51,8 @@ public:
 
     // The host state changes after which the channel variables may have become invalid.
     static bool isChannelVarRelevantChange(toolbox::StateChangeEventInterface const& event);
-    // Replaces an invalid triple of channel variables with the host's candidates, red first.
+    // Replaces an invalid triple of channel variables with the host's candidates, red first, as
+    // one undo step.
     void ensureValidChannelVars();
 
 private:
@@ -60,6 +63,7 @@ private:
     boost::shared_ptr<ModeModel> m_modeModel;
     boost::shared_ptr<VariablesModel> m_variablesModel;
     std::unique_ptr<common::OnIdleAfterStateChangeActionPerformer> m_channelVarChecker;
+    boost::signals2::scoped_connection m_variablesChanged;
 };
 
 } // namespace quarlin::sdk::ui::propertymanager

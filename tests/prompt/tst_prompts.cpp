@@ -11,12 +11,14 @@
 #include "prompt/EnterTextStringDialog.h"
 #include "prompt/EnterThreeIntValuesDialog.h"
 #include "prompt/VariableSelectDialog.h"
+#include "prompt/ZoneSelectDialog.h"
 #include "sdk/dialogs/DialogInterface.h"
 #include "sdk/host/ApplicationSettings.h"
 #include "sdk/host/ReferenceHost.h"
 #include "sdk/host/StateChangeEvent.h"
 #include "sdk/signals/ScopedExitAction.h"
 
+#include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QAction>
@@ -44,6 +46,7 @@ using quarlin::dialogs::prompt::EnterASCIICharacterDialog;
 using quarlin::dialogs::prompt::EnterTextStringDialog;
 using quarlin::dialogs::prompt::EnterThreeIntValuesDialog;
 using quarlin::dialogs::prompt::VariableSelectDialog;
+using quarlin::dialogs::prompt::ZoneSelectDialog;
 using quarlin::host::ReferenceHost;
 using quarlin::hostapp::HostSession;
 using quarlin::hostapp::promptCatalog;
@@ -401,6 +404,38 @@ quarlin::test::ModalRun tryWithHook(QString const& prompt, QString const& callba
     });
 }
 
+// How the host changes its data set under an open prompt: replaced by a smaller one with other
+// names, shrunk to its first rows, removed.
+void changeDataSet(QString const& how)
+{
+    auto& host = ReferenceHost::instance();
+    if (how == QLatin1String("removed")) {
+        host.removeDataSet();
+        return;
+    }
+    quarlin::host::DataSet data = host.dataSet();
+    if (how == QLatin1String("replaced")) {
+        data.variables = {{"X", {0, 1}}, {"Y", {0, 1}}, {"V3", {0, 1}}, {"V4", {0, 1}}};
+        data.zones = {"First", "Second"};
+    } else {
+        data.variables.resize(2);
+        data.zones.resize(1);
+    }
+    host.loadDataSet(data);
+}
+
+// The lists of a prompt a person can pick from, by object name, with their rows.
+std::map<QString, int> listsOf(QDialog const& dialog)
+{
+    std::map<QString, int> lists;
+    for (QComboBox* const combo : dialog.findChildren<QComboBox*>())
+        lists[combo->objectName()] = combo->count();
+    for (QAbstractItemView* const view : dialog.findChildren<QAbstractItemView*>())
+        if (view->model() && !qobject_cast<QComboBox*>(view->parentWidget()))
+            lists[view->objectName()] = view->model()->rowCount();
+    return lists;
+}
+
 } // namespace
 
 class TestPrompts : public QObject
@@ -441,6 +476,34 @@ private Q_SLOTS:
                                       itself ? "prompt" : "parent")
                             << entry.name << callback << itself;
             }
+    }
+
+    // A row for each prompt with lists that follow the host's data set: found by changing the
+    // data set under it once.
+    void dataChangesUnderTheOpenPrompt_data()
+    {
+        QTest::addColumn<QString>("prompt");
+        QTest::addColumn<QStringList>("following");
+        QTest::addColumn<QString>("change");
+        HostSession catalogSession;
+        for (auto const& entry : promptCatalog(catalogSession)) {
+            init();
+            HostSession session;
+            QWidget parent;
+            QPointer<QDialog> const dialog = stage(entry.name, session, parent);
+            auto const before = listsOf(*dialog);
+            changeDataSet(QStringLiteral("replaced"));
+            quarlin::test::reachIdle();
+            QStringList following;
+            for (auto const& [name, rows] : listsOf(*dialog))
+                if (before.count(name) && before.at(name) != rows)
+                    following << name;
+            delete dialog.data();
+            if (!following.isEmpty())
+                for (char const* change : {"replaced", "shrunk", "removed"})
+                    QTest::addRow("%s, %s", qPrintable(entry.name), change)
+                        << entry.name << following << QString::fromLatin1(change);
+        }
     }
 
 private:
@@ -914,6 +977,57 @@ private Q_SLOTS:
         QPointer<QDialog> const fresh = stage(prompt, session, newParent);
         QVERIFY(fresh);
         QCOMPARE(fresh->parentWidget(), &newParent);
+    }
+
+    // The host changes its data set while a person has picked the last entry of every list that
+    // follows it. What the prompt then shows, writes and returns exists in the new data set: a
+    // lost value is replaced by the prompt's own rule or the first listed one, never kept, and
+    // OK hands back nothing the frame lacks.
+    void dataChangesUnderTheOpenPrompt()
+    {
+        QFETCH(QString, prompt);
+        QFETCH(QStringList, following);
+        QFETCH(QString, change);
+        auto& host = ReferenceHost::instance();
+        HostSession session;
+        QWidget parent;
+        QPointer<QDialog> const dialog = stage(prompt, session, parent);
+        bool okUsable = false;
+        QStringList shownAfter;
+        runPrompt(prompt, dialog, [&] {
+            QVERIFY(quarlin::test::showActive(dialog));
+            for (QString const& name : following) {
+                auto* const list = dialog->findChild<QWidget*>(name);
+                list->setFocus(Qt::TabFocusReason);
+                QTest::keyClick(list, Qt::Key_End);
+            }
+            quarlin::test::reachIdle();
+            host.clearRecords();
+            changeDataSet(change);
+            quarlin::test::reachIdle();
+            for (QString const& name : following)
+                if (auto* const combo = dialog->findChild<QComboBox*>(name))
+                    shownAfter << combo->currentText();
+            QPushButton* const ok = quarlin::test::dialogButton(*dialog, QDialogButtonBox::Ok);
+            okUsable = ok && ok->isEnabled();
+            if (okUsable)
+                ok->click();
+            quarlin::test::reachIdle();
+        });
+        QStringList names;
+        for (auto const& variable : host.dataSet().variables)
+            names << QString::fromStdString(variable.name);
+        for (QString const& shown : shownAfter)
+            QVERIFY2(shown.isEmpty() ? names.isEmpty() : names.contains(shown), qPrintable(shown));
+        QCOMPARE(quarlin::test::hostMessageTexts(), std::vector<std::string>{}); // no write refused
+        if (auto* const zones = qobject_cast<ZoneSelectDialog*>(dialog.data())) {
+            int const count = int(host.dataSet().zones.size());
+            QCOMPARE(okUsable, dialog->result() == QDialog::Accepted);
+            if (okUsable)
+                QVERIFY(zones->selectedZone() >= 1 && zones->selectedZone() <= count);
+            else // greyed out: the zone picked is gone
+                QVERIFY(zones->selectedZone() > count);
+        }
     }
 
     // In German no text a person reads in a prompt is still the English one (a text asked for

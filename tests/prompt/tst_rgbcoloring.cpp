@@ -127,6 +127,60 @@ private Q_SLOTS:
         }
     }
 
+    // The data set changes under the open prompt and loses the channels: they take the host's
+    // candidates in one undo step, not the first variable a combo box would fall back to.
+    void lostChannelsTakeTheCandidates_data()
+    {
+        QTest::addColumn<int>("before"); // variables, the channels on the last three
+        QTest::addColumn<QStringList>("after");
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("eight replaced by four")
+            << 8 << quarlin::test::texts({"X", "Y", "V3", "V4"}) << quarlin::test::texts({"V3", "V4", "X"});
+        QStringList fifty = quarlin::test::texts({"X", "Y"});
+        for (int i = 3; i <= 50; ++i)
+            fifty << QStringLiteral("V%1").arg(i);
+        QTest::newRow("100000 shrunk to 50") << 100000 << fifty << quarlin::test::texts({"V3", "V4", "V5"});
+    }
+
+    void lostChannelsTakeTheCandidates()
+    {
+        QFETCH(int, before);
+        QFETCH(QStringList, after);
+        QFETCH(QStringList, shown);
+        auto& host = ReferenceHost::instance();
+        auto const load = [&host](QStringList const& names) {
+            quarlin::host::DataSet data = host.dataSet();
+            data.variables.clear();
+            for (QString const& name : names)
+                data.variables.push_back({name.toStdString(), {0.0, 1.0}});
+            host.loadDataSet(data);
+        };
+        QStringList many;
+        for (int i = 1; i <= before; ++i)
+            many << QStringLiteral("V%1").arg(i);
+        load(many);
+        setChannels(before - 2, before - 1, before);
+        QWidget parent;
+        RGBColorOptsDialog& dialog = RGBColorOptsDialog::getInstance(parent);
+        dialog.launch();
+        QVERIFY(quarlin::test::showActive(&dialog));
+        int const steps = host.completedUndoSteps();
+        load(after);
+        quarlin::test::reachIdle();
+        QStringList shownNow;
+        for (char const* combo : {"rGBColorOpts_RedVariable_CmbBox", "rGBColorOpts_GreenVariable_CmbBox",
+                                  "rGBColorOpts_BlueVariable_CmbBox"})
+            shownNow << child<QComboBox>(dialog, combo)->currentText();
+        QCOMPARE(shownNow, shown);
+        QCOMPARE((QStringList{after.value(int(hostInt("RedChannelVar")) - 1),
+                              after.value(int(hostInt("GreenChannelVar")) - 1),
+                              after.value(int(hostInt("BlueChannelVar")) - 1)}),
+                 shown);
+        QCOMPARE(host.completedUndoSteps(), steps + 1);
+        QVERIFY(host.messages().empty());
+        dialog.reject();
+    }
+
     void intensityStepSpansTheChannels_data()
     {
         QTest::addColumn<QVector<int>>("channels");
