@@ -22,8 +22,8 @@ ButtonBinding::ButtonBinding(QAbstractButton* button, boost::function<void()> ac
         quarlin::ui::intern::DeferredCommits::flush();
         if (!alive)
             return;
-        auto const action = m_action; // a copy: the action may close the window
-        runAtBoundary([&action] { action(); });
+        auto const run = m_action; // a copy: the action may close the window
+        runAtBoundary([&run] { run(); });
     }));
 }
 
