@@ -1,7 +1,8 @@
 // Text typed into a real-number spin box bound to a property, confirmed with Return: the
 // property gets exactly the number the field showed, or the text is refused with a message and
 // the property keeps its value; the field then shows text that reads back as the property's
-// value. The first byte picks the locale, so both decimal point conventions are explored.
+// value once the event loop turns. The first byte picks the locale, so both decimal point
+// conventions are explored.
 #include "FuzzSupport.h"
 #include "propertybindings/SpinBoxDoublePropertyBinding_p.h"
 #include "sdk/managerbase/SpinBoxIncDecCalculatorBase.h"
@@ -50,6 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(std::uint8_t const* data, std::size_t size
     QString const shown = edit->text();
     QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
     QCoreApplication::sendEvent(&spinBox, &enter);
+    QCoreApplication::processEvents(); // the commit runs once Qt is done with the key, as in a prompt
 
     bool const refused = !host::ReferenceHost::instance().messages().empty();
     if (refused && !sameNumber(property->value(), before))
