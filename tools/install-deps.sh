@@ -11,6 +11,7 @@ packages=(
   libbenchmark-dev
   clang-14 libclang-rt-14-dev clang-format-14
   fonts-dejavu-core
+  xvfb openbox
 )
 
 missing=()

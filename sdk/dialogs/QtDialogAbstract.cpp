@@ -20,8 +20,10 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <functional>
 #include <optional>
 #include <sstream>
+#include <utility>
 #include <vector>
 
 namespace quarlin::dialogs::common {
@@ -74,6 +76,47 @@ std::optional<Remembered> fromText(std::string const& text)
                       {std::clamp(x, -far, far), std::clamp(y, -far, far)}};
 }
 
+// The frame the window system has put around a window, once it has told it.
+std::optional<QMargins> knownFrame(QWidget const& widget)
+{
+    QWindow const* const window = widget.windowHandle();
+    if (!window || !window->isExposed())
+        return std::nullopt;
+    return window->frameMargins();
+}
+
+QMargins parentFrame(QWidget const& widget)
+{
+    QWidget const* const parent = widget.parentWidget();
+    QWindow const* const window = parent ? parent->window()->windowHandle() : nullptr;
+    return window ? window->frameMargins() : QMargins();
+}
+
+// Calls back once, at a window's first exposure: it is framed and mapped by then.
+class FirstExposure : public QObject
+{
+public:
+    FirstExposure(QWindow& window, std::function<void()> then)
+        : QObject(&window)
+        , then_(std::move(then))
+    {
+        window.installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
+            watched->removeEventFilter(this);
+            deleteLater();
+            runAtBoundary(std::exchange(then_, {}));
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> then_;
+};
+
 } // namespace
 
 struct QtDialogAbstract::Impl
@@ -86,6 +129,7 @@ struct QtDialogAbstract::Impl
     bool inLaunch = false;
     // The geometry the dialog opened with: a person changed it when it closes with another.
     std::optional<Remembered> opened;
+    QPointer<QObject> frameWatch; // owned by the dialog's window
 };
 
 QtDialogAbstract::QtDialogAbstract(QWidget& parent, sdk::ui::propertymanager::RelevancePtr relevance)
@@ -258,37 +302,52 @@ QPoint QtDialogAbstract::parentOrigin() const
 void QtDialogAbstract::restoreGeometry()
 {
     d->opened.reset();
-    if (!geometryMemory)
-        return;
-    std::optional<Remembered> const remembered =
-        fromText(sdk::ApplicationSettings::getInstance().getStringValue(geometryKey()));
-    if (remembered) {
-        QSize const minimum = minimumSizeHint().expandedTo(minimumSize());
-        if (remembered->size.width() >= minimum.width() && remembered->size.height() >= minimum.height()) {
-            // On the screen the parent is on, whole: a monitor that has gone leaves no dialog out of reach.
-            QScreen const* screen = nullptr;
-            if (QWidget const* const parent = parentWidget())
-                screen = QGuiApplication::screenAt(parent->mapToGlobal(parent->rect().center()));
-            if (!screen)
-                screen = this->screen();
-            QRect available = screen ? screen->availableGeometry() : QRect();
-            QSize size = remembered->size.boundedTo(maximumSize());
-            QPoint place = parentOrigin() + remembered->offset;
-            if (available.isValid()) {
-                // The window system's frame stays on the screen too.
-                QMargins const frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
-                available = available.marginsRemoved(frame);
-                size = size.boundedTo(available.size());
-                place.setX(qBound(available.left(), place.x(), available.right() + 1 - size.width()));
-                place.setY(qBound(available.top(), place.y(), available.bottom() + 1 - size.height()));
+    delete d->frameWatch;
+    if (geometryMemory)
+        if (std::optional<Remembered> const remembered =
+                fromText(sdk::ApplicationSettings::getInstance().getStringValue(geometryKey()))) {
+            QSize const minimum = minimumSizeHint().expandedTo(minimumSize());
+            if (remembered->size.width() >= minimum.width()
+                && remembered->size.height() >= minimum.height()) {
+                QRect const wanted(parentOrigin() + remembered->offset,
+                                   remembered->size.boundedTo(maximumSize()));
+                // A window system tells a new window's frame only once it has framed it, after it
+                // is mapped. Until then the parent's frame stands in (Qt places a dialog over its
+                // parent the same way), and the first exposure corrects the fit if they differ.
+                QMargins const assumed = knownFrame(*this) ? *knownFrame(*this) : parentFrame(*this);
+                placeWhole(wanted, assumed);
+                if (!knownFrame(*this) && windowHandle())
+                    d->frameWatch = new FirstExposure(*windowHandle(), [this, wanted, assumed] {
+                        QMargins const frame = knownFrame(*this).value_or(assumed);
+                        if (frame != assumed)
+                            placeWhole(wanted, frame);
+                        d->opened = Remembered{size(), geometry().topLeft() - parentOrigin()};
+                    });
             }
-            // Setting the geometry it has already still costs a round trip to the window system.
-            if (QRect const target(place, size); target != geometry())
-                setGeometry(target);
         }
-    }
     // The frame's own edges are the window system's: the inner geometry is what stays put.
     d->opened = Remembered{size(), geometry().topLeft() - parentOrigin()};
+}
+
+// The whole window, frame included, on the available area of the parent's screen: moved onto
+// it, and shrunk where it is larger (a monitor that has gone leaves no dialog out of reach).
+void QtDialogAbstract::placeWhole(QRect const& wanted, QMargins const& frame)
+{
+    QRect target = wanted;
+    QScreen const* screen = nullptr;
+    if (QWidget const* const parent = parentWidget())
+        screen = QGuiApplication::screenAt(parent->mapToGlobal(parent->rect().center()));
+    if (!screen)
+        screen = this->screen();
+    if (QRect const available = screen ? screen->availableGeometry().marginsRemoved(frame) : QRect();
+        available.isValid()) {
+        target.setSize(target.size().boundedTo(available.size()));
+        target.moveTo(qBound(available.left(), target.x(), available.right() + 1 - target.width()),
+                      qBound(available.top(), target.y(), available.bottom() + 1 - target.height()));
+    }
+    // Setting the geometry it has already still costs a round trip to the window system.
+    if (target != geometry())
+        setGeometry(target);
 }
 
 void QtDialogAbstract::rememberGeometry()

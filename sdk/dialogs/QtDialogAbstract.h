@@ -83,6 +83,7 @@ private:
     std::string geometryKey() const;
     QPoint parentOrigin() const;
     void restoreGeometry();
+    void placeWhole(QRect const& wanted, QMargins const& frame);
     void rememberGeometry();
 
     struct Impl;

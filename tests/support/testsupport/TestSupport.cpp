@@ -14,7 +14,9 @@ namespace quarlin::test {
 void prepareTestProcess()
 {
     QStandardPaths::setTestModeEnabled(true);
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Offscreen unless a platform is named: the window-manager runs name xcb.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     host::ReferenceHost::instance().setMessagePresentation(
         host::ReferenceHost::MessagePresentation::RecordOnly);
 }
