@@ -1,11 +1,12 @@
 # cmake --install puts both libraries, their public headers and a CMake package in the prefix:
 #   find_package(QuarlinPrompt REQUIRED)
 #   target_link_libraries(host PRIVATE QuarlinPrompt::quarlin_prompt)
+#   target_link_libraries(host_tests PRIVATE QuarlinPrompt::quarlin_prompt_testing)
 include(CMakePackageConfigHelpers)
 
 set(QUARLIN_INSTALL_CMAKEDIR ${CMAKE_INSTALL_LIBDIR}/cmake/QuarlinPrompt)
 
-install(TARGETS quarlin_prompt quarlin_host EXPORT QuarlinPromptTargets
+install(TARGETS quarlin_prompt quarlin_host quarlin_prompt_testing EXPORT QuarlinPromptTargets
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT runtime NAMELINK_COMPONENT development
   RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT runtime)
 install(EXPORT QuarlinPromptTargets NAMESPACE QuarlinPrompt::

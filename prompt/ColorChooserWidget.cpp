@@ -131,6 +131,7 @@ ColorChooserWidget::~ColorChooserWidget() = default;
 void ColorChooserWidget::addColorButton(QAbstractButton* button, int color)
 {
     QString const name = accessibleColorName(color);
+    button->setProperty("colorIndex", color); // what test support clicks by
     button->setAccessibleName(name);
     button->setToolTip(name);
     button->installEventFilter(this);

@@ -48,6 +48,11 @@ bool hasAcceptingButton(QDialog const& dialog)
 
 std::string const geometryPrefix = "DialogGeometry_";
 bool geometryMemory = true;
+QtDialogAbstract::ShownObserver& shownObserver()
+{
+    static QtDialogAbstract::ShownObserver observer;
+    return observer;
+}
 
 // A remembered geometry: the size and the offset of the top-left corner from the parent's.
 struct Remembered
@@ -130,6 +135,7 @@ struct QtDialogAbstract::Impl
     // The geometry the dialog opened with: a person changed it when it closes with another.
     std::optional<Remembered> opened;
     QPointer<QObject> frameWatch; // owned by the dialog's window
+    bool shownNoticeDue = false;
 };
 
 QtDialogAbstract::QtDialogAbstract(QWidget& parent, sdk::ui::propertymanager::RelevancePtr relevance)
@@ -156,6 +162,7 @@ void QtDialogAbstract::launch()
         show();
         raise();
         activateWindow();
+        tellShown();
         return;
     }
     if (d->inLaunch) { // launched again from inside its own loop: bring it forward instead
@@ -258,8 +265,28 @@ void QtDialogAbstract::showEvent(QShowEvent* event)
     tabIntoRadioGroupsAtTheirChoice();
     applyRelevance(ruleHolds());
     QDialog::showEvent(event); // places the dialog over its parent
-    if (!event->spontaneous())
+    if (!event->spontaneous()) {
         runAtBoundary([this] { restoreGeometry(); });
+        if (shownObserver()) {
+            d->shownNoticeDue = true;
+            QMetaObject::invokeMethod(this, &QtDialogAbstract::tellShown, Qt::QueuedConnection);
+        }
+    }
+}
+
+// Once per showing: the first of the queued call and a modeless launch().
+void QtDialogAbstract::tellShown()
+{
+    if (!d->shownNoticeDue || !isVisible())
+        return;
+    d->shownNoticeDue = false;
+    if (ShownObserver const observer = shownObserver()) // a copy: the observer may replace itself
+        runAtBoundary([&] { observer(*this); });
+}
+
+QtDialogAbstract::ShownObserver QtDialogAbstract::setShownObserver(ShownObserver observer)
+{
+    return std::exchange(shownObserver(), std::move(observer));
 }
 
 void QtDialogAbstract::hideEvent(QHideEvent* event)

@@ -6,6 +6,7 @@
 
 #include <QDialog>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -30,9 +31,11 @@ namespace quarlin::dialogs::common {
 //   field it is typed in and nothing else; Space presses the focused button.
 // - Geometry memory: a dialog the person resized or moved opens again at that size and at that
 //   place relative to its parent, from the host's application settings (one key per dialog
-//   class, "DialogGeometry_" and the class name), clamped to the screen its parent is on. A
-//   remembered size below the dialog's minimum is ignored; a dialog never resized or moved opens
-//   as it always did.
+//   class, "DialogGeometry_" and the class name), fitted with its frame onto the screen its
+//   parent is on. A remembered size below the dialog's minimum is ignored; a dialog never resized
+//   or moved opens as it always did.
+// - A shown observer, where one is installed (test support answering prompts), is told of the
+//   dialog once it is up: from the dialog's modal loop, or as launch() shows a modeless one.
 class QUARLIN_PROMPT_EXPORT QtDialogAbstract : public QDialog, public virtual DialogInterface
 {
     Q_OBJECT
@@ -58,6 +61,12 @@ public:
     static bool isGeometryMemoryEnabled();
     // Forgets every remembered geometry: each dialog opens at its own size again.
     static void forgetRememberedGeometries();
+
+    // Told of every dialog once it is shown and its event processing runs (inside its modal loop;
+    // for a modeless dialog, within launch()). One for the process, none by default; installing
+    // one returns the one it replaces. Test support answers prompts through it.
+    using ShownObserver = std::function<void(QtDialogAbstract&)>;
+    static ShownObserver setShownObserver(ShownObserver observer);
 
     sdk::ui::propertymanager::RelevancePtr const& relevanceRule() const;
     // Whether the relevance rule holds (always, for a dialog without one).
@@ -85,6 +94,7 @@ private:
     void restoreGeometry();
     void placeWhole(QRect const& wanted, QMargins const& frame);
     void rememberGeometry();
+    void tellShown();
 
     struct Impl;
     std::unique_ptr<Impl> d; // owned
