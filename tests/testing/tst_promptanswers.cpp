@@ -6,7 +6,9 @@
 #include "testing/PromptAnswers.h"
 
 #include <QApplication>
+#include <QDialog>
 
+#include <functional>
 #include <map>
 
 using quarlin::host::ReferenceHost;
@@ -94,7 +96,10 @@ struct Failures
     {
         return [this](std::string const& message, quarlin::testing::CallSite const&) {
             messages << QString::fromStdString(message);
-            whilePromptUp << (QApplication::activeModalWidget() != nullptr);
+            bool up = false;
+            for (QWidget const* const window : QApplication::topLevelWidgets())
+                up = up || (window->isVisible() && qobject_cast<QDialog const*>(window));
+            whilePromptUp << up;
         };
     }
     QStringList messages;
@@ -102,6 +107,8 @@ struct Failures
 };
 
 } // namespace
+
+Q_DECLARE_METATYPE(std::function<void(PromptAnswers&)>)
 
 class TestPromptAnswers : public QObject
 {
@@ -151,6 +158,65 @@ private Q_SLOTS:
         QVERIFY2(failures.messages.isEmpty(), qPrintable(failures.messages.join(QLatin1Char('\n'))));
         QVERIFY2(outcome.contains(cancel ? script->second.afterCancel : script->second.afterOk),
                  qPrintable(outcome));
+    }
+
+    void failuresAreImmediateAndSayWhatHappened_data()
+    {
+        QTest::addColumn<QString>("prompt"); // opened from the catalog; empty: none opens
+        QTest::addColumn<std::function<void(PromptAnswers&)>>("script");
+        QTest::addColumn<QString>("message");
+        using A = PromptAnswers&;
+        QTest::newRow("no answer scripted")
+            << "EnterTextString" << std::function<void(A)>([](A) {})
+            << "no answer scripted: quarlin::dialogs::prompt::EnterTextStringDialog \"Prompt for text "
+               "string\", "
+               "with labels \"Frame name:\"";
+        QTest::newRow("refused by the prompt")
+            << "EnterThreeIntValues" << std::function<void(A)>([](A a) { a.threeIntValues(0, 50, 1); })
+            << "the host's message box said \"\"0\" is not a number from 1 to";
+        QTest::newRow("not a variable of the data set")
+            << "VariableSelectAxis" << std::function<void(A)>([](A a) { a.variables({"Density"}); })
+            << "offers no \"Density\"; it offers \"X\", \"Y\", \"Z\"";
+        QTest::newRow("greyed out by the mode") << "RGBColorOpts" << std::function<void(A)>([](A a) {
+            a.rgbColoringOptions({RGBMode_SpecifyGB, {"X"}, {}, {}});
+        }) << "\"Red:\" (rGBColorOpts_RedVariable_CmbBox) is greyed out";
+        QTest::newRow("another prompt next")
+            << "EnterTextString" << std::function<void(A)>([](A a) { a.zone(1); })
+            << "is for a quarlin::dialogs::prompt::ZoneSelectDialog, but "
+               "quarlin::dialogs::prompt::EnterTextStringDialog";
+        QTest::newRow("another title") << "VariableSelectAxis" << std::function<void(A)>([](A a) {
+            a.variables({"X"}).titled("Vector Variables");
+        }) << "for \"Vector Variables\", is for a quarlin::dialogs::prompt::VariableSelectDialog";
+        QTest::newRow("left unused") << QString() << std::function<void(A)>([](A a) {
+            a.textString("Frame 2");
+        }) << "1 scripted answer(s) left unused:\n  textString(\"Frame 2\"), written at";
+    }
+
+    // Each failure reaches the test at once, with what a person would have read; the prompt
+    // closes as Cancel and the run goes on.
+    void failuresAreImmediateAndSayWhatHappened()
+    {
+        QFETCH(QString, prompt);
+        QFETCH(std::function<void(PromptAnswers&)>, script);
+        QFETCH(QString, message);
+        HostSession session;
+        QWidget window;
+        window.show();
+        Failures failures;
+        QString outcome;
+        {
+            PromptAnswers answers(failures.handler());
+            script(answers);
+            for (auto const& entry : promptCatalog(session))
+                if (entry.name == prompt)
+                    outcome = entry.run(window);
+        }
+        QCOMPARE(failures.messages.size(), 1);
+        QVERIFY2(failures.messages.front().contains(message), qPrintable(failures.messages.front()));
+        QCOMPARE(failures.whilePromptUp.front(), !prompt.isEmpty());
+        QVERIFY(!QApplication::activeModalWidget());
+        if (!prompt.isEmpty() && prompt != QLatin1String("RGBColorOpts"))
+            QVERIFY2(outcome.contains(QLatin1String(": Cancel")), qPrintable(outcome));
     }
 };
 
