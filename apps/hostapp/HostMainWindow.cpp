@@ -167,37 +167,9 @@ void HostMainWindow::runPrompt(PromptEntry const& entry)
 
 QString HostMainWindow::openDataFile(QString const& fileName)
 {
-    std::string const name = fileName.toStdString();
-    std::string const extension = extensionOf(name);
-    auto const claiming = sdk::DataLoaderRepository::getInstance().loadersFor(extension);
-    boost::shared_ptr<sdk::DataLoaderInterface const> loader;
-    if (claiming.size() == 1) {
-        loader = claiming.front();
-    } else {
-        std::set<std::string> extensions;
-        if (!extension.empty())
-            extensions.insert(extension);
-        QPointer<dialogs::prompt::ChooseLoaderDialog> const chooser =
-            &dialogs::prompt::ChooseLoaderDialog::getInstance(*this, claiming, extensions);
-        chooser->launch();
-        if (!chooser || chooser->result() != QDialog::Accepted)
-            return tr("Open %1: cancelled").arg(fileName);
-        loader = chooser->selectedLoader();
-        m_rememberedLoaders->refresh();
-        if (!loader)
-            return tr("Open %1: no loader chosen").arg(fileName);
-    }
-    host::DataSet dataSet;
-    std::string error;
-    if (!loader->load(name, dataSet, error)) {
-        QrnUtilDialogMessageBox(error.c_str(), MessageBoxType_Error);
-        return tr("Open %1 with %2: failed").arg(fileName, QString::fromStdString(loader->name()));
-    }
-    std::size_t const variables = dataSet.variables.size();
-    host::ReferenceHost::instance().loadDataSet(std::move(dataSet));
-    return tr("Open %1 with %2: %3 variables")
-        .arg(fileName, QString::fromStdString(loader->name()))
-        .arg(variables);
+    QString const outcome = hostapp::openDataFile(*this, fileName);
+    m_rememberedLoaders->refresh(); // the chooser may have remembered a loader
+    return outcome;
 }
 
 void HostMainWindow::record(QString const& line)

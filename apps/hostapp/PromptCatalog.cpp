@@ -460,19 +460,87 @@ PromptEntry scatterSizeFontEntry()
 
 std::vector<PromptEntry> promptCatalog(HostSession& session)
 {
-    return {anchorAlignmentEntry(session),
+    using A = testing::PromptAnswers&;
+    // The answer a host test would script, and the words of run()'s report it must lead to.
+    auto const scripted = [](PromptEntry entry, std::function<testing::ScriptedAnswer(A)> answer,
+                             QString afterOk, QString afterCancel) {
+        entry.answer = std::move(answer);
+        entry.afterOk = std::move(afterOk);
+        entry.afterCancel = std::move(afterCancel);
+        return entry;
+    };
+    testing::ScatterSizeFontAnswer scatter;
+    scatter.sizeVariable = "Pressure";
+    scatter.sizeInCentimetres = 0.25;
+    return {
+        scripted(
+            anchorAlignmentEntry(session), [](A a) { return a.anchorAlignment(AnchorAlignment_BottomRight); },
+            QStringLiteral("OK; passed middle centre, host now uses bottom right"),
+            QStringLiteral("Cancel; passed middle centre, host now uses middle centre")),
+        scripted(
             enterTextStringEntry(session),
-            enterThreeIntValuesEntry(session),
-            enterASCIICharacterEntry(session),
+            [](A a) { return a.textString("Pressure \xc2\xb5 \xf0\x9d\x9b\xbc"); },
+            QStringLiteral("OK; host's frame name is \"Pressure \u00b5 \U0001d6fc\""),
+            QStringLiteral("Cancel; host's frame name is \"Frame 001\"")),
+        scripted(
+            enterThreeIntValuesEntry(session), [](A a) { return a.threeIntValues(5, 50, 5); },
+            QStringLiteral("host reads indices 5 to 50 every 5"),
+            QStringLiteral("host reads indices 1 to 100 every 1")),
+        scripted(
+            enterASCIICharacterEntry(session), [](A a) { return a.asciiCharacter("#", Font_Greek); },
+            QStringLiteral("host draws \"#\" in Greek"), QStringLiteral("host draws \"*\" in base font")),
+        scripted(
             variableSelectAxisEntry(),
+            [](A a) {
+                return a.variables({"Temperature", "Pressure"});
+            },
+            QStringLiteral("OK; host now has X: Temperature, Y: Pressure"),
+            QStringLiteral("Cancel; host now has X: X, Y: Y")),
+        scripted(
             variableSelectVectorEntry(),
+            [](A a) {
+                return a.variables({"W", ""});
+            },
+            QStringLiteral("OK; host now has U: W, V: V"),
+            QStringLiteral("Cancel; host now has U: none, V: none")),
+        scripted(
             variableSelectRGBEntry(),
+            [](A a) {
+                return a.variables({"X", "Y", "Z"});
+            },
+            QStringLiteral("OK; host now has R: X, G: Y, B: Z"),
+            QStringLiteral("Cancel; host now has R: none, G: none, B: none")),
+        // The add-on's own properties change as the person chooses; Cancel keeps the choice.
+        scripted(
             addonsVariableSelectEntry(session),
-            zoneSelectEntry(session),
-            chooseLoaderEntry(),
-            colorChooserEntry(session),
+            [](A a) {
+                return a.addOnVariables({"X", "Y"});
+            },
+            QStringLiteral("OK; the probe reads X, weighted by Y"),
+            QStringLiteral("Cancel; the probe reads X, weighted by Y")),
+        scripted(
+            zoneSelectEntry(session), [](A a) { return a.zone("Outlet"); },
+            QStringLiteral("OK; host works on zone 3 (Outlet)"),
+            QStringLiteral("Cancel; host works on zone 2 (Inlet)")),
+        scripted(
+            chooseLoaderEntry(), [](A a) { return a.loader("Spreadsheet Export"); },
+            QStringLiteral("OK; loader \"Spreadsheet Export\""), QStringLiteral("*.csv: Cancel")),
+        scripted(
+            colorChooserEntry(session), [](A a) { return a.color(2); },
+            QStringLiteral("OK; the host draws annotations in Green (index 2)"),
+            QStringLiteral("Cancel; the host draws annotations in Blue (index 3)")),
+        // Modeless: each change reaches the host at once, and Close keeps them.
+        scripted(
             rgbColorOptsEntry(),
-            scatterSizeFontEntry()};
+            [](A a) {
+                return a.rgbColoringOptions({RGBMode_SpecifyRG, {"X", "Y"}, {}, {}});
+            },
+            QStringLiteral("B calculated, with R: X, G: Y"), QStringLiteral("B calculated, with R: X, G: Y")),
+        scripted(
+            scatterSizeFontEntry(), [scatter](A a) { return a.scatterSizeFont(scatter); },
+            QStringLiteral("by Pressure at 0.25 cm per unit"),
+            QStringLiteral("by Pressure at 0.25 cm per unit")),
+    };
 }
 
 bool installTranslations(QLocale const& locale)

@@ -3,6 +3,7 @@
 #include "property/Property.h"
 #include "sdk/host/HostEnums.h"
 #include "sdk/host/Platform.h"
+#include "testing/PromptAnswers.h"
 
 #include <boost/make_shared.hpp>
 
@@ -53,6 +54,11 @@ struct PromptEntry
     std::function<QString(QWidget& parent)> run;
     // Builds the prompt, not shown, in a state that shows what it is for.
     std::function<QDialog*(QWidget& parent)> stage;
+    // How a test answers it as a person would (--exercise and the tests), and what run() then
+    // reports the host holds: after OK, and after Cancel (a modeless prompt's changes stay).
+    std::function<testing::ScriptedAnswer(testing::PromptAnswers&)> answer = {};
+    QString afterOk = {};
+    QString afterCancel = {};
 };
 
 // Every prompt of the library, in menu order. Adding a prompt to the host means one entry here.

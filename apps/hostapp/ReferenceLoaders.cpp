@@ -1,6 +1,14 @@
 #include "hostapp/ReferenceLoaders.h"
 
+#include "prompt/ChooseLoaderDialog.h"
+#include "sdk/host/QrnUtil.h"
+#include "sdk/host/ReferenceHost.h"
+
 #include <boost/make_shared.hpp>
+
+#include <QCoreApplication>
+#include <QPointer>
+#include <QWidget>
 
 #include <QFileInfo>
 
@@ -114,6 +122,44 @@ void registerReferenceLoaders()
         "Spreadsheet Export", std::vector<std::string>{".csv", ".tsv"}, ";\t", true));
     repository.registerLoader(boost::make_shared<DelimitedTextLoader>(
         "Whitespace Columns", std::vector<std::string>{".dat", ".txt"}, " ", false));
+}
+
+QString openDataFile(QWidget& parent, QString const& fileName)
+{
+    std::string const name = fileName.toStdString();
+    std::string const extension = extensionOf(name);
+    auto const claiming = sdk::DataLoaderRepository::getInstance().loadersFor(extension);
+    boost::shared_ptr<sdk::DataLoaderInterface const> loader;
+    if (claiming.size() == 1) {
+        loader = claiming.front();
+    } else {
+        std::set<std::string> extensions;
+        if (!extension.empty())
+            extensions.insert(extension);
+        QPointer<dialogs::prompt::ChooseLoaderDialog> const chooser =
+            &dialogs::prompt::ChooseLoaderDialog::getInstance(parent, claiming, extensions);
+        chooser->launch();
+        if (!chooser || chooser->result() != QDialog::Accepted)
+            return QCoreApplication::translate("quarlin::hostapp::HostMainWindow", "Open %1: cancelled")
+                .arg(fileName);
+        loader = chooser->selectedLoader();
+        if (!loader)
+            return QCoreApplication::translate("quarlin::hostapp::HostMainWindow",
+                                               "Open %1: no loader chosen")
+                .arg(fileName);
+    }
+    host::DataSet dataSet;
+    std::string error;
+    if (!loader->load(name, dataSet, error)) {
+        QrnUtilDialogMessageBox(error.c_str(), MessageBoxType_Error);
+        return QCoreApplication::translate("quarlin::hostapp::HostMainWindow", "Open %1 with %2: failed")
+            .arg(fileName, QString::fromStdString(loader->name()));
+    }
+    std::size_t const variables = dataSet.variables.size();
+    host::ReferenceHost::instance().loadDataSet(std::move(dataSet));
+    return QCoreApplication::translate("quarlin::hostapp::HostMainWindow", "Open %1 with %2: %3 variables")
+        .arg(fileName, QString::fromStdString(loader->name()))
+        .arg(variables);
 }
 
 std::string extensionOf(std::string const& fileName)

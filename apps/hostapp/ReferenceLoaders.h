@@ -2,8 +2,12 @@
 
 #include "sdk/host/DataLoaderRepository.h"
 
+#include <QString>
+
 #include <string>
 #include <vector>
+
+class QWidget;
 
 namespace quarlin::hostapp {
 
@@ -29,6 +33,11 @@ private:
 
 // The host's loaders: two claim ".csv", one ".dat", none ".xyz".
 void registerReferenceLoaders();
+
+// File > Open without the file dialog: reads the file with the one loader that claims its
+// extension, or asks through the loader chooser under parent; returns what the host logs
+// ("Open measurements.csv with Spreadsheet Export: 3 variables").
+QString openDataFile(QWidget& parent, QString const& fileName);
 
 // The extension of a file name with its dot (".csv"), or empty.
 std::string extensionOf(std::string const& fileName);

@@ -7,6 +7,8 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <functional>
 #include <map>
@@ -18,76 +20,6 @@ using quarlin::testing::PromptAnswers;
 using quarlin::testing::ScriptedAnswer;
 
 namespace {
-
-// For each prompt of the catalog: the answer a host test would script, and what the host then
-// holds after OK and after Cancel (a modeless prompt's changes stay when it is closed).
-struct Script
-{
-    std::function<ScriptedAnswer(PromptAnswers&)> answer;
-    QString afterOk;
-    QString afterCancel;
-};
-
-std::map<QString, Script> const& scripts()
-{
-    static std::map<QString, Script> const all = {
-        {QStringLiteral("AnchorAlignment"),
-         {[](PromptAnswers& a) { return a.anchorAlignment(AnchorAlignment_BottomRight); },
-          QStringLiteral("host now uses bottom right"), QStringLiteral("host now uses middle centre")}},
-        {QStringLiteral("EnterTextString"),
-         {[](PromptAnswers& a) { return a.textString("Pressure \xc2\xb5 \xf0\x9d\x9b\xbc"); },
-          QStringLiteral("frame name is \"Pressure \u00b5 \U0001d6fc\""), QStringLiteral("\"Frame 001\"")}},
-        {QStringLiteral("EnterThreeIntValues"),
-         {[](PromptAnswers& a) { return a.threeIntValues(5, 50, 5); },
-          QStringLiteral("reads indices 5 to 50 every 5"), QStringLiteral("reads indices 1 to 100 every 1")}},
-        {QStringLiteral("EnterASCIICharacter"),
-         {[](PromptAnswers& a) { return a.asciiCharacter("#", Font_Greek); },
-          QStringLiteral("host draws \"#\" in Greek"), QStringLiteral("host draws \"*\" in base font")}},
-        {QStringLiteral("VariableSelectAxis"),
-         {[](PromptAnswers& a) {
-              return a.variables({"Temperature", "Pressure"});
-          },
-          QStringLiteral("X: Temperature, Y: Pressure"), QStringLiteral("X: X, Y: Y")}},
-        {QStringLiteral("VariableSelectVector"),
-         {[](PromptAnswers& a) {
-              return a.variables({"W", ""});
-          },
-          QStringLiteral("U: W, V: V"), QStringLiteral("U: none, V: none")}},
-        {QStringLiteral("VariableSelectRGB"),
-         {[](PromptAnswers& a) {
-              return a.variables({"X", "Y", "Z"});
-          },
-          QStringLiteral("R: X, G: Y, B: Z"), QStringLiteral("R: none, G: none, B: none")}},
-        {QStringLiteral("AddonsVariableSelect"),
-         {[](PromptAnswers& a) {
-              return a.addOnVariables({"X", "Y"});
-          },
-          QStringLiteral("reads X, weighted by Y"), QStringLiteral("reads X, weighted by Y")}},
-        {QStringLiteral("ZoneSelect"),
-         {[](PromptAnswers& a) { return a.zone("Outlet"); }, QStringLiteral("zone 3 (Outlet)"),
-          QStringLiteral("zone 2 (Inlet)")}},
-        {QStringLiteral("ChooseLoader"),
-         {[](PromptAnswers& a) { return a.loader("Spreadsheet Export"); },
-          QStringLiteral("OK; loader \"Spreadsheet Export\""), QStringLiteral("csv: Cancel")}},
-        {QStringLiteral("ColorChooser"),
-         {[](PromptAnswers& a) { return a.color(2); }, QStringLiteral("(index 2)"),
-          QStringLiteral("(index 3)")}},
-        {QStringLiteral("RGBColorOpts"),
-         {[](PromptAnswers& a) {
-              return a.rgbColoringOptions({RGBMode_SpecifyRG, {"X", "Y"}, {}, {}});
-          },
-          QStringLiteral("B calculated, with R: X, G: Y"), QStringLiteral("B calculated, with R: X, G: Y")}},
-        {QStringLiteral("ScatterSizeFont"),
-         {[](PromptAnswers& a) {
-              quarlin::testing::ScatterSizeFontAnswer answer;
-              answer.sizeVariable = "Pressure";
-              answer.sizeInCentimetres = 0.25;
-              return a.scatterSizeFont(answer);
-          },
-          QStringLiteral("by Pressure at 0.25 cm"), QStringLiteral("by Pressure at 0.25 cm")}},
-    };
-    return all;
-}
 
 // Failures as the test sees them, and whether each came while a prompt was still up.
 struct Failures
@@ -138,26 +70,44 @@ private Q_SLOTS:
     {
         QFETCH(QString, prompt);
         QFETCH(bool, cancel);
-        auto const script = scripts().find(prompt);
-        QVERIFY2(script != scripts().end(), "a prompt of the catalog has no scripted answer here");
         HostSession session;
         QWidget window;
         window.show();
         Failures failures;
-        QString outcome;
-        {
-            PromptAnswers answers(failures.handler());
-            ScriptedAnswer answer = script->second.answer(answers);
-            if (cancel)
-                answer.thenCancel();
-            for (auto const& entry : promptCatalog(session))
-                if (entry.name == prompt)
-                    outcome = entry.run(window);
-            QCOMPARE(answers.pending(), std::size_t(0));
+        for (auto const& entry : promptCatalog(session)) {
+            if (entry.name != prompt)
+                continue;
+            QString outcome;
+            {
+                PromptAnswers answers(failures.handler());
+                ScriptedAnswer answer = entry.answer(answers);
+                if (cancel)
+                    answer.thenCancel();
+                outcome = entry.run(window);
+                QCOMPARE(answers.pending(), std::size_t(0));
+            }
+            QVERIFY2(failures.messages.isEmpty(), qPrintable(failures.messages.join(QLatin1Char('\n'))));
+            QVERIFY2(outcome.contains(cancel ? entry.afterCancel : entry.afterOk), qPrintable(outcome));
         }
-        QVERIFY2(failures.messages.isEmpty(), qPrintable(failures.messages.join(QLatin1Char('\n'))));
-        QVERIFY2(outcome.contains(cancel ? script->second.afterCancel : script->second.afterOk),
+    }
+
+    // The host test the README shows: two loaders claim the file, the user picks the second.
+    void openAFileTwoLoadersClaim()
+    {
+        QTemporaryDir dir;
+        QFile file(dir.filePath(QStringLiteral("measurements.csv")));
+        QVERIFY(file.open(QIODevice::WriteOnly)
+                && file.write("Time;Temperature;Pressure\n0;20,5;1013\n") > 0);
+        file.close();
+        QWidget window;
+
+        quarlin::testing::PromptAnswers answers; // failures go to QTest::qFail
+        answers.loader("Spreadsheet Export");
+        QString const outcome = quarlin::hostapp::openDataFile(window, file.fileName());
+
+        QVERIFY2(outcome.endsWith(QLatin1String("with Spreadsheet Export: 3 variables")),
                  qPrintable(outcome));
+        QCOMPARE(ReferenceHost::instance().dataSet().variables.at(1).name, std::string("Temperature"));
     }
 
     void failuresAreImmediateAndSayWhatHappened_data()
