@@ -50,17 +50,26 @@ void resetHost()
 
 ModalRun runModal(QWidget* dialog, std::function<void()> const& launch, std::function<void()> const& actions)
 {
+    using dialogs::common::QtDialogAbstract;
     ModalRun run;
-    QPointer<QWidget> const guard(dialog);
-    QObject context;
-    QTimer::singleShot(0, &context, [&] {
-        run.actionsRan = true;
-        actions();
-        if (guard && guard->isVisible()) {
-            run.leftOpen = true;
-            QMetaObject::invokeMethod(guard.data(), "reject");
-        }
-    });
+    // Told by the dialog itself from inside its modal loop, once it is up: no timer to race.
+    QtDialogAbstract::ShownObserver const previous =
+        QtDialogAbstract::setShownObserver([&](QtDialogAbstract& shown) {
+            if (run.actionsRan || (dialog && &shown != dialog))
+                return;
+            run.actionsRan = true;
+            QPointer<QWidget> const guard(&shown);
+            actions();
+            if (guard && guard->isVisible()) {
+                run.leftOpen = true;
+                QMetaObject::invokeMethod(guard.data(), "reject");
+            }
+        });
+    struct Restore
+    {
+        QtDialogAbstract::ShownObserver const& previous;
+        ~Restore() { QtDialogAbstract::setShownObserver(previous); }
+    } const restore{previous};
     launch();
     return run;
 }

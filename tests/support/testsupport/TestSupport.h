@@ -10,7 +10,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <QWidget>
 
 #include <functional>
@@ -34,8 +33,8 @@ struct ModalRun
 };
 
 // Calls `launch` (which enters a modal loop) and, from inside that loop, `actions`, as a person
-// would act on the shown dialog. Whatever the actions do, the loop ends: a dialog they leave
-// open is rejected and the result says so.
+// would act on the shown dialog (or on whichever prompt opens first, for a null dialog). Whatever the actions
+// do, the loop ends: a dialog they leave open is rejected and the result says so.
 ModalRun runModal(QWidget* dialog, std::function<void()> const& launch, std::function<void()> const& actions);
 
 // Types text as a keyboard would, any character included (QTest::keyClicks knows ASCII only).
