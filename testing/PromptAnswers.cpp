@@ -260,11 +260,13 @@ PromptAnswers::PromptAnswers(FailureHandler onFailure, CallSite where)
     d->listening = host.messagePosted.connect(
         [impl = d.get()](host::HostMessage const& message) { impl->heard.push_back(message.text); });
     d->previousObserver = QtDialogAbstract::setShownObserver([impl = d.get()](QtDialogAbstract& prompt) {
-        // Called from the prompt's event processing: nothing may leave it.
+        // Called from the prompt's event processing: nothing may leave it, not even a failure
+        // handler that throws (the prompt may be gone by then).
+        QPointer<QDialog> const guard(&prompt);
         try {
             impl->answer(prompt);
         } catch (...) {
-            closeAsCancel(&prompt);
+            closeAsCancel(guard);
         }
     });
 }
