@@ -20,3 +20,23 @@ write_basic_package_version_file(${CMAKE_BINARY_DIR}/QuarlinPromptConfigVersion.
 install(FILES ${CMAKE_BINARY_DIR}/QuarlinPromptConfig.cmake
               ${CMAKE_BINARY_DIR}/QuarlinPromptConfigVersion.cmake
         DESTINATION ${QUARLIN_INSTALL_CMAKEDIR} COMPONENT development)
+
+# The same libraries for a host that builds with qmake, Meson or a Makefile:
+#   g++ host.cpp $(pkg-config --cflags --libs quarlin-prompt)
+set(QUARLIN_INSTALL_PKGCONFIGDIR ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
+file(RELATIVE_PATH QUARLIN_PC_UP /prefix/${QUARLIN_INSTALL_PKGCONFIGDIR} /prefix)
+string(REGEX REPLACE "/$" "" QUARLIN_PC_UP "${QUARLIN_PC_UP}")
+function(quarlin_pkg_config name library description requires)
+  set(QUARLIN_PC_NAME ${name})
+  set(QUARLIN_PC_LIBRARY ${library})
+  set(QUARLIN_PC_DESCRIPTION ${description})
+  set(QUARLIN_PC_REQUIRES ${requires})
+  configure_file(${CMAKE_CURRENT_LIST_DIR}/pkgconfig/quarlin-prompt.pc.in ${CMAKE_BINARY_DIR}/pkgconfig/${name}.pc @ONLY)
+  install(FILES ${CMAKE_BINARY_DIR}/pkgconfig/${name}.pc DESTINATION ${QUARLIN_INSTALL_PKGCONFIGDIR}
+          COMPONENT development)
+endfunction()
+quarlin_pkg_config(quarlin-host quarlin_host "The host interface the prompts call" "")
+quarlin_pkg_config(quarlin-prompt quarlin_prompt "Prompt dialogs and their property model"
+                   "quarlin-host Qt${QUARLIN_QT_MAJOR}Widgets >= ${QUARLIN_QT_MINIMUM}")
+quarlin_pkg_config(quarlin-prompt-testing quarlin_prompt_testing "Scripted answers to the prompts for a host's tests"
+                   "quarlin-prompt")

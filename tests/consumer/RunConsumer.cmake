@@ -30,3 +30,20 @@ message("${output}")
 if(NOT output MATCHES "result 1 alignment 8")
   message(FATAL_ERROR "the consumer did not read back the bottom-right anchor (8) after OK")
 endif()
+
+# The same host built without CMake, from the installed pkg-config files alone.
+find_program(PKG_CONFIG pkg-config REQUIRED)
+set(ENV{PKG_CONFIG_PATH} ${WORK_DIR}/prefix/lib/pkgconfig)
+execute_process(COMMAND ${PKG_CONFIG} --cflags --libs quarlin-prompt-testing RESULT_VARIABLE status
+                OUTPUT_VARIABLE flags OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_VARIABLE err)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "pkg-config does not know the installed library: ${err}")
+endif()
+separate_arguments(flags UNIX_COMMAND "${flags}")
+separate_arguments(extra UNIX_COMMAND "${CXX_FLAGS}")
+run(${CXX_COMPILER} ${SOURCE_DIR}/main.cpp -o ${WORK_DIR}/consumer-pkg-config ${extra} ${flags}
+    -Wl,-rpath,${WORK_DIR}/prefix/lib)
+run(${WORK_DIR}/consumer-pkg-config)
+if(NOT output MATCHES "result 1 alignment 8")
+  message(FATAL_ERROR "the host built with pkg-config did not read back the bottom-right anchor (8)")
+endif()
