@@ -57,6 +57,16 @@ QWidget& PersonActs::found(char const* objectName, QMetaObject const& type) cons
                   + "\" (its form changed?)");
 }
 
+bool PersonActs::showsName(QString const& shown, QString const& name)
+{
+    if (shown == name)
+        return true;
+    int const colon = shown.indexOf(QLatin1String(": "));
+    bool numbered = false;
+    shown.left(colon).toInt(&numbered);
+    return colon > 0 && numbered && shown.mid(colon + 2) == name;
+}
+
 QString PersonActs::describe(QWidget const& widget)
 {
     QString words;
@@ -118,16 +128,10 @@ void PersonActs::type(QWidget& field, QString const& text)
 void PersonActs::choose(QComboBox& combo, QString const& text)
 {
     usable(combo);
-    int row = combo.findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive);
-    // Numbered lists show "3: Temperature"; the name alone is what a person looks for.
-    for (int i = 0; row < 0 && i < combo.count(); ++i) {
-        QString const shown = combo.itemText(i);
-        int const colon = shown.indexOf(QLatin1String(": "));
-        bool numbered = false;
-        shown.left(colon).toInt(&numbered);
-        if (colon > 0 && numbered && shown.mid(colon + 2) == text)
+    int row = -1;
+    for (int i = 0; row < 0 && i < combo.count(); ++i)
+        if (showsName(combo.itemText(i), text))
             row = i;
-    }
     if (row < 0) {
         QStringList offered;
         for (int i = 0; i < combo.count() && i < 12; ++i)

@@ -52,6 +52,10 @@ public:
     // Presses OK (or the accepting button), or Cancel (or Close); the prompt must then close.
     void finish(bool cancel);
 
+    // Whether a list entry shows name, alone or numbered as the library's numbered lists show
+    // it ("3: Temperature"): the name alone is what a person looks for.
+    static bool showsName(QString const& shown, QString const& name);
+
     // The words a person would use for a widget: its label, accessible name or text.
     static QString describe(QWidget const& widget);
 

@@ -165,9 +165,7 @@ QModelIndex rowShowing(QAbstractItemView const& view, std::string const& name)
     QString const wanted = qs(name);
     for (int row = 0; model && row < model->rowCount(); ++row) {
         QModelIndex const index = model->index(row, 0);
-        QString const shown = index.data().toString();
-        int const colon = shown.indexOf(QLatin1String(": "));
-        if (shown == wanted || (colon > 0 && shown.mid(colon + 2) == wanted))
+        if (PersonActs::showsName(index.data().toString(), wanted))
             return index;
     }
     return {};
