@@ -12,7 +12,7 @@
 #include "ReadThroughBase.h"
 #include "prompt/AxisVariableSelectDialog.h"
 #include "property/Property.h"
-#include "sdk/host/ReferenceHost.h"
+#include "referencehost/ReferenceHost.h"
 #include "styleproperties/KernelProperty.h"
 
 #include <QApplication>

@@ -9,9 +9,9 @@
 #include "prompt/AnchorAlignmentDialog.h"
 #include "prompt/EnterTextStringDialog.h"
 #include "prompt/EnterThreeIntValuesDialog.h"
+#include "referencehost/ReferenceHost.h"
 #include "sdk/dialogs/QtDialogAbstract.h"
 #include "sdk/host/ApplicationSettings.h"
-#include "sdk/host/ReferenceHost.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>

@@ -6,7 +6,7 @@
 
 #include "BenchSupport.h"
 #include "prompt/ZoneSelectDialog.h"
-#include "sdk/host/ReferenceHost.h"
+#include "referencehost/ReferenceHost.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -2,7 +2,7 @@
 
 #include "property/Property.h"
 #include "propertybindings/TextFieldPropertyBinding.h"
-#include "sdk/host/ReferenceHost.h"
+#include "referencehost/ReferenceHost.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "property/Property.h"
-#include "quarlin_prompt_export.h"
 
 #include <memory>
 #include <set>
@@ -24,7 +23,7 @@ namespace quarlin::dialogs::prompt {
 // headers), the selected rows, the rule that exactly one row is selected, and the loader
 // remembered per file extension in the application settings. The known loaders are taken
 // from the host once, when the manager is built.
-class QUARLIN_PROMPT_EXPORT ChooseLoaderPropertiesManager
+class ChooseLoaderPropertiesManager
 {
 public:
     ChooseLoaderPropertiesManager();

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "property/Property.h"
-#include "quarlin_prompt_export.h"
 
 #include <boost/shared_ptr.hpp>
 
@@ -12,7 +11,7 @@ namespace quarlin::dialogs::prompt {
 
 // The two values of the plot-symbol prompt: the character (UTF-8, never empty) and the
 // typeface it is drawn in (Font_Base, 255, for the plot's base font).
-class QUARLIN_PROMPT_EXPORT EnterASCIICharacterPropertiesManager
+class EnterASCIICharacterPropertiesManager
 {
 public:
     // Throws InvalidPropertyValueException("Selected character cannot be empty.") for an empty

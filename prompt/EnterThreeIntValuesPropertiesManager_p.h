@@ -1,7 +1,6 @@
 #pragma once
 
 #include "property/Property.h"
-#include "quarlin_prompt_export.h"
 
 #include <boost/shared_ptr.hpp>
 
@@ -11,7 +10,7 @@ namespace quarlin::dialogs::prompt {
 
 // The three values of the three-value prompt, each in its own property, in order. Initial
 // values are taken as they are (no validation, no signal); every value is acceptable.
-class QUARLIN_PROMPT_EXPORT EnterThreeIntValuesPropertiesManager
+class EnterThreeIntValuesPropertiesManager
 {
 public:
     EnterThreeIntValuesPropertiesManager(__int64 value1, __int64 value2, __int64 value3);

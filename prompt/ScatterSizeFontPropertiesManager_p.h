@@ -2,7 +2,6 @@
 
 #include "property/Property.h"
 #include "property/PropertyProxy.h"
-#include "quarlin_prompt_export.h"
 #include "sdk/managerbase/RelevanceInterface.h"
 
 #include <boost/shared_ptr.hpp>
@@ -28,7 +27,7 @@ namespace quarlin::dialogs::prompt {
 //   size converted to its unit, and only the view of the stored unit is for editing;
 // - rules for what applies to a field plot and which size view is editable, and the list of
 //   the active frame's variables.
-class QUARLIN_PROMPT_EXPORT ScatterSizeFontPropertiesManager
+class ScatterSizeFontPropertiesManager
 {
 public:
     // The set must outlive the manager.

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "property/Property.h"
-#include "quarlin_prompt_export.h"
 
 #include <memory>
 #include <set>
@@ -14,7 +13,7 @@ namespace quarlin::dialogs::prompt {
 
 // What the zone prompt edits: the zones the active frame has enabled, and the selected ones
 // (1-based numbers).
-class QUARLIN_PROMPT_EXPORT ZoneSelectPropertiesManager
+class ZoneSelectPropertiesManager
 {
 public:
     ZoneSelectPropertiesManager();

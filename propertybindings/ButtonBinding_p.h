@@ -1,6 +1,5 @@
 #pragma once
 
-#include "quarlin_prompt_export.h"
 #include "sdk/signals/Lifetime.h"
 #include "sdk/signals/QtSignalConnectionCollection.h"
 
@@ -12,7 +11,7 @@ namespace quarlin::sdk::ui::dialogs::propertybindings {
 
 // Runs an action when a button is clicked, for as long as the binding lives. A failure is
 // reported through the host's message box.
-class QUARLIN_PROMPT_EXPORT ButtonBinding
+class ButtonBinding
 {
 public:
     // Throws InvalidArgumentException for a null button or an empty action.

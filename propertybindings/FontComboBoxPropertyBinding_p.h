@@ -1,7 +1,6 @@
 #pragma once
 
 #include "property/PropertyAbstract.h"
-#include "quarlin_prompt_export.h"
 #include "sdk/signals/Lifetime.h"
 #include "sdk/signals/QtSignalConnectionCollection.h"
 #include "sdk/signals/SignalConnectionCollection.h"
@@ -21,7 +20,7 @@ namespace quarlin::sdk::ui::dialogs::propertybindings {
 // the property's family again) once Qt is done with the combo box; every change of the property shows at
 // once. Showing a family the system lacks shows the closest one the combo offers and leaves the property as
 // it is.
-class QUARLIN_PROMPT_EXPORT FontComboBoxPropertyBinding
+class FontComboBoxPropertyBinding
 {
 public:
     // Throws InvalidArgumentException for a null combo box or property.

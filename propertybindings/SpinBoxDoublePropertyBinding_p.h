@@ -1,7 +1,6 @@
 #pragma once
 
 #include "property/PropertyAbstract.h"
-#include "quarlin_prompt_export.h"
 
 #include <boost/shared_ptr.hpp>
 
@@ -27,7 +26,7 @@ class SpinBoxBindingCore;
 // (a refusal is reported through the host's message box and the spin box shows the property's
 // value again), every change of the property shows at once, a value outside the range is shown
 // clamped without editing the property, and a calculator, where given, sets the step.
-class QUARLIN_PROMPT_EXPORT SpinBoxDoublePropertyBinding
+class SpinBoxDoublePropertyBinding
 {
 public:
     // Throws InvalidArgumentException for a null spin box or property; the calculator may be null.

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "property/PropertyAbstract.h"
-#include "quarlin_prompt_export.h"
 
 #include <boost/shared_ptr.hpp>
 
@@ -32,7 +31,7 @@ class SpinBoxBindingCore;
 // until a person commits a value: showing must not edit. With a calculator, a step moves by the
 // calculator's increment or decrement instead of the spin box's single step.
 // The binding holds the widget weakly and the property and calculator shared.
-class QUARLIN_PROMPT_EXPORT SpinBoxLgIndexPropertyBinding
+class SpinBoxLgIndexPropertyBinding
 {
 public:
     // Throws InvalidArgumentException for a null spin box or property; the calculator may be null.

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "quarlin_prompt_export.h"
 #include "sdk/managerbase/SpinBoxIncDecCalculatorBase.h"
 
 namespace quarlin::sdk::ui::propertymanager {
@@ -9,7 +8,7 @@ class RGBColorOptsPropertiesGenerated;
 
 // Steps the RGB intensity range by a tenth of the data range the three channel variables span
 // together; by nothing while any of them has no range (no data set, a variable it lacks).
-class QUARLIN_PROMPT_EXPORT IntensitySpinBoxIncDecCalculator : public virtual SpinBoxIncDecCalculatorBase
+class IntensitySpinBoxIncDecCalculator : public virtual SpinBoxIncDecCalculatorBase
 {
 public:
     // The set must outlive the calculator.

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "quarlin_prompt_export.h"
 #include "sdk/host/HostEnums.h"
 #include "sdk/managerbase/RelevanceInterface.h"
 
@@ -32,7 +31,7 @@ class RGBColorOptsPropertiesGenerated;
 // person's to choose), and a watcher that replaces channel variables the data set no longer
 // has with the host's candidates: as soon as the variable list changes, before a combo box bound
 // to a lost channel hears of it, and again once the host's state has settled.
-class QUARLIN_PROMPT_EXPORT RGBColorOptsPropertiesManager
+class RGBColorOptsPropertiesManager
 {
 public:
     using ModeModel = dialogs::propertybindings::models::PremappedListModel<RGBMode_e>;

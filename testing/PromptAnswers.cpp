@@ -11,8 +11,8 @@
 #include "prompt/ScatterSizeFontDialog.h"
 #include "prompt/VariableSelectDialog.h"
 #include "prompt/ZoneSelectDialog.h"
+#include "referencehost/ReferenceHost.h"
 #include "sdk/dialogs/QtDialogAbstract.h"
-#include "sdk/host/ReferenceHost.h"
 #include "testing/PersonActs_p.h"
 
 #include <QAbstractButton>

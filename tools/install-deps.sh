@@ -12,6 +12,7 @@ packages=(
   clang-14 libclang-rt-14-dev clang-format-14
   fonts-dejavu-core
   xvfb openbox
+  doxygen abigail-tools lintian hyperfine dpkg-dev
 )
 
 missing=()

@@ -1,8 +1,8 @@
 #include "hostapp/BindingsPage.h"
 
 #include "propertybindings/ColorButtonPropertyBinding.h"
+#include "referencehost/ReferenceHost.h"
 #include "sdk/exception/ExceptionBoundary.h"
-#include "sdk/host/ReferenceHost.h"
 #include "sdk/host/StateChangeEvent.h"
 
 #include "propertymanager/PropertyDependentRelevance.h"

@@ -2,7 +2,7 @@
 
 #include "hostapp/HostMainWindow.h"
 #include "hostapp/PromptCatalog.h"
-#include "sdk/host/ReferenceHost.h"
+#include "referencehost/ReferenceHost.h"
 #include "testing/PromptAnswers.h"
 
 #include <QAction>

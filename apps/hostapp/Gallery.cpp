@@ -5,8 +5,8 @@
 #include "hostapp/PromptCatalog.h"
 #include "hostapp/RememberedLoadersView.h"
 #include "hostapp/StyleSettingsView.h"
+#include "referencehost/ReferenceHost.h"
 #include "sdk/host/ApplicationSettings.h"
-#include "sdk/host/ReferenceHost.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

@@ -8,10 +8,10 @@
 #include "prompt/AxisVariableSelectDialog.h"
 #include "prompt/ChooseLoaderDialog.h"
 #include "prompt/VectorVarAssignStrategy.h"
+#include "referencehost/ReferenceHost.h"
 #include "sdk/dialogs/QtDialogAbstract.h"
 #include "sdk/host/DataLoaderRepository.h"
 #include "sdk/host/QrnUtil.h"
-#include "sdk/host/ReferenceHost.h"
 
 #include <QApplication>
 #include <QDateTime>

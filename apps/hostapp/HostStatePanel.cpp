@@ -1,6 +1,6 @@
 #include "hostapp/HostStatePanel.h"
 
-#include "sdk/host/ReferenceHost.h"
+#include "referencehost/ReferenceHost.h"
 #include "sdk/host/StateChangeEvent.h"
 
 #include <QCheckBox>

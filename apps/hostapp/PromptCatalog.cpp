@@ -14,9 +14,9 @@
 #include "prompt/Translations.h"
 #include "prompt/VectorVariableSelectDialog.h"
 #include "prompt/ZoneSelectDialog.h"
+#include "referencehost/ReferenceHost.h"
 #include "sdk/host/DataLoaderRepository.h"
 #include "sdk/host/QrnUtil.h"
-#include "sdk/host/ReferenceHost.h"
 
 #include <QCoreApplication>
 #include <QListView>

@@ -1,8 +1,8 @@
 #include "hostapp/ReferenceLoaders.h"
 
 #include "prompt/ChooseLoaderDialog.h"
+#include "referencehost/ReferenceHost.h"
 #include "sdk/host/QrnUtil.h"
-#include "sdk/host/ReferenceHost.h"
 
 #include <boost/make_shared.hpp>
 

@@ -1,6 +1,6 @@
 #include "hostapp/StyleSettingsView.h"
 
-#include "sdk/host/ReferenceHost.h"
+#include "referencehost/ReferenceHost.h"
 #include "sdk/host/StateChangeEvent.h"
 
 #include <QHeaderView>

@@ -4,8 +4,8 @@
 #include "hostapp/MessageBoxPresenter.h"
 #include "hostapp/PromptCatalog.h"
 #include "hostapp/ReferenceLoaders.h"
+#include "referencehost/ReferenceHost.h"
 #include "sdk/host/ApplicationSettings.h"
-#include "sdk/host/ReferenceHost.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

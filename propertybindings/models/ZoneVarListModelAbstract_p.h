@@ -1,7 +1,6 @@
 #pragma once
 
 #include "propertybindings/models/ListModelAbstract.h"
-#include "quarlin_prompt_export.h"
 #include "sdk/host/Platform.h"
 #include "sdk/host/Set.h"
 
@@ -22,7 +21,7 @@ namespace quarlin::sdk::ui::dialogs::propertybindings::models {
 // the list follows the host (data set, frame and member changes) and announces a whole-list
 // change only when the members differ. Names are asked of the host when a row is shown, so a
 // data set of 10^5 variables costs one number per row until a view looks at it.
-class QUARLIN_PROMPT_EXPORT ZoneVarListModelAbstract : public ListModelAbstract<int>
+class ZoneVarListModelAbstract : public ListModelAbstract<int>
 {
 public:
     using MemberFunction = boost::function<toolbox::Set(__int64 frameId)>;
@@ -57,7 +56,7 @@ private:
 };
 
 // The variables the active frame has enabled.
-class QUARLIN_PROMPT_EXPORT EnabledVariablesListModel : public ZoneVarListModelAbstract
+class EnabledVariablesListModel : public ZoneVarListModelAbstract
 {
 public:
     EnabledVariablesListModel(MemberFunction members, bool numbered);
@@ -69,7 +68,7 @@ protected:
 };
 
 // The zones the active frame has enabled.
-class QUARLIN_PROMPT_EXPORT ZoneListModel : public ZoneVarListModelAbstract
+class ZoneListModel : public ZoneVarListModelAbstract
 {
 public:
     ZoneListModel(MemberFunction members, bool numbered);

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "quarlin_prompt_export.h"
-
 #include <QAction>
 
 #include <string>
@@ -9,7 +7,7 @@
 namespace quarlin::dialogs::common {
 
 // Opens one help topic in the host's help when triggered (F1 or a Help button in a dialog).
-class QUARLIN_PROMPT_EXPORT LaunchHelpAction : public QAction
+class LaunchHelpAction : public QAction
 {
     Q_OBJECT
 

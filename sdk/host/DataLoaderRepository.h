@@ -1,12 +1,16 @@
 #pragma once
 
 #include "quarlin_host_export.h"
-#include "sdk/host/ReferenceHost.h"
 
 #include <boost/shared_ptr.hpp>
 
 #include <string>
 #include <vector>
+
+// The host's own data set, which a loader fills; the host defines it.
+namespace quarlin::host {
+struct DataSet;
+}
 
 namespace quarlin::sdk {
 

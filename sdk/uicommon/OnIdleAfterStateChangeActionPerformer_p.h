@@ -1,6 +1,5 @@
 #pragma once
 
-#include "quarlin_prompt_export.h"
 #include "sdk/uicommon/OnIdleActionPerformerSingleShot.h"
 
 #include <boost/function.hpp>
@@ -15,7 +14,7 @@ namespace quarlin::sdk::ui::common {
 // Runs an action once at the next idle point after a host state change the filter accepts,
 // however many arrived meanwhile: the host's state has settled by then. Nothing runs after the
 // performer is destroyed.
-class QUARLIN_PROMPT_EXPORT OnIdleAfterStateChangeActionPerformer
+class OnIdleAfterStateChangeActionPerformer
 {
 public:
     using Filter = boost::function<bool(toolbox::StateChangeEventInterface const&)>;

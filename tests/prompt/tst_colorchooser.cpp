@@ -6,7 +6,7 @@
 #include "prompt/ColorChooserWidget.h"
 #include "property/Property.h"
 #include "propertybindings/ColorButtonPropertyBinding.h"
-#include "sdk/host/ReferenceHost.h"
+#include "referencehost/ReferenceHost.h"
 
 #include <boost/make_shared.hpp>
 

@@ -4,9 +4,9 @@
 
 #include "prompt/ChooseLoaderDialog.h"
 #include "prompt/ZoneSelectDialog.h"
+#include "referencehost/ReferenceHost.h"
 #include "sdk/host/ApplicationSettings.h"
 #include "sdk/host/DataLoaderRepository.h"
-#include "sdk/host/ReferenceHost.h"
 
 #include <QLabel>
 #include <QListView>

@@ -12,9 +12,9 @@
 #include "prompt/EnterThreeIntValuesDialog.h"
 #include "prompt/VariableSelectDialog.h"
 #include "prompt/ZoneSelectDialog.h"
+#include "referencehost/ReferenceHost.h"
 #include "sdk/dialogs/DialogInterface.h"
 #include "sdk/host/ApplicationSettings.h"
-#include "sdk/host/ReferenceHost.h"
 #include "sdk/host/StateChangeEvent.h"
 #include "sdk/signals/ScopedExitAction.h"
 

@@ -7,7 +7,7 @@
 #include "propertymanager/IntensitySpinBoxIncDecCalculator_p.h"
 #include "propertymanager/RGBColorOptsPropertiesGenerated.h"
 #include "propertymanager/RGBColorOptsPropertiesManager_p.h"
-#include "sdk/host/ReferenceHost.h"
+#include "referencehost/ReferenceHost.h"
 #include "sdk/widgets/QScientificSpinBox.h"
 
 #include <QComboBox>

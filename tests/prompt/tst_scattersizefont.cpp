@@ -12,9 +12,9 @@
 #include "prompt/ScatterSizeFontDialog.h"
 #include "prompt/ScatterSizeFontPropertiesManager_p.h"
 #include "propertymanager/ScatterSizeFontPropertiesGenerated.h"
+#include "referencehost/ReferenceHost.h"
 #include "sdk/exception/ExceptionBoundary.h"
 #include "sdk/host/QrnUtil.h"
-#include "sdk/host/ReferenceHost.h"
 
 using quarlin::dialogs::prompt::ScatterSizeFontDialog;
 using quarlin::dialogs::prompt::ScatterSizeFontPropertiesManager;

@@ -6,8 +6,8 @@
 #include "prompt/EnterASCIICharacterDialog.h"
 #include "prompt/EnterTextStringDialog.h"
 #include "prompt/EnterThreeIntValuesDialog.h"
+#include "referencehost/ReferenceHost.h"
 #include "sdk/exception/InvalidPropertyValueException.h"
-#include "sdk/host/ReferenceHost.h"
 #include "sdk/widgets/IntegralSpinBox.h"
 
 #include <QApplication>

@@ -6,7 +6,7 @@
 #include "prompt/VectorVarAssignStrategy.h"
 #include "prompt/VectorVariableSelectDialog.h"
 #include "property/Property.h"
-#include "sdk/host/ReferenceHost.h"
+#include "referencehost/ReferenceHost.h"
 
 #include <QApplication>
 #include <QComboBox>

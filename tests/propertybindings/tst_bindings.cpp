@@ -9,7 +9,7 @@
 #include "propertybindings/RadioButtonPropertyBinding.h"
 #include "propertybindings/TextFieldPropertyBinding.h"
 #include "propertybindings/models/StringListModel.h"
-#include "sdk/host/ReferenceHost.h"
+#include "referencehost/ReferenceHost.h"
 
 #include <QLineEdit>
 #include <QListView>

@@ -5,7 +5,7 @@
 #include "property/Property.h"
 #include "propertybindings/ComboBoxPropertyBinding.h"
 #include "propertybindings/models/PremappedListModel.h"
-#include "sdk/host/ReferenceHost.h"
+#include "referencehost/ReferenceHost.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -2,7 +2,7 @@
 
 #include "property/Property.h"
 #include "propertybindings/SpinBoxLgIndexPropertyBinding_p.h"
-#include "sdk/host/ReferenceHost.h"
+#include "referencehost/ReferenceHost.h"
 #include "sdk/managerbase/SpinBoxIncDecCalculatorBase.h"
 #include "sdk/widgets/IntegralSpinBox.h"
 

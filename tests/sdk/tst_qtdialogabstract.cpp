@@ -1,10 +1,10 @@
 #include "testsupport/TestSupport.h"
 
+#include "referencehost/ReferenceHost.h"
 #include "sdk/dialogs/LaunchHelpAction_p.h"
 #include "sdk/dialogs/QtDialogAbstract.h"
 #include "sdk/exception/InvalidArgumentException.h"
 #include "sdk/host/ApplicationSettings.h"
-#include "sdk/host/ReferenceHost.h"
 #include "sdk/managerbase/DataSetExistsRelevance.h"
 #include "sdk/widgets/GreyOutParties.h"
 

@@ -4,7 +4,7 @@
 
 #include "property/Property.h"
 #include "propertymanager/PropertyDependentRelevance.h"
-#include "sdk/host/ReferenceHost.h"
+#include "referencehost/ReferenceHost.h"
 #include "sdk/host/StateChangeEvent.h"
 #include "sdk/managerbase/DataSetExistsRelevance.h"
 #include "sdk/managerbase/FieldPlotTypeDependentRelevance.h"

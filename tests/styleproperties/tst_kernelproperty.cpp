@@ -1,7 +1,7 @@
 #include "testsupport/TestSupport.h"
 
+#include "referencehost/ReferenceHost.h"
 #include "sdk/exception/InvalidPropertyValueException.h"
-#include "sdk/host/ReferenceHost.h"
 #include "sdk/host/StateChangeEvent.h"
 #include "styleproperties/KernelPropertyDeferred.h"
 

@@ -2,7 +2,7 @@
 
 #include "hostapp/PromptCatalog.h"
 #include "hostapp/ReferenceLoaders.h"
-#include "sdk/host/ReferenceHost.h"
+#include "referencehost/ReferenceHost.h"
 #include "testing/PromptAnswers.h"
 
 #include <QApplication>

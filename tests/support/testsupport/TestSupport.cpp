@@ -1,7 +1,7 @@
 #include "testsupport/TestSupport.h"
 
+#include "referencehost/ReferenceHost.h"
 #include "sdk/dialogs/QtDialogAbstract.h"
-#include "sdk/host/ReferenceHost.h"
 
 #include <QApplication>
 #include <QRadioButton>

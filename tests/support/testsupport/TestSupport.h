@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sdk/host/ReferenceHost.h"
+#include "referencehost/ReferenceHost.h"
 
 #include <QAbstractButton>
 #include <QApplication>

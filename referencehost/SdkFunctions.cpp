@@ -1,7 +1,7 @@
 #include "sdk/host/SdkFunctions.h"
 
-#include "sdk/host/ReferenceHost.h"
-#include "sdk/host/StyleStore.h"
+#include "referencehost/ReferenceHost.h"
+#include "referencehost/StyleStore.h"
 #include "sdk/host/StyleValue.h"
 
 #include <algorithm>

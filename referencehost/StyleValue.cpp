@@ -1,8 +1,8 @@
 #include "sdk/host/StyleValue.h"
 
-#include "sdk/host/ReferenceHost.h"
-#include "sdk/host/StyleNameTable_p.h"
-#include "sdk/host/StyleStore.h"
+#include "referencehost/ReferenceHost.h"
+#include "referencehost/StyleNameTable_p.h"
+#include "referencehost/StyleStore.h"
 
 #include <unordered_map>
 #include <vector>

@@ -1,10 +1,10 @@
-#include "sdk/host/StyleStore.h"
+#include "referencehost/StyleStore.h"
 
+#include "referencehost/ReferenceHost.h"
+#include "referencehost/StyleNameTable_p.h"
 #include "sdk/host/ArgList.h"
 #include "sdk/host/HostEnums.h"
-#include "sdk/host/ReferenceHost.h"
 #include "sdk/host/StateChangeEvent.h"
-#include "sdk/host/StyleNameTable_p.h"
 
 #include <boost/format.hpp>
 

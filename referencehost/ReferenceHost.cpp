@@ -1,4 +1,4 @@
-#include "sdk/host/ReferenceHost.h"
+#include "referencehost/ReferenceHost.h"
 
 #include "sdk/host/StateChangeEvent.h"
 

@@ -1,6 +1,6 @@
 #include "sdk/host/AppLock.h"
 
-#include "sdk/host/ReferenceHost.h"
+#include "referencehost/ReferenceHost.h"
 
 namespace quarlin::sdk {
 

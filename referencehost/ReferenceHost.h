@@ -1,9 +1,9 @@
 #pragma once
 
 #include "quarlin_host_export.h"
+#include "referencehost/StyleStore.h"
 #include "sdk/host/HostEnums.h"
 #include "sdk/host/QrnUtil.h"
-#include "sdk/host/StyleStore.h"
 
 #include <boost/function.hpp>
 #include <boost/signals2/signal.hpp>

@@ -1,6 +1,6 @@
 #include "sdk/host/QrnUtil.h"
 
-#include "sdk/host/ReferenceHost.h"
+#include "referencehost/ReferenceHost.h"
 
 #include <algorithm>
 #include <cstdlib>
