@@ -6,7 +6,11 @@ include(CMakePackageConfigHelpers)
 
 set(QUARLIN_INSTALL_CMAKEDIR ${CMAKE_INSTALL_LIBDIR}/cmake/QuarlinPrompt)
 
-install(TARGETS quarlin_prompt quarlin_host quarlin_prompt_testing EXPORT QuarlinPromptTargets
+set(_quarlin_installed_libraries quarlin_prompt quarlin_host)
+if(TARGET quarlin_prompt_testing)
+  list(APPEND _quarlin_installed_libraries quarlin_prompt_testing)
+endif()
+install(TARGETS ${_quarlin_installed_libraries} EXPORT QuarlinPromptTargets
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT runtime NAMELINK_COMPONENT development
   RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT runtime)
 install(EXPORT QuarlinPromptTargets NAMESPACE QuarlinPrompt::
@@ -38,5 +42,7 @@ endfunction()
 quarlin_pkg_config(quarlin-host quarlin_host "The host interface the prompts call" "")
 quarlin_pkg_config(quarlin-prompt quarlin_prompt "Prompt dialogs and their property model"
                    "quarlin-host Qt${QUARLIN_QT_MAJOR}Widgets >= ${QUARLIN_QT_MINIMUM}")
-quarlin_pkg_config(quarlin-prompt-testing quarlin_prompt_testing "Scripted answers to the prompts for a host's tests"
-                   "quarlin-prompt")
+if(TARGET quarlin_prompt_testing)
+  quarlin_pkg_config(quarlin-prompt-testing quarlin_prompt_testing "Scripted answers to the prompts for a host's tests"
+                     "quarlin-prompt")
+endif()

@@ -3,7 +3,11 @@
 # Compiles the committed .ts files with lrelease at build time and embeds the .qm files in the
 # target's resources under <resource prefix> (":<prefix>/<name>.qm"). The .ts files are only read
 # here; tools/update-translations.sh refreshes them from the sources.
+# With QUARLIN_BUILD_TRANSLATIONS off, nothing is embedded and everything speaks English.
 function(quarlin_add_translations target resource_name prefix)
+  if(NOT QUARLIN_BUILD_TRANSLATIONS)
+    return()
+  endif()
   set(out_dir ${CMAKE_CURRENT_BINARY_DIR}/translations)
   set(entries "")
   set(qm_files "")

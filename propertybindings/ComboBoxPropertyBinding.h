@@ -98,7 +98,7 @@ public:
         int index = m_model->indexOf(value);
         if (index == -1) {
             if (m_combo->isEditable()) {
-                m_combo->setEditText(QString::fromStdString(intern::toText(value)));
+                m_combo->setEditText(QString::fromStdString(toText(value)));
                 return;
             }
             if (m_model->size() == 0)

@@ -91,7 +91,7 @@ public:
         }
         if constexpr (std::is_enum_v<T>) {
             try {
-                intern::fromText<T>(text.toStdString());
+                fromText<T>(text.toStdString());
             } catch (InvalidArgumentException const&) {
                 return false; // no text form: nothing to say, nothing to restore
             }
@@ -99,7 +99,7 @@ public:
         // Unconvertible text, a refused value, or any other failure: reported once, and the
         // field shows the property's value again.
         bool const taken =
-            runAtBoundary([&] { this->property().setValue(intern::fromText<T>(text.toStdString())); });
+            runAtBoundary([&] { this->property().setValue(fromText<T>(text.toStdString())); });
         if (!alive)
             return false; // the host closed the window: nothing here to update
         if (!taken) {
@@ -140,7 +140,7 @@ private:
 
     static std::string cannotConvert(QString const& text)
     {
-        return "Cannot convert \"" + text.toStdString() + "\" to " + intern::TypeName<T>::get();
+        return "Cannot convert \"" + text.toStdString() + "\" to " + TypeName<T>::get();
     }
 
     void restoreAndFocus()

@@ -9,7 +9,7 @@
 #include <string>
 #include <type_traits>
 
-namespace quarlin::sdk::ui::dialogs::propertybindings::intern {
+namespace quarlin::sdk::ui::dialogs::propertybindings {
 
 // The names conversion messages use for a type.
 template <class T>
@@ -87,4 +87,4 @@ std::string toText(T const& value)
     return stream.str();
 }
 
-} // namespace quarlin::sdk::ui::dialogs::propertybindings::intern
+} // namespace quarlin::sdk::ui::dialogs::propertybindings
