@@ -53,6 +53,11 @@ for library in "${libraries[@]}"; do
   result=$?
   set -e
   # abidiff's status is a bit set: 1 error, 2 usage, 4 a change, 8 an incompatible change.
+  # A new virtual function at the end of a vtable is one abidiff calls compatible; it is not for
+  # us, as hosts derive from our classes and their vtables continue ours.
+  if grep -q 'adds a new entry to the vtable\|vtable offset' "$work/$library.report"; then
+    result=$((result | 8))
+  fi
   if ((result & 3)); then
     cat "$work/$library.report"
     echo "check-abi: abidiff could not compare lib$library (status $result)" >&2
