@@ -6,13 +6,16 @@ include(CMakePackageConfigHelpers)
 
 set(QUARLIN_INSTALL_CMAKEDIR ${CMAKE_INSTALL_LIBDIR}/cmake/QuarlinPrompt)
 
-set(_quarlin_installed_libraries quarlin_prompt quarlin_host)
+# Each library is a runtime piece of its own (a Debian package each, named after its SONAME);
+# the namelinks are development files.
+install(TARGETS quarlin_host EXPORT QuarlinPromptTargets
+  LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT host_runtime NAMELINK_COMPONENT development)
+install(TARGETS quarlin_prompt EXPORT QuarlinPromptTargets
+  LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT prompt_runtime NAMELINK_COMPONENT development)
 if(TARGET quarlin_prompt_testing)
-  list(APPEND _quarlin_installed_libraries quarlin_prompt_testing)
+  install(TARGETS quarlin_prompt_testing EXPORT QuarlinPromptTargets
+    LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT testing_runtime NAMELINK_COMPONENT development)
 endif()
-install(TARGETS ${_quarlin_installed_libraries} EXPORT QuarlinPromptTargets
-  LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT runtime NAMELINK_COMPONENT development
-  RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT runtime)
 install(EXPORT QuarlinPromptTargets NAMESPACE QuarlinPrompt::
         DESTINATION ${QUARLIN_INSTALL_CMAKEDIR} COMPONENT development)
 
