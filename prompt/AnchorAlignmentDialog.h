@@ -15,15 +15,15 @@ class AnchorAlignment;
 
 namespace quarlin::dialogs::prompt {
 
-// Picks one of nine anchor positions. OK keeps the pick; Cancel, Escape and the title-bar close
-// give back the alignment the host passed last.
+/// Picks one of nine anchor positions. OK keeps the pick; Cancel, Escape and the title-bar close
+/// give back the alignment the host passed last.
 class QUARLIN_PROMPT_EXPORT AnchorAlignmentDialog : public common::QtDialogAbstract
 {
     Q_OBJECT
 
 public:
-    // The first call builds the dialog as a child of parent. A call while it lives only replaces
-    // the alignment that Cancel restores; the pick, the checked button and the parent stay.
+    /// The first call builds the dialog as a child of parent. A call while it lives only replaces
+    /// the alignment that Cancel restores; the pick, the checked button and the parent stay.
     static AnchorAlignmentDialog& getInstance(AnchorAlignment_e alignment, QWidget& parent);
 
     ~AnchorAlignmentDialog() override;
@@ -47,11 +47,11 @@ private:
     void setSelectedAlignmentButton(AnchorAlignment_e alignment);
     std::array<QRadioButton*, 9> buttonsInGridOrder() const;
 
-    std::unique_ptr<Ui::AnchorAlignment> m_ui; // owned form; its widgets belong to this dialog
+    std::unique_ptr<Ui::AnchorAlignment> m_ui; ///< owned form; its widgets belong to this dialog
     AnchorAlignment_e m_selectedAlignment;
     AnchorAlignment_e m_initialAlignment;
 
-    static AnchorAlignmentDialog* m_dialogInstance; // not owned: the Qt parent owns the dialog
+    static AnchorAlignmentDialog* m_dialogInstance; ///< not owned: the Qt parent owns the dialog
 };
 
 } // namespace quarlin::dialogs::prompt

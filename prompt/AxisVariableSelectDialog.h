@@ -4,8 +4,8 @@
 
 namespace quarlin::dialogs::prompt {
 
-// The variable prompt for the axes of the active frame: X and Y, and Z on a 3-D frame. Opens
-// on the frame's current axis variables.
+/// The variable prompt for the axes of the active frame: X and Y, and Z on a 3-D frame. Opens
+/// on the frame's current axis variables.
 class QUARLIN_PROMPT_EXPORT AxisVariableSelectDialog
 {
 public:
@@ -16,9 +16,9 @@ public:
                             PropertyAbstract<int>& third) const override;
     };
 
-    // Configures the dialog only when this call creates it; holds the host lock meanwhile.
+    /// Configures the dialog only when this call creates it; holds the host lock meanwhile.
     static VariableSelectDialog& getInstance(QWidget& parent);
-    // Relevant while the active frame shows a 2-D or 3-D Cartesian plot.
+    /// Relevant while the active frame shows a 2-D or 3-D Cartesian plot.
     static sdk::ui::propertymanager::RelevancePtr relevance();
 
 private:

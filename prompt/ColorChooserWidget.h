@@ -15,14 +15,14 @@ namespace quarlin::dialogs::prompt {
 
 class ColorChooserButton;
 
-// The panel of the colour chooser: the 64 colours of the host's colour map in an 8 x 8 grid
-// (basic colours in the first row, custom colours after), and optionally a row of the eight
-// multi colours and RGB colouring. A click on a colour announces its index through
-// ColorSelected. Choosing RGB first makes sure the data set's RGB channels are assigned, asking
-// for them when they are not.
-//
-// Arrow keys move through the grid, Enter or Space chooses; the swatches follow the host's
-// colour map when it changes.
+/// The panel of the colour chooser: the 64 colours of the host's colour map in an 8 x 8 grid
+/// (basic colours in the first row, custom colours after), and optionally a row of the eight
+/// multi colours and RGB colouring. A click on a colour announces its index through
+/// ColorSelected. Choosing RGB first makes sure the data set's RGB channels are assigned, asking
+/// for them when they are not.
+///
+/// Arrow keys move through the grid, Enter or Space chooses; the swatches follow the host's
+/// colour map when it changes.
 class QUARLIN_PROMPT_EXPORT ColorChooserWidget : public QWidget
 {
     Q_OBJECT
@@ -48,14 +48,14 @@ public:
         return connection;
     }
 
-    // Marks the swatch of color as the current choice, where the grid has one, and makes its
-    // button the one a person starts from.
+    /// Marks the swatch of color as the current choice, where the grid has one, and makes its
+    /// button the one a person starts from.
     void setCurrentColor(int color);
-    // Whether the multi-colour and RGB row may be chosen from (where the panel has one): a
-    // panel serves every caller, and a caller whose property takes no multi colour gets the
-    // row greyed out.
+    /// Whether the multi-colour and RGB row may be chosen from (where the panel has one): a
+    /// panel serves every caller, and a caller whose property takes no multi colour gets the
+    /// row greyed out.
     void setMultiColorsOffered(bool offered);
-    // The button of the current colour, else the first swatch.
+    /// The button of the current colour, else the first swatch.
     QAbstractButton* currentColorButton() const;
 
 protected:
@@ -68,13 +68,13 @@ private:
 
     struct Choice
     {
-        QAbstractButton* button; // owned by the Qt tree
+        QAbstractButton* button; ///< owned by the Qt tree
         int color;
     };
 
     mutable ColorSelectedSignal ColorSelected;
-    std::vector<ColorChooserButton*> m_grid; // owned by the Qt tree, in grid order
-    std::vector<Choice> m_choices;           // the grid, then the extra row
+    std::vector<ColorChooserButton*> m_grid; ///< owned by the Qt tree, in grid order
+    std::vector<Choice> m_choices;           ///< the grid, then the extra row
     int m_currentColor = 0;
     boost::signals2::scoped_connection m_colorMapChanges;
 };

@@ -4,8 +4,8 @@
 
 namespace quarlin::dialogs::prompt {
 
-// The variable prompt for the red, green and blue channels: always three rows, opening on the
-// host's candidate channel variables. Its rule is the dialog's own (a data set exists).
+/// The variable prompt for the red, green and blue channels: always three rows, opening on the
+/// host's candidate channel variables. Its rule is the dialog's own (a data set exists).
 class QUARLIN_PROMPT_EXPORT RGBVariableSelectDialog
 {
 public:
@@ -20,7 +20,7 @@ public:
         }
     };
 
-    // Configures the dialog only when this call creates it.
+    /// Configures the dialog only when this call creates it.
     static VariableSelectDialog& getInstance(QWidget& parent);
 
     RGBVariableSelectDialog(RGBVariableSelectDialog const&) = default;

@@ -7,19 +7,19 @@ class QWidget;
 
 namespace quarlin::dialogs::prompt {
 
-// Asked before the host switches the vector layer on: true when it may. Asks the user for the
-// vector variables only when the host cannot show vectors with what it has.
+/// Asked before the host switches the vector layer on: true when it may. Asks the user for the
+/// vector variables only when the host cannot show vectors with what it has.
 class QUARLIN_PROMPT_EXPORT VectorVarAssignStrategy
 {
 public:
     explicit VectorVarAssignStrategy(QWidget& parent);
 
-    // False for anything but a 2-D (2) or 3-D (1) Cartesian plot; true without asking when the
-    // host can show vectors already; otherwise whether the user chose variables with OK.
+    /// False for anything but a 2-D (2) or 3-D (1) Cartesian plot; true without asking when the
+    /// host can show vectors already; otherwise whether the user chose variables with OK.
     bool operator()(PlotType_e plotType) const;
 
 private:
-    QWidget& m_parent; // not owned: the parent of the prompt it may open
+    QWidget& m_parent; ///< not owned: the parent of the prompt it may open
 };
 
 } // namespace quarlin::dialogs::prompt

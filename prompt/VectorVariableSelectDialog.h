@@ -5,8 +5,8 @@
 
 namespace quarlin::dialogs::prompt {
 
-// The variable prompt for the vector components: U and V, and W for a 3-D plot. Proposes the
-// host's vector candidates when it finds a full set, else the current components.
+/// The variable prompt for the vector components: U and V, and W for a 3-D plot. Proposes the
+/// host's vector candidates when it finds a full set, else the current components.
 class QUARLIN_PROMPT_EXPORT VectorVariableSelectDialog
 {
 public:
@@ -26,10 +26,10 @@ public:
         PlotType_e m_plotType;
     };
 
-    // plotType: 2 for 2-D vectors, 1 for 3-D. Configures the dialog only when this call creates
-    // it; holds the host lock meanwhile.
+    /// plotType: 2 for 2-D vectors, 1 for 3-D. Configures the dialog only when this call creates
+    /// it; holds the host lock meanwhile.
     static VariableSelectDialog& getInstance(QWidget& parent, PlotType_e plotType);
-    // Relevant while the active frame shows a 2-D or 3-D Cartesian plot.
+    /// Relevant while the active frame shows a 2-D or 3-D Cartesian plot.
     static sdk::ui::propertymanager::RelevancePtr relevance();
 
 private:

@@ -4,7 +4,7 @@
 
 namespace quarlin {
 
-// The validator of a property that was given none: every value is acceptable.
+/// The validator of a property that was given none: every value is acceptable.
 template <class T>
 class AllowAnyValueValidator : public virtual ValidatorInterface<T>
 {

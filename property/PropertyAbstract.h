@@ -24,16 +24,16 @@ namespace quarlin {
 
 namespace detail {
 
-// Counts the live slots of a signal without asking the signal, which would take its mutex:
-// signals2 drops a slot's function when the slot is disconnected (or goes with the signal), and
-// the function given to the signal holds the count's share for its slot.
+/// Counts the live slots of a signal without asking the signal, which would take its mutex:
+/// signals2 drops a slot's function when the slot is disconnected (or goes with the signal), and
+/// the function given to the signal holds the count's share for its slot.
 class LiveSlotCount
 {
 public:
     bool none() const { return *m_count == 0; }
 
-    // The slot function to connect in place of `function`: the same call, counted while it lives.
-    // One small shared block, so the signal keeps it in place rather than on the heap.
+    /// The slot function to connect in place of `function`: the same call, counted while it lives.
+    /// One small shared block, so the signal keeps it in place rather than on the heap.
     template <class Function>
     Function counted(Function function) const
     {
@@ -58,25 +58,25 @@ private:
         std::shared_ptr<std::size_t> count;
     };
 
-    // Shared with the slots, which may outlive the property inside a signal being torn down.
+    /// Shared with the slots, which may outlive the property inside a signal being torn down.
     std::shared_ptr<std::size_t> m_count = std::make_shared<std::size_t>(0);
 };
 
 } // namespace detail
 
-// A typed, observable value. Where the value lives is a derived class's business (memory, the
-// host's style settings, another property); this class fixes what a change means:
-//
-//   setValue(v): the validator must accept v, or InvalidPropertyValueException carries its
-//   message and nothing changes; an equal value is ignored; otherwise the value is stored, read
-//   back, and ValueChanged announces what the property now holds (a derived store may adjust v).
-//
-// PropertyChanged, the untyped signal of the base, fires with every ValueChanged, but only while
-// something listens to it: its relay is the first slot of ValueChanged while untyped listeners
-// exist, and is not connected otherwise, so a property nobody listens to untyped costs no more
-// than the signal it wraps (each slot costs a lock on every change). An exception thrown by a listener leaves
-// setValue after the value was stored. Properties belong to the user-interface thread: setValue takes no
-// lock.
+/// A typed, observable value. Where the value lives is a derived class's business (memory, the
+/// host's style settings, another property); this class fixes what a change means:
+///
+///   setValue(v): the validator must accept v, or InvalidPropertyValueException carries its
+///   message and nothing changes; an equal value is ignored; otherwise the value is stored, read
+///   back, and ValueChanged announces what the property now holds (a derived store may adjust v).
+///
+/// PropertyChanged, the untyped signal of the base, fires with every ValueChanged, but only while
+/// something listens to it: its relay is the first slot of ValueChanged while untyped listeners
+/// exist, and is not connected otherwise, so a property nobody listens to untyped costs no more
+/// than the signal it wraps (each slot costs a lock on every change). An exception thrown by a listener
+/// leaves setValue after the value was stored. Properties belong to the user-interface thread: setValue takes
+/// no lock.
 template <class T>
 class PropertyAbstract : public PropertyItemInterface
 {
@@ -85,7 +85,7 @@ public:
     using ValidatorPtr = boost::shared_ptr<ValidatorInterface<T> const>;
 
     PropertyAbstract();
-    // Throws InvalidArgumentException for a null validator: a property always has one.
+    /// Throws InvalidArgumentException for a null validator: a property always has one.
     explicit PropertyAbstract(ValidatorPtr validator);
     ~PropertyAbstract() override;
 
@@ -94,7 +94,7 @@ public:
 
     void setValue(T const& value);
     void operator=(T const& value) { setValue(value); }
-    // Applies other's value as setValue does; validator, signals and listeners stay this one's.
+    /// Applies other's value as setValue does; validator, signals and listeners stay this one's.
     PropertyAbstract& operator=(PropertyAbstract const& other);
 
     ValidatorPtr validator() const { return m_validator; }
@@ -117,18 +117,18 @@ private:
 protected:
     virtual void storeValue(T const& value) = 0;
     virtual bool isEqual(T const& value) const;
-    // Throws InvalidPropertyValueException with the validator's message when value is refused.
+    /// Throws InvalidPropertyValueException with the validator's message when value is refused.
     virtual void validate(T const& value) const;
     virtual T storedValue() const = 0;
-    // Announces what the property holds now. setValue calls it after a store; a property whose
-    // value changes behind its back (a host setting) calls it when it notices.
+    /// Announces what the property holds now. setValue calls it after a store; a property whose
+    /// value changes behind its back (a host setting) calls it when it notices.
     virtual void emitValueChangedSignal(T const& value) const;
 
-    // Slots connected to ValueChanged, the untyped relay included.
+    /// Slots connected to ValueChanged, the untyped relay included.
     std::size_t valueChangedSlotCount() const { return ValueChanged.num_slots(); }
 
-    // A store may reach the host, which may answer by closing the window that owns this property:
-    // a store watches the property's lifetime and touches nothing of it once it is gone.
+    /// A store may reach the host, which may answer by closing the window that owns this property:
+    /// a store watches the property's lifetime and touches nothing of it once it is gone.
     Lifetime::Watch watchLifetime() const { return m_lifetime.watch(); }
 
 private:
@@ -136,12 +136,12 @@ private:
     static void connectRelay(PropertyItemInterface const& property);
 
     mutable ValueChangedSignal ValueChanged;
-    ValidatorPtr m_validator; // shared with whoever built it; never null
+    ValidatorPtr m_validator; ///< shared with whoever built it; never null
     mutable boost::signals2::scoped_connection m_baseClassSignalConnection;
-    // An announcement nobody hears costs no signal emission, whose mutex and shared state cost
-    // several times a plain store.
-    detail::LiveSlotCount m_typedSlots;    // connected through connectToValueChangedSignal
-    mutable bool m_relayConnected = false; // the untyped relay, which is not counted there
+    /// An announcement nobody hears costs no signal emission, whose mutex and shared state cost
+    /// several times a plain store.
+    detail::LiveSlotCount m_typedSlots;    ///< connected through connectToValueChangedSignal
+    mutable bool m_relayConnected = false; ///< the untyped relay, which is not counted there
     Lifetime m_lifetime;
 };
 
@@ -212,10 +212,10 @@ bool propertyValuesEqual(T const& a, T const& b)
     return a == b;
 }
 
-// Doubles compare exactly, except that NaN equals NaN. A tolerance would swallow small but real
-// edits (a spin box step of 1e-9 on a data range of 1e-8) and is not transitive, so a chain of
-// small changes could drift without a single signal; NaN must equal itself or setting NaN twice
-// would announce a change each time, and a binding that echoes the value would never settle.
+/// Doubles compare exactly, except that NaN equals NaN. A tolerance would swallow small but real
+/// edits (a spin box step of 1e-9 on a data range of 1e-8) and is not transitive, so a chain of
+/// small changes could drift without a single signal; NaN must equal itself or setting NaN twice
+/// would announce a change each time, and a binding that echoes the value would never settle.
 QUARLIN_PROMPT_EXPORT bool propertyValuesEqual(double a, double b);
 
 } // namespace detail
@@ -248,7 +248,7 @@ void PropertyAbstract<T>::callBaseClassSignalIfThereAreListeners() const
     }
 }
 
-// Compiled once in the library, exported with their virtual tables.
+/// Compiled once in the library, exported with their virtual tables.
 extern template class QUARLIN_PROMPT_EXPORT PropertyAbstract<int>;
 extern template class QUARLIN_PROMPT_EXPORT PropertyAbstract<bool>;
 extern template class QUARLIN_PROMPT_EXPORT PropertyAbstract<std::string>;

@@ -6,19 +6,19 @@
 
 namespace quarlin {
 
-// A property that shows another one transformed: the derived class says how a written value
-// reaches the decorated property (storeValue) and how the decorated value reads (storedValue).
-// A change of the decorated property is announced with the transformed value.
+/// A property that shows another one transformed: the derived class says how a written value
+/// reaches the decorated property (storeValue) and how the decorated value reads (storedValue).
+/// A change of the decorated property is announced with the transformed value.
 template <class T>
 class PropertyDecoratorAbstract : public PropertyAbstract<T>
 {
 public:
-    // Throws InvalidArgumentException for a null decorated property.
+    /// Throws InvalidArgumentException for a null decorated property.
     explicit PropertyDecoratorAbstract(boost::shared_ptr<PropertyAbstract<T>> decorated);
     ~PropertyDecoratorAbstract() override;
 
 protected:
-    boost::shared_ptr<PropertyAbstract<T>> decorated; // never null
+    boost::shared_ptr<PropertyAbstract<T>> decorated; ///< never null
 
 private:
     boost::signals2::scoped_connection decoratedConnection;

@@ -6,20 +6,20 @@
 
 namespace quarlin {
 
-// A property whose value lives in a target property that can be exchanged while bindings stay
-// bound to the proxy. Changes of the current target reach the proxy's listeners; re-pointing
-// announces the target's value when it differs from the old one. A write through the proxy is
-// announced twice: by the target, and by the proxy once the target took it.
+/// A property whose value lives in a target property that can be exchanged while bindings stay
+/// bound to the proxy. Changes of the current target reach the proxy's listeners; re-pointing
+/// announces the target's value when it differs from the old one. A write through the proxy is
+/// announced twice: by the target, and by the proxy once the target took it.
 template <class T>
 class PropertyProxy : public PropertyAbstract<T>
 {
 public:
-    // Throws InvalidArgumentException for a null target or validator.
+    /// Throws InvalidArgumentException for a null target or validator.
     PropertyProxy(boost::shared_ptr<PropertyAbstract<T>> target,
                   boost::shared_ptr<ValidatorInterface<T> const> validator);
     ~PropertyProxy() override;
 
-    // Throws InvalidArgumentException for a null target, and keeps the current one.
+    /// Throws InvalidArgumentException for a null target, and keeps the current one.
     void setProxiedProperty(boost::shared_ptr<PropertyAbstract<T>> newTarget);
     boost::shared_ptr<PropertyAbstract<T>> const& proxiedProperty() const { return target; }
 

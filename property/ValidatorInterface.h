@@ -4,8 +4,8 @@
 
 namespace quarlin {
 
-// Says whether a value may become a property's value. Validators hold no per-property state, so
-// one validator can be shared by many properties.
+/// Says whether a value may become a property's value. Validators hold no per-property state, so
+/// one validator can be shared by many properties.
 template <class T>
 class ValidatorInterface
 {

@@ -4,21 +4,21 @@
 
 namespace quarlin::sdk::ui::dialogs::propertybindings {
 
-// Base of every binding between a widget and what it shows.
+/// Base of every binding between a widget and what it shows.
 class QUARLIN_PROMPT_EXPORT BindingInterface
 {
 public:
-    // When a binding repaints its widget after the property changed. Any value other than 0
-    // behaves as WidgetUpdateOnIdle; the fixed underlying type keeps every such value valid.
+    /// When a binding repaints its widget after the property changed. Any value other than 0
+    /// behaves as WidgetUpdateOnIdle; the fixed underlying type keeps every such value valid.
     enum WidgetUpdateMode_e : int { WidgetUpdateImmediate = 0, WidgetUpdateOnIdle = 1 };
-    // Whether a list widget holds its repaints while the host is busy (1) or paints at once (0).
+    /// Whether a list widget holds its repaints while the host is busy (1) or paints at once (0).
     enum ModelUpdateMode : int { ModelUpdateImmediate = 0, ModelUpdateDeferredOnBusy = 1 };
 
     virtual ~BindingInterface();
 };
 
-// A binding that brings its widget up to date from a property: its value, and whether the
-// widget is visible and enabled. The three operations only ever write to the widget.
+/// A binding that brings its widget up to date from a property: its value, and whether the
+/// widget is visible and enabled. The three operations only ever write to the widget.
 class QUARLIN_PROMPT_EXPORT PropertyBindingInterface : public virtual BindingInterface
 {
 public:

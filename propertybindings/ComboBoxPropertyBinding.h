@@ -16,23 +16,23 @@
 namespace quarlin::sdk::ui::dialogs::propertybindings {
 
 namespace intern {
-// Makes a combo box cheap over a long list (over a thousand rows): a width that does not read
-// every row, and a popup list with uniform item sizes that does not measure every row when it
-// opens (set up at the combo box's first show). A shorter list keeps the form's and the
-// style's settings. Called again when the list grows. See the definition for why.
+/// Makes a combo box cheap over a long list (over a thousand rows): a width that does not read
+/// every row, and a popup list with uniform item sizes that does not measure every row when it
+/// opens (set up at the combo box's first show). A shorter list keeps the form's and the
+/// style's settings. Called again when the list grows. See the definition for why.
 QUARLIN_PROMPT_EXPORT void prepareComboForLongLists(QComboBox& combo);
 } // namespace intern
 
-// Keeps a combo box and a property in step over a list model: choosing an item sets the
-// property to that item's value; a property change selects the item holding the value. An
-// editable combo's text is committed as in LineEditPropertyBindingAbstract.
-//
-// - A value the list does not hold: an editable combo shows it as text; otherwise the first
-//   item is shown (or nothing, for an empty list). Showing never sets the property.
-// - When the list changes and loses the value that was chosen, the property moves to the first
-//   row that is not a header; a value the list never held is left alone.
-// - A choice the property refuses is reported by the combo observable and undone.
-// The combo box, the property and the list model must outlive the binding.
+/// Keeps a combo box and a property in step over a list model: choosing an item sets the
+/// property to that item's value; a property change selects the item holding the value. An
+/// editable combo's text is committed as in LineEditPropertyBindingAbstract.
+///
+/// - A value the list does not hold: an editable combo shows it as text; otherwise the first
+///   item is shown (or nothing, for an empty list). Showing never sets the property.
+/// - When the list changes and loses the value that was chosen, the property moves to the first
+///   row that is not a header; a value the list never held is left alone.
+/// - A choice the property refuses is reported by the combo observable and undone.
+/// The combo box, the property and the list model must outlive the binding.
 template <class T>
 class ComboBoxPropertyBinding : public LineEditPropertyBindingAbstract<T>
 {
@@ -130,7 +130,7 @@ private:
         ComboBoxPropertyBinding* m_binding; // not owned: the binding owns this listener
     };
 
-    // Receiver of the one-shot connection to the Qt model's reset.
+    /// Receiver of the one-shot connection to the Qt model's reset.
     class ComboboxModelListener : public QObject
     {
     public:
@@ -179,11 +179,11 @@ private:
             }
     }
 
-    QPointer<QComboBox> m_combo; // not owned: the dialog's widget tree owns it
-    std::unique_ptr<qwidgetobservable::QComboBoxObservable> m_comboObservable; // owned
+    QPointer<QComboBox> m_combo; ///< not owned: the dialog's widget tree owns it
+    std::unique_ptr<qwidgetobservable::QComboBoxObservable> m_comboObservable; ///< owned
     boost::shared_ptr<Model const> m_model;
-    std::unique_ptr<models::QListModel> m_qtModel;          // owned; the combo box shows it
-    std::unique_ptr<WidgetUpdateDeferrerOnBusy> m_deferrer; // owned; only in deferred model update mode
+    std::unique_ptr<models::QListModel> m_qtModel;          ///< owned; the combo box shows it
+    std::unique_ptr<WidgetUpdateDeferrerOnBusy> m_deferrer; ///< owned; only in deferred model update mode
     bool m_modelResetPending = false;
     bool m_valueInModel = false;
     QComboBoxListener m_comboListener;

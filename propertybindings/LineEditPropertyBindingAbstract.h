@@ -19,21 +19,21 @@
 
 namespace quarlin::sdk::ui::dialogs::propertybindings {
 
-// Object name of the validators bindings install, as against those a dialog's author installed.
+/// Object name of the validators bindings install, as against those a dialog's author installed.
 QUARLIN_PROMPT_EXPORT extern char const* const bindingInstalledValidatorName;
 
-// Binds a line edit's text to a property: when a person finishes editing (Enter, focus loss),
-// commitText() converts the text and sets the property. Text that the line edit's validator does
-// not accept is not taken, silently: the field shows the property's value again and keeps the
-// focus. Text that cannot be converted, or that the property refuses, is reported through the
-// host's message box, and the field is restored the same way. The property keeps its value
-// whenever the text is not taken. What is taken is the text whole: no length limit but the one
-// the form set, no character replaced in the conversion.
-//
-// A line edit without a validator, or with one a binding installed, gets the validator for T
-// (a QIntValidator for whole numbers and enumerations, which keeps a number beyond its range as
-// typed; a QDoubleValidator for double); a validator the dialog installed stays. A null line
-// edit binds nothing (a combo box that is not editable).
+/// Binds a line edit's text to a property: when a person finishes editing (Enter, focus loss),
+/// commitText() converts the text and sets the property. Text that the line edit's validator does
+/// not accept is not taken, silently: the field shows the property's value again and keeps the
+/// focus. Text that cannot be converted, or that the property refuses, is reported through the
+/// host's message box, and the field is restored the same way. The property keeps its value
+/// whenever the text is not taken. What is taken is the text whole: no length limit but the one
+/// the form set, no character replaced in the conversion.
+///
+/// A line edit without a validator, or with one a binding installed, gets the validator for T
+/// (a QIntValidator for whole numbers and enumerations, which keeps a number beyond its range as
+/// typed; a QDoubleValidator for double); a validator the dialog installed stays. A null line
+/// edit binds nothing (a combo box that is not editable).
 template <class T>
 class LineEditPropertyBindingAbstract : public UIPropertyBindingAbstract<T>
 {
@@ -58,7 +58,7 @@ public:
 
     ~LineEditPropertyBindingAbstract() override = default;
 
-    // Takes the line edit's text into the property; true when it was taken.
+    /// Takes the line edit's text into the property; true when it was taken.
     bool commitText()
     {
         if (!m_lineEdit)
@@ -98,8 +98,7 @@ public:
         }
         // Unconvertible text, a refused value, or any other failure: reported once, and the
         // field shows the property's value again.
-        bool const taken =
-            runAtBoundary([&] { this->property().setValue(fromText<T>(text.toStdString())); });
+        bool const taken = runAtBoundary([&] { this->property().setValue(fromText<T>(text.toStdString())); });
         if (!alive)
             return false; // the host closed the window: nothing here to update
         if (!taken) {
@@ -152,9 +151,9 @@ private:
         }
     }
 
-    QPointer<QLineEdit> m_lineEdit; // not owned: the dialog's widget tree owns it
+    QPointer<QLineEdit> m_lineEdit; ///< not owned: the dialog's widget tree owns it
     std::unique_ptr<qwidgetobservable::QTextFieldObservable>
-        m_textFieldObservable; // owned; null without a line edit
+        m_textFieldObservable; ///< owned; null without a line edit
 };
 
 } // namespace quarlin::sdk::ui::dialogs::propertybindings

@@ -14,10 +14,10 @@ class QListView;
 
 namespace quarlin::sdk::ui::dialogs::propertybindings {
 
-// Binds a list view's selection to a property of model values through a
-// ListViewPropertySynchronizer: a person's selection is written to the property (a refusal is
-// reported through the host's message box), the property's changes are shown at the next idle
-// point. Built empty, then init(); the view must outlive the binding.
+/// Binds a list view's selection to a property of model values through a
+/// ListViewPropertySynchronizer: a person's selection is written to the property (a refusal is
+/// reported through the host's message box), the property's changes are shown at the next idle
+/// point. Built empty, then init(); the view must outlive the binding.
 class QUARLIN_PROMPT_EXPORT ListViewPropertyBinding
 {
 public:
@@ -26,7 +26,7 @@ public:
     ListViewPropertyBinding(ListViewPropertyBinding const&) = delete;
     ListViewPropertyBinding& operator=(ListViewPropertyBinding const&) = delete;
 
-    // A second init replaces the first binding.
+    /// A second init replaces the first binding.
     void init(QListView& view, boost::shared_ptr<PropertyAbstract<std::set<int>>> property,
               boost::shared_ptr<models::ListModelInterface<int> const> model,
               BindingInterface::ModelUpdateMode mode);
@@ -38,11 +38,11 @@ public:
     WidgetPropertySynchronizerInterface* synchronizer() const { return m_synchronizer.get(); }
 
 private:
-    // Replaces the synchronizer by a new one and follows the view's selection.
+    /// Replaces the synchronizer by a new one and follows the view's selection.
     void follow(QListView& view,
                 std::function<std::unique_ptr<WidgetPropertySynchronizerInterface>()> const& make);
 
-    QPointer<QListView> m_view; // not owned
+    QPointer<QListView> m_view; ///< not owned
     std::unique_ptr<WidgetPropertySynchronizerInterface> m_synchronizer;
     QMetaObject::Connection m_selectionConnection;
 };

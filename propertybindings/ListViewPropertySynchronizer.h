@@ -25,19 +25,19 @@ namespace quarlin::sdk::ui::dialogs::propertybindings {
 
 namespace intern {
 
-// Model value to row, built once per model change: a dense table where values are small whole
-// numbers (row numbers, zone and variable numbers), a hash map otherwise. The first row holding
-// a value wins.
+/// Model value to row, built once per model change: a dense table where values are small whole
+/// numbers (row numbers, zone and variable numbers), a hash map otherwise. The first row holding
+/// a value wins.
 class QUARLIN_PROMPT_EXPORT ValueRowLookup
 {
 public:
     void build(models::ListModelInterface<int> const& model);
     void invalidate() { m_valid = false; }
     bool isValid() const { return m_valid; }
-    // Every row holds its own number as its value (a plain list of names).
+    /// Every row holds its own number as its value (a plain list of names).
     bool isIdentity() const { return m_identity; }
     int size() const { return m_size; }
-    // Inline for the dense table, which serves one lookup per selected value.
+    /// Inline for the dense table, which serves one lookup per selected value.
     int rowOf(int value) const
     {
         if (!m_dense.empty())
@@ -51,37 +51,37 @@ private:
     bool m_valid = false;
     bool m_identity = false;
     int m_size = 0;
-    std::vector<int> m_dense; // index: value
+    std::vector<int> m_dense; ///< index: value
     std::unordered_map<int, int> m_sparse;
 };
 
-// First and last row of each run of adjacent rows.
+/// First and last row of each run of adjacent rows.
 using RowRanges = std::vector<std::pair<int, int>>;
 
-// Selects exactly the given ranges of rows (ascending, apart) in the view with one select call,
-// and returns how many there are. A selection of many ranges, or one replacing a selection of
-// many ranges (selectedRanges, which the caller knows: asking the selection model copies every
-// range), is applied without the selection model's signals, and the view repainted as a whole
-// (see the definition for why).
+/// Selects exactly the given ranges of rows (ascending, apart) in the view with one select call,
+/// and returns how many there are. A selection of many ranges, or one replacing a selection of
+/// many ranges (selectedRanges, which the caller knows: asking the selection model copies every
+/// range), is applied without the selection model's signals, and the view repainted as a whole
+/// (see the definition for why).
 QUARLIN_PROMPT_EXPORT std::size_t selectRanges(QAbstractItemView& view, RowRanges const& ranges,
                                                std::size_t selectedRanges);
-// Where the run of consecutive values that starts at rows[first] ends: the first index past it.
+/// Where the run of consecutive values that starts at rows[first] ends: the first index past it.
 QUARLIN_PROMPT_EXPORT std::size_t endOfRun(std::vector<int> const& rows, std::size_t first);
-// The runs of adjacent rows the sorted, distinct rows make.
+/// The runs of adjacent rows the sorted, distinct rows make.
 QUARLIN_PROMPT_EXPORT void rangesOf(std::vector<int> const& rows, RowRanges& ranges);
 
 } // namespace intern
 
-// Keeps a list view's selection and a property holding a collection of model values in step
-// (T is std::vector<int> or std::set<int>).
-//
-// - A property change selects the rows holding its values at the next idle point, without
-//   writing back; values no row holds are skipped (the property keeps them).
-// - A person's selection writes the selected rows' values once, and schedules no redisplay.
-// - After the model changes, the selection is made again at the next idle point, and values
-//   whose rows went drop out of the property.
-// - Nothing is applied when the rows to select are the ones selected already.
-// The view must outlive the synchronizer; the property and the model are kept alive by it.
+/// Keeps a list view's selection and a property holding a collection of model values in step
+/// (T is std::vector<int> or std::set<int>).
+///
+/// - A property change selects the rows holding its values at the next idle point, without
+///   writing back; values no row holds are skipped (the property keeps them).
+/// - A person's selection writes the selected rows' values once, and schedules no redisplay.
+/// - After the model changes, the selection is made again at the next idle point, and values
+///   whose rows went drop out of the property.
+/// - Nothing is applied when the rows to select are the ones selected already.
+/// The view must outlive the synchronizer; the property and the model are kept alive by it.
 template <class T>
 class ListViewPropertySynchronizer : public virtual WidgetPropertySynchronizerInterface
 {
@@ -93,31 +93,31 @@ public:
     ~ListViewPropertySynchronizer() override;
 
     void updateWidget() override;
-    // Throws what the property's setValue throws; the view keeps the selection meanwhile.
+    /// Throws what the property's setValue throws; the view keeps the selection meanwhile.
     void updateProperty() override;
 
 private:
     void attachModel();
     void onModelChanged();
 
-    QPointer<QListView> m_view; // not owned
+    QPointer<QListView> m_view; ///< not owned
     boost::shared_ptr<PropertyAbstract<T>> m_propertyOwner;
     PropertyAbstract<T>* m_property;
     boost::shared_ptr<Model const> m_modelOwner;
     Model const* m_model;
-    UIPropertyInterface* m_uiProperty = nullptr; // not owned; none in this library's dialogs
+    UIPropertyInterface* m_uiProperty = nullptr; ///< not owned; none in this library's dialogs
     common::OnIdleAfterPropertyChangeActionPerformer m_propertyChangePerformer;
     bool m_modelChanged = false;
-    models::QListModel* m_adapter = nullptr; // owned
+    models::QListModel* m_adapter = nullptr; ///< owned
     common::OnIdleActionPerformerSingleShot m_modelChangePerformer;
     QtSignalConnectionCollection m_adapterConnections;
-    int m_updateMode = 1; // at the next idle point
+    int m_updateMode = 1; ///< at the next idle point
     bool m_updatingWidget = false;
     intern::ValueRowLookup m_lookup;
-    std::vector<int> m_selectedRows;  // what the view shows selected, sorted
-    std::size_t m_selectedRanges = 0; // ranges of adjacent rows in m_selectedRows
-    std::vector<int> m_rowsBuffer;    // where the next update builds its rows
-    intern::RowRanges m_ranges;       // and its ranges
+    std::vector<int> m_selectedRows;  ///< what the view shows selected, sorted
+    std::size_t m_selectedRanges = 0; ///< ranges of adjacent rows in m_selectedRows
+    std::vector<int> m_rowsBuffer;    ///< where the next update builds its rows
+    intern::RowRanges m_ranges;       ///< and its ranges
 };
 
 template <class T>

@@ -9,10 +9,10 @@
 
 namespace quarlin::sdk::ui::dialogs::propertybindings {
 
-// Base of bindings that are Qt objects (to receive a widget's signals through slots). The
-// property side is delegated to an owned updater, which routes the core's update calls back to
-// this object's updateWidget, updateVisibility and updateSensitivity. The QObject has no
-// parent: whoever creates a binding owns it.
+/// Base of bindings that are Qt objects (to receive a widget's signals through slots). The
+/// property side is delegated to an owned updater, which routes the core's update calls back to
+/// this object's updateWidget, updateVisibility and updateSensitivity. The QObject has no
+/// parent: whoever creates a binding owns it.
 template <class T>
 class QObjectPropertyBinding : public QObject, public virtual PropertyBindingInterface
 {
@@ -29,13 +29,13 @@ public:
         , m_updater(std::make_unique<PropertyBindingUpdater<T>>(*this, property, mode))
     {}
 
-    // The updater goes first: it disconnects everything and drops pending idle updates.
+    /// The updater goes first: it disconnects everything and drops pending idle updates.
     ~QObjectPropertyBinding() override { m_updater.reset(); }
 
     PropertyAbstract<T>& property() { return m_updater->property(); }
 
-    // Throws InvalidArgumentException for a binding built from a shared property, which has no
-    // UI state to give.
+    /// Throws InvalidArgumentException for a binding built from a shared property, which has no
+    /// UI state to give.
     UIPropertyInterface& uiProperty()
     {
         if (!m_updater->uiProperty())
@@ -46,7 +46,7 @@ public:
     WidgetUpdateMode_e widgetUpdateMode() const { return m_mode; }
 
 protected:
-    // Something other than the property made the widget stale: update it at the next idle point.
+    /// Something other than the property made the widget stale: update it at the next idle point.
     void requestWidgetUpdate() { m_updater->requestWidgetUpdate(); }
 
 private:
@@ -68,7 +68,7 @@ private:
     };
 
     WidgetUpdateMode_e m_mode;
-    std::unique_ptr<PropertyBindingUpdater<T>> m_updater; // owned
+    std::unique_ptr<PropertyBindingUpdater<T>> m_updater; ///< owned
 };
 
 extern template class QUARLIN_PROMPT_EXPORT QObjectPropertyBinding<int>;

@@ -13,15 +13,15 @@
 
 namespace quarlin::sdk::ui::dialogs::propertybindings {
 
-// Ties one radio button to one value of a property: the button is checked exactly when the
-// property holds that value, and checking it sets the property to it. A group of buttons
-// editing one property is one binding per button, all sharing the property.
-//
-// Unchecking never changes the property. A value the property refuses is reported through the
-// host's message box (when the refusal has a message), the property keeps its value, and the
-// group shows it again at once: the refused button is unchecked and the one standing for the
-// property's value checked. Any other failure goes on to the button observable, which reports
-// it. Widget updates run once per idle point.
+/// Ties one radio button to one value of a property: the button is checked exactly when the
+/// property holds that value, and checking it sets the property to it. A group of buttons
+/// editing one property is one binding per button, all sharing the property.
+///
+/// Unchecking never changes the property. A value the property refuses is reported through the
+/// host's message box (when the refusal has a message), the property keeps its value, and the
+/// group shows it again at once: the refused button is unchecked and the one standing for the
+/// property's value checked. Any other failure goes on to the button observable, which reports
+/// it. Widget updates run once per idle point.
 template <class T>
 class RadioButtonPropertyBinding : public UIPropertyBindingAbstract<T>
 {
@@ -90,8 +90,8 @@ private:
         }
     }
 
-    // Checking this button unchecked the one that showed the property's value, and the
-    // property, having kept it, announces nothing: every binding of the property shows it again.
+    /// Checking this button unchecked the one that showed the property's value, and the
+    /// property, having kept it, announces nothing: every binding of the property shows it again.
     void showPropertyValueAgain()
     {
         if (m_button && m_button->autoExclusive()) {
@@ -106,17 +106,17 @@ private:
                 binding->updateWidget();
     }
 
-    // The bindings that exist, so that those of one property can be found from any of them.
-    // One thread: the user-interface thread.
+    /// The bindings that exist, so that those of one property can be found from any of them.
+    /// One thread: the user-interface thread.
     static std::vector<RadioButtonPropertyBinding*>& live()
     {
         static std::vector<RadioButtonPropertyBinding*> bindings;
         return bindings;
     }
 
-    QPointer<QAbstractButton> m_button; // not owned: the dialog's form owns it
+    QPointer<QAbstractButton> m_button; ///< not owned: the dialog's form owns it
     T m_buttonValue;
-    std::unique_ptr<qwidgetobservable::QButtonObservable> m_observable; // owned
+    std::unique_ptr<qwidgetobservable::QButtonObservable> m_observable; ///< owned
     QButtonListener m_listener;
 };
 

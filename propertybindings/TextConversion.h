@@ -11,7 +11,7 @@
 
 namespace quarlin::sdk::ui::dialogs::propertybindings {
 
-// The names conversion messages use for a type.
+/// The names conversion messages use for a type.
 template <class T>
 struct TypeName;
 template <>
@@ -50,11 +50,11 @@ struct TypeName<PlotType_e>
     static char const* get() { return "PlotType_e"; }
 };
 
-// Reads one value from UTF-8 text as a stream does (text itself is taken whole, as typed):
-// leading white space fails the read,
-// characters after the value are ignored. Throws InvalidArgumentException with
-// "Cannot convert "<text>" to <type>" when no value can be read, and "Unsupported type for
-// conversion: <type>" for enumerations, which have no text form.
+/// Reads one value from UTF-8 text as a stream does (text itself is taken whole, as typed):
+/// leading white space fails the read,
+/// characters after the value are ignored. Throws InvalidArgumentException with
+/// "Cannot convert "<text>" to <type>" when no value can be read, and "Unsupported type for
+/// conversion: <type>" for enumerations, which have no text form.
 template <class T>
 T fromText(std::string const& text)
 {
@@ -74,7 +74,7 @@ T fromText(std::string const& text)
     }
 }
 
-// The text a value is shown as: what operator<< writes (an enumeration as its number).
+/// The text a value is shown as: what operator<< writes (an enumeration as its number).
 template <class T>
 std::string toText(T const& value)
 {

@@ -6,11 +6,11 @@
 
 namespace quarlin::sdk::ui::dialogs::propertybindings {
 
-// Shows a property's value as text in a line edit ("%1%": what a stream writes by default, so
-// 0.5 reads "0.5" and 1234567 reads "1.23457e+06") and takes committed text back as
-// LineEditPropertyBindingAbstract says. Number text is first made readable by
-// StringMassager::prepareText; text for a std::string property is taken exactly as typed.
-// The field follows the property at once, also while it is disabled.
+/// Shows a property's value as text in a line edit ("%1%": what a stream writes by default, so
+/// 0.5 reads "0.5" and 1234567 reads "1.23457e+06") and takes committed text back as
+/// LineEditPropertyBindingAbstract says. Number text is first made readable by
+/// StringMassager::prepareText; text for a std::string property is taken exactly as typed.
+/// The field follows the property at once, also while it is disabled.
 template <class T>
 class TextFieldPropertyBinding : public LineEditPropertyBindingAbstract<T>
 {

@@ -16,13 +16,13 @@
 
 namespace quarlin::sdk::ui::dialogs::propertybindings {
 
-// Listens to a property and brings a widget up to date when it changes: at once, inside the
-// signal that reported the change, or once at the next idle point however many changes came
-// before it. Built from a UIStylePropertyAbstract, it also follows the property's visibility
-// and sensitivity. Updates read the property again and only write to the widget.
-//
-// Guarantees: no update runs after the binding is destroyed (pending idle updates are dropped);
-// a shared property stays alive as long as the binding.
+/// Listens to a property and brings a widget up to date when it changes: at once, inside the
+/// signal that reported the change, or once at the next idle point however many changes came
+/// before it. Built from a UIStylePropertyAbstract, it also follows the property's visibility
+/// and sensitivity. Updates read the property again and only write to the widget.
+///
+/// Guarantees: no update runs after the binding is destroyed (pending idle updates are dropped);
+/// a shared property stays alive as long as the binding.
 template <class T>
 class UIPropertyBindingAbstract : public virtual PropertyBindingInterface
 {
@@ -39,7 +39,7 @@ public:
         connectValueChanged();
     }
 
-    // The caller keeps the property alive for as long as the binding lives.
+    /// The caller keeps the property alive for as long as the binding lives.
     UIPropertyBindingAbstract(UIStylePropertyAbstract<T>& property, WidgetUpdateMode_e mode)
         : m_mode(mode)
         , m_uiProperty(&property)
@@ -59,28 +59,28 @@ public:
     UIPropertyBindingAbstract(UIPropertyBindingAbstract const&) = delete;
     UIPropertyBindingAbstract& operator=(UIPropertyBindingAbstract const&) = delete;
 
-    // Something other than the property made the widget stale: update it at the next idle
-    // point, whatever the mode.
+    /// Something other than the property made the widget stale: update it at the next idle
+    /// point, whatever the mode.
     virtual void requestWidgetUpdate() { m_widgetPerformer.enableNotification(); }
 
     PropertyAbstract<T>& property() const { return *m_property; }
-    // Null for a binding built from a shared property.
+    /// Null for a binding built from a shared property.
     UIStylePropertyAbstract<T>* uiProperty() const { return m_uiProperty; }
 
 protected:
-    // For connections a concrete binding makes; they die with the binding.
+    /// For connections a concrete binding makes; they die with the binding.
     SignalConnectionCollection& connections() { return m_connections; }
 
-    // A person's commit calls the host (the write, the message that reports a refusal), and the
-    // host may answer by closing the window that owns this binding. Around such a call the
-    // binding watches its lifetime and holds its property, so that the write finishes on a live
-    // property and nothing of the binding is touched once it is gone.
+    /// A person's commit calls the host (the write, the message that reports a refusal), and the
+    /// host may answer by closing the window that owns this binding. Around such a call the
+    /// binding watches its lifetime and holds its property, so that the write finishes on a live
+    /// property and nothing of the binding is touched once it is gone.
     Lifetime::Watch watchLifetime() const { return m_lifetime.watch(); }
-    // Null for a binding built from a UI property, which its caller keeps alive.
+    /// Null for a binding built from a UI property, which its caller keeps alive.
     boost::shared_ptr<PropertyAbstract<T>> holdProperty() const { return m_propertyHolder; }
 
-    // What updateVisibility and updateSensitivity do for a binding of one widget: follow the UI
-    // property, if the binding has one and the widget still exists.
+    /// What updateVisibility and updateSensitivity do for a binding of one widget: follow the UI
+    /// property, if the binding has one and the widget still exists.
     void showAsUiPropertySays(QWidget* widget) const
     {
         if (widget && m_uiProperty)
@@ -126,16 +126,16 @@ private:
     }
 
     WidgetUpdateMode_e m_mode;
-    UIStylePropertyAbstract<T>* m_uiProperty; // not owned: the caller keeps it alive
-    PropertyAbstract<T>* m_property;          // not owned: the holder or the caller keeps it
+    UIStylePropertyAbstract<T>* m_uiProperty; ///< not owned: the caller keeps it alive
+    PropertyAbstract<T>* m_property;          ///< not owned: the holder or the caller keeps it
     boost::shared_ptr<PropertyAbstract<T>> m_propertyHolder;
     common::OnIdleActionPerformerSingleShot m_widgetPerformer;
     std::unique_ptr<common::OnIdleActionPerformerSingleShot>
-        m_visibilityPerformer; // owned; null without UI property
+        m_visibilityPerformer; ///< owned; null without UI property
     std::unique_ptr<common::OnIdleActionPerformerSingleShot>
-        m_sensitivityPerformer; // owned; null without UI property
+        m_sensitivityPerformer; ///< owned; null without UI property
     Lifetime m_lifetime;
-    // Last, so it disconnects first: no handler runs while the rest is torn down.
+    /// Last, so it disconnects first: no handler runs while the rest is torn down.
     SignalConnectionCollection m_connections;
 };
 

@@ -7,8 +7,8 @@
 
 namespace quarlin::sdk::ui::dialogs::propertybindings {
 
-// What a property says about the widget that shows it: whether it is visible and whether it
-// can be used. Each signal fires once per real change.
+/// What a property says about the widget that shows it: whether it is visible and whether it
+/// can be used. Each signal fires once per real change.
 class QUARLIN_PROMPT_EXPORT UIPropertyInterface
 {
 public:

@@ -5,8 +5,8 @@
 
 namespace quarlin::sdk::ui::dialogs::propertybindings {
 
-// A property that also says whether its widget is visible and usable. Where the value lives is
-// still the derived class's business.
+/// A property that also says whether its widget is visible and usable. Where the value lives is
+/// still the derived class's business.
 template <class T>
 class UIStylePropertyAbstract : public PropertyAbstract<T>, public UIPropertyInterface
 {

@@ -4,14 +4,14 @@
 
 namespace quarlin::sdk::ui::dialogs::propertybindings {
 
-// Keeps a widget and a property in step both ways.
+/// Keeps a widget and a property in step both ways.
 class QUARLIN_PROMPT_EXPORT WidgetPropertySynchronizerInterface
 {
 public:
     virtual ~WidgetPropertySynchronizerInterface();
-    // Shows the property's value in the widget.
+    /// Shows the property's value in the widget.
     virtual void updateWidget() = 0;
-    // Writes what the widget shows into the property.
+    /// Writes what the widget shows into the property.
     virtual void updateProperty() = 0;
 };
 

@@ -10,9 +10,9 @@ class QWidget;
 
 namespace quarlin::sdk::ui::dialogs::propertybindings {
 
-// Holds a widget's repaints while the host is busy (a host lock is held, as during a group of
-// changes made on OK) and paints it once when the host is free again: a list that a burst of
-// model changes refills paints its final state, not every step. Harmless when the host is idle.
+/// Holds a widget's repaints while the host is busy (a host lock is held, as during a group of
+/// changes made on OK) and paints it once when the host is free again: a list that a burst of
+/// model changes refills paints its final state, not every step. Harmless when the host is idle.
 class QUARLIN_PROMPT_EXPORT WidgetUpdateDeferrerOnBusy : public QObject
 {
     Q_OBJECT
@@ -27,7 +27,7 @@ protected:
 private:
     void retry();
 
-    QPointer<QWidget> m_widget; // not owned
+    QPointer<QWidget> m_widget; ///< not owned
     QTimer m_retry;
 };
 

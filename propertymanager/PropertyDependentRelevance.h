@@ -14,18 +14,18 @@
 
 namespace quarlin::sdk::ui::propertymanager {
 
-// Holds while a property's value is one the derived class accepts, and, where asked, only while
-// the property's UI state shows it sensitive and visible. Every change of the value (and of that
-// UI state) is announced as a hint: the answer is read from the property each time it is asked.
+/// Holds while a property's value is one the derived class accepts, and, where asked, only while
+/// the property's UI state shows it sensitive and visible. Every change of the value (and of that
+/// UI state) is announced as a hint: the answer is read from the property each time it is asked.
 template <class T>
 class PropertyDependentRelevanceAbstract : public virtual RelevanceInterface
 {
 public:
-    // Keeps the property alive. Throws InvalidArgumentException for a null property.
+    /// Keeps the property alive. Throws InvalidArgumentException for a null property.
     explicit PropertyDependentRelevanceAbstract(boost::shared_ptr<PropertyAbstract<T> const> property);
-    // The property must outlive the rule.
+    /// The property must outlive the rule.
     explicit PropertyDependentRelevanceAbstract(PropertyAbstract<T> const& property);
-    // The property must outlive the rule; with useUIState it also follows its UI state.
+    /// The property must outlive the rule; with useUIState it also follows its UI state.
     PropertyDependentRelevanceAbstract(dialogs::propertybindings::UIStylePropertyAbstract<T>& property,
                                        bool useUIState);
     ~PropertyDependentRelevanceAbstract() override;
@@ -38,15 +38,15 @@ protected:
 private:
     void follow();
 
-    PropertyAbstract<T> const* m_property;                        // not owned, unless held below
-    boost::shared_ptr<PropertyAbstract<T> const> m_propertyOwner; // set by the shared form only
-    dialogs::propertybindings::UIPropertyInterface* m_uiProperty; // not owned; null but for the UI form
+    PropertyAbstract<T> const* m_property;                        ///< not owned, unless held below
+    boost::shared_ptr<PropertyAbstract<T> const> m_propertyOwner; ///< set by the shared form only
+    dialogs::propertybindings::UIPropertyInterface* m_uiProperty; ///< not owned; null but for the UI form
     bool m_useUIState;
-    // Declared last: goes first, so no announcement reaches a rule whose property went.
+    /// Declared last: goes first, so no announcement reaches a rule whose property went.
     SignalConnectionCollection m_connections;
 };
 
-// Holds while the property has one of a set of values.
+/// Holds while the property has one of a set of values.
 template <class T>
 class PropertyDependentRelevance : public PropertyDependentRelevanceAbstract<T>
 {
@@ -57,7 +57,7 @@ public:
                                T const& value, bool useUIState);
     ~PropertyDependentRelevance() override;
 
-    // One more value for which the rule holds; announces nothing.
+    /// One more value for which the rule holds; announces nothing.
     void addRelevantValue(T const& value);
 
 protected:

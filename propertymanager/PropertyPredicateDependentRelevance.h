@@ -9,8 +9,8 @@
 
 namespace quarlin::sdk::ui::propertymanager {
 
-// Holds while a predicate holds; the predicate is asked again whenever the watched property
-// changes. An empty predicate throws boost::bad_function_call when asked.
+/// Holds while a predicate holds; the predicate is asked again whenever the watched property
+/// changes. An empty predicate throws boost::bad_function_call when asked.
 class QUARLIN_PROMPT_EXPORT PropertyPredicateDependentRelevance : public virtual RelevanceInterface
 {
 public:
@@ -21,7 +21,7 @@ public:
     bool isRelevant() const override;
 
 private:
-    boost::shared_ptr<PropertyItemInterface const> m_property; // kept alive for its signal
+    boost::shared_ptr<PropertyItemInterface const> m_property; ///< kept alive for its signal
     boost::function<bool()> m_predicate;
     SignalConnectionCollection m_connections;
 };

@@ -9,13 +9,13 @@
 
 namespace quarlin::sdk::ui::propertymanager {
 
-// The host's RGB colouring settings under a path prefix: the mode, the red, green and blue
-// channel variables, and the value range that maps to intensity. A modal set edits deferred
-// properties that reach the host on submit(); a modeless set writes each change at once.
-//
-// Each setting has a kernel property and an exposed property, at first the same object: a
-// setter replaces what the getter hands to bindings (with a decorator, say) while the kernel
-// property stays the one that is submitted and re-pointed.
+/// The host's RGB colouring settings under a path prefix: the mode, the red, green and blue
+/// channel variables, and the value range that maps to intensity. A modal set edits deferred
+/// properties that reach the host on submit(); a modeless set writes each change at once.
+///
+/// Each setting has a kernel property and an exposed property, at first the same object: a
+/// setter replaces what the getter hands to bindings (with a decorator, say) while the kernel
+/// property stays the one that is submitted and re-pointed.
 class QUARLIN_PROMPT_EXPORT RGBColorOptsPropertiesGenerated : public UIKernelStylePropertiesAbstract
 {
 public:

@@ -11,10 +11,10 @@
 
 namespace quarlin::sdk::ui::propertymanager {
 
-// The host's scatter settings under a path prefix: the font ASCII symbols are drawn with in
-// field plots and in line plots (family, bold, italic), the scatter-size variable, and the
-// symbol size per unit of its magnitude with the flag saying whether that size is in grid units
-// or centimetres. Modal sets submit, modeless ones write through, as every generated set.
+/// The host's scatter settings under a path prefix: the font ASCII symbols are drawn with in
+/// field plots and in line plots (family, bold, italic), the scatter-size variable, and the
+/// symbol size per unit of its magnitude with the flag saying whether that size is in grid units
+/// or centimetres. Modal sets submit, modeless ones write through, as every generated set.
 class QUARLIN_PROMPT_EXPORT ScatterSizeFontPropertiesGenerated : public UIKernelStylePropertiesAbstract
 {
 public:

@@ -40,7 +40,7 @@ struct Frame
 {
     std::string name;
     PlotType_e plotType = PlotType_Sketch;
-    __int64 uniqueId = 0; // given by the host
+    __int64 uniqueId = 0; ///< given by the host
 };
 
 struct HostMessage
@@ -49,10 +49,10 @@ struct HostMessage
     MessageBoxType_e type = MessageBoxType_Error;
 };
 
-// The in-memory host behind the C interface. The library only ever sees the C functions; this
-// class is the control panel through which the reference application and the tests set the
-// host's state and observe what the library asked of it. Every state change is announced through
-// StateChangeEventObservable, synchronously, as a real host does on its user-interface thread.
+/// The in-memory host behind the C interface. The library only ever sees the C functions; this
+/// class is the control panel through which the reference application and the tests set the
+/// host's state and observe what the library asked of it. Every state change is announced through
+/// StateChangeEventObservable, synchronously, as a real host does on its user-interface thread.
 class QUARLIN_HOST_EXPORT ReferenceHost
 {
 public:
@@ -60,14 +60,14 @@ public:
 
     static ReferenceHost& instance();
 
-    // Back to a fresh host: one page with one sketch frame, no data set, nothing recorded.
+    /// Back to a fresh host: one page with one sketch frame, no data set, nothing recorded.
     void reset();
 
     // --- data set
     void loadDataSet(DataSet dataSet);
-    // A small data set (eight variables: X, Y, Z, Temperature, Pressure, U, V, W; three zones),
-    // enough to exercise every prompt. A host still in its fresh layout (one sketch frame) gets
-    // three frames to go with it: a 2-D one (active), a 3-D one and a line plot.
+    /// A small data set (eight variables: X, Y, Z, Temperature, Pressure, U, V, W; three zones),
+    /// enough to exercise every prompt. A host still in its fresh layout (one sketch frame) gets
+    /// three frames to go with it: a 2-D one (active), a 3-D one and a line plot.
     void loadSampleDataSet();
     void removeDataSet();
     bool hasDataSet() const { return m_hasDataSet; }
@@ -76,17 +76,17 @@ public:
     // --- layout
     void setPageCount(std::int32_t count);
     void setFrameCount(std::int32_t count);
-    // Sets the active frame's plot type.
+    /// Sets the active frame's plot type.
     void setPlotType(PlotType_e plotType);
     std::int32_t pageCount() const { return m_pageCount; }
     std::int32_t frameCount() const { return static_cast<std::int32_t>(m_frames.size()); }
-    // PlotType_Invalid when there is no page or no frame.
+    /// PlotType_Invalid when there is no page or no frame.
     PlotType_e plotType() const;
     std::vector<Frame> const& frames() const { return m_frames; }
     std::int32_t activeFrame() const { return m_activeFrame; }
-    // Makes frame index (0-based) the active one; out-of-range indices are ignored.
+    /// Makes frame index (0-based) the active one; out-of-range indices are ignored.
     void activateFrame(std::int32_t index);
-    // The active frame's id; 0 when there is no frame.
+    /// The active frame's id; 0 when there is no frame.
     __int64 activeFrameId() const;
 
     // --- style settings and undo
@@ -98,7 +98,7 @@ public:
     void setBasicColor(std::int32_t index, Rgb color);
     std::array<double, 4> axisGridRange() const { return m_axisGridRange; }
     void setAxisGridRange(std::array<double, 4> range);
-    // Points per grid unit; frame units are percent of the frame height.
+    /// Points per grid unit; frame units are percent of the frame height.
     double pointsPerGridUnit() const { return m_pointsPerGridUnit; }
     double convertUnits(UnitType_e from, UnitType_e to, double value) const;
 
@@ -111,8 +111,8 @@ public:
     std::vector<std::string> const& helpTopics() const { return m_helpTopics; }
     void clearRecords();
 
-    // Presents a message to a person; installed by whoever owns the screen (the application
-    // shows a message box). Without one, messages go to stderr as in a batch run.
+    /// Presents a message to a person; installed by whoever owns the screen (the application
+    /// shows a message box). Without one, messages go to stderr as in a batch run.
     using MessagePresenter = boost::function<void(HostMessage const&)>;
     void setMessagePresenter(MessagePresenter presenter);
 
@@ -127,7 +127,7 @@ public:
     void endUndoStep(bool record) { m_styles.endStep(record); }
     int undoDepth() const { return m_styles.openDepth(); }
     int completedUndoSteps() const { return m_styles.completedSteps(); }
-    // Edit > Undo: puts back what the last step changed; false when there is nothing to undo.
+    /// Edit > Undo: puts back what the last step changed; false when there is nothing to undo.
     bool undo() { return m_styles.undoLastStep(); }
 
     // --- style errors, filled in by the style store

@@ -16,12 +16,12 @@ class ArgList;
 
 namespace quarlin::host {
 
-// What a style setting holds. Whole numbers and enumerations are 64-bit here, as on the wire.
+/// What a style setting holds. Whole numbers and enumerations are 64-bit here, as on the wire.
 using StyleData = std::variant<__int64, double, bool, std::string>;
 using StylePath = std::vector<std::string>;
 
-// One instance of a setting: its name parts and the two offsets that select the instance
-// (-1 and -1 for the setting itself).
+/// One instance of a setting: its name parts and the two offsets that select the instance
+/// (-1 and -1 for the setting itself).
 struct StyleKey
 {
     StylePath path;
@@ -42,81 +42,81 @@ struct StyleKey
     }
 };
 
-// How the host answers writes to one setting; a test or the app chooses.
+/// How the host answers writes to one setting; a test or the app chooses.
 struct StyleRule
 {
     enum class Kind { Accept, Adjust, Refuse, Defer };
     Kind kind = Kind::Accept;
-    StyleData adjustedValue; // Adjust: stored instead of the written value
-    std::string error;       // Refuse: the host's error text; empty means the host gives none
+    StyleData adjustedValue; ///< Adjust: stored instead of the written value
+    std::string error;       ///< Refuse: the host's error text; empty means the host gives none
 
     static StyleRule accept() { return {}; }
     static StyleRule adjust(StyleData value) { return {Kind::Adjust, std::move(value), {}}; }
     static StyleRule refuse(std::string error) { return {Kind::Refuse, {}, std::move(error)}; }
-    // Code 15: taken but not applied now.
+    /// Code 15: taken but not applied now.
     static StyleRule defer() { return {Kind::Defer, {}, {}}; }
 };
 
-// One write the library asked for, as the host saw it.
+/// One write the library asked for, as the host saw it.
 struct StyleWrite
 {
     StyleKey key;
     StyleData value;
     SetValueReturnCode_e code = SetValue_Ok;
     bool lockHeld = false;
-    int undoStep = 0; // the step that holds the change; 0 when nothing changed
+    int undoStep = 0; ///< the step that holds the change; 0 when nothing changed
 };
 
-// A setting's current value as the style view lists it.
+/// A setting's current value as the style view lists it.
 struct StyleEntry
 {
     StyleKey key;
     StyleData value;
-    int lastStep = 0; // the undo step of the last change; 0 for the host's initial value
+    int lastStep = 0; ///< the undo step of the last change; 0 for the host's initial value
 };
 
-// The reference host's style settings. Every change is recorded, announced synchronously as a
-// style state change carrying the name parts, and belongs to an undo step: the open one, or a
-// step of its own when none is open. Undoing a step puts back what it replaced and announces
-// each restored setting. Unknown names and values of the wrong kind are refused with a code and
-// an error text, as a host refuses them.
+/// The reference host's style settings. Every change is recorded, announced synchronously as a
+/// style state change carrying the name parts, and belongs to an undo step: the open one, or a
+/// step of its own when none is open. Undoing a step puts back what it replaced and announces
+/// each restored setting. Unknown names and values of the wrong kind are refused with a code and
+/// an error text, as a host refuses them.
 class QUARLIN_HOST_EXPORT StyleStore
 {
 public:
     StyleStore();
 
-    // Back to the host's own settings: no instances written, no rules, no records, no steps.
+    /// Back to the host's own settings: no instances written, no rules, no records, no steps.
     void reset();
 
-    // A setting the host knows, and its value where no instance was written. A setting that
-    // names a variable refuses numbers of variables the data set does not have (0 means none).
+    /// A setting the host knows, and its value where no instance was written. A setting that
+    /// names a variable refuses numbers of variables the data set does not have (0 means none).
     void define(StylePath path, StyleData initialValue, bool namesVariable = false);
     bool isDefined(StylePath const& path) const;
-    // Null when the setting is unknown.
+    /// Null when the setting is unknown.
     std::optional<StyleData> value(StyleKey const& key) const;
     std::vector<StyleEntry> entries() const;
 
     void setRule(StylePath const& path, StyleRule rule);
     void clearRules();
 
-    // A change the host makes itself (a person editing the style elsewhere): no rules apply.
+    /// A change the host makes itself (a person editing the style elsewhere): no rules apply.
     void change(StyleKey const& key, StyleData value);
 
     std::vector<StyleWrite> const& writes() const { return m_writes; }
     void clearWrites() { m_writes.clear(); }
 
-    // Undo steps nest; the outermost end closes the step, and only a step that changed
-    // something can be undone.
+    /// Undo steps nest; the outermost end closes the step, and only a step that changed
+    /// something can be undone.
     void beginStep();
     void endStep(bool record);
     int openDepth() const { return m_depth; }
     int completedSteps() const { return m_completedSteps; }
     bool canUndo() const { return !m_history.empty(); }
     int lastStepId() const { return m_history.empty() ? 0 : m_history.back().id; }
-    // Restores what the last step replaced; false when there is nothing to undo or a step is open.
+    /// Restores what the last step replaced; false when there is nothing to undo or a step is open.
     bool undoLastStep();
 
-    // The host's side of StyleValue's get and set.
+    /// The host's side of StyleValue's get and set.
     GetValueReturnCode_e get(toolbox::ArgList& args);
     SetValueReturnCode_e set(toolbox::ArgList const& args);
 
@@ -143,7 +143,7 @@ private:
     };
 
     void defineHostSettings();
-    // Stores value under key inside the open step (or one of its own) and announces it.
+    /// Stores value under key inside the open step (or one of its own) and announces it.
     int store(StyleKey const& key, StyleData value);
     std::string refuseValue(Setting const& setting, StylePath const& path, StyleData const& value) const;
 
@@ -158,7 +158,7 @@ private:
     int m_nextStepId = 1;
 };
 
-// A style value as a person reads it: "3", "0.25", "true", "\"Helvetica\"".
+/// A style value as a person reads it: "3", "0.25", "true", "\"Helvetica\"".
 QUARLIN_HOST_EXPORT std::string styleDataText(StyleData const& value);
 
 } // namespace quarlin::host

@@ -10,15 +10,15 @@
 
 namespace quarlin::sdk::styleproperties {
 
-// One setting of a generated style set: the kernel property that is submitted and re-pointed,
-// and the property handed to bindings, at first the same object.
+/// One setting of a generated style set: the kernel property that is submitted and re-pointed,
+/// and the property handed to bindings, at first the same object.
 template <class T>
 struct GeneratedStyleSetting
 {
     boost::shared_ptr<KernelPropertyAbstract<T>> kernel;
     boost::shared_ptr<PropertyAbstract<T>> exposed;
 
-    // The setting prefix + (part1, part2): deferred for a modal set, write-through otherwise.
+    /// The setting prefix + (part1, part2): deferred for a modal set, write-through otherwise.
     static GeneratedStyleSetting make(toolbox::StringList const& prefix, char const* part1, char const* part2,
                                       bool modal)
     {
@@ -34,7 +34,7 @@ struct GeneratedStyleSetting
         return setting;
     }
 
-    // A modal set holds deferred properties only; a modeless one has written everything already.
+    /// A modal set holds deferred properties only; a modeless one has written everything already.
     void submit()
     {
         if (auto* const deferred = dynamic_cast<KernelPropertyDeferred<T>*>(kernel.get()))

@@ -16,27 +16,27 @@
 
 namespace quarlin::sdk::styleproperties {
 
-// A kernel property that writes through: every accepted setValue goes to the host at once, and
-// every read asks the host. The last value seen is cached; a read that finds the host changed it
-// announces the new value.
-//
-// - setValue writes only what differs from the host's current value, except after a write the
-//   host answered with code 15 (taken, not applied), when the next setValue writes regardless.
-// - A write the host refuses throws InvalidPropertyValueException with the host's error text
-//   ("Unknown error" when it gives none); the property keeps its value.
-// - It follows the host's state changes only while someone listens to it, with one subscription
-//   however many listen: it subscribes when the first listener connects (who gets no signal for
-//   the refresh that brings the cache up to date) and unsubscribes at the first state change
-//   after the last listener left.
-// - Its own writes do not come back to it through the host's notification.
-// - A read repeats no host call while the host has announced no state change since the last
-//   one (the host announces every change before anyone can see it), so reading a property
-//   costs about what reading a plain one does.
+/// A kernel property that writes through: every accepted setValue goes to the host at once, and
+/// every read asks the host. The last value seen is cached; a read that finds the host changed it
+/// announces the new value.
+///
+/// - setValue writes only what differs from the host's current value, except after a write the
+///   host answered with code 15 (taken, not applied), when the next setValue writes regardless.
+/// - A write the host refuses throws InvalidPropertyValueException with the host's error text
+///   ("Unknown error" when it gives none); the property keeps its value.
+/// - It follows the host's state changes only while someone listens to it, with one subscription
+///   however many listen: it subscribes when the first listener connects (who gets no signal for
+///   the refresh that brings the cache up to date) and unsubscribes at the first state change
+///   after the last listener left.
+/// - Its own writes do not come back to it through the host's notification.
+/// - A read repeats no host call while the host has announced no state change since the last
+///   one (the host announces every change before anyone can see it), so reading a property
+///   costs about what reading a plain one does.
 template <class T>
 class KernelProperty : public KernelPropertyAbstract<T>
 {
 public:
-    // Reads the setting at once: the host must be ready for style reads.
+    /// Reads the setting at once: the host must be ready for style reads.
     explicit KernelProperty(toolbox::StyleValue const& styleValue);
     ~KernelProperty() override;
 
@@ -64,8 +64,8 @@ private:
     mutable bool m_notifyOnRefresh = true;
     mutable SignalConnectionCollection m_stateChangeConnections;
     toolbox::StateChangeEventObservable const& m_hostEvents;
-    // The host's event count when the cache was last current, or staleCache: one comparison
-    // tells a current cache from a stale one.
+    /// The host's event count when the cache was last current, or staleCache: one comparison
+    /// tells a current cache from a stale one.
     static constexpr std::uint64_t staleCache = ~std::uint64_t(0);
     mutable std::uint64_t m_cacheCurrentAtEvent = staleCache;
 };
@@ -140,7 +140,7 @@ T KernelProperty<T>::storedValue() const
     return readHost();
 }
 
-// Out of line from storedValue, so that a read of a current value stays a few instructions.
+/// Out of line from storedValue, so that a read of a current value stays a few instructions.
 template <class T>
 [[gnu::noinline]] T KernelProperty<T>::readHost() const
 {

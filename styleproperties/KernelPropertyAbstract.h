@@ -6,19 +6,19 @@
 
 namespace quarlin::sdk::styleproperties {
 
-// A property whose value is one of the host's style settings. The setting may have several
-// instances (one per map, per zone, ...); the two offsets choose which one the property shows.
+/// A property whose value is one of the host's style settings. The setting may have several
+/// instances (one per map, per zone, ...); the two offsets choose which one the property shows.
 template <class T>
 class KernelPropertyAbstract : public virtual PropertyAbstract<T>
 {
 public:
     KernelPropertyAbstract();
-    // Copies nothing: a kernel property's state is its host setting.
+    /// Copies nothing: a kernel property's state is its host setting.
     KernelPropertyAbstract(KernelPropertyAbstract const& other);
     KernelPropertyAbstract& operator=(KernelPropertyAbstract const& other);
     ~KernelPropertyAbstract() override;
 
-    // Points the property at another instance of its setting and reads that instance.
+    /// Points the property at another instance of its setting and reads that instance.
     virtual void setOffsets(__int64 offset1, __int64 offset2) = 0;
 };
 

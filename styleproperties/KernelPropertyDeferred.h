@@ -4,16 +4,16 @@
 
 namespace quarlin::sdk::styleproperties {
 
-// A kernel property that buffers: setValue changes only the value this object holds, and
-// submitValue sends it to the host (through an inner write-through property, with its
-// validator and its rules: nothing is sent when the host already holds the value). Used by
-// modal dialogs, whose edits reach the host only on OK. An unsubmitted value is dropped with
-// the property.
+/// A kernel property that buffers: setValue changes only the value this object holds, and
+/// submitValue sends it to the host (through an inner write-through property, with its
+/// validator and its rules: nothing is sent when the host already holds the value). Used by
+/// modal dialogs, whose edits reach the host only on OK. An unsubmitted value is dropped with
+/// the property.
 template <class T>
 class KernelPropertyDeferred : public KernelPropertyAbstract<T>
 {
 public:
-    // Reads the setting at once: the host must be ready for style reads.
+    /// Reads the setting at once: the host must be ready for style reads.
     explicit KernelPropertyDeferred(toolbox::StyleValue const& styleValue);
     ~KernelPropertyDeferred() override;
 
@@ -22,9 +22,9 @@ protected:
     T storedValue() const override { return m_bufferedValue; }
 
 public:
-    // Shows the host's value of the other instance, replacing an unsubmitted edit.
+    /// Shows the host's value of the other instance, replacing an unsubmitted edit.
     void setOffsets(__int64 offset1, __int64 offset2) override;
-    // Throws InvalidPropertyValueException when the host refuses the value.
+    /// Throws InvalidPropertyValueException when the host refuses the value.
     virtual void submitValue();
 
 private:

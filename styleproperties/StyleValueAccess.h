@@ -13,7 +13,7 @@ namespace quarlin::sdk::styleproperties {
 // enumerations travel as "IValue" (written with "DValue" beside it, for settings that hold
 // numbers); double, bool and text through the toolbox's typed access.
 
-// The setting's macro ids, closed by -1.
+/// The setting's macro ids, closed by -1.
 inline toolbox::RawArray<int> styleMacroIds(toolbox::StyleValue const& styleValue)
 {
     toolbox::RawArray<int> ids = styleValue.macroIds();
@@ -26,7 +26,7 @@ inline toolbox::RawArray<int> styleMacroIds(toolbox::StyleValue const& styleValu
 template <class T>
 constexpr bool travelsAsInt = std::is_same_v<T, int> || std::is_enum_v<T>;
 
-// out is assigned only when the read succeeds (whole numbers: set to 0 when it fails).
+/// out is assigned only when the read succeeds (whole numbers: set to 0 when it fails).
 template <class T>
 GetValueReturnCode_e readStyleValue(toolbox::StyleValue const& styleValue, T& out, __int64 offset1,
                                     __int64 offset2)

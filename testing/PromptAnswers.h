@@ -31,7 +31,7 @@ struct Answer;
 struct CallSite;
 using FailureHandler = std::function<void(std::string const& message, CallSite const& where)>;
 
-// Where a scripted answer or an answers object was written in the test.
+/// Where a scripted answer or an answers object was written in the test.
 struct CallSite
 {
     CallSite(char const* inFile = QUARLIN_CALLER_FILE, int atLine = QUARLIN_CALLER_LINE)
@@ -56,14 +56,14 @@ inline FailureHandler qtTestFailureHandler()
 #define QUARLIN_DEFAULT_FAILURE_HANDLER ::quarlin::testing::FailureHandler()
 #endif
 
-// One queued answer, returned by the calls of PromptAnswers to say more about it.
+/// One queued answer, returned by the calls of PromptAnswers to say more about it.
 class QUARLIN_PROMPT_TESTING_EXPORT ScriptedAnswer
 {
 public:
-    // Only a prompt with this window title takes the answer: two prompts of one class (the
-    // variable prompt for the axes and for the vector components) are told apart by it.
+    /// Only a prompt with this window title takes the answer: two prompts of one class (the
+    /// variable prompt for the axes and for the vector components) are told apart by it.
     ScriptedAnswer& titled(std::string title);
-    // Gives the values, then ends with Cancel (Close, on a prompt without Cancel) instead of OK.
+    /// Gives the values, then ends with Cancel (Close, on a prompt without Cancel) instead of OK.
     ScriptedAnswer& thenCancel();
 
 private:
@@ -71,99 +71,99 @@ private:
     explicit ScriptedAnswer(detail::Answer& answer)
         : m_answer(&answer)
     {}
-    detail::Answer* m_answer; // owned by the PromptAnswers that queued it
+    detail::Answer* m_answer; ///< owned by the PromptAnswers that queued it
 };
 
-// What to set in the RGB colouring options; what is left empty stays as the prompt shows it.
+/// What to set in the RGB colouring options; what is left empty stays as the prompt shows it.
 struct RGBColoringAnswer
 {
     std::optional<RGBMode_e> mode;
-    // Variables by name, red, green, blue; an empty name leaves that channel alone.
+    /// Variables by name, red, green, blue; an empty name leaves that channel alone.
     std::vector<std::string> channels;
     std::optional<double> minimum;
     std::optional<double> maximum;
 };
 
-// What to set in the scatter size and font prompt; what is left empty stays as it is.
+/// What to set in the scatter size and font prompt; what is left empty stays as it is.
 struct ScatterSizeFontAnswer
 {
     std::optional<std::string> fontFamily;
     std::optional<bool> bold;
     std::optional<bool> italic;
-    // The variable the symbols are sized by, by name.
+    /// The variable the symbols are sized by, by name.
     std::optional<std::string> sizeVariable;
-    // The size of one unit of the variable, in grid units or in centimetres (one or neither).
+    /// The size of one unit of the variable, in grid units or in centimetres (one or neither).
     std::optional<double> sizeInGridUnits;
     std::optional<double> sizeInCentimetres;
-    // Presses Recalculate Size before Close.
+    /// Presses Recalculate Size before Close.
     bool recalculate = false;
 };
 
-// Answers the library's prompts in a host's tests as a person would, with no display, no timer
-// and no hang. While an answers object lives, each prompt that opens takes the next answer in
-// the queue: its values are typed or chosen into the real widgets of the shown prompt, then OK
-// (or Close) is pressed, so validation, bindings, the host's writes, undo steps and messages are
-// those of a person's answer. A modal prompt is answered inside its own modal loop, and its
-// launch() returns with the result; a modeless one as launch() shows it.
-//
-// Whatever would leave a person stuck fails the running test at once, through the failure
-// handler, and the prompt is closed as Cancel: a prompt with no answer left (its class, title
-// and labels are told), a value the prompt or the host refuses (with the message a person would
-// have read), a greyed-out field or button, a prompt of another class than the answer's. Answers
-// still queued when the object goes fail the test, listed. With Qt Test linked, failures go to
-// QTest::qFail; otherwise pass a handler (std::abort after printing is the fallback).
-//
-// While it lives, the host's messages are recorded instead of shown (a message box would wait
-// for a person). One answers object at a time; it belongs to the user-interface thread.
-//
-//   quarlin::testing::PromptAnswers answers;
-//   answers.loader("Comma-separated values");
-//   host.openFile("measurements.csv");
+/// Answers the library's prompts in a host's tests as a person would, with no display, no timer
+/// and no hang. While an answers object lives, each prompt that opens takes the next answer in
+/// the queue: its values are typed or chosen into the real widgets of the shown prompt, then OK
+/// (or Close) is pressed, so validation, bindings, the host's writes, undo steps and messages are
+/// those of a person's answer. A modal prompt is answered inside its own modal loop, and its
+/// launch() returns with the result; a modeless one as launch() shows it.
+///
+/// Whatever would leave a person stuck fails the running test at once, through the failure
+/// handler, and the prompt is closed as Cancel: a prompt with no answer left (its class, title
+/// and labels are told), a value the prompt or the host refuses (with the message a person would
+/// have read), a greyed-out field or button, a prompt of another class than the answer's. Answers
+/// still queued when the object goes fail the test, listed. With Qt Test linked, failures go to
+/// QTest::qFail; otherwise pass a handler (std::abort after printing is the fallback).
+///
+/// While it lives, the host's messages are recorded instead of shown (a message box would wait
+/// for a person). One answers object at a time; it belongs to the user-interface thread.
+///
+///   quarlin::testing::PromptAnswers answers;
+///   answers.loader("Comma-separated values");
+///   host.openFile("measurements.csv");
 class QUARLIN_PROMPT_TESTING_EXPORT PromptAnswers
 {
 public:
-    // Without a handler: QTest::qFail where the test links Qt Test, else a message on stderr and
-    // std::abort.
+    /// Without a handler: QTest::qFail where the test links Qt Test, else a message on stderr and
+    /// std::abort.
     explicit PromptAnswers(FailureHandler onFailure = QUARLIN_DEFAULT_FAILURE_HANDLER, CallSite where = {});
     ~PromptAnswers();
     PromptAnswers(PromptAnswers const&) = delete;
     PromptAnswers& operator=(PromptAnswers const&) = delete;
 
-    // The anchor prompt: the position clicked.
+    /// The anchor prompt: the position clicked.
     ScriptedAnswer anchorAlignment(AnchorAlignment_e position, CallSite where = {});
-    // The text prompt: the text typed.
+    /// The text prompt: the text typed.
     ScriptedAnswer textString(std::string const& text, CallSite where = {});
-    // The three-value prompt: the three numbers typed, first to last.
+    /// The three-value prompt: the three numbers typed, first to last.
     ScriptedAnswer threeIntValues(__int64 first, __int64 second, __int64 third, CallSite where = {});
-    // The plot-symbol prompt: the character typed and the typeface chosen.
+    /// The plot-symbol prompt: the character typed and the typeface chosen.
     ScriptedAnswer asciiCharacter(std::string const& character, Font_e typeface, CallSite where = {});
-    // A variable prompt (axes, vector components, RGB channels): the variables chosen by name,
-    // first field first; an empty name leaves its field as proposed.
+    /// A variable prompt (axes, vector components, RGB channels): the variables chosen by name,
+    /// first field first; an empty name leaves its field as proposed.
     ScriptedAnswer variables(std::vector<std::string> const& names, CallSite where = {});
-    // An add-on's variable prompt, as variables().
+    /// An add-on's variable prompt, as variables().
     ScriptedAnswer addOnVariables(std::vector<std::string> const& names, CallSite where = {});
-    // The zone prompt: the zone by its number (from 1) or by its name.
+    /// The zone prompt: the zone by its number (from 1) or by its name.
     ScriptedAnswer zone(int number, CallSite where = {});
     ScriptedAnswer zone(std::string const& name, CallSite where = {});
-    // The loader chooser: the loader by the name the list shows.
+    /// The loader chooser: the loader by the name the list shows.
     ScriptedAnswer loader(std::string const& name, CallSite where = {});
-    // The colour chooser: the colour clicked, by its index in the colour map (or a multi colour,
-    // -1 and below) or by the name its swatch has. A colour chooser ends with the click.
+    /// The colour chooser: the colour clicked, by its index in the colour map (or a multi colour,
+    /// -1 and below) or by the name its swatch has. A colour chooser ends with the click.
     ScriptedAnswer color(int index, CallSite where = {});
     ScriptedAnswer color(std::string const& name, CallSite where = {});
-    // The RGB colouring options: the mode, channels and range set, then Close.
+    /// The RGB colouring options: the mode, channels and range set, then Close.
     ScriptedAnswer rgbColoringOptions(RGBColoringAnswer const& answer, CallSite where = {});
-    // The scatter prompt: font, size and Recalculate Size as asked, then Close.
+    /// The scatter prompt: font, size and Recalculate Size as asked, then Close.
     ScriptedAnswer scatterSizeFont(ScatterSizeFontAnswer const& answer, CallSite where = {});
 
-    // How many answers are still queued.
+    /// How many answers are still queued.
     std::size_t pending() const;
 
 private:
     ScriptedAnswer queue(detail::Answer answer);
 
     struct Impl;
-    std::unique_ptr<Impl> d; // owned
+    std::unique_ptr<Impl> d; ///< owned
 };
 
 } // namespace quarlin::testing

@@ -9,8 +9,8 @@
 
 namespace quarlin::sdk::ui::dialogs::propertybindings::models {
 
-// Shows a typed list model to code that does not know its type (the Qt adapter). Values become
-// QVariants: enumerations as their int, everything else as itself.
+/// Shows a typed list model to code that does not know its type (the Qt adapter). Values become
+/// QVariants: enumerations as their int, everything else as itself.
 template <class T>
 class GenericModelWrapper : public GenericModelWrapperInterface
 {
@@ -40,7 +40,7 @@ public:
     }
 
 private:
-    ListModelInterface<T>* m_model; // not owned: the model outlives the adapter that owns this
+    ListModelInterface<T>* m_model; ///< not owned: the model outlives the adapter that owns this
 };
 
 } // namespace quarlin::sdk::ui::dialogs::propertybindings::models

@@ -8,7 +8,7 @@
 
 namespace quarlin::sdk::ui::dialogs::propertybindings::models {
 
-// A typed list model seen without its type, for the Qt adapter.
+/// A typed list model seen without its type, for the Qt adapter.
 class QUARLIN_PROMPT_EXPORT GenericModelWrapperInterface
 {
 public:

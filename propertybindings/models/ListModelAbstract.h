@@ -6,8 +6,8 @@
 
 namespace quarlin::sdk::ui::dialogs::propertybindings::models {
 
-// A read-only list without headers, by default: a derived model gives size, get and getStr and
-// overrides what it does differently.
+/// A read-only list without headers, by default: a derived model gives size, get and getStr and
+/// overrides what it does differently.
 template <class T>
 class ListModelAbstract : public virtual ListModelInterface<T>
 {
@@ -22,8 +22,8 @@ public:
     bool isEditable() const override { return false; }
     bool isHeader(int) const override { return false; }
 
-    // Asks size() again after each row, so a model that shrinks while searched ends early;
-    // values compare with ==, exactly for double.
+    /// Asks size() again after each row, so a model that shrinks while searched ends early;
+    /// values compare with ==, exactly for double.
     int indexOf(T const& value) const override
     {
         for (int row = 0; row < this->size(); ++row)
@@ -33,11 +33,11 @@ public:
     }
 };
 
-// Out of line, so that the library's explicit instantiations export them.
+/// Out of line, so that the library's explicit instantiations export them.
 template <class T>
 ListModelAbstract<T>::ListModelAbstract() = default;
 
-// The virtual base is copied by the most derived class; its signals stay behind either way.
+/// The virtual base is copied by the most derived class; its signals stay behind either way.
 template <class T>
 ListModelAbstract<T>::ListModelAbstract(ListModelAbstract const& other)
     : ListModelInterface<T>(other)

@@ -9,13 +9,13 @@
 
 namespace quarlin::sdk::ui::dialogs::propertybindings::models {
 
-// A list of typed values with display texts, independent of any widget. Rows count from 0 and
-// include header rows. The five signals describe changes as Qt's item models do: a whole-list
-// change, one item, an inserted range, and a removal announced before and confirmed after.
-// Listening does not change the model, so connecting works on a const model.
-//
-// The virtual operations are declared in the order of the virtual table that hosts' models
-// expect: the nine operations, the five connected-hooks, the destructor.
+/// A list of typed values with display texts, independent of any widget. Rows count from 0 and
+/// include header rows. The five signals describe changes as Qt's item models do: a whole-list
+/// change, one item, an inserted range, and a removal announced before and confirmed after.
+/// Listening does not change the model, so connecting works on a const model.
+///
+/// The virtual operations are declared in the order of the virtual table that hosts' models
+/// expect: the nine operations, the five connected-hooks, the destructor.
 template <class T>
 class ListModelInterface
 {
@@ -30,16 +30,16 @@ public:
     virtual std::string getStr(int index) = 0;
     virtual std::string getStrForEdit(int index) = 0;
     virtual void set(T value, int index) = 0;
-    // Offers edited text for a row; true when the model took it.
+    /// Offers edited text for a row; true when the model took it.
     virtual bool setEditedItem(std::string const& text, int index) const = 0;
     virtual bool isEditable() const = 0;
-    // A header row is a label between groups of rows; it cannot be chosen.
+    /// A header row is a label between groups of rows; it cannot be chosen.
     virtual bool isHeader(int index) const = 0;
-    // The lowest row holding the value, or -1.
+    /// The lowest row holding the value, or -1.
     virtual int indexOf(T const& value) const = 0;
 
 private:
-    // Run after a slot was connected to the matching signal; empty here.
+    /// Run after a slot was connected to the matching signal; empty here.
     virtual void signalDataChangedConnected() const;
     virtual void signalItemChangedConnected() const;
     virtual void signalItemsInsertedConnected() const;
@@ -87,11 +87,11 @@ public:
 
 protected:
     ListModelInterface();
-    ListModelInterface(ListModelInterface const& other); // signals and their listeners stay behind
+    ListModelInterface(ListModelInterface const& other); ///< signals and their listeners stay behind
     ListModelInterface& operator=(ListModelInterface const&) { return *this; }
 
-    // A model whose rows change announces each change after making it (a removal also before):
-    // through these signals, or the emit helpers below.
+    /// A model whose rows change announces each change after making it (a removal also before):
+    /// through these signals, or the emit helpers below.
     mutable DataChangedSignal DataChanged;
     mutable ItemChangedSignal ItemChanged;
     mutable RangeSignal ItemsInserted;
@@ -105,7 +105,7 @@ protected:
     void emitItemsRemoved() const { ItemsRemoved(); }
 
 private:
-    // Connects, then runs the signal's connected-hook.
+    /// Connects, then runs the signal's connected-hook.
     template <class Signal>
     boost::signals2::connection connectThenNotify(Signal& signal, typename Signal::slot_type const& slot,
                                                   Position position,
@@ -117,7 +117,7 @@ private:
     }
 };
 
-// Out of line, so that the library's explicit instantiations export them.
+/// Out of line, so that the library's explicit instantiations export them.
 template <class T>
 ListModelInterface<T>::ListModelInterface() = default;
 
@@ -148,7 +148,7 @@ template <class T>
 void ListModelInterface<T>::signalItemsRemovedConnected() const
 {}
 
-// Compiled once in the library, exported with their virtual tables.
+/// Compiled once in the library, exported with their virtual tables.
 extern template class QUARLIN_PROMPT_EXPORT ListModelInterface<int>;
 extern template class QUARLIN_PROMPT_EXPORT ListModelInterface<double>;
 

@@ -8,8 +8,8 @@
 
 namespace quarlin::sdk::ui::dialogs::propertybindings::models {
 
-// A list fixed when it is built: (display text, value) pairs in order. It never changes, so it
-// never signals. A row outside the list throws std::out_of_range.
+/// A list fixed when it is built: (display text, value) pairs in order. It never changes, so it
+/// never signals. A row outside the list throws std::out_of_range.
 template <class T>
 class PremappedListModel : public virtual ListModelAbstract<T>
 {

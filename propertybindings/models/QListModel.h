@@ -10,14 +10,14 @@
 
 namespace quarlin::sdk::ui::dialogs::propertybindings::models {
 
-// Shows a typed list model in Qt item views. Every change the model announces becomes the
-// matching Qt model signal: a reset for a whole-list change, dataChanged for one item, and
-// begin/end pairs around inserted and removed rows. The row count the views see is the one
-// last announced, so views and model agree inside every begin/end pair even though the typed
-// model announces an insertion after making it.
-//
-// Roles: DisplayRole the row's text, EditRole its text for editing, ValueRole its value. Header
-// rows are bold and can be neither selected nor chosen. Must not outlive the model it shows.
+/// Shows a typed list model in Qt item views. Every change the model announces becomes the
+/// matching Qt model signal: a reset for a whole-list change, dataChanged for one item, and
+/// begin/end pairs around inserted and removed rows. The row count the views see is the one
+/// last announced, so views and model agree inside every begin/end pair even though the typed
+/// model announces an insertion after making it.
+///
+/// Roles: DisplayRole the row's text, EditRole its text for editing, ValueRole its value. Header
+/// rows are bold and can be neither selected nor chosen. Must not outlive the model it shows.
 class QUARLIN_PROMPT_EXPORT QListModel : public QAbstractListModel
 {
     Q_OBJECT
@@ -54,11 +54,11 @@ private:
     void itemsRemoved();
     bool rowIsShown(int row) const;
 
-    std::unique_ptr<GenericModelWrapperInterface> m_model; // owned wrapper; the model itself is not
-    int m_rowCount;                                        // rows the views were told about
-    int m_removing = 0;                                    // rows announced for removal, not yet gone
-    // The display text last asked for: a combo box asks for its current row's text several
-    // times per change, and each answer would otherwise convert the model's text anew.
+    std::unique_ptr<GenericModelWrapperInterface> m_model; ///< owned wrapper; the model itself is not
+    int m_rowCount;                                        ///< rows the views were told about
+    int m_removing = 0;                                    ///< rows announced for removal, not yet gone
+    /// The display text last asked for: a combo box asks for its current row's text several
+    /// times per change, and each answer would otherwise convert the model's text anew.
     mutable int m_cachedRow = -1;
     mutable QString m_cachedText;
     SignalConnectionCollection m_connections;

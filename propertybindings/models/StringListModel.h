@@ -8,9 +8,9 @@
 
 namespace quarlin::sdk::ui::dialogs::propertybindings::models {
 
-// A list of texts whose value is the row number. Changes are announced as the list-model
-// signals say: a replaced or cleared list as a whole-list change, appended rows as an
-// insertion, removed rows as a removal. A row outside the list throws std::out_of_range.
+/// A list of texts whose value is the row number. Changes are announced as the list-model
+/// signals say: a replaced or cleared list as a whole-list change, appended rows as an
+/// insertion, removed rows as a removal. A row outside the list throws std::out_of_range.
 class QUARLIN_PROMPT_EXPORT StringListModel : public virtual ListModelAbstract<int>
 {
 public:
@@ -21,18 +21,18 @@ public:
     int size() const override;
     int get(int index) const override;
     std::string getStr(int index) override;
-    // Each row holds its own number, so the lookup needs no search: long lists stay fast.
+    /// Each row holds its own number, so the lookup needs no search: long lists stay fast.
     int indexOf(int const& value) const override;
 
     void setRows(std::vector<std::string> rows);
     void append(std::string text);
-    // Removes rows first..last (inclusive); a range outside the list throws std::out_of_range.
+    /// Removes rows first..last (inclusive); a range outside the list throws std::out_of_range.
     void remove(int first, int last);
     void clear();
 
 protected:
     void checkRow(int index) const;
-    // Appends without announcing; the caller announces.
+    /// Appends without announcing; the caller announces.
     void appendRow(std::string text, bool header);
     bool rowIsHeader(int index) const { return m_headers[static_cast<std::size_t>(index)]; }
 
@@ -41,8 +41,8 @@ private:
     std::vector<bool> m_headers;
 };
 
-// A string list in which some rows are headers: labels between groups, shown apart and never
-// chosen. Header rows have a row number like any other row.
+/// A string list in which some rows are headers: labels between groups, shown apart and never
+/// chosen. Header rows have a row number like any other row.
 class QUARLIN_PROMPT_EXPORT StringListWithHeadersModel : public StringListModel
 {
 public:

@@ -16,11 +16,11 @@ class QUARLIN_PROMPT_EXPORT QButtonListenerInterface
 {
 public:
     virtual ~QButtonListenerInterface();
-    // The button was checked or unchecked, by a person or by a program.
+    /// The button was checked or unchecked, by a person or by a program.
     virtual void buttonStateChanged(QButtonObservable& observable) = 0;
 };
 
-// Tells its listeners whenever a checkable button changes state.
+/// Tells its listeners whenever a checkable button changes state.
 class QUARLIN_PROMPT_EXPORT QButtonObservable : public QObject
 {
     Q_OBJECT
@@ -32,14 +32,14 @@ public:
     void addListener(QButtonListenerInterface* listener);
     void removeListener(QButtonListenerInterface* listener);
 
-    // Null once the button is gone.
+    /// Null once the button is gone.
     QAbstractButton* button() const { return m_button; }
 
 private:
     void onToggled();
 
-    QPointer<QAbstractButton> m_button;                 // not owned
-    std::vector<QButtonListenerInterface*> m_listeners; // not owned: listeners remove themselves
+    QPointer<QAbstractButton> m_button;                 ///< not owned
+    std::vector<QButtonListenerInterface*> m_listeners; ///< not owned: listeners remove themselves
 };
 
 } // namespace quarlin::sdk::ui::dialogs::propertybindings::qwidgetobservable

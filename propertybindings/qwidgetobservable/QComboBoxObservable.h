@@ -17,14 +17,14 @@ class QUARLIN_PROMPT_EXPORT QComboBoxListenerInterface
 {
 public:
     virtual ~QComboBoxListenerInterface();
-    // A person chose an item; the combo's current index is the choice.
+    /// A person chose an item; the combo's current index is the choice.
     virtual void comboBoxSelectionChanged(QComboBoxObservable& observable) = 0;
 };
 
-// Reports the items a person chooses in a combo box (click, keyboard, wheel), never the index
-// changes a program makes. A listener that refuses the choice by throwing one of the library's
-// exceptions has its message shown through the host's message box, and the combo goes back to
-// the item it showed before, so the widget never shows a value the property does not hold.
+/// Reports the items a person chooses in a combo box (click, keyboard, wheel), never the index
+/// changes a program makes. A listener that refuses the choice by throwing one of the library's
+/// exceptions has its message shown through the host's message box, and the combo goes back to
+/// the item it showed before, so the widget never shows a value the property does not hold.
 class QUARLIN_PROMPT_EXPORT QComboBoxObservable : public QObject
 {
     Q_OBJECT
@@ -36,18 +36,18 @@ public:
     void addListener(QComboBoxListenerInterface* listener);
     void removeListener(QComboBoxListenerInterface* listener);
 
-    // Null once the combo box is gone.
+    /// Null once the combo box is gone.
     QComboBox* comboBox() const { return m_comboBox; }
 
 private:
-    void onActivated(int before); // before: the index shown before the choice
+    void onActivated(int before); ///< before: the index shown before the choice
 
-    QPointer<QComboBox> m_comboBox;                       // not owned
-    std::vector<QComboBoxListenerInterface*> m_listeners; // not owned: listeners remove themselves
+    QPointer<QComboBox> m_comboBox;                       ///< not owned
+    std::vector<QComboBoxListenerInterface*> m_listeners; ///< not owned: listeners remove themselves
     int m_shownIndex;
     int m_previousIndex;
-    int m_beforeChoice = -1;      // the index before a choice not taken yet
-    bool m_choicePending = false; // a choice waits for Qt to be done with the combo box
+    int m_beforeChoice = -1;      ///< the index before a choice not taken yet
+    bool m_choicePending = false; ///< a choice waits for Qt to be done with the combo box
 };
 
 } // namespace quarlin::sdk::ui::dialogs::propertybindings::qwidgetobservable

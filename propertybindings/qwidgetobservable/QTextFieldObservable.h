@@ -11,13 +11,13 @@
 
 namespace quarlin::sdk::ui::dialogs::propertybindings::qwidgetobservable {
 
-// Calls a commit function when a person has finished editing a line edit: on Enter or Return,
-// and when the field loses the focus (not to a popup such as its own context menu), in both
-// cases only if the text was edited since the program last set it. Unlike QLineEdit's own
-// editingFinished, this also fires for text the validator does not accept, so the commit can
-// restore the field and say why. A commit that fails keeps Enter from reaching the dialog, so
-// the dialog does not close on a value that was not taken. Works for a line edit inside an
-// editable combo box too.
+/// Calls a commit function when a person has finished editing a line edit: on Enter or Return,
+/// and when the field loses the focus (not to a popup such as its own context menu), in both
+/// cases only if the text was edited since the program last set it. Unlike QLineEdit's own
+/// editingFinished, this also fires for text the validator does not accept, so the commit can
+/// restore the field and say why. A commit that fails keeps Enter from reaching the dialog, so
+/// the dialog does not close on a value that was not taken. Works for a line edit inside an
+/// editable combo box too.
 class QUARLIN_PROMPT_EXPORT QTextFieldObservable : public QObject
 {
     Q_OBJECT
@@ -32,13 +32,13 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Returns false when the commit refused the text.
+    /// Returns false when the commit refused the text.
     bool commitIfEdited();
 
-    QPointer<QLineEdit> m_lineEdit; // not owned
-    QPointer<QWidget> m_focusOwner; // not owned: the combo box when the line edit is part of one
+    QPointer<QLineEdit> m_lineEdit; ///< not owned
+    QPointer<QWidget> m_focusOwner; ///< not owned: the combo box when the line edit is part of one
     boost::function<bool()> m_commit;
-    bool m_committing = false; // a commit's message box takes the focus: no second commit then
+    bool m_committing = false; ///< a commit's message box takes the focus: no second commit then
 };
 
 } // namespace quarlin::sdk::ui::dialogs::propertybindings::qwidgetobservable

@@ -14,28 +14,28 @@ class QAction;
 
 namespace quarlin::dialogs::common {
 
-// The frame of every prompt dialog.
-//
-// Guarantees:
-// - launch() of a modal dialog returns only when the dialog has finished, with result() set;
-//   it returns safely even when the dialog is deleted while it runs (its parent died).
-// - OK ends the dialog through accept(), Cancel, Escape and the title-bar close through reject(),
-//   so overrides run. Button boxes of the form are wired each time the dialog is shown, by the
-//   frame alone: what the form connected from a box's accepted, rejected or helpRequested to the
-//   dialog is replaced (override accept() or reject() to act on them).
-// - F1, and a Help button of any button box, trigger the installed help action.
-// - While the relevance rule does not hold, the dialog greys out its content and its accepting
-//   buttons and refuses to be accepted; Cancel stays usable. What the form itself disabled stays
-//   disabled when the rule holds again.
-// - A dialog without an accepting button (Close only) has no default button: Return commits the
-//   field it is typed in and nothing else; Space presses the focused button.
-// - Geometry memory: a dialog the person resized or moved opens again at that size and at that
-//   place relative to its parent, from the host's application settings (one key per dialog
-//   class, "DialogGeometry_" and the class name), fitted with its frame onto the screen its
-//   parent is on. A remembered size below the dialog's minimum is ignored; a dialog never resized
-//   or moved opens as it always did.
-// - A shown observer, where one is installed (test support answering prompts), is told of the
-//   dialog once it is up: from the dialog's modal loop, or as launch() shows a modeless one.
+/// The frame of every prompt dialog.
+///
+/// Guarantees:
+/// - launch() of a modal dialog returns only when the dialog has finished, with result() set;
+///   it returns safely even when the dialog is deleted while it runs (its parent died).
+/// - OK ends the dialog through accept(), Cancel, Escape and the title-bar close through reject(),
+///   so overrides run. Button boxes of the form are wired each time the dialog is shown, by the
+///   frame alone: what the form connected from a box's accepted, rejected or helpRequested to the
+///   dialog is replaced (override accept() or reject() to act on them).
+/// - F1, and a Help button of any button box, trigger the installed help action.
+/// - While the relevance rule does not hold, the dialog greys out its content and its accepting
+///   buttons and refuses to be accepted; Cancel stays usable. What the form itself disabled stays
+///   disabled when the rule holds again.
+/// - A dialog without an accepting button (Close only) has no default button: Return commits the
+///   field it is typed in and nothing else; Space presses the focused button.
+/// - Geometry memory: a dialog the person resized or moved opens again at that size and at that
+///   place relative to its parent, from the host's application settings (one key per dialog
+///   class, "DialogGeometry_" and the class name), fitted with its frame onto the screen its
+///   parent is on. A remembered size below the dialog's minimum is ignored; a dialog never resized
+///   or moved opens as it always did.
+/// - A shown observer, where one is installed (test support answering prompts), is told of the
+///   dialog once it is up: from the dialog's modal loop, or as launch() shows a modeless one.
 class QUARLIN_PROMPT_EXPORT QtDialogAbstract : public QDialog, public virtual DialogInterface
 {
     Q_OBJECT
@@ -51,25 +51,25 @@ public:
     QSize sizeHint() const override;
     void done(int result) override;
 
-    // Installs the help action, replacing any earlier one (which is not deleted: its QObject
-    // parent owns it). Null removes help.
+    /// Installs the help action, replacing any earlier one (which is not deleted: its QObject
+    /// parent owns it). Null removes help.
     void setHelpAction(QAction* action);
     QAction* helpAction() const;
 
-    // Geometry memory for every dialog of the library; on unless the host turns it off.
+    /// Geometry memory for every dialog of the library; on unless the host turns it off.
     static void setGeometryMemoryEnabled(bool enabled);
     static bool isGeometryMemoryEnabled();
-    // Forgets every remembered geometry: each dialog opens at its own size again.
+    /// Forgets every remembered geometry: each dialog opens at its own size again.
     static void forgetRememberedGeometries();
 
-    // Told of every dialog once it is shown and its event processing runs (inside its modal loop;
-    // for a modeless dialog, within launch()). One for the process, none by default; installing
-    // one returns the one it replaces. Test support answers prompts through it.
+    /// Told of every dialog once it is shown and its event processing runs (inside its modal loop;
+    /// for a modeless dialog, within launch()). One for the process, none by default; installing
+    /// one returns the one it replaces. Test support answers prompts through it.
     using ShownObserver = std::function<void(QtDialogAbstract&)>;
     static ShownObserver setShownObserver(ShownObserver observer);
 
     sdk::ui::propertymanager::RelevancePtr const& relevanceRule() const;
-    // Whether the relevance rule holds (always, for a dialog without one).
+    /// Whether the relevance rule holds (always, for a dialog without one).
     bool isUsable() const;
 
 protected:
@@ -77,7 +77,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
-    // A modeless dialog's launch() shows it and returns at once.
+    /// A modeless dialog's launch() shows it and returns at once.
     void setLaunchedModeless(bool modeless);
 
 private Q_SLOTS:
@@ -97,7 +97,7 @@ private:
     void tellShown();
 
     struct Impl;
-    std::unique_ptr<Impl> d; // owned
+    std::unique_ptr<Impl> d; ///< owned
 };
 
 } // namespace quarlin::dialogs::common

@@ -7,8 +7,8 @@
 
 namespace quarlin {
 
-// Base of every exception the property model throws; the message is meant for a person and is
-// shown as it stands.
+/// Base of every exception the property model throws; the message is meant for a person and is
+/// shown as it stands.
 class QUARLIN_PROMPT_EXPORT ExceptionBase : public std::exception
 {
 public:

@@ -4,7 +4,7 @@
 
 namespace quarlin {
 
-// Text that cannot be converted to the type a property holds.
+/// Text that cannot be converted to the type a property holds.
 class QUARLIN_PROMPT_EXPORT InvalidArgumentException : public ExceptionBase
 {
 public:

@@ -4,7 +4,7 @@
 
 namespace quarlin {
 
-// A value that a property's validator, or the host behind a property, refused.
+/// A value that a property's validator, or the host behind a property, refused.
 class QUARLIN_PROMPT_EXPORT InvalidPropertyValueException : public ExceptionBase
 {
 public:

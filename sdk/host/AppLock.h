@@ -6,8 +6,8 @@ namespace quarlin::sdk {
 
 enum ImplicitMacroRecording_e { ImplicitMacroRecording_Off = 0, ImplicitMacroRecording_On = 1 };
 
-// Scoped lock on the host: while one lives, the host treats the calls made as one group made
-// on the user's behalf. Locks nest; the host is unlocked when the outermost one dies.
+/// Scoped lock on the host: while one lives, the host treats the calls made as one group made
+/// on the user's behalf. Locks nest; the host is unlocked when the outermost one dies.
 class QUARLIN_HOST_EXPORT AppLock
 {
 public:
@@ -17,7 +17,7 @@ public:
     AppLock(AppLock const&) = delete;
     AppLock& operator=(AppLock const&) = delete;
 
-    // Whether any lock is held: the host is in the middle of a group of calls.
+    /// Whether any lock is held: the host is in the middle of a group of calls.
     static bool isHeld();
 
 private:

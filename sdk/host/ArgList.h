@@ -13,8 +13,8 @@ namespace quarlin::toolbox {
 
 class Set;
 
-// The named arguments of one style get or set: inputs by value, outputs as pointers to slots the
-// host fills. A name appears once; appending it again replaces the earlier argument.
+/// The named arguments of one style get or set: inputs by value, outputs as pointers to slots the
+/// host fills. A name appears once; appending it again replaces the earlier argument.
 class QUARLIN_HOST_EXPORT ArgList
 {
 public:
@@ -24,7 +24,7 @@ public:
     void append(std::string const& name, Value value);
     bool contains(std::string const& name) const { return find(name) != nullptr; }
     Value const* find(std::string const& name) const;
-    // The argument as T, or null when it is missing or of another kind.
+    /// The argument as T, or null when it is missing or of another kind.
     template <class T>
     T const* get(std::string const& name) const
     {
@@ -38,7 +38,7 @@ private:
     std::vector<std::pair<std::string, Value>> m_arguments;
 };
 
-// Argument names the style access uses.
+/// Argument names the style access uses.
 namespace styleargs {
 inline constexpr char const* MacroIds = "MacroIDs";
 inline constexpr char const* Offset1 = "Offset1";

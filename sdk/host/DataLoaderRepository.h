@@ -7,39 +7,39 @@
 #include <string>
 #include <vector>
 
-// The host's own data set, which a loader fills; the host defines it.
+/// The host's own data set, which a loader fills; the host defines it.
 namespace quarlin::host {
 struct DataSet;
 }
 
 namespace quarlin::sdk {
 
-// A data loader the host knows: its name (first in the virtual table, as hosts' loaders have
-// it), the file extensions it claims (with their dot: ".csv") and the loading itself.
+/// A data loader the host knows: its name (first in the virtual table, as hosts' loaders have
+/// it), the file extensions it claims (with their dot: ".csv") and the loading itself.
 class QUARLIN_HOST_EXPORT DataLoaderInterface
 {
 public:
     virtual std::string name() const = 0;
     virtual ~DataLoaderInterface();
     virtual std::vector<std::string> extensions() const = 0;
-    // Reads the file into a data set; false, with a message for a person, when it cannot.
+    /// Reads the file into a data set; false, with a message for a person, when it cannot.
     virtual bool load(std::string const& fileName, host::DataSet& dataSet, std::string& error) const = 0;
 
-    // Whether the loader claims the extension; extensions compare without regard to case.
+    /// Whether the loader claims the extension; extensions compare without regard to case.
     bool claims(std::string const& extension) const;
 };
 
-// The loaders the host has registered, in registration order.
+/// The loaders the host has registered, in registration order.
 class QUARLIN_HOST_EXPORT DataLoaderRepository
 {
 public:
     static DataLoaderRepository& getInstance();
 
-    // includeHidden: also loaders that are not offered to a person (none in this host).
+    /// includeHidden: also loaders that are not offered to a person (none in this host).
     std::vector<boost::shared_ptr<DataLoaderInterface>> dataLoaderInterfaces(bool includeHidden) const;
     void registerLoader(boost::shared_ptr<DataLoaderInterface> loader);
     void clear();
-    // The loaders claiming the extension.
+    /// The loaders claiming the extension.
     std::vector<boost::shared_ptr<DataLoaderInterface>> loadersFor(std::string const& extension) const;
 
     DataLoaderRepository(DataLoaderRepository const&) = delete;

@@ -12,7 +12,7 @@ enum PlotType_e : std::int32_t {
     PlotType_XYLine = 3,
     PlotType_Sketch = 4,
     PlotType_PolarLine = 5,
-    PlotType_Invalid = 255 // "no plot type seen yet"
+    PlotType_Invalid = 255 ///< "no plot type seen yet"
 };
 
 enum AnchorAlignment_e : std::int32_t {
@@ -38,39 +38,39 @@ enum Font_e : std::int32_t {
 
 enum RGBMode_e : std::int32_t {
     RGBMode_SpecifyRGB = 0,
-    RGBMode_SpecifyRG = 1, // blue calculated
-    RGBMode_SpecifyRB = 2, // green calculated
-    RGBMode_SpecifyGB = 3  // red calculated
+    RGBMode_SpecifyRG = 1, ///< blue calculated
+    RGBMode_SpecifyRB = 2, ///< green calculated
+    RGBMode_SpecifyGB = 3  ///< red calculated
 };
 
-// Kinds of host state change delivered through StateChangeEventObservable.
+/// Kinds of host state change delivered through StateChangeEventObservable.
 enum StateChange_e : std::int32_t {
-    StateChange_LayoutReplaced = 0, // a new layout replaced every page, frame and data set
-    StateChange_DataSetReset = 1,   // data set loaded or removed
+    StateChange_LayoutReplaced = 0, ///< a new layout replaced every page, frame and data set
+    StateChange_DataSetReset = 1,   ///< data set loaded or removed
     StateChange_VarsAltered = 2,
     StateChange_ZonesAltered = 3,
     StateChange_PageCount = 4,
     StateChange_FrameCount = 5,
     StateChange_PlotType = 6,
-    StateChange_Style = 7, // parameters: the style name parts
+    StateChange_Style = 7, ///< parameters: the style name parts
     StateChange_ColorMap = 8,
     StateChange_AxisRange = 9,
     StateChange_FrameActivated = 10,
-    StateChange_StyleReset = 15,     // every style setting replaced at once: cached readings are void
-    StateChange_DataSetAttached = 44 // a frame now shows another data set
+    StateChange_StyleReset = 15,     ///< every style setting replaced at once: cached readings are void
+    StateChange_DataSetAttached = 44 ///< a frame now shows another data set
 };
 
-// Outcome of reading a style setting.
+/// Outcome of reading a style setting.
 enum GetValueReturnCode_e : std::int32_t {
     GetValue_Ok = 0,
-    GetValue_ResultTypeError = 1, // the setting holds another kind of value
+    GetValue_ResultTypeError = 1, ///< the setting holds another kind of value
     GetValue_InvalidSubscript = 2,
-    GetValue_SyntaxError = 3, // no such setting
-    GetValue_ContextError = 4 // nothing to read it from (no frame)
+    GetValue_SyntaxError = 3, ///< no such setting
+    GetValue_ContextError = 4 ///< nothing to read it from (no frame)
 };
 
-// Outcome of writing a style setting. Codes 0 and 1 are successes; 15 means the host took
-// the request without applying it now, so the caller must not assume the value arrived.
+/// Outcome of writing a style setting. Codes 0 and 1 are successes; 15 means the host took
+/// the request without applying it now, so the caller must not assume the value arrived.
 enum SetValueReturnCode_e : std::int32_t {
     SetValue_Ok = 0,
     SetValue_DuplicateValue = 1,
@@ -78,8 +78,8 @@ enum SetValueReturnCode_e : std::int32_t {
     SetValue_InvalidSubscript = 3,
     SetValue_InvalidVariable = 4,
     SetValue_InvalidValue = 5,
-    SetValue_SyntaxError = 6,  // no such setting
-    SetValue_ContextError = 7, // nothing to apply it to (no frame)
-    SetValue_ValueRefused = 8, // the host's rules refused the value
+    SetValue_SyntaxError = 6,  ///< no such setting
+    SetValue_ContextError = 7, ///< nothing to apply it to (no frame)
+    SetValue_ValueRefused = 8, ///< the host's rules refused the value
     SetValue_Deferred = 15
 };

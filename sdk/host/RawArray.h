@@ -6,7 +6,7 @@
 
 namespace quarlin::toolbox {
 
-// The toolbox's growable array: the lists of style macro ids travel in one.
+/// The toolbox's growable array: the lists of style macro ids travel in one.
 template <class T>
 class RawArray
 {

@@ -8,14 +8,14 @@
 
 namespace quarlin::toolbox {
 
-// A set of 1-based numbers of zones or variables, kept sorted and free of duplicates.
+/// A set of 1-based numbers of zones or variables, kept sorted and free of duplicates.
 class QUARLIN_HOST_EXPORT Set
 {
 public:
     Set() = default;
     Set(std::initializer_list<__int64> members);
 
-    // Numbers below 1 are not members of any set and are ignored.
+    /// Numbers below 1 are not members of any set and are ignored.
     void add(__int64 member);
     void addRange(__int64 first, __int64 last);
     bool contains(__int64 member) const;

@@ -11,8 +11,8 @@
 
 namespace quarlin::toolbox {
 
-// One change the host made to its state: what kind, and the names it concerns
-// (for a style change, the parts of the style path).
+/// One change the host made to its state: what kind, and the names it concerns
+/// (for a style change, the parts of the style path).
 class QUARLIN_HOST_EXPORT StateChangeEventInterface
 {
 public:
@@ -33,17 +33,17 @@ private:
     std::vector<std::string> m_parameters;
 };
 
-// The host's single source of state-change events. Events are delivered synchronously on the
-// thread that changed the state, which in this host is always the user-interface thread. The
-// host announces every change of its state here, before anyone else can read the new state,
-// so a reading taken when eventCount() was N is current for as long as eventCount() is N.
-//
-// Part of the host contract: a host that links its own quarlin_host provides this class with
-// these members and these guarantees. The library relies on them in two places: kernel
-// properties answer a read from their cache while eventCount() is unchanged (so a style setting
-// that changes without an event here would be read stale), and every rule and list model that
-// follows the host re-reads it on an event. A host that cannot announce every change must bump
-// eventCount() whenever its state may have changed, which turns the cache into read-through.
+/// The host's single source of state-change events. Events are delivered synchronously on the
+/// thread that changed the state, which in this host is always the user-interface thread. The
+/// host announces every change of its state here, before anyone else can read the new state,
+/// so a reading taken when eventCount() was N is current for as long as eventCount() is N.
+///
+/// Part of the host contract: a host that links its own quarlin_host provides this class with
+/// these members and these guarantees. The library relies on them in two places: kernel
+/// properties answer a read from their cache while eventCount() is unchanged (so a style setting
+/// that changes without an event here would be read stale), and every rule and list model that
+/// follows the host re-reads it on an event. A host that cannot announce every change must bump
+/// eventCount() whenever its state may have changed, which turns the cache into read-through.
 class QUARLIN_HOST_EXPORT StateChangeEventObservable
 {
 public:
@@ -54,7 +54,7 @@ public:
     boost::signals2::connection connectStateChanged(Signal::slot_type const& slot);
     void emitStateChange(StateChangeEventInterface const& event);
     std::size_t listenerCount() const { return m_signal.num_slots(); }
-    // Events announced so far; counted before the listeners hear of one.
+    /// Events announced so far; counted before the listeners hear of one.
     std::uint64_t eventCount() const { return m_eventCount; }
 
     StateChangeEventObservable(StateChangeEventObservable const&) = delete;

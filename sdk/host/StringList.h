@@ -9,12 +9,12 @@
 
 namespace quarlin::toolbox {
 
-// An ordered list of texts, the toolbox's way of naming the parts of a style path.
+/// An ordered list of texts, the toolbox's way of naming the parts of a style path.
 class QUARLIN_HOST_EXPORT StringList
 {
 public:
     StringList() = default;
-    // Takes texts up to the first null pointer.
+    /// Takes texts up to the first null pointer.
     StringList(char const* first, ...);
     StringList(std::initializer_list<std::string> items);
 
@@ -22,10 +22,10 @@ public:
     void append(StringList const& other);
     std::size_t count() const { return m_items.size(); }
     bool empty() const { return m_items.empty(); }
-    // Out-of-range positions give an empty text rather than undefined behaviour.
+    /// Out-of-range positions give an empty text rather than undefined behaviour.
     std::string const& at(std::size_t index) const;
     std::vector<std::string> const& items() const { return m_items; }
-    // The parts joined by '/', for messages and keys.
+    /// The parts joined by '/', for messages and keys.
     std::string joined(char separator = '/') const;
 
     friend bool operator==(StringList const& a, StringList const& b) { return a.m_items == b.m_items; }

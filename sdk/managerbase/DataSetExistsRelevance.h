@@ -4,7 +4,7 @@
 
 namespace quarlin::sdk::ui::propertymanager {
 
-// Holds while the host has a data set.
+/// Holds while the host has a data set.
 class QUARLIN_PROMPT_EXPORT DataSetExistsRelevance : public StateChangeDependentRelevance
 {
 public:

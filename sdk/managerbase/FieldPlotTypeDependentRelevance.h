@@ -4,7 +4,7 @@
 
 namespace quarlin::sdk::ui::propertymanager {
 
-// Holds while the current frame shows a Cartesian field plot (2-D or 3-D).
+/// Holds while the current frame shows a Cartesian field plot (2-D or 3-D).
 class QUARLIN_PROMPT_EXPORT FieldPlotTypeDependentRelevance : public StateChangeDependentRelevance
 {
 public:

@@ -4,8 +4,8 @@
 
 namespace quarlin::sdk::ui::propertymanager {
 
-// Holds exactly when the rule it is built from does not. An empty rule counts as never holding,
-// so its inversion always holds.
+/// Holds exactly when the rule it is built from does not. An empty rule counts as never holding,
+/// so its inversion always holds.
 class QUARLIN_PROMPT_EXPORT InvertingRelevance : public RelevanceInterface
 {
 public:

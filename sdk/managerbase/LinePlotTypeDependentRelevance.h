@@ -4,7 +4,7 @@
 
 namespace quarlin::sdk::ui::propertymanager {
 
-// Holds while the current frame shows a line plot (XY or polar).
+/// Holds while the current frame shows a line plot (XY or polar).
 class QUARLIN_PROMPT_EXPORT LinePlotTypeDependentRelevance : public StateChangeDependentRelevance
 {
 public:

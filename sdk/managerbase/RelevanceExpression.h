@@ -4,12 +4,12 @@
 
 namespace quarlin::sdk::ui::propertymanager {
 
-// Joins rules into one. Joins apply left to right as written:
-//   RelevanceExpression(a).aand(b).oor(c)  holds when (a and b) or c.
-// Group differently by passing an expression as the argument:
-//   RelevanceExpression(a).aand(RelevanceExpression(b).oor(c)).
-// The joined rule is immutable and shared: converting twice gives the same object, and later
-// joins on the expression build a new rule without touching one already handed out.
+/// Joins rules into one. Joins apply left to right as written:
+///   RelevanceExpression(a).aand(b).oor(c)  holds when (a and b) or c.
+/// Group differently by passing an expression as the argument:
+///   RelevanceExpression(a).aand(RelevanceExpression(b).oor(c)).
+/// The joined rule is immutable and shared: converting twice gives the same object, and later
+/// joins on the expression build a new rule without touching one already handed out.
 class QUARLIN_PROMPT_EXPORT RelevanceExpression
 {
 public:

@@ -8,25 +8,25 @@
 
 namespace quarlin::sdk::ui::propertymanager {
 
-// A rule that says whether something (a dialog, a widget) can be used in the current state.
-//
-// Rules are shared as boost::shared_ptr<RelevanceInterface const>; listening does not change
-// the rule's meaning, so connecting works on a const rule. isRelevant() is always answered from
-// the current state. The change signal carries the current answer. The rules that follow host
-// state fire it once per real change, and only after something listens: they subscribe to their
-// sources when their first listener connects. The rules that follow a property fire it on every
-// change of the property, as a hint that the answer may have changed.
+/// A rule that says whether something (a dialog, a widget) can be used in the current state.
+///
+/// Rules are shared as boost::shared_ptr<RelevanceInterface const>; listening does not change
+/// the rule's meaning, so connecting works on a const rule. isRelevant() is always answered from
+/// the current state. The change signal carries the current answer. The rules that follow host
+/// state fire it once per real change, and only after something listens: they subscribe to their
+/// sources when their first listener connects. The rules that follow a property fire it on every
+/// change of the property, as a hint that the answer may have changed.
 class QUARLIN_PROMPT_EXPORT RelevanceInterface
 {
 public:
     using ChangedSignal = boost::signals2::signal<void(bool relevant)>;
 
-    // In the order of the virtual table hosts' rules expect: isRelevant, the hook, the destructor.
+    /// In the order of the virtual table hosts' rules expect: isRelevant, the hook, the destructor.
     virtual bool isRelevant() const = 0;
 
 private:
-    // Runs after each connection; the first one is where a rule starts following its sources.
-    // Empty here: a rule that has no sources to follow need not override it.
+    /// Runs after each connection; the first one is where a rule starts following its sources.
+    /// Empty here: a rule that has no sources to follow need not override it.
     virtual void signalRelevanceChangedConnected() const;
 
 public:
@@ -37,11 +37,11 @@ public:
 
 protected:
     RelevanceInterface() = default;
-    // Compares with the value last announced and fires the change signal if it differs.
+    /// Compares with the value last announced and fires the change signal if it differs.
     void reevaluate() const;
-    // Fires the change signal with the current answer even when it did not change: a rule that
-    // follows a property announces each change of that property as a hint, and listeners ask
-    // again.
+    /// Fires the change signal with the current answer even when it did not change: a rule that
+    /// follows a property announces each change of that property as a hint, and listeners ask
+    /// again.
     void announce() const;
 
 private:

@@ -4,8 +4,8 @@
 
 namespace quarlin::sdk::ui::propertymanager {
 
-// How far one step of a spin box goes. The base steps by the delta factor; a derived calculator
-// computes a step from the data (and scales it by deltaFactor() itself).
+/// How far one step of a spin box goes. The base steps by the delta factor; a derived calculator
+/// computes a step from the data (and scales it by deltaFactor() itself).
 class QUARLIN_PROMPT_EXPORT SpinBoxIncDecCalculatorBase
 {
 public:

@@ -7,8 +7,8 @@
 
 namespace quarlin::sdk::ui::propertymanager {
 
-// Holds while a predicate over host state holds. The predicate is asked again after every host
-// state change once the rule has listeners; the rule announces only real changes.
+/// Holds while a predicate over host state holds. The predicate is asked again after every host
+/// state change once the rule has listeners; the rule announces only real changes.
 class QUARLIN_PROMPT_EXPORT StateChangeDependentRelevance : public RelevanceInterface
 {
 public:

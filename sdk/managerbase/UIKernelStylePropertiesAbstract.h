@@ -8,14 +8,14 @@
 
 namespace quarlin::sdk::ui::propertymanager {
 
-// The base of a generated style set: a modal set edits deferred properties and sends them on
-// submit(), a modeless one writes through at once. Sets nest: a set built under a parent shares
-// its modality, is submitted when the parent is, and takes the parent's collection offset as its
-// first offset.
-//
-// A set's collection offset chooses the instance of its settings (per map, per zone; -1 for
-// none). init() hands the offsets to the properties: (own, -1) for a set without a parent,
-// (parent's, own) for a nested one.
+/// The base of a generated style set: a modal set edits deferred properties and sends them on
+/// submit(), a modeless one writes through at once. Sets nest: a set built under a parent shares
+/// its modality, is submitted when the parent is, and takes the parent's collection offset as its
+/// first offset.
+///
+/// A set's collection offset chooses the instance of its settings (per map, per zone; -1 for
+/// none). init() hands the offsets to the properties: (own, -1) for a set without a parent,
+/// (parent's, own) for a nested one.
 class QUARLIN_PROMPT_EXPORT UIKernelStylePropertiesAbstract : public virtual UIKernelStylePropertiesInterface
 {
 public:
@@ -27,13 +27,13 @@ public:
     UIKernelStylePropertiesAbstract& operator=(UIKernelStylePropertiesAbstract const&) = delete;
 
     void init() override;
-    // Modal: takes the host lock and sends every property in one undo step; the step is closed
-    // however the sending ends, and a refusal (InvalidPropertyValueException) reaches the
-    // caller. Modeless: there is nothing to send. Announces submitted either way.
+    /// Modal: takes the host lock and sends every property in one undo step; the step is closed
+    /// however the sending ends, and a refusal (InvalidPropertyValueException) reaches the
+    /// caller. Modeless: there is nothing to send. Announces submitted either way.
     void submit() override;
     bool isModal() const override { return m_isModal; }
 
-    // The parent was submitted; a nested set submits itself.
+    /// The parent was submitted; a nested set submits itself.
     void parentSubmitted();
     void setCollectionOffset(int const& offset) { m_collectionOffset = offset; }
     int collectionOffset() const { return m_collectionOffset; }
@@ -43,14 +43,14 @@ public:
     boost::signals2::connection connectToInitializedSignal(Signal::slot_type const& slot) const;
 
 protected:
-    // A generated set sends each of its deferred properties to the host, in order.
+    /// A generated set sends each of its deferred properties to the host, in order.
     virtual void submitProperties() = 0;
-    // A generated set points each of its properties at the instance the offsets choose.
+    /// A generated set points each of its properties at the instance the offsets choose.
     virtual void setPropertyOffsets(int offset1, int offset2) = 0;
 
 private:
     bool m_isModal;
-    UIKernelStylePropertiesAbstract* m_parent; // not owned; outlives this set
+    UIKernelStylePropertiesAbstract* m_parent; ///< not owned; outlives this set
     int m_collectionOffset = -1;
     mutable Signal m_submitted;
     mutable Signal m_initialized;

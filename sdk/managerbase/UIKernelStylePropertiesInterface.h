@@ -4,15 +4,15 @@
 
 namespace quarlin::sdk::ui::propertymanager {
 
-// A set of properties over host style settings that a dialog edits together.
+/// A set of properties over host style settings that a dialog edits together.
 class QUARLIN_PROMPT_EXPORT UIKernelStylePropertiesInterface
 {
 public:
     virtual ~UIKernelStylePropertiesInterface();
 
-    // Points every property at the instance of its settings the set's offsets choose.
+    /// Points every property at the instance of its settings the set's offsets choose.
     virtual void init() = 0;
-    // Sends a modal set's edits to the host as one undo step.
+    /// Sends a modal set's edits to the host as one undo step.
     virtual void submit() = 0;
     virtual bool isModal() const = 0;
 

@@ -7,13 +7,13 @@
 
 namespace quarlin {
 
-// Base of every property, whatever it holds. Its untyped change signal lets code that does not
-// know the value type (relevance rules, generic listeners) hear that the property changed.
-// Listening does not change a property's meaning, so connecting works on a const property.
+/// Base of every property, whatever it holds. Its untyped change signal lets code that does not
+/// know the value type (relevance rules, generic listeners) hear that the property changed.
+/// Listening does not change a property's meaning, so connecting works on a const property.
 class QUARLIN_PROMPT_EXPORT PropertyItemInterface
 {
-    // Runs after each connection to PropertyChanged. First in the virtual table, before the
-    // destructor, as hosts' subclasses expect.
+    /// Runs after each connection to PropertyChanged. First in the virtual table, before the
+    /// destructor, as hosts' subclasses expect.
     virtual void signalPropertyChangedConnected() const;
 
 public:
@@ -28,14 +28,14 @@ public:
     bool hasPropertyChangedListeners() const { return !PropertyChanged.empty(); }
 
 protected:
-    // Signals and connections are never copied with a value; derived assignments call this.
+    /// Signals and connections are never copied with a value; derived assignments call this.
     PropertyItemInterface& operator=(PropertyItemInterface const&) { return *this; }
     void emitPropertyChanged() const { PropertyChanged(); }
 
-    // The typed property relays its changes to PropertyChanged only while someone listens; it
-    // learns of a new listener here, before the hook runs. A plain function rather than a
-    // virtual, so the virtual table stays as hosts' subclasses expect and no override can
-    // switch the relay off.
+    /// The typed property relays its changes to PropertyChanged only while someone listens; it
+    /// learns of a new listener here, before the hook runs. A plain function rather than a
+    /// virtual, so the virtual table stays as hosts' subclasses expect and no override can
+    /// switch the relay off.
     using ListenerAddedHandler = void (*)(PropertyItemInterface const& property);
     void setListenerAddedHandler(ListenerAddedHandler handler) { m_listenerAdded = handler; }
 

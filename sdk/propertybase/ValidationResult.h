@@ -6,13 +6,13 @@
 
 namespace quarlin {
 
-// What a validator says of a value: valid unless an error text was set.
+/// What a validator says of a value: valid unless an error text was set.
 class QUARLIN_PROMPT_EXPORT ValidationResult
 {
 public:
     ValidationResult() = default;
 
-    // Makes the result invalid; the text is what the person will read.
+    /// Makes the result invalid; the text is what the person will read.
     void setErrorString(std::string errorString);
     bool isValid() const { return m_valid; }
     std::string const& errorString() const { return m_errorString; }

@@ -2,19 +2,19 @@
 
 namespace quarlin {
 
-// Tells whether an object still exists after a call that may have destroyed it. The library
-// calls the host from inside a person's act (a message for a refusal, help, a style write the
-// host answers, the action run after OK), and the host may close the window that owns the caller
-// before the call returns; the caller watches its lifetime around such a call and touches nothing
-// of itself once it is gone:
-//
-//   auto const alive = m_lifetime.watch();
-//   reportAtBoundary(failure);
-//   if (alive)
-//       restoreWidget();
-//
-// A member, destroyed with its owner; a copy of the owner has a lifetime of its own. One thread
-// (the user-interface thread): no atomics, and nothing is allocated until the first watch.
+/// Tells whether an object still exists after a call that may have destroyed it. The library
+/// calls the host from inside a person's act (a message for a refusal, help, a style write the
+/// host answers, the action run after OK), and the host may close the window that owns the caller
+/// before the call returns; the caller watches its lifetime around such a call and touches nothing
+/// of itself once it is gone:
+///
+///   auto const alive = m_lifetime.watch();
+///   reportAtBoundary(failure);
+///   if (alive)
+///       restoreWidget();
+///
+/// A member, destroyed with its owner; a copy of the owner has a lifetime of its own. One thread
+/// (the user-interface thread): no atomics, and nothing is allocated until the first watch.
 class Lifetime
 {
     struct Token

@@ -8,8 +8,8 @@
 
 namespace quarlin {
 
-// Owns Qt connections: every one it holds is disconnected when it is cleared or dies, so a
-// lambda connected to another object's signal cannot outlive what it captured.
+/// Owns Qt connections: every one it holds is disconnected when it is cleared or dies, so a
+/// lambda connected to another object's signal cannot outlive what it captured.
 class QUARLIN_PROMPT_EXPORT QtSignalConnectionCollection
 {
 public:

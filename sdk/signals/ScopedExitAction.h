@@ -6,9 +6,9 @@
 
 namespace quarlin {
 
-// Runs an action when it goes out of scope, on a normal exit and when an exception passes: for
-// guard flags and suspended notifications that must be restored on every way out. The action
-// must not throw.
+/// Runs an action when it goes out of scope, on a normal exit and when an exception passes: for
+/// guard flags and suspended notifications that must be restored on every way out. The action
+/// must not throw.
 class QUARLIN_PROMPT_EXPORT ScopedExitAction
 {
 public:

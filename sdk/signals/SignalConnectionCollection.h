@@ -9,7 +9,7 @@
 
 namespace quarlin {
 
-// Owns Boost.Signals2 connections: every one it holds is disconnected when it is cleared or dies.
+/// Owns Boost.Signals2 connections: every one it holds is disconnected when it is cleared or dies.
 class QUARLIN_PROMPT_EXPORT SignalConnectionCollection
 {
 public:
@@ -22,8 +22,8 @@ public:
     void clear();
     std::size_t size() const { return m_connections.size(); }
 
-    // Blocks every connection the collection holds while it lives, and only those: the
-    // collection's owner can change state without hearing its own echo.
+    /// Blocks every connection the collection holds while it lives, and only those: the
+    /// collection's owner can change state without hearing its own echo.
     class QUARLIN_PROMPT_EXPORT ConnectionBlocker
     {
     public:

@@ -10,9 +10,9 @@ class QObject;
 
 namespace quarlin::sdk::ui::common {
 
-// Runs an action once at the next idle point of the event loop, however often notification was
-// enabled before then. Nothing runs after the performer is destroyed, and the action may destroy
-// the performer itself.
+/// Runs an action once at the next idle point of the event loop, however often notification was
+/// enabled before then. Nothing runs after the performer is destroyed, and the action may destroy
+/// the performer itself.
 class QUARLIN_PROMPT_EXPORT OnIdleActionPerformerSingleShot
 {
 public:
@@ -23,14 +23,14 @@ public:
 
     void enableNotification();
     bool isPending() const { return m_pending; }
-    // Drops a pending run.
+    /// Drops a pending run.
     void cancel();
 
 private:
     void run();
 
     boost::function<void()> m_action;
-    // Owned; the receiver of the pending zero-timeout call, so destroying it cancels that call.
+    /// Owned; the receiver of the pending zero-timeout call, so destroying it cancels that call.
     std::unique_ptr<QObject> m_context;
     bool m_pending = false;
 };

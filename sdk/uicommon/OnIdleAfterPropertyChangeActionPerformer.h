@@ -12,9 +12,9 @@ class PropertyItemInterface;
 
 namespace quarlin::sdk::ui::common {
 
-// Runs an action once at the next idle point after the property changed, however often it
-// changed meanwhile. While disabled, changes are not noticed at all (a run already pending
-// stays pending). The property must outlive the performer.
+/// Runs an action once at the next idle point after the property changed, however often it
+/// changed meanwhile. While disabled, changes are not noticed at all (a run already pending
+/// stays pending). The property must outlive the performer.
 class QUARLIN_PROMPT_EXPORT OnIdleAfterPropertyChangeActionPerformer
 {
 public:

@@ -14,35 +14,35 @@ namespace intern {
 class SpinBoxTypedText;
 }
 
-// A spin box for real numbers of any magnitude: it shows the shortest text that reads back as
-// exactly the value shown ("0.25", "101.3", "5e-19", "1e+150"), "NaN" for a value that is not a
-// number, and takes what a person naturally types: an exponent ("1.5E3"), blanks around the
-// number, a typographic minus sign, and a decimal comma where the user's locale writes one.
-//
-// valueCommitted reports what a person settled on, and only that: a step at once, typed text on
-// Enter and on focus loss, and only if it was edited. Typed text that is not a number within the
-// range is never turned into another value: textRefused says why, and the field keeps showing
-// the value it had. A step from "NaN" goes nowhere.
-//
-// Values keep every digit a double has: QDoubleSpinBox's rounding to a number of decimals is not
-// used, so setDecimals is accepted (forms call it) and changes nothing. Magnitudes below 1e-307
-// are held to multiples of 1e-323, the finest QDoubleSpinBox stores.
+/// A spin box for real numbers of any magnitude: it shows the shortest text that reads back as
+/// exactly the value shown ("0.25", "101.3", "5e-19", "1e+150"), "NaN" for a value that is not a
+/// number, and takes what a person naturally types: an exponent ("1.5E3"), blanks around the
+/// number, a typographic minus sign, and a decimal comma where the user's locale writes one.
+///
+/// valueCommitted reports what a person settled on, and only that: a step at once, typed text on
+/// Enter and on focus loss, and only if it was edited. Typed text that is not a number within the
+/// range is never turned into another value: textRefused says why, and the field keeps showing
+/// the value it had. A step from "NaN" goes nowhere.
+///
+/// Values keep every digit a double has: QDoubleSpinBox's rounding to a number of decimals is not
+/// used, so setDecimals is accepted (forms call it) and changes nothing. Magnitudes below 1e-307
+/// are held to multiples of 1e-323, the finest QDoubleSpinBox stores.
 class QUARLIN_PROMPT_EXPORT QScientificSpinBox : public QDoubleSpinBox
 {
     Q_OBJECT
 
 public:
-    // The value a number of steps (negative: downwards) away from a value.
+    /// The value a number of steps (negative: downwards) away from a value.
     using StepFunction = boost::function<double(double value, int steps)>;
 
     explicit QScientificSpinBox(QWidget* parent = nullptr);
     ~QScientificSpinBox() override;
 
-    // Shows value, clamped to the range (NaN as "NaN"); returns false when it had to clamp.
+    /// Shows value, clamped to the range (NaN as "NaN"); returns false when it had to clamp.
     bool setShownValue(double value);
-    // Replaces the fixed single step; an empty function restores it.
+    /// Replaces the fixed single step; an empty function restores it.
     void setStepFunction(StepFunction stepFunction);
-    // Hides QDoubleSpinBox::setDecimals, which would round every value to that many decimals.
+    /// Hides QDoubleSpinBox::setDecimals, which would round every value to that many decimals.
     void setDecimals(int decimals);
 
     void stepBy(int steps) override;
@@ -52,7 +52,7 @@ public:
 
 Q_SIGNALS:
     void valueCommitted(double value);
-    // Typed text was not taken; the message says why, in words for the person who typed it.
+    /// Typed text was not taken; the message says why, in words for the person who typed it.
     void textRefused(QString const& message);
 
 protected:
@@ -64,8 +64,8 @@ private:
     void showText();
 
     StepFunction m_stepFunction;
-    std::unique_ptr<intern::SpinBoxTypedText> m_typed; // owned
-    bool m_notANumber = false;                         // shows "NaN" whatever QDoubleSpinBox holds
+    std::unique_ptr<intern::SpinBoxTypedText> m_typed; ///< owned
+    bool m_notANumber = false;                         ///< shows "NaN" whatever QDoubleSpinBox holds
 };
 
 } // namespace quarlin::ui

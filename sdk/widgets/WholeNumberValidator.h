@@ -6,8 +6,8 @@
 
 namespace quarlin::ui {
 
-// Whether text is written as a whole number, whatever its size: an optional sign, then digits
-// (group separators of the locale allowed between them).
+/// Whether text is written as a whole number, whatever its size: an optional sign, then digits
+/// (group separators of the locale allowed between them).
 inline bool isWholeNumberText(QString const& text, QLocale const& locale)
 {
     QString const body = text.trimmed();
@@ -27,10 +27,10 @@ inline bool isWholeNumberText(QString const& text, QLocale const& locale)
     return digits;
 }
 
-// A QIntValidator that lets a whole number beyond its range stand as typed. Qt calls such text
-// Invalid and drops the keystroke that made it so, and the text left behind is another number:
-// "-2147483649" would stand as "-214748364" and be taken. Here it is Intermediate, and whoever
-// commits the field refuses it whole.
+/// A QIntValidator that lets a whole number beyond its range stand as typed. Qt calls such text
+/// Invalid and drops the keystroke that made it so, and the text left behind is another number:
+/// "-2147483649" would stand as "-214748364" and be taken. Here it is Intermediate, and whoever
+/// commits the field refuses it whole.
 class WholeNumberValidator : public QIntValidator
 {
 public:
