@@ -29,7 +29,7 @@ class QUARLIN_PROMPT_EXPORT ColorChooserWidget : public QWidget
 
 public:
     enum ShowHelpButton {
-        ShowHelpButtonWithExtraRow = 0, // only with the multi-colour row
+        ShowHelpButtonWithExtraRow = 0, ///< only with the multi-colour row
         ShowHelpButtonAlways = 1,
         ShowHelpButtonNever = 2
     };

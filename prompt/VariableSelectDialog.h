@@ -34,8 +34,8 @@ public:
         virtual ~DefaultVarAssignmentInterface();
         virtual void assignDefaults(PropertyAbstract<int>& first, PropertyAbstract<int>& second,
                                     PropertyAbstract<int>& third) const = 0;
-        // A copy the dialog keeps to propose again when the data set loses a shown variable
-        // while it is open. None (the default): such a variable falls back to the first listed.
+        /// A copy the dialog keeps to propose again when the data set loses a shown variable
+        /// while it is open. None (the default): such a variable falls back to the first listed.
         virtual std::unique_ptr<DefaultVarAssignmentInterface> clone() const;
     };
 

@@ -81,25 +81,38 @@ template <class T>
 class PropertyAbstract : public PropertyItemInterface
 {
 public:
+    /// Carries what the property holds after a change.
     using ValueChangedSignal = boost::signals2::signal<void(T const&)>;
+    /// The validator, shared: several properties may use one.
     using ValidatorPtr = boost::shared_ptr<ValidatorInterface<T> const>;
 
+    /// Accepts any value (AllowAnyValueValidator).
     PropertyAbstract();
     /// Throws InvalidArgumentException for a null validator: a property always has one.
     explicit PropertyAbstract(ValidatorPtr validator);
     ~PropertyAbstract() override;
 
+    /// What the property holds now, read from wherever it keeps it.
     T value() const { return storedValue(); }
+    /// Same as value().
     operator T() const { return storedValue(); }
 
+    /// Sets the value. Throws InvalidPropertyValueException, with the validator's message, when the
+    /// validator refuses `value`; the property keeps its value then. A value equal to the current one
+    /// is ignored. Otherwise it is stored, read back and announced through ValueChanged (and the
+    /// untyped PropertyChanged); a listener's exception leaves setValue after the value was stored.
     void setValue(T const& value);
+    /// Same as setValue().
     void operator=(T const& value) { setValue(value); }
     /// Applies other's value as setValue does; validator, signals and listeners stay this one's.
     PropertyAbstract& operator=(PropertyAbstract const& other);
 
+    /// The validator setValue() asks; never null.
     ValidatorPtr validator() const { return m_validator; }
 
     boost::signals2::connection
+    /// Connects `slot` to the typed change signal; the caller owns the connection. The slot is called
+    /// with the new value after each change, synchronously, on the thread that changed the property.
     connectToValueChangedSignal(typename ValueChangedSignal::slot_type const& slot,
                                 boost::signals2::connect_position position = boost::signals2::at_back) const
     {
@@ -115,10 +128,14 @@ private:
     virtual void signalValueChangedConnected() const;
 
 protected:
+    /// Keeps `value`, which the validator accepted and which differs from the current one. A store that
+    /// reaches the host may throw; the value is then not announced.
     virtual void storeValue(T const& value) = 0;
+    /// Whether `value` equals what the property holds (then setValue does nothing); compares with ==.
     virtual bool isEqual(T const& value) const;
     /// Throws InvalidPropertyValueException with the validator's message when value is refused.
     virtual void validate(T const& value) const;
+    /// What the property holds; value() returns it.
     virtual T storedValue() const = 0;
     /// Announces what the property holds now. setValue calls it after a store; a property whose
     /// value changes behind its back (a host setting) calls it when it notices.

@@ -22,8 +22,11 @@ public:
 class QUARLIN_PROMPT_EXPORT PropertyBindingInterface : public virtual BindingInterface
 {
 public:
+    /// Shows the property's current value in the widget, without announcing a change back.
     virtual void updateWidget() = 0;
+    /// Shows or hides the widget as the property says.
     virtual void updateVisibility() = 0;
+    /// Enables or greys out the widget as the property says.
     virtual void updateSensitivity() = 0;
 };
 

@@ -127,7 +127,7 @@ private:
         }
 
     private:
-        ComboBoxPropertyBinding* m_binding; // not owned: the binding owns this listener
+        ComboBoxPropertyBinding* m_binding; ///< not owned: the binding owns this listener
     };
 
     /// Receiver of the one-shot connection to the Qt model's reset.

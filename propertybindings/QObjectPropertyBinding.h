@@ -64,7 +64,7 @@ private:
         void updateSensitivity() override { m_owner->updateSensitivity(); }
 
     private:
-        QObjectPropertyBinding* m_owner; // not owned: the owner owns this updater
+        QObjectPropertyBinding* m_owner; ///< not owned: the owner owns this updater
     };
 
     WidgetUpdateMode_e m_mode;

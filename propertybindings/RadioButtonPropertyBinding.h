@@ -75,7 +75,7 @@ private:
         }
 
     private:
-        RadioButtonPropertyBinding* m_binding; // not owned: the binding owns this listener
+        RadioButtonPropertyBinding* m_binding; ///< not owned: the binding owns this listener
     };
 
     void onChecked()

@@ -20,18 +20,29 @@ template <class T>
 class ListModelInterface
 {
 public:
+    /// The whole list may have changed: read it again.
     using DataChangedSignal = boost::signals2::signal<void()>;
+    /// The row `index` shows another value or text.
     using ItemChangedSignal = boost::signals2::signal<void(int index)>;
+    /// Rows `first` to `last`, both included, were inserted (or are about to be removed).
     using RangeSignal = boost::signals2::signal<void(int first, int last)>;
+    /// The rows announced by the last ItemsAboutToBeRemoved are gone.
     using ItemsRemovedSignal = boost::signals2::signal<void()>;
 
+    /// The number of rows, header rows included.
     virtual int size() const = 0;
+    /// The value of row `index` (0 to size() - 1); what a row out of range gives is the model's own
+    /// business (the library's models give a value-initialised T).
     virtual T get(int index) const = 0;
+    /// The text row `index` is shown with, in UTF-8.
     virtual std::string getStr(int index) = 0;
+    /// The text an editor of row `index` starts from, in UTF-8; often getStr(index).
     virtual std::string getStrForEdit(int index) = 0;
+    /// Makes row `index` hold `value`, and announces it through ItemChanged.
     virtual void set(T value, int index) = 0;
-    /// Offers edited text for a row; true when the model took it.
+    /// Offers edited text for a row; true when the model took it (and announced the change).
     virtual bool setEditedItem(std::string const& text, int index) const = 0;
+    /// Whether a person may edit the rows' texts (an editable combo box), through setEditedItem().
     virtual bool isEditable() const = 0;
     /// A header row is a label between groups of rows; it cannot be chosen.
     virtual bool isHeader(int index) const = 0;
@@ -49,7 +60,14 @@ private:
 public:
     virtual ~ListModelInterface();
 
+    /// Where a new slot goes among those already connected: after them (the default) or before.
     using Position = boost::signals2::connect_position;
+
+    /// \name Listening
+    /// Each connects `slot` to one signal and returns the connection, which the caller owns
+    /// (disconnect it, or keep it in a SignalConnectionCollection, before the slot's target goes).
+    /// The model keeps no other reference to the listener.
+    /// @{
 
     boost::signals2::connection connectToDataChangedSignal(typename DataChangedSignal::slot_type const& slot,
                                                            Position position = boost::signals2::at_back) const
@@ -84,25 +102,39 @@ public:
         return connectThenNotify(ItemsRemoved, slot, position,
                                  &ListModelInterface::signalItemsRemovedConnected);
     }
+    /// @}
 
 protected:
+    /// A model with no listener.
     ListModelInterface();
-    ListModelInterface(ListModelInterface const& other); ///< signals and their listeners stay behind
+    /// A copy has no listener: signals and their listeners stay with the original.
+    ListModelInterface(ListModelInterface const& other);
+    /// Keeps this model's listeners; nothing of the signals is assigned.
     ListModelInterface& operator=(ListModelInterface const&) { return *this; }
 
+    /// \name Announcing
     /// A model whose rows change announces each change after making it (a removal also before):
-    /// through these signals, or the emit helpers below.
-    mutable DataChangedSignal DataChanged;
-    mutable ItemChangedSignal ItemChanged;
-    mutable RangeSignal ItemsInserted;
-    mutable RangeSignal ItemsAboutToBeRemoved;
-    mutable ItemsRemovedSignal ItemsRemoved;
+    /// through these signals, or the emit helpers, which do the same. A listener that throws
+    /// stops the announcement there; the exception goes to whoever changed the model.
+    /// @{
+    mutable DataChangedSignal DataChanged;     ///< the whole list changed
+    mutable ItemChangedSignal ItemChanged;     ///< one row changed
+    mutable RangeSignal ItemsInserted;         ///< rows were inserted
+    mutable RangeSignal ItemsAboutToBeRemoved; ///< rows are about to be removed
+    mutable ItemsRemovedSignal ItemsRemoved;   ///< the rows announced are removed
 
-    void emitDataChanged() const { DataChanged(); }
-    void emitItemChanged(int index) const { ItemChanged(index); }
-    void emitItemsInserted(int first, int last) const { ItemsInserted(first, last); }
-    void emitItemsAboutToBeRemoved(int first, int last) const { ItemsAboutToBeRemoved(first, last); }
-    void emitItemsRemoved() const { ItemsRemoved(); }
+    void emitDataChanged() const { DataChanged(); }               ///< announces DataChanged
+    void emitItemChanged(int index) const { ItemChanged(index); } ///< announces ItemChanged
+    void emitItemsInserted(int first, int last) const
+    {
+        ItemsInserted(first, last);
+    } ///< announces ItemsInserted
+    void emitItemsAboutToBeRemoved(int first, int last) const
+    {
+        ItemsAboutToBeRemoved(first, last);
+    }                                                 ///< announces ItemsAboutToBeRemoved
+    void emitItemsRemoved() const { ItemsRemoved(); } ///< announces ItemsRemoved
+    /// @}
 
 private:
     /// Connects, then runs the signal's connected-hook.

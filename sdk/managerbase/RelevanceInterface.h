@@ -19,6 +19,7 @@ namespace quarlin::sdk::ui::propertymanager {
 class QUARLIN_PROMPT_EXPORT RelevanceInterface
 {
 public:
+    /// Carries the rule's answer at the time it fires.
     using ChangedSignal = boost::signals2::signal<void(bool relevant)>;
 
     /// In the order of the virtual table hosts' rules expect: isRelevant, the hook, the destructor.
@@ -32,7 +33,10 @@ private:
 public:
     virtual ~RelevanceInterface();
 
+    /// Connects `slot` to the change signal; the caller owns the connection. The first connection is
+    /// where a rule that follows host state starts following it.
     boost::signals2::connection connectRelevanceChanged(ChangedSignal::slot_type const& slot) const;
+    /// The slots connected to the change signal.
     std::size_t listenerCount() const { return m_changed.num_slots(); }
 
 protected:

@@ -17,19 +17,24 @@ class QUARLIN_PROMPT_EXPORT PropertyItemInterface
     virtual void signalPropertyChangedConnected() const;
 
 public:
+    /// Fires after every change of the property's value.
     using PropertyChangedSignal = boost::signals2::signal<void()>;
 
+    /// A property with no listener.
     PropertyItemInterface();
     virtual ~PropertyItemInterface();
     PropertyItemInterface(PropertyItemInterface const&) = delete;
 
     boost::signals2::connection
+    /// Connects `slot` to the untyped change signal; the caller owns the connection.
     connectToPropertyChangedSignal(PropertyChangedSignal::slot_type const& slot) const;
+    /// Whether a slot is connected to the untyped change signal.
     bool hasPropertyChangedListeners() const { return !PropertyChanged.empty(); }
 
 protected:
     /// Signals and connections are never copied with a value; derived assignments call this.
     PropertyItemInterface& operator=(PropertyItemInterface const&) { return *this; }
+    /// Announces a change to the untyped listeners.
     void emitPropertyChanged() const { PropertyChanged(); }
 
     /// The typed property relays its changes to PropertyChanged only while someone listens; it
@@ -37,6 +42,7 @@ protected:
     /// virtual, so the virtual table stays as hosts' subclasses expect and no override can
     /// switch the relay off.
     using ListenerAddedHandler = void (*)(PropertyItemInterface const& property);
+    /// Installs the function told of each new untyped listener; null tells nobody.
     void setListenerAddedHandler(ListenerAddedHandler handler) { m_listenerAdded = handler; }
 
 private:
