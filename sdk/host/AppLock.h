@@ -11,6 +11,7 @@ enum ImplicitMacroRecording_e { ImplicitMacroRecording_Off = 0, ImplicitMacroRec
 class QUARLIN_HOST_EXPORT AppLock
 {
 public:
+    /// Takes the lock; `recording` asks the host to record the group as one macro step.
     explicit AppLock(ImplicitMacroRecording_e recording = ImplicitMacroRecording_Off);
     ~AppLock();
 

@@ -16,11 +16,14 @@ namespace quarlin::sdk {
 class QUARLIN_HOST_EXPORT ApplicationSettings
 {
 public:
+    /// The host's settings, read from their file on first use.
     static ApplicationSettings& getInstance();
 
     /// Empty when the key was never deposited (or was removed).
     std::string getStringValue(std::string const& key) const;
+    /// Stores `value` under `key` and writes the file.
     void depositValue(std::string const& key, std::string const& value);
+    /// Forgets `key`; reading it gives the empty text again. An unknown key is ignored.
     void removeValue(std::string const& key);
     /// Every key holding a value, in byte order.
     std::vector<std::string> keys() const;
@@ -28,6 +31,7 @@ public:
     /// The INI file used; by default "quarlin-host.ini" in the user's configuration folder.
     /// Setting another file (tests, a portable installation) rereads from it.
     std::string fileName() const;
+    /// Uses `fileName` from now on and reads the settings from it.
     void setFileName(std::string const& fileName);
 
     ApplicationSettings(ApplicationSettings const&) = delete;

@@ -19,8 +19,10 @@ namespace quarlin::sdk {
 class QUARLIN_HOST_EXPORT DataLoaderInterface
 {
 public:
+    /// The loader's name as a person sees it, in UTF-8; loaders are told apart by it.
     virtual std::string name() const = 0;
     virtual ~DataLoaderInterface();
+    /// The file extensions the loader claims, with their dot (".csv").
     virtual std::vector<std::string> extensions() const = 0;
     /// Reads the file into a data set; false, with a message for a person, when it cannot.
     virtual bool load(std::string const& fileName, host::DataSet& dataSet, std::string& error) const = 0;
@@ -33,11 +35,14 @@ public:
 class QUARLIN_HOST_EXPORT DataLoaderRepository
 {
 public:
+    /// The host's registry, empty until loaders are registered.
     static DataLoaderRepository& getInstance();
 
     /// includeHidden: also loaders that are not offered to a person (none in this host).
     std::vector<boost::shared_ptr<DataLoaderInterface>> dataLoaderInterfaces(bool includeHidden) const;
+    /// Adds a loader after those registered before; a null loader is ignored.
     void registerLoader(boost::shared_ptr<DataLoaderInterface> loader);
+    /// Forgets every loader.
     void clear();
     /// The loaders claiming the extension.
     std::vector<boost::shared_ptr<DataLoaderInterface>> loadersFor(std::string const& extension) const;

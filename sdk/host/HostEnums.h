@@ -5,6 +5,7 @@
 // Host enumerations cross the C interface as 32-bit values; the fixed underlying type keeps
 // any value the host hands over representable, including ones this library does not name.
 
+/// What a frame plots.
 enum PlotType_e : std::int32_t {
     PlotType_Automatic = 0,
     PlotType_Cartesian3D = 1,
@@ -15,6 +16,7 @@ enum PlotType_e : std::int32_t {
     PlotType_Invalid = 255 ///< "no plot type seen yet"
 };
 
+/// Where text is anchored on its box, row by row from the top left.
 enum AnchorAlignment_e : std::int32_t {
     AnchorAlignment_TopLeft = 0,
     AnchorAlignment_TopCenter = 1,
@@ -27,6 +29,7 @@ enum AnchorAlignment_e : std::int32_t {
     AnchorAlignment_BottomRight = 8
 };
 
+/// The typeface of a plot symbol or text; Font_Base is the base font of the plot.
 enum Font_e : std::int32_t {
     Font_Helvetica = 0,
     Font_HelveticaBold = 1,
@@ -36,6 +39,7 @@ enum Font_e : std::int32_t {
     Font_Base = 255
 };
 
+/// Which colour channels the RGB colouring reads from variables; the other, if any, is calculated.
 enum RGBMode_e : std::int32_t {
     RGBMode_SpecifyRGB = 0,
     RGBMode_SpecifyRG = 1, ///< blue calculated

@@ -17,13 +17,17 @@ class QUARLIN_HOST_EXPORT StateChangeEventInterface
 {
 public:
     virtual ~StateChangeEventInterface();
+    /// What changed.
     virtual StateChange_e kind() const = 0;
+    /// The names the change concerns; for a style change, the style path's parts.
     virtual std::vector<std::string> const& parameters() const = 0;
 };
 
+/// The event the reference host announces.
 class QUARLIN_HOST_EXPORT StateChangeEvent final : public StateChangeEventInterface
 {
 public:
+    /// A change of `kind` concerning `parameters`.
     explicit StateChangeEvent(StateChange_e kind, std::vector<std::string> parameters = {});
     StateChange_e kind() const override { return m_kind; }
     std::vector<std::string> const& parameters() const override { return m_parameters; }
@@ -47,12 +51,17 @@ private:
 class QUARLIN_HOST_EXPORT StateChangeEventObservable
 {
 public:
+    /// Carries the event; it lives only during the call.
     using Signal = boost::signals2::signal<void(StateChangeEventInterface const&)>;
 
+    /// The host's one observable.
     static StateChangeEventObservable& getInstance();
 
+    /// Connects `slot`; the caller owns the connection.
     boost::signals2::connection connectStateChanged(Signal::slot_type const& slot);
+    /// Counts the event, then delivers it to every listener, synchronously.
     void emitStateChange(StateChangeEventInterface const& event);
+    /// The slots connected.
     std::size_t listenerCount() const { return m_signal.num_slots(); }
     /// Events announced so far; counted before the listeners hear of one.
     std::uint64_t eventCount() const { return m_eventCount; }

@@ -16,14 +16,20 @@ public:
     StringList() = default;
     /// Takes texts up to the first null pointer.
     StringList(char const* first, ...);
+    /// The texts, in order.
     StringList(std::initializer_list<std::string> items);
 
+    /// Adds `text` at the end.
     void append(std::string const& text);
+    /// Adds the texts of `other` at the end, in order.
     void append(StringList const& other);
+    /// The number of texts.
     std::size_t count() const { return m_items.size(); }
+    /// Whether there is no text.
     bool empty() const { return m_items.empty(); }
     /// Out-of-range positions give an empty text rather than undefined behaviour.
     std::string const& at(std::size_t index) const;
+    /// The texts, in order.
     std::vector<std::string> const& items() const { return m_items; }
     /// The parts joined by '/', for messages and keys.
     std::string joined(char separator = '/') const;

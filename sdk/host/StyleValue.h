@@ -23,11 +23,15 @@ public:
     explicit StyleValue(char const* part1 = nullptr, char const* part2 = nullptr, char const* part3 = nullptr,
                         char const* part4 = nullptr, char const* part5 = nullptr, char const* part6 = nullptr,
                         char const* part7 = nullptr);
+    /// The setting named by `parts`.
     explicit StyleValue(StringList const& parts);
+    /// The same setting.
     StyleValue(StyleValue const&) = default;
+    /// Names the same setting as `other`.
     StyleValue& operator=(StyleValue const&) = default;
     virtual ~StyleValue();
 
+    /// The name parts, as given.
     StringList const& nameParts() const { return m_parts; }
     /// The ids of this value's own name parts, without the closing -1.
     RawArray<int> const& macroIds() const { return m_ids; }
@@ -37,6 +41,7 @@ public:
                                                   char const* part4, char const* part5, char const* part6,
                                                   char const* part7) const;
 
+    /// Puts the style path `ids` and the two offsets into `args`, as a get needs them.
     void setupGetValueArgList(RawArray<int> const& ids, __int64 offset1, __int64 offset2,
                               ArgList& args) const;
     /// objectSet: the objects (zones, maps) the value applies to, or null for the setting itself.
@@ -44,18 +49,28 @@ public:
     void setupSetValueArgList(RawArray<int> const& ids, Set const* objectSet, __int64 offset1,
                               __int64 offset2, int assignOp, ArgList& args) const;
 
+    /// Reads a real number into `*value` through the arguments `args` set up; the host's code says
+    /// whether it did.
     GetValueReturnCode_e getFinalValue(double* value, ArgList& args) const;
+    /// Reads a flag into `*value`, as the real-number get does.
     GetValueReturnCode_e getFinalValue(bool* value, ArgList& args) const;
+    /// Reads a text into `*value`, as the real-number get does.
     GetValueReturnCode_e getFinalValue(std::string* value, ArgList& args) const;
+    /// Writes a real number through the arguments `args` set up; the host's code says how it went.
     SetValueReturnCode_e setFinalValue(double value, ArgList& args) const;
+    /// Writes a flag, as the real-number set does.
     SetValueReturnCode_e setFinalValue(bool value, ArgList& args) const;
+    /// Writes a text, as the real-number set does.
     SetValueReturnCode_e setFinalValue(std::string const& value, ArgList& args) const;
 
+    /// Whether a get succeeded.
     static bool returnCodeOk(GetValueReturnCode_e code);
+    /// Whether a set succeeded; a value equal to the one held counts as success.
     static bool returnCodeOk(SetValueReturnCode_e code);
 
     /// The host's get and set; whole numbers travel as "IValue" (and "DValue" when written).
     virtual GetValueReturnCode_e getValue(ArgList& args) const;
+    /// The host's set.
     virtual SetValueReturnCode_e setValue(ArgList& args) const;
 
 private:
@@ -68,13 +83,16 @@ private:
 class QUARLIN_HOST_EXPORT CheckedStyleValue : public StyleValue
 {
 public:
+    /// The setting named by up to seven parts, as StyleValue takes them.
     explicit CheckedStyleValue(char const* part1 = nullptr, char const* part2 = nullptr,
                                char const* part3 = nullptr, char const* part4 = nullptr,
                                char const* part5 = nullptr, char const* part6 = nullptr,
                                char const* part7 = nullptr);
+    /// The setting `other` names.
     explicit CheckedStyleValue(StyleValue const& other);
     ~CheckedStyleValue() override;
 
+    /// Whether the host knows the setting.
     bool isKnownSetting() const;
 };
 
