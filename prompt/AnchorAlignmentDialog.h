@@ -28,6 +28,8 @@ public:
 
     ~AnchorAlignmentDialog() override;
 
+    /// The alignment picked: after OK the person's pick, after Cancel the alignment the last
+    /// getInstance() call passed.
     AnchorAlignment_e selectedAlignment();
 
 private Q_SLOTS:

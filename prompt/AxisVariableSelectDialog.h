@@ -9,9 +9,11 @@ namespace quarlin::dialogs::prompt {
 class QUARLIN_PROMPT_EXPORT AxisVariableSelectDialog
 {
 public:
+    /// Proposes nothing: the axes' current variables, which the dialog opens on, are the proposal.
     class QUARLIN_PROMPT_EXPORT AxisVarAssignment : public VariableSelectDialog::DefaultVarAssignmentInterface
     {
     public:
+        /// Leaves the three properties as they are.
         void assignDefaults(PropertyAbstract<int>& first, PropertyAbstract<int>& second,
                             PropertyAbstract<int>& third) const override;
     };

@@ -42,6 +42,7 @@ public:
     static std::string colorToString(int color, bool abbreviated);
 
 protected:
+    /// Puts the focus on the current colour's swatch, so arrow keys start there.
     void showEvent(QShowEvent* event) override;
 
 private:

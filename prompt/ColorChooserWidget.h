@@ -28,18 +28,24 @@ class QUARLIN_PROMPT_EXPORT ColorChooserWidget : public QWidget
     Q_OBJECT
 
 public:
+    /// Whether the panel shows a Help button.
     enum ShowHelpButton {
         ShowHelpButtonWithExtraRow = 0, ///< only with the multi-colour row
         ShowHelpButtonAlways = 1,
         ShowHelpButtonNever = 2
     };
 
+    /// Carries the chosen colour index.
     using ColorSelectedSignal = boost::signals2::signal<void(int)>;
 
+    /// A panel as a child of `parent` (which owns it, as Qt's parents do); `showMultiColors` adds the
+    /// row of multi colours and RGB colouring.
     ColorChooserWidget(QWidget* parent, bool showMultiColors, ShowHelpButton showHelpButton);
     ~ColorChooserWidget() override;
 
     boost::signals2::connection
+    /// Connects `slot` to the choice signal; the caller owns the connection. A slot may close or
+    /// delete the dialog that holds the panel: the panel touches nothing of itself after the call.
     connectToColorSelectedSignal(ColorSelectedSignal::slot_type const& slot,
                                  boost::signals2::connect_position position = boost::signals2::at_back) const
     {
@@ -59,6 +65,7 @@ public:
     QAbstractButton* currentColorButton() const;
 
 protected:
+    /// The swatches' keys: Enter chooses, arrow keys move through the grid.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

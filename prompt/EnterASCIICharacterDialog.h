@@ -24,12 +24,14 @@ public:
     /// nothing.
     static EnterASCIICharacterDialog& getInstance(QWidget& parent, std::string character, bool useBaseFont,
                                                   Font_e typeFace);
+    /// Relevant while a data set exists.
     static sdk::ui::propertymanager::RelevancePtr relevance();
 
     ~EnterASCIICharacterDialog() override;
 
     /// UTF-8, exactly as committed.
     std::string selectedChar() const;
+    /// Whether the person chose the plot's base font (Font_Base) rather than a typeface of its own.
     bool useBaseFont() const;
     /// Font_Base (255) included.
     Font_e typeFaceOverride() const;

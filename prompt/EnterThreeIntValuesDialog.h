@@ -25,12 +25,16 @@ public:
                                                   std::string const& helpTopic, std::string label1,
                                                   std::string label2, std::string label3, __int64 minimum1,
                                                   __int64 minimum2, __int64 minimum3);
+    /// Relevant while a data set exists.
     static sdk::ui::propertymanager::RelevancePtr relevance();
 
     ~EnterThreeIntValuesDialog() override;
 
+    /// The first value the dialog holds: the one passed, as the person changed it; read it after OK.
     __int64 value1() const;
+    /// The second value, as value1().
     __int64 value2() const;
+    /// The third value, as value1().
     __int64 value3() const;
 
 private:

@@ -19,6 +19,7 @@ class QUARLIN_PROMPT_EXPORT RGBColorOptsDialog : public common::QtDialogAbstract
 public:
     /// The first call builds the dialog under parent; later calls return it unchanged.
     static RGBColorOptsDialog& getInstance(QWidget& parent);
+    /// Relevant while the active frame shows a field plot (2-D or 3-D Cartesian).
     static sdk::ui::propertymanager::RelevancePtr relevance();
 
     ~RGBColorOptsDialog() override;

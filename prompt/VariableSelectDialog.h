@@ -32,6 +32,9 @@ public:
     {
     public:
         virtual ~DefaultVarAssignmentInterface();
+        /// Sets the variables the dialog proposes (1-based numbers, 0 for none) into the three row
+        /// properties; leaving a property alone keeps the host's current variable. Called when the dialog is
+        /// configured, and again through clone() when the data set changes under it.
         virtual void assignDefaults(PropertyAbstract<int>& first, PropertyAbstract<int>& second,
                                     PropertyAbstract<int>& third) const = 0;
         /// A copy the dialog keeps to propose again when the data set loses a shown variable

@@ -12,6 +12,7 @@ namespace quarlin::dialogs::prompt {
 class QUARLIN_PROMPT_EXPORT VectorVarAssignStrategy
 {
 public:
+    /// `parent` is borrowed: the parent of the vector prompt it may open, which must outlive the calls.
     explicit VectorVarAssignStrategy(QWidget& parent);
 
     /// False for anything but a 2-D (2) or 3-D (1) Cartesian plot; true without asking when the

@@ -10,13 +10,18 @@ namespace quarlin::dialogs::prompt {
 class QUARLIN_PROMPT_EXPORT VectorVariableSelectDialog
 {
 public:
+    /// Proposes the host's vector candidates when it finds a full set; otherwise the current components
+    /// stay.
     class QUARLIN_PROMPT_EXPORT VectorVarAssignment
         : public VariableSelectDialog::DefaultVarAssignmentInterface
     {
     public:
+        /// For a 2-D (2) or 3-D (1) Cartesian plot; W is proposed only on a 3-D one.
         explicit VectorVarAssignment(PlotType_e plotType);
+        /// Sets U, V (and on a 3-D plot W) to the host's candidates, when it has a full set.
         void assignDefaults(PropertyAbstract<int>& first, PropertyAbstract<int>& second,
                             PropertyAbstract<int>& third) const override;
+        /// A copy, so the dialog proposes the candidates again when the data set changes.
         std::unique_ptr<DefaultVarAssignmentInterface> clone() const override
         {
             return std::make_unique<VectorVarAssignment>(*this);

@@ -9,6 +9,7 @@ template <class T>
 class AllowAnyValueValidator : public virtual ValidatorInterface<T>
 {
 public:
+    /// Accepts every value.
     ValidationResult validate(T const&) const override { return ValidationResult(); }
 };
 

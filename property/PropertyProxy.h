@@ -21,6 +21,7 @@ public:
 
     /// Throws InvalidArgumentException for a null target, and keeps the current one.
     void setProxiedProperty(boost::shared_ptr<PropertyAbstract<T>> newTarget);
+    /// The property reads and writes go to; never null.
     boost::shared_ptr<PropertyAbstract<T>> const& proxiedProperty() const { return target; }
 
 protected:

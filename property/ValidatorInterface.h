@@ -10,6 +10,7 @@ template <class T>
 class ValidatorInterface
 {
 public:
+    /// Whether `value` is acceptable, and if not, the message a person reads. Must not throw.
     virtual ValidationResult validate(T const& value) const = 0;
     virtual ~ValidatorInterface() = default;
 };

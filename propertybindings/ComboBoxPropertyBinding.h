@@ -37,8 +37,12 @@ template <class T>
 class ComboBoxPropertyBinding : public LineEditPropertyBindingAbstract<T>
 {
 public:
+    /// The list model the combo box shows.
     using Model = models::ListModelInterface<T>;
 
+    /// Binds `combo` to `property` (shared) over `model` (shared); `mode` says whether the list holds
+    /// its repaints while the host is busy. Throws InvalidArgumentException for a null property or
+    /// model. The combo box is borrowed and must outlive the binding.
     ComboBoxPropertyBinding(QComboBox& combo, boost::shared_ptr<PropertyAbstract<T>> property,
                             boost::shared_ptr<Model const> model, BindingInterface::ModelUpdateMode mode)
         : LineEditPropertyBindingAbstract<T>(combo.lineEdit(), std::move(property))
@@ -111,6 +115,7 @@ public:
     void updateVisibility() override { this->showAsUiPropertySays(m_combo); }
     void updateSensitivity() override { this->enableAsUiPropertySays(m_combo); }
 
+    /// Whether the list changed and the combo box has not yet been refilled from it.
     bool isModelResetPending() const { return m_modelResetPending; }
 
 private:

@@ -38,6 +38,8 @@ template <class T>
 class LineEditPropertyBindingAbstract : public UIPropertyBindingAbstract<T>
 {
 public:
+    /// Binds `lineEdit` (borrowed; null binds no widget) to `property` (shared). Throws
+    /// InvalidArgumentException for a null property.
     LineEditPropertyBindingAbstract(
         QLineEdit* lineEdit, boost::shared_ptr<PropertyAbstract<T>> property,
         BindingInterface::WidgetUpdateMode_e mode = BindingInterface::WidgetUpdateImmediate)
@@ -110,6 +112,7 @@ public:
     }
 
 protected:
+    /// The bound line edit; null when none was given or it was destroyed.
     QLineEdit* lineEdit() const { return m_lineEdit; }
 
 private:

@@ -30,11 +30,14 @@ public:
     void init(QListView& view, boost::shared_ptr<PropertyAbstract<std::set<int>>> property,
               boost::shared_ptr<models::ListModelInterface<int> const> model,
               BindingInterface::ModelUpdateMode mode);
+    /// The same for a property that holds the chosen values as a vector.
     void init(QListView& view, boost::shared_ptr<PropertyAbstract<std::vector<int>>> property,
               boost::shared_ptr<models::ListModelInterface<int> const> model,
               BindingInterface::ModelUpdateMode mode);
+    /// Sets the view's selection mode; nothing once the view is gone.
     void setSelectionMode(QAbstractItemView::SelectionMode mode);
 
+    /// The synchronizer the last init() made; null before the first. Owned by the binding.
     WidgetPropertySynchronizerInterface* synchronizer() const { return m_synchronizer.get(); }
 
 private:

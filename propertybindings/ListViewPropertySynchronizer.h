@@ -86,8 +86,11 @@ template <class T>
 class ListViewPropertySynchronizer : public virtual WidgetPropertySynchronizerInterface
 {
 public:
+    /// The list model the view shows.
     using Model = models::ListModelInterface<int>;
 
+    /// Keeps the selection of `view` (borrowed, must outlive this) and `property` (shared) in step
+    /// over `model` (shared). Throws InvalidArgumentException for a null property or model.
     ListViewPropertySynchronizer(QListView& view, boost::shared_ptr<PropertyAbstract<T>> property,
                                  boost::shared_ptr<Model const> model);
     ~ListViewPropertySynchronizer() override;

@@ -17,12 +17,15 @@ template <class T>
 class QObjectPropertyBinding : public QObject, public virtual PropertyBindingInterface
 {
 public:
+    /// Binds a shared property. Throws InvalidArgumentException for a null one.
     QObjectPropertyBinding(boost::shared_ptr<PropertyAbstract<T>> property, WidgetUpdateMode_e mode)
         : QObject(nullptr)
         , m_mode(mode)
         , m_updater(std::make_unique<PropertyBindingUpdater<T>>(*this, std::move(property), mode))
     {}
 
+    /// Binds a UI style property, which also says whether the widget is visible and enabled; the
+    /// caller keeps it alive for as long as the binding lives.
     QObjectPropertyBinding(UIStylePropertyAbstract<T>& property, WidgetUpdateMode_e mode)
         : QObject(nullptr)
         , m_mode(mode)
@@ -32,6 +35,7 @@ public:
     /// The updater goes first: it disconnects everything and drops pending idle updates.
     ~QObjectPropertyBinding() override { m_updater.reset(); }
 
+    /// The bound property.
     PropertyAbstract<T>& property() { return m_updater->property(); }
 
     /// Throws InvalidArgumentException for a binding built from a shared property, which has no
@@ -43,6 +47,7 @@ public:
         return *m_updater->uiProperty();
     }
 
+    /// When the widget is repainted after a change of the property.
     WidgetUpdateMode_e widgetUpdateMode() const { return m_mode; }
 
 protected:

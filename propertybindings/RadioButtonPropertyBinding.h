@@ -26,6 +26,9 @@ template <class T>
 class RadioButtonPropertyBinding : public UIPropertyBindingAbstract<T>
 {
 public:
+    /// Binds `button` (borrowed; null binds no widget) to `property` (shared): checking the button sets
+    /// `buttonValue`, and the button is checked while the property holds it. Throws
+    /// InvalidArgumentException for a null property.
     RadioButtonPropertyBinding(QAbstractButton* button, boost::shared_ptr<PropertyAbstract<T>> property,
                                T const& buttonValue)
         : UIPropertyBindingAbstract<T>(std::move(property), BindingInterface::WidgetUpdateOnIdle)

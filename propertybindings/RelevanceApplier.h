@@ -19,6 +19,7 @@ namespace quarlin::sdk::ui::dialogs::propertybindings {
 class QUARLIN_PROMPT_EXPORT RelevanceApplier
 {
 public:
+    /// How the rule shows on the widget: enabled or greyed out, or shown or hidden.
     enum Manifestation_e : int { Manifestation_Sensitivity = 0, Manifestation_Visibility = 1 };
 
     /// One to six widgets; null entries are ignored.

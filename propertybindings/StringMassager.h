@@ -20,6 +20,7 @@ namespace quarlin::sdk::ui::dialogs::propertybindings {
 class QUARLIN_PROMPT_EXPORT StringMassager
 {
 public:
+    /// Rewrites `text` as described above; `property` gives the value whose shown text stands for it.
     static void prepareText(PropertyAbstract<double>& property, QString& text);
 };
 

@@ -15,6 +15,8 @@ template <class T>
 class TextFieldPropertyBinding : public LineEditPropertyBindingAbstract<T>
 {
 public:
+    /// Binds `lineEdit` (borrowed; null binds no widget) to `property` (shared). Throws
+    /// InvalidArgumentException for a null property.
     TextFieldPropertyBinding(QLineEdit* lineEdit, boost::shared_ptr<PropertyAbstract<T>> property)
         : LineEditPropertyBindingAbstract<T>(lineEdit, std::move(property))
         , m_formatString("%1%")

@@ -27,6 +27,8 @@ template <class T>
 class UIPropertyBindingAbstract : public virtual PropertyBindingInterface
 {
 public:
+    /// Binds a shared property. Throws InvalidArgumentException ("A binding needs a property.") for a
+    /// null one.
     UIPropertyBindingAbstract(boost::shared_ptr<PropertyAbstract<T>> property, WidgetUpdateMode_e mode)
         : m_mode(mode)
         , m_uiProperty(nullptr)
@@ -63,6 +65,7 @@ public:
     /// point, whatever the mode.
     virtual void requestWidgetUpdate() { m_widgetPerformer.enableNotification(); }
 
+    /// The bound property.
     PropertyAbstract<T>& property() const { return *m_property; }
     /// Null for a binding built from a shared property.
     UIStylePropertyAbstract<T>* uiProperty() const { return m_uiProperty; }
@@ -86,6 +89,7 @@ protected:
         if (widget && m_uiProperty)
             widget->setVisible(m_uiProperty->isVisible());
     }
+    /// Enables or greys out `widget` (null or destroyed: nothing) as the UI property says, if there is one.
     void enableAsUiPropertySays(QWidget* widget) const
     {
         if (widget && m_uiProperty)

@@ -12,6 +12,7 @@ class UIStylePropertyAbstract : public PropertyAbstract<T>, public UIPropertyInt
 {
 public:
     UIStylePropertyAbstract() = default;
+    /// A property checked by `validator`. Throws InvalidArgumentException for a null one.
     explicit UIStylePropertyAbstract(typename PropertyAbstract<T>::ValidatorPtr validator)
         : PropertyAbstract<T>(std::move(validator))
     {}

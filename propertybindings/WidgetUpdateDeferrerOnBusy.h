@@ -18,10 +18,12 @@ class QUARLIN_PROMPT_EXPORT WidgetUpdateDeferrerOnBusy : public QObject
     Q_OBJECT
 
 public:
+    /// Watches `widget`, which is borrowed: once it is destroyed, the deferrer does nothing more.
     explicit WidgetUpdateDeferrerOnBusy(QWidget& widget);
     ~WidgetUpdateDeferrerOnBusy() override;
 
 protected:
+    /// Holds the widget's paint events while the host is busy.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -63,24 +63,24 @@ public:
     /// Where a new slot goes among those already connected: after them (the default) or before.
     using Position = boost::signals2::connect_position;
 
-    /// \name Listening
-    /// Each connects `slot` to one signal and returns the connection, which the caller owns
-    /// (disconnect it, or keep it in a SignalConnectionCollection, before the slot's target goes).
-    /// The model keeps no other reference to the listener.
-    /// @{
-
+    /// Connects `slot` to DataChanged; the caller owns the connection (disconnect it, or keep it in a
+    /// SignalConnectionCollection, before the slot's target goes).
     boost::signals2::connection connectToDataChangedSignal(typename DataChangedSignal::slot_type const& slot,
                                                            Position position = boost::signals2::at_back) const
     {
         return connectThenNotify(DataChanged, slot, position,
                                  &ListModelInterface::signalDataChangedConnected);
     }
+    /// Connects `slot` to ItemChanged; the caller owns the connection (disconnect it, or keep it in a
+    /// SignalConnectionCollection, before the slot's target goes).
     boost::signals2::connection connectToItemChangedSignal(typename ItemChangedSignal::slot_type const& slot,
                                                            Position position = boost::signals2::at_back) const
     {
         return connectThenNotify(ItemChanged, slot, position,
                                  &ListModelInterface::signalItemChangedConnected);
     }
+    /// Connects `slot` to ItemsInserted; the caller owns the connection (disconnect it, or keep it in a
+    /// SignalConnectionCollection, before the slot's target goes).
     boost::signals2::connection
     connectToItemsInsertedSignal(typename RangeSignal::slot_type const& slot,
                                  Position position = boost::signals2::at_back) const
@@ -88,6 +88,8 @@ public:
         return connectThenNotify(ItemsInserted, slot, position,
                                  &ListModelInterface::signalItemsInsertedConnected);
     }
+    /// Connects `slot` to ItemsAboutToBeRemoved; the caller owns the connection (disconnect it, or keep it in
+    /// a SignalConnectionCollection, before the slot's target goes).
     boost::signals2::connection
     connectToItemsAboutToBeRemovedSignal(typename RangeSignal::slot_type const& slot,
                                          Position position = boost::signals2::at_back) const
@@ -95,6 +97,8 @@ public:
         return connectThenNotify(ItemsAboutToBeRemoved, slot, position,
                                  &ListModelInterface::signalItemsAboutToBeRemovedConnected);
     }
+    /// Connects `slot` to ItemsRemoved; the caller owns the connection (disconnect it, or keep it in a
+    /// SignalConnectionCollection, before the slot's target goes).
     boost::signals2::connection
     connectToItemsRemovedSignal(typename ItemsRemovedSignal::slot_type const& slot,
                                 Position position = boost::signals2::at_back) const
@@ -102,7 +106,6 @@ public:
         return connectThenNotify(ItemsRemoved, slot, position,
                                  &ListModelInterface::signalItemsRemovedConnected);
     }
-    /// @}
 
 protected:
     /// A model with no listener.
