@@ -41,6 +41,8 @@ class QUARLIN_PROMPT_EXPORT QtDialogAbstract : public QDialog, public virtual Di
     Q_OBJECT
 
 public:
+    /// A dialog as a child of `parent` (borrowed: the dialog dies with it, as Qt children do), usable
+    /// while `relevance` holds; a null rule always holds.
     QtDialogAbstract(QWidget& parent, sdk::ui::propertymanager::RelevancePtr relevance);
     ~QtDialogAbstract() override;
 
@@ -48,16 +50,23 @@ public:
     void drop() override;
     void updateContent() override;
 
+    /// The form's size, bounded to nine tenths of the available screen, so long lists cannot push the
+    /// dialog off its screen.
     QSize sizeHint() const override;
+    /// Commits what a person chose or typed last (the host may close the dialog in answer), then ends
+    /// the dialog with `result`. An Accepted result while the rule does not hold beeps and leaves the
+    /// dialog open.
     void done(int result) override;
 
     /// Installs the help action, replacing any earlier one (which is not deleted: its QObject
     /// parent owns it). Null removes help.
     void setHelpAction(QAction* action);
+    /// The installed help action; null without help.
     QAction* helpAction() const;
 
     /// Geometry memory for every dialog of the library; on unless the host turns it off.
     static void setGeometryMemoryEnabled(bool enabled);
+    /// Whether dialogs remember their geometry.
     static bool isGeometryMemoryEnabled();
     /// Forgets every remembered geometry: each dialog opens at its own size again.
     static void forgetRememberedGeometries();
@@ -66,15 +75,21 @@ public:
     /// for a modeless dialog, within launch()). One for the process, none by default; installing
     /// one returns the one it replaces. Test support answers prompts through it.
     using ShownObserver = std::function<void(QtDialogAbstract&)>;
+    /// Installs `observer` (an empty one removes it) and returns the one it replaces.
     static ShownObserver setShownObserver(ShownObserver observer);
 
+    /// The rule the dialog was built with; null for none.
     sdk::ui::propertymanager::RelevancePtr const& relevanceRule() const;
     /// Whether the relevance rule holds (always, for a dialog without one).
     bool isUsable() const;
 
 protected:
+    /// A close of the visible dialog ends it through reject(), as Cancel does.
     void closeEvent(QCloseEvent* event) override;
+    /// Wires the button boxes, greys out as the rule says, places the dialog (restoring a remembered
+    /// geometry) and tells the shown observer.
     void showEvent(QShowEvent* event) override;
+    /// Remembers the geometry a person gave the dialog.
     void hideEvent(QHideEvent* event) override;
 
     /// A modeless dialog's launch() shows it and returns at once.

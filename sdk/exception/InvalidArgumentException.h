@@ -8,6 +8,7 @@ namespace quarlin {
 class QUARLIN_PROMPT_EXPORT InvalidArgumentException : public ExceptionBase
 {
 public:
+    /// Carries `message`, in UTF-8.
     explicit InvalidArgumentException(std::string message);
     ~InvalidArgumentException() override;
 };

@@ -8,6 +8,7 @@ namespace quarlin {
 class QUARLIN_PROMPT_EXPORT InvalidPropertyValueException : public ExceptionBase
 {
 public:
+    /// Carries `message`, the validator's or the host's, in UTF-8.
     explicit InvalidPropertyValueException(std::string message);
     ~InvalidPropertyValueException() override;
 };

@@ -9,6 +9,7 @@ namespace quarlin::sdk::ui::propertymanager {
 class QUARLIN_PROMPT_EXPORT InvertingRelevance : public RelevanceInterface
 {
 public:
+    /// Holds while `rule` (shared) does not; a null rule never holds, so its inverse always does.
     explicit InvertingRelevance(RelevancePtr rule);
     ~InvertingRelevance() override;
 

@@ -13,12 +13,17 @@ namespace quarlin::sdk::ui::propertymanager {
 class QUARLIN_PROMPT_EXPORT RelevanceExpression
 {
 public:
+    /// Starts from `rule` (shared). Here and in the joins a null rule is one that never holds.
     explicit RelevanceExpression(RelevancePtr rule);
 
+    /// Joins `rule` with and: the expression holds when it held and `rule` holds.
     RelevanceExpression& aand(RelevancePtr rule);
+    /// Joins `rule` with or: the expression holds when it held or `rule` holds.
     RelevanceExpression& oor(RelevancePtr rule);
 
+    /// The joined rule.
     RelevancePtr rule() const { return m_rule; }
+    /// Same as rule().
     operator RelevancePtr() const { return m_rule; }
 
 private:

@@ -9,13 +9,18 @@ namespace quarlin::sdk::ui::propertymanager {
 class QUARLIN_PROMPT_EXPORT SpinBoxIncDecCalculatorBase
 {
 public:
+    /// Steps by `deltaFactor`.
     explicit SpinBoxIncDecCalculatorBase(double deltaFactor = 1.0);
     virtual ~SpinBoxIncDecCalculatorBase();
 
+    /// `value` one step up.
     double increment(double value) const { return value + stepSize(); }
+    /// `value` one step down.
     double decrement(double value) const { return value - stepSize(); }
+    /// The factor the step is scaled by.
     double deltaFactor() const { return m_deltaFactor; }
 
+    /// One step: the delta factor, here.
     virtual double stepSize() const;
 
 private:

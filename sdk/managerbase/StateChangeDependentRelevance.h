@@ -12,6 +12,7 @@ namespace quarlin::sdk::ui::propertymanager {
 class QUARLIN_PROMPT_EXPORT StateChangeDependentRelevance : public RelevanceInterface
 {
 public:
+    /// Holds while `predicate` answers true; asked again on every state change of the host.
     explicit StateChangeDependentRelevance(boost::function<bool()> predicate);
     ~StateChangeDependentRelevance() override;
 

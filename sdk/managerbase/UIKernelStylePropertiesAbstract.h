@@ -19,8 +19,11 @@ namespace quarlin::sdk::ui::propertymanager {
 class QUARLIN_PROMPT_EXPORT UIKernelStylePropertiesAbstract : public virtual UIKernelStylePropertiesInterface
 {
 public:
+    /// Fires after the set was initialised or submitted.
     using Signal = boost::signals2::signal<void()>;
 
+    /// A set that is modal or not; under `parent` (borrowed, must outlive this set) it takes the
+    /// parent's modality instead.
     explicit UIKernelStylePropertiesAbstract(bool isModal, UIKernelStylePropertiesAbstract* parent = nullptr);
     ~UIKernelStylePropertiesAbstract() override;
     UIKernelStylePropertiesAbstract(UIKernelStylePropertiesAbstract const&) = delete;
@@ -31,15 +34,21 @@ public:
     /// however the sending ends, and a refusal (InvalidPropertyValueException) reaches the
     /// caller. Modeless: there is nothing to send. Announces submitted either way.
     void submit() override;
+    /// Whether the set defers its writes to submit().
     bool isModal() const override { return m_isModal; }
 
     /// The parent was submitted; a nested set submits itself.
     void parentSubmitted();
+    /// Chooses the instance of the settings; takes effect at the next init().
     void setCollectionOffset(int const& offset) { m_collectionOffset = offset; }
+    /// The instance of the settings; -1 for none.
     int collectionOffset() const { return m_collectionOffset; }
+    /// The parent set; null for a set of its own.
     UIKernelStylePropertiesAbstract* parent() const { return m_parent; }
 
+    /// Connects `slot` to the submitted signal; the caller owns the connection.
     boost::signals2::connection connectToSubmittedSignal(Signal::slot_type const& slot) const;
+    /// Connects `slot` to the initialised signal; the caller owns the connection.
     boost::signals2::connection connectToInitializedSignal(Signal::slot_type const& slot) const;
 
 protected:

@@ -14,6 +14,7 @@ public:
     virtual void init() = 0;
     /// Sends a modal set's edits to the host as one undo step.
     virtual void submit() = 0;
+    /// Whether the set defers its writes to submit().
     virtual bool isModal() const = 0;
 
 protected:

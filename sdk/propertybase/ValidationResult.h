@@ -14,7 +14,9 @@ public:
 
     /// Makes the result invalid; the text is what the person will read.
     void setErrorString(std::string errorString);
+    /// Whether the value was accepted.
     bool isValid() const { return m_valid; }
+    /// Why the value was refused, in UTF-8; empty when it was accepted.
     std::string const& errorString() const { return m_errorString; }
 
 private:

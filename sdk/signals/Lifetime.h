@@ -24,9 +24,11 @@ class Lifetime
     };
 
 public:
+    /// A watch of one lifetime; true while the watched object lives. Cheap to copy.
     class Watch
     {
     public:
+        /// Watches the same lifetime.
         Watch(Watch const& other)
             : m_token(other.m_token)
         {
@@ -34,6 +36,7 @@ public:
         }
         Watch& operator=(Watch const&) = delete;
         ~Watch() { release(m_token); }
+        /// Whether the watched object still exists.
         explicit operator bool() const noexcept { return m_token->alive; }
 
     private:
@@ -47,7 +50,9 @@ public:
     };
 
     Lifetime() = default;
+    /// A copy has a lifetime of its own.
     Lifetime(Lifetime const&) {}
+    /// Keeps this lifetime: the watches of it stay valid.
     Lifetime& operator=(Lifetime const&) { return *this; }
     ~Lifetime()
     {
@@ -57,6 +62,7 @@ public:
         release(m_token, false);
     }
 
+    /// A watch that turns false when this lifetime (its owner) is destroyed.
     Watch watch() const
     {
         if (!m_token)

@@ -16,12 +16,16 @@ namespace quarlin::sdk::ui::common {
 class QUARLIN_PROMPT_EXPORT OnIdleActionPerformerSingleShot
 {
 public:
+    /// Runs `action` at an idle point once notification is enabled. The action's exceptions are
+    /// reported through the host's message box, not thrown into the event loop.
     explicit OnIdleActionPerformerSingleShot(boost::function<void()> action);
     ~OnIdleActionPerformerSingleShot();
     OnIdleActionPerformerSingleShot(OnIdleActionPerformerSingleShot const&) = delete;
     OnIdleActionPerformerSingleShot& operator=(OnIdleActionPerformerSingleShot const&) = delete;
 
+    /// Asks for one run at the next idle point; asking again before it does nothing more.
     void enableNotification();
+    /// Whether a run is due.
     bool isPending() const { return m_pending; }
     /// Drops a pending run.
     void cancel();

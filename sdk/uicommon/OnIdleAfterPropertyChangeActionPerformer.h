@@ -18,6 +18,7 @@ namespace quarlin::sdk::ui::common {
 class QUARLIN_PROMPT_EXPORT OnIdleAfterPropertyChangeActionPerformer
 {
 public:
+    /// Runs `action` at the next idle point after each change of `property` (borrowed). Enabled.
     OnIdleAfterPropertyChangeActionPerformer(PropertyItemInterface const& property,
                                              boost::function<void()> action);
     ~OnIdleAfterPropertyChangeActionPerformer();
@@ -25,9 +26,13 @@ public:
     OnIdleAfterPropertyChangeActionPerformer&
     operator=(OnIdleAfterPropertyChangeActionPerformer const&) = delete;
 
+    /// Notices changes again.
     void enable() { m_enabled = true; }
+    /// Stops noticing changes.
     void disable() { m_enabled = false; }
+    /// Whether changes are noticed.
     bool isEnabled() const { return m_enabled; }
+    /// Whether a run is due.
     bool isPending() const { return m_performer.isPending(); }
 
 private:
