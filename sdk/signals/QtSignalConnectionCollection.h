@@ -18,8 +18,11 @@ public:
     QtSignalConnectionCollection(QtSignalConnectionCollection const&) = delete;
     QtSignalConnectionCollection& operator=(QtSignalConnectionCollection const&) = delete;
 
+    /// Holds `connection`; an invalid one is ignored.
     void add(QMetaObject::Connection const& connection);
+    /// Disconnects every connection held.
     void clear();
+    /// The number of connections held.
     std::size_t size() const { return m_connections.size(); }
 
 private:

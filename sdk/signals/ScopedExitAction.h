@@ -12,6 +12,7 @@ namespace quarlin {
 class QUARLIN_PROMPT_EXPORT ScopedExitAction
 {
 public:
+    /// Runs `action` (an empty one: nothing) when this object is destroyed.
     explicit ScopedExitAction(std::function<void()> action);
     virtual ~ScopedExitAction();
     ScopedExitAction(ScopedExitAction const&) = delete;

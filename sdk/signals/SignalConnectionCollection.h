@@ -18,8 +18,11 @@ public:
     SignalConnectionCollection(SignalConnectionCollection const&) = delete;
     SignalConnectionCollection& operator=(SignalConnectionCollection const&) = delete;
 
+    /// Holds `connection`.
     void add(boost::signals2::connection const& connection);
+    /// Disconnects every connection held.
     void clear();
+    /// The number of connections held.
     std::size_t size() const { return m_connections.size(); }
 
     /// Blocks every connection the collection holds while it lives, and only those: the
@@ -27,6 +30,7 @@ public:
     class QUARLIN_PROMPT_EXPORT ConnectionBlocker
     {
     public:
+        /// Blocks the connections `collection` holds now, until this blocker dies.
         explicit ConnectionBlocker(SignalConnectionCollection const& collection);
         ConnectionBlocker(ConnectionBlocker const&) = delete;
         ConnectionBlocker& operator=(ConnectionBlocker const&) = delete;

@@ -18,11 +18,14 @@ class QUARLIN_PROMPT_EXPORT CharacterLimitValidator : public QValidator
     Q_OBJECT
 
 public:
+    /// Allows `maxCharacters` characters; `parent` owns the validator, as Qt's parents do.
     CharacterLimitValidator(int maxCharacters, QObject* parent);
     ~CharacterLimitValidator() override;
 
+    /// Acceptable up to the limit, Intermediate beyond it, Invalid when not well-formed.
     State validate(QString& text, int& position) const override;
 
+    /// The limit, in characters as a person counts them.
     int maxCharacters() const { return m_maxCharacters; }
     /// The characters of text as a person counts them (grapheme clusters).
     static int characterCount(QString const& text);

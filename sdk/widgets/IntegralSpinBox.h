@@ -32,21 +32,25 @@ public:
     /// The value a number of steps (negative: downwards) away from a value.
     using StepFunction = boost::function<__int64(__int64 value, int steps)>;
 
+    /// A spin box with QSpinBox's defaults (0 to 99, a step of one) until the form sets its own.
     explicit IntegralSpinBox(QWidget* parent = nullptr);
     ~IntegralSpinBox() override;
 
     /// Shows index, clamped to the range; returns false when it had to clamp.
     bool setIndexValue(__int64 index);
+    /// The index shown.
     __int64 indexValue() const { return value(); }
     /// Replaces the fixed single step; an empty function restores it.
     void setStepFunction(StepFunction stepFunction);
 
+    /// Steps through the step function (or by the single step), and commits the result.
     void stepBy(int steps) override;
     /// A whole number beyond the range is Intermediate, not Invalid: it stands as typed, and
     /// Enter refuses it whole instead of taking what Qt's dropped keystroke would leave.
     QValidator::State validate(QString& text, int& position) const override;
 
 Q_SIGNALS:
+    /// A person settled on `index`.
     void indexCommitted(__int64 index);
     /// Typed text was not taken; the message says why, in words for the person who typed it.
     void textRefused(QString const& message);

@@ -35,6 +35,7 @@ public:
     /// The value a number of steps (negative: downwards) away from a value.
     using StepFunction = boost::function<double(double value, int steps)>;
 
+    /// A spin box with QDoubleSpinBox's range and step until the form sets its own.
     explicit QScientificSpinBox(QWidget* parent = nullptr);
     ~QScientificSpinBox() override;
 
@@ -45,17 +46,23 @@ public:
     /// Hides QDoubleSpinBox::setDecimals, which would round every value to that many decimals.
     void setDecimals(int decimals);
 
+    /// Steps through the step function (or by the single step), and commits the result.
     void stepBy(int steps) override;
+    /// The shortest text that reads back as exactly `value`; "NaN" for a value that is not a number.
     QString textFromValue(double value) const override;
+    /// The number `text` stands for, read as described above.
     double valueFromText(QString const& text) const override;
+    /// A number within the range is Acceptable; one being typed, or beyond the range, Intermediate.
     QValidator::State validate(QString& text, int& position) const override;
 
 Q_SIGNALS:
+    /// A person settled on `value`.
     void valueCommitted(double value);
     /// Typed text was not taken; the message says why, in words for the person who typed it.
     void textRefused(QString const& message);
 
 protected:
+    /// No step from "NaN"; otherwise as QDoubleSpinBox.
     StepEnabled stepEnabled() const override;
 
 private:

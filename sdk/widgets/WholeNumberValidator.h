@@ -36,6 +36,7 @@ class WholeNumberValidator : public QIntValidator
 public:
     using QIntValidator::QIntValidator;
 
+    /// What QIntValidator says, except that a whole number beyond the range is Intermediate.
     State validate(QString& text, int& position) const override
     {
         State const state = QIntValidator::validate(text, position);
