@@ -11,43 +11,51 @@
 
 namespace quarlin::sdk::ui::dialogs::propertybindings {
 
-/// The names conversion messages use for a type.
+/// The name conversion messages use for a type: get() gives it. Defined for the types the
+/// bindings convert (int, double, __int64, std::string) and the host's enumerations.
 template <class T>
 struct TypeName;
+/// The name of int: "int".
 template <>
 struct TypeName<int>
 {
-    static char const* get() { return "int"; }
+    static char const* get() { return "int"; } ///< the name
 };
+/// The name of double: "double".
 template <>
 struct TypeName<double>
 {
-    static char const* get() { return "double"; }
+    static char const* get() { return "double"; } ///< the name
 };
+/// The name of __int64: "__int64".
 template <>
 struct TypeName<__int64>
 {
-    static char const* get() { return "__int64"; }
+    static char const* get() { return "__int64"; } ///< the name
 };
+/// The name of std::string: "std::string".
 template <>
 struct TypeName<std::string>
 {
-    static char const* get() { return "std::string"; }
+    static char const* get() { return "std::string"; } ///< the name
 };
+/// The name of RGBMode_e: "RGBMode_e".
 template <>
 struct TypeName<RGBMode_e>
 {
-    static char const* get() { return "RGBMode_e"; }
+    static char const* get() { return "RGBMode_e"; } ///< the name
 };
+/// The name of Font_e: "Font_e".
 template <>
 struct TypeName<Font_e>
 {
-    static char const* get() { return "Font_e"; }
+    static char const* get() { return "Font_e"; } ///< the name
 };
+/// The name of PlotType_e: "PlotType_e".
 template <>
 struct TypeName<PlotType_e>
 {
-    static char const* get() { return "PlotType_e"; }
+    static char const* get() { return "PlotType_e"; } ///< the name
 };
 
 /// Reads one value from UTF-8 text as a stream does (text itself is taken whole, as typed):

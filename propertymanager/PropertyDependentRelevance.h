@@ -33,6 +33,7 @@ public:
     bool isRelevant() const override;
 
 protected:
+    /// Whether the rule holds while the property holds `value`.
     virtual bool isRelevantValue(T const& value) const = 0;
 
 private:
@@ -51,8 +52,13 @@ template <class T>
 class PropertyDependentRelevance : public PropertyDependentRelevanceAbstract<T>
 {
 public:
+    /// Holds while `property` (kept alive) holds `value`. Throws InvalidArgumentException for a null
+    /// property.
     PropertyDependentRelevance(boost::shared_ptr<PropertyAbstract<T> const> property, T const& value);
+    /// Holds while `property` (which must outlive the rule) holds `value`.
     PropertyDependentRelevance(PropertyAbstract<T> const& property, T const& value);
+    /// Holds while `property` (which must outlive the rule) holds `value`, and with `useUIState` only
+    /// while it is also sensitive and visible.
     PropertyDependentRelevance(dialogs::propertybindings::UIStylePropertyAbstract<T>& property,
                                T const& value, bool useUIState);
     ~PropertyDependentRelevance() override;
@@ -61,6 +67,7 @@ public:
     void addRelevantValue(T const& value);
 
 protected:
+    /// Whether `value` is one of the rule's values.
     bool isRelevantValue(T const& value) const override;
 
 private:

@@ -14,6 +14,8 @@ namespace quarlin::sdk::ui::propertymanager {
 class QUARLIN_PROMPT_EXPORT PropertyPredicateDependentRelevance : public virtual RelevanceInterface
 {
 public:
+    /// Asks `predicate` again on every change of `property` (kept alive). Throws
+    /// InvalidArgumentException for a null property.
     PropertyPredicateDependentRelevance(boost::shared_ptr<PropertyItemInterface const> property,
                                         boost::function<bool()> predicate);
     ~PropertyPredicateDependentRelevance() override;

@@ -19,7 +19,10 @@ namespace quarlin::sdk::ui::propertymanager {
 class QUARLIN_PROMPT_EXPORT RGBColorOptsPropertiesGenerated : public UIKernelStylePropertiesAbstract
 {
 public:
+    /// A set of its own over the settings under `prefix` (empty for the global ones): deferred to
+    /// submit() when `isModal`, written at once otherwise.
     RGBColorOptsPropertiesGenerated(bool isModal, toolbox::StringList prefix);
+    /// A set nested under `parent` (borrowed, must outlive it), whose modality it takes.
     RGBColorOptsPropertiesGenerated(UIKernelStylePropertiesAbstract* parent, toolbox::StringList prefix);
     ~RGBColorOptsPropertiesGenerated() override;
 
@@ -28,17 +31,47 @@ protected:
     void setPropertyOffsets(int offset1, int offset2) override;
 
 public:
+    /// The property of the setting "GlobalRGB" "RGBMode" (after the set's prefix) that bindings
+    /// use: the kernel property, unless the setter replaced it.
     virtual boost::shared_ptr<PropertyAbstract<RGBMode_e>> globalRGBRGBMode();
+    /// Hands bindings `property` (a proxy or decorator over the kernel property) in its place;
+    /// the kernel property is still what submit() sends. Throws InvalidArgumentException for
+    /// a null property.
     virtual void setGlobalRGBRGBMode(boost::shared_ptr<PropertyAbstract<RGBMode_e>> property);
+    /// The property of the setting "GlobalRGB" "RedChannelVar" (after the set's prefix) that bindings
+    /// use: the kernel property, unless the setter replaced it.
     virtual boost::shared_ptr<PropertyAbstract<int>> globalRGBRedChannelVar();
+    /// Hands bindings `property` (a proxy or decorator over the kernel property) in its place;
+    /// the kernel property is still what submit() sends. Throws InvalidArgumentException for
+    /// a null property.
     virtual void setGlobalRGBRedChannelVar(boost::shared_ptr<PropertyAbstract<int>> property);
+    /// The property of the setting "GlobalRGB" "GreenChannelVar" (after the set's prefix) that bindings
+    /// use: the kernel property, unless the setter replaced it.
     virtual boost::shared_ptr<PropertyAbstract<int>> globalRGBGreenChannelVar();
+    /// Hands bindings `property` (a proxy or decorator over the kernel property) in its place;
+    /// the kernel property is still what submit() sends. Throws InvalidArgumentException for
+    /// a null property.
     virtual void setGlobalRGBGreenChannelVar(boost::shared_ptr<PropertyAbstract<int>> property);
+    /// The property of the setting "GlobalRGB" "BlueChannelVar" (after the set's prefix) that bindings
+    /// use: the kernel property, unless the setter replaced it.
     virtual boost::shared_ptr<PropertyAbstract<int>> globalRGBBlueChannelVar();
+    /// Hands bindings `property` (a proxy or decorator over the kernel property) in its place;
+    /// the kernel property is still what submit() sends. Throws InvalidArgumentException for
+    /// a null property.
     virtual void setGlobalRGBBlueChannelVar(boost::shared_ptr<PropertyAbstract<int>> property);
+    /// The property of the setting "GlobalRGB" "RangeMin" (after the set's prefix) that bindings
+    /// use: the kernel property, unless the setter replaced it.
     virtual boost::shared_ptr<PropertyAbstract<double>> globalRGBRangeMin();
+    /// Hands bindings `property` (a proxy or decorator over the kernel property) in its place;
+    /// the kernel property is still what submit() sends. Throws InvalidArgumentException for
+    /// a null property.
     virtual void setGlobalRGBRangeMin(boost::shared_ptr<PropertyAbstract<double>> property);
+    /// The property of the setting "GlobalRGB" "RangeMax" (after the set's prefix) that bindings
+    /// use: the kernel property, unless the setter replaced it.
     virtual boost::shared_ptr<PropertyAbstract<double>> globalRGBRangeMax();
+    /// Hands bindings `property` (a proxy or decorator over the kernel property) in its place;
+    /// the kernel property is still what submit() sends. Throws InvalidArgumentException for
+    /// a null property.
     virtual void setGlobalRGBRangeMax(boost::shared_ptr<PropertyAbstract<double>> property);
 
 private:

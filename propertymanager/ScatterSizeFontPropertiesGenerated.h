@@ -18,7 +18,10 @@ namespace quarlin::sdk::ui::propertymanager {
 class QUARLIN_PROMPT_EXPORT ScatterSizeFontPropertiesGenerated : public UIKernelStylePropertiesAbstract
 {
 public:
+    /// A set of its own over the settings under `prefix` (empty for the global ones): deferred to
+    /// submit() when `isModal`, written at once otherwise.
     ScatterSizeFontPropertiesGenerated(bool isModal, toolbox::StringList const& prefix);
+    /// A set nested under `parent` (borrowed, must outlive it), whose modality it takes.
     ScatterSizeFontPropertiesGenerated(UIKernelStylePropertiesAbstract* parent,
                                        toolbox::StringList const& prefix);
     ~ScatterSizeFontPropertiesGenerated() override;
@@ -28,23 +31,68 @@ protected:
     void setPropertyOffsets(int offset1, int offset2) override;
 
 public:
+    /// The property of the setting "GlobalScatter" "BaseFontFamily" (after the set's prefix) that bindings
+    /// use: the kernel property, unless the setter replaced it.
     virtual boost::shared_ptr<PropertyAbstract<std::string>> globalScatterBaseFontFamily();
+    /// Hands bindings `property` (a proxy or decorator over the kernel property) in its place;
+    /// the kernel property is still what submit() sends. Throws InvalidArgumentException for
+    /// a null property.
     virtual void setGlobalScatterBaseFontFamily(boost::shared_ptr<PropertyAbstract<std::string>> property);
+    /// The property of the setting "GlobalScatter" "BaseFontIsBold" (after the set's prefix) that bindings
+    /// use: the kernel property, unless the setter replaced it.
     virtual boost::shared_ptr<PropertyAbstract<bool>> globalScatterBaseFontIsBold();
+    /// Hands bindings `property` (a proxy or decorator over the kernel property) in its place;
+    /// the kernel property is still what submit() sends. Throws InvalidArgumentException for
+    /// a null property.
     virtual void setGlobalScatterBaseFontIsBold(boost::shared_ptr<PropertyAbstract<bool>> property);
+    /// The property of the setting "GlobalScatter" "BaseFontIsItalic" (after the set's prefix) that bindings
+    /// use: the kernel property, unless the setter replaced it.
     virtual boost::shared_ptr<PropertyAbstract<bool>> globalScatterBaseFontIsItalic();
+    /// Hands bindings `property` (a proxy or decorator over the kernel property) in its place;
+    /// the kernel property is still what submit() sends. Throws InvalidArgumentException for
+    /// a null property.
     virtual void setGlobalScatterBaseFontIsItalic(boost::shared_ptr<PropertyAbstract<bool>> property);
+    /// The property of the setting "GlobalScatter" "Var" (after the set's prefix) that bindings
+    /// use: the kernel property, unless the setter replaced it.
     virtual boost::shared_ptr<PropertyAbstract<int>> globalScatterVar();
+    /// Hands bindings `property` (a proxy or decorator over the kernel property) in its place;
+    /// the kernel property is still what submit() sends. Throws InvalidArgumentException for
+    /// a null property.
     virtual void setGlobalScatterVar(boost::shared_ptr<PropertyAbstract<int>> property);
+    /// The property of the setting "GlobalScatter" "RelativeSizeInGridUnits" (after the set's prefix) that
+    /// bindings use: the kernel property, unless the setter replaced it.
     virtual boost::shared_ptr<PropertyAbstract<bool>> globalScatterRelativeSizeInGridUnits();
+    /// Hands bindings `property` (a proxy or decorator over the kernel property) in its place;
+    /// the kernel property is still what submit() sends. Throws InvalidArgumentException for
+    /// a null property.
     virtual void setGlobalScatterRelativeSizeInGridUnits(boost::shared_ptr<PropertyAbstract<bool>> property);
+    /// The property of the setting "GlobalScatter" "RelativeSize" (after the set's prefix) that bindings
+    /// use: the kernel property, unless the setter replaced it.
     virtual boost::shared_ptr<PropertyAbstract<double>> globalScatterRelativeSize();
+    /// Hands bindings `property` (a proxy or decorator over the kernel property) in its place;
+    /// the kernel property is still what submit() sends. Throws InvalidArgumentException for
+    /// a null property.
     virtual void setGlobalScatterRelativeSize(boost::shared_ptr<PropertyAbstract<double>> property);
+    /// The property of the setting "GlobalLinePlot" "BaseFontFamily" (after the set's prefix) that bindings
+    /// use: the kernel property, unless the setter replaced it.
     virtual boost::shared_ptr<PropertyAbstract<std::string>> globalLinePlotBaseFontFamily();
+    /// Hands bindings `property` (a proxy or decorator over the kernel property) in its place;
+    /// the kernel property is still what submit() sends. Throws InvalidArgumentException for
+    /// a null property.
     virtual void setGlobalLinePlotBaseFontFamily(boost::shared_ptr<PropertyAbstract<std::string>> property);
+    /// The property of the setting "GlobalLinePlot" "BaseFontIsBold" (after the set's prefix) that bindings
+    /// use: the kernel property, unless the setter replaced it.
     virtual boost::shared_ptr<PropertyAbstract<bool>> globalLinePlotBaseFontIsBold();
+    /// Hands bindings `property` (a proxy or decorator over the kernel property) in its place;
+    /// the kernel property is still what submit() sends. Throws InvalidArgumentException for
+    /// a null property.
     virtual void setGlobalLinePlotBaseFontIsBold(boost::shared_ptr<PropertyAbstract<bool>> property);
+    /// The property of the setting "GlobalLinePlot" "BaseFontIsItalic" (after the set's prefix) that bindings
+    /// use: the kernel property, unless the setter replaced it.
     virtual boost::shared_ptr<PropertyAbstract<bool>> globalLinePlotBaseFontIsItalic();
+    /// Hands bindings `property` (a proxy or decorator over the kernel property) in its place;
+    /// the kernel property is still what submit() sends. Throws InvalidArgumentException for
+    /// a null property.
     virtual void setGlobalLinePlotBaseFontIsItalic(boost::shared_ptr<PropertyAbstract<bool>> property);
 
 private:

@@ -15,7 +15,9 @@ namespace quarlin::sdk::styleproperties {
 template <class T>
 struct GeneratedStyleSetting
 {
+    /// The property backed by the host's setting: what submit() sends and init() re-points.
     boost::shared_ptr<KernelPropertyAbstract<T>> kernel;
+    /// What bindings are given: the kernel property, or what replaced it.
     boost::shared_ptr<PropertyAbstract<T>> exposed;
 
     /// The setting prefix + (part1, part2): deferred for a modal set, write-through otherwise.
@@ -41,6 +43,7 @@ struct GeneratedStyleSetting
             deferred->submitValue();
     }
 
+    /// Gives bindings `property` instead. Throws InvalidArgumentException for a null property.
     void expose(boost::shared_ptr<PropertyAbstract<T>> property)
     {
         if (!property)

@@ -15,6 +15,7 @@ public:
     KernelPropertyAbstract();
     /// Copies nothing: a kernel property's state is its host setting.
     KernelPropertyAbstract(KernelPropertyAbstract const& other);
+    /// Applies other's value as setValue() does, which reaches the host's setting.
     KernelPropertyAbstract& operator=(KernelPropertyAbstract const& other);
     ~KernelPropertyAbstract() override;
 

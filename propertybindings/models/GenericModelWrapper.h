@@ -15,6 +15,7 @@ template <class T>
 class GenericModelWrapper : public GenericModelWrapperInterface
 {
 public:
+    /// Shows `model`, which is borrowed and must outlive the wrapper.
     explicit GenericModelWrapper(ListModelInterface<T>& model)
         : m_model(&model)
     {}

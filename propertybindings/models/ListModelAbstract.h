@@ -16,10 +16,15 @@ public:
     ListModelAbstract(ListModelAbstract const& other);
     ~ListModelAbstract() override;
 
+    /// The shown text.
     std::string getStrForEdit(int index) override { return this->getStr(index); }
+    /// Read-only: does nothing.
     void set(T, int) override {}
+    /// Read-only: takes no text.
     bool setEditedItem(std::string const&, int) const override { return false; }
+    /// Read-only.
     bool isEditable() const override { return false; }
+    /// No header rows.
     bool isHeader(int) const override { return false; }
 
     /// Asks size() again after each row, so a model that shrinks while searched ends early;

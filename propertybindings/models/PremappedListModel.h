@@ -14,8 +14,10 @@ template <class T>
 class PremappedListModel : public virtual ListModelAbstract<T>
 {
 public:
+    /// The rows: display text (UTF-8) and value, in order.
     using Entries = std::vector<std::pair<std::string, T>>;
 
+    /// A list of `entries`.
     explicit PremappedListModel(Entries entries)
         : m_entries(std::move(entries))
     {}

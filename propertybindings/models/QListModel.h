@@ -23,9 +23,11 @@ class QUARLIN_PROMPT_EXPORT QListModel : public QAbstractListModel
     Q_OBJECT
 
 public:
+    /// The role of a row's value, beside Qt's display and edit roles.
     enum Role { ValueRole = Qt::UserRole };
 
     template <class T>
+    /// Shows `model` (borrowed, must outlive this); `parent` owns this model, as Qt's parents do.
     explicit QListModel(ListModelInterface<T>& model, QObject* parent = nullptr)
         : QAbstractListModel(parent)
         , m_model(std::make_unique<GenericModelWrapper<T>>(model))
@@ -41,9 +43,14 @@ public:
     }
     ~QListModel() override;
 
+    /// The rows as last announced; 0 under a valid parent (a list has no children).
     int rowCount(QModelIndex const& parent = QModelIndex()) const override;
+    /// The row's text, text for editing or value, by `role`; header rows are bold. An invalid or
+    /// out-of-range index gives an invalid QVariant.
     QVariant data(QModelIndex const& index, int role = Qt::DisplayRole) const override;
+    /// Offers edited text to the model; true when it took it.
     bool setData(QModelIndex const& index, QVariant const& value, int role = Qt::EditRole) override;
+    /// Rows are enabled and selectable, editable where the model is; header rows are neither.
     Qt::ItemFlags flags(QModelIndex const& index) const override;
 
 private:

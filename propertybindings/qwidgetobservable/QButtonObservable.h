@@ -12,6 +12,7 @@ namespace quarlin::sdk::ui::dialogs::propertybindings::qwidgetobservable {
 
 class QButtonObservable;
 
+/// What hears a QButtonObservable.
 class QUARLIN_PROMPT_EXPORT QButtonListenerInterface
 {
 public:
@@ -26,10 +27,13 @@ class QUARLIN_PROMPT_EXPORT QButtonObservable : public QObject
     Q_OBJECT
 
 public:
+    /// Watches `button`, which is borrowed: null, or once it is destroyed, nothing is heard.
     explicit QButtonObservable(QAbstractButton* button);
     ~QButtonObservable() override;
 
+    /// Adds `listener` (borrowed; it removes itself before it dies); a null one is ignored.
     void addListener(QButtonListenerInterface* listener);
+    /// Removes `listener`; one that was not added is ignored.
     void removeListener(QButtonListenerInterface* listener);
 
     /// Null once the button is gone.

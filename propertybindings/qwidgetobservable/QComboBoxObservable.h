@@ -13,6 +13,7 @@ namespace quarlin::sdk::ui::dialogs::propertybindings::qwidgetobservable {
 
 class QComboBoxObservable;
 
+/// What hears a QComboBoxObservable.
 class QUARLIN_PROMPT_EXPORT QComboBoxListenerInterface
 {
 public:
@@ -30,10 +31,13 @@ class QUARLIN_PROMPT_EXPORT QComboBoxObservable : public QObject
     Q_OBJECT
 
 public:
+    /// Watches `comboBox`, which is borrowed.
     explicit QComboBoxObservable(QComboBox& comboBox);
     ~QComboBoxObservable() override;
 
+    /// Adds `listener` (borrowed; it removes itself before it dies); a null one is ignored.
     void addListener(QComboBoxListenerInterface* listener);
+    /// Removes `listener`; one that was not added is ignored.
     void removeListener(QComboBoxListenerInterface* listener);
 
     /// Null once the combo box is gone.

@@ -23,12 +23,15 @@ class QUARLIN_PROMPT_EXPORT QTextFieldObservable : public QObject
     Q_OBJECT
 
 public:
+    /// Watches `lineEdit` (borrowed) and calls `commit`, which returns false when it refused the text.
     QTextFieldObservable(QLineEdit& lineEdit, boost::function<bool()> commit);
     ~QTextFieldObservable() override;
 
+    /// The watched line edit; null once it is gone.
     QLineEdit* lineEdit() const { return m_lineEdit; }
 
 protected:
+    /// Enter, Return and focus loss commit the edited text.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
