@@ -15,10 +15,14 @@
 #endif
 
 #if defined(__GNUC__) || defined(__clang__) || (defined(_MSC_VER) && _MSC_VER >= 1926)
+/// The file of the call the default argument stands in, where the compiler can tell it.
 #define QUARLIN_CALLER_FILE __builtin_FILE()
+/// The line of the call the default argument stands in, where the compiler can tell it.
 #define QUARLIN_CALLER_LINE __builtin_LINE()
 #else
+/// Empty: this compiler cannot tell the file of a call.
 #define QUARLIN_CALLER_FILE ""
+/// 0: this compiler cannot tell the line of a call.
 #define QUARLIN_CALLER_LINE 0
 #endif
 
@@ -34,12 +38,13 @@ using FailureHandler = std::function<void(std::string const& message, CallSite c
 /// Where a scripted answer or an answers object was written in the test.
 struct CallSite
 {
+    /// Left to its defaults, the place of the call that takes the CallSite argument.
     CallSite(char const* inFile = QUARLIN_CALLER_FILE, int atLine = QUARLIN_CALLER_LINE)
         : file(inFile ? inFile : "")
         , line(atLine)
     {}
-    char const* file;
-    int line;
+    char const* file; ///< the source file, never null; empty where the compiler cannot tell
+    int line;         ///< the line; 0 where the compiler cannot tell
 };
 
 // A test that links Qt Test has its failures reported by it. The choice is made where the test
@@ -77,24 +82,24 @@ private:
 /// What to set in the RGB colouring options; what is left empty stays as the prompt shows it.
 struct RGBColoringAnswer
 {
-    std::optional<RGBMode_e> mode;
+    std::optional<RGBMode_e> mode; ///< the mode, chosen by its radio button
     /// Variables by name, red, green, blue; an empty name leaves that channel alone.
     std::vector<std::string> channels;
-    std::optional<double> minimum;
-    std::optional<double> maximum;
+    std::optional<double> minimum; ///< the low end of the value range, typed
+    std::optional<double> maximum; ///< the high end of the value range, typed
 };
 
 /// What to set in the scatter size and font prompt; what is left empty stays as it is.
 struct ScatterSizeFontAnswer
 {
-    std::optional<std::string> fontFamily;
-    std::optional<bool> bold;
-    std::optional<bool> italic;
+    std::optional<std::string> fontFamily; ///< the family, chosen by name in the font box
+    std::optional<bool> bold;              ///< the Bold check box, clicked to this state
+    std::optional<bool> italic;            ///< the Italic check box, clicked to this state
     /// The variable the symbols are sized by, by name.
     std::optional<std::string> sizeVariable;
     /// The size of one unit of the variable, in grid units or in centimetres (one or neither).
-    std::optional<double> sizeInGridUnits;
-    std::optional<double> sizeInCentimetres;
+    std::optional<double> sizeInGridUnits;   ///< per unit of the variable, in grid units
+    std::optional<double> sizeInCentimetres; ///< per unit of the variable, in centimetres
     /// Presses Recalculate Size before Close.
     bool recalculate = false;
 };
@@ -144,12 +149,14 @@ public:
     ScriptedAnswer addOnVariables(std::vector<std::string> const& names, CallSite where = {});
     /// The zone prompt: the zone by its number (from 1) or by its name.
     ScriptedAnswer zone(int number, CallSite where = {});
+    /// The zone prompt: the zone by the name its row shows.
     ScriptedAnswer zone(std::string const& name, CallSite where = {});
     /// The loader chooser: the loader by the name the list shows.
     ScriptedAnswer loader(std::string const& name, CallSite where = {});
     /// The colour chooser: the colour clicked, by its index in the colour map (or a multi colour,
     /// -1 and below) or by the name its swatch has. A colour chooser ends with the click.
     ScriptedAnswer color(int index, CallSite where = {});
+    /// The colour chooser: the colour by the name its swatch has.
     ScriptedAnswer color(std::string const& name, CallSite where = {});
     /// The RGB colouring options: the mode, channels and range set, then Close.
     ScriptedAnswer rgbColoringOptions(RGBColoringAnswer const& answer, CallSite where = {});
