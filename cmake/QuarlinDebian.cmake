@@ -21,10 +21,8 @@ set(CPACK_DEB_COMPONENT_INSTALL ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_RELEASE ${QUARLIN_DEBIAN_RELEASE})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Our own libraries are found in the staging tree; their packages are named below.
-set(_staging ${CPACK_PACKAGE_DIRECTORY}/_CPack_Packages/Linux/DEB/${CPACK_PACKAGE_NAME}-${PROJECT_VERSION}-Linux)
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${_staging}/host_runtime/usr/${CMAKE_INSTALL_LIBDIR}
-    ${_staging}/prompt_runtime/usr/${CMAKE_INSTALL_LIBDIR} ${_staging}/testing_runtime/usr/${CMAKE_INSTALL_LIBDIR})
+# dpkg-shlibdeps finds our own libraries in the build tree; their packages are named below.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${CMAKE_LIBRARY_OUTPUT_DIRECTORY})
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS_POLICY "=")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://quarlin-prompt.invalid/")
@@ -52,7 +50,12 @@ host application provides its own library of this name in its place.")
 
 set(CPACK_DEBIAN_PROMPT_RUNTIME_PACKAGE_NAME ${_prompt_package})
 set(CPACK_DEBIAN_PROMPT_RUNTIME_PACKAGE_SECTION libs)
-set(CPACK_DEBIAN_PROMPT_RUNTIME_PACKAGE_DEPENDS "${_host_package} (= ${_version})")
+# The icons are SVG, read through Qt's SVG image plugin, which no symbol of ours asks for.
+set(_qt_svg_package libqt5svg5)
+if(QUARLIN_QT_MAJOR EQUAL 6)
+  set(_qt_svg_package libqt6svg6)
+endif()
+set(CPACK_DEBIAN_PROMPT_RUNTIME_PACKAGE_DEPENDS "${_host_package} (= ${_version}), ${_qt_svg_package}")
 set(CPACK_COMPONENT_PROMPT_RUNTIME_DESCRIPTION "prompt dialogs for a plotting application (Qt ${QUARLIN_QT_MAJOR})
 Focused questions a plotting and data-visualisation application asks its user:
 an anchor position, a line of text, three whole numbers, a plot symbol, a
