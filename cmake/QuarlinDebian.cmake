@@ -30,6 +30,15 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # Debian ships debugging information apart (-dbgsym packages); ours keep the binaries lean.
 set(CPACK_STRIP_FILES ON)
 
+# The Qt packages of the major version the build uses.
+if(QUARLIN_QT_MAJOR EQUAL 6)
+  set(_qt_dev_package qt6-base-dev)
+  set(_qt_svg_package libqt6svg6)
+else()
+  set(_qt_dev_package qtbase5-dev)
+  set(_qt_svg_package libqt5svg5)
+endif()
+
 set(_host_package libquarlin-host${_soversion})
 set(_prompt_package libquarlin-prompt${_soversion})
 set(_testing_package libquarlin-prompt-testing${_soversion})
@@ -51,10 +60,6 @@ host application provides its own library of this name in its place.")
 set(CPACK_DEBIAN_PROMPT_RUNTIME_PACKAGE_NAME ${_prompt_package})
 set(CPACK_DEBIAN_PROMPT_RUNTIME_PACKAGE_SECTION libs)
 # The icons are SVG, read through Qt's SVG image plugin, which no symbol of ours asks for.
-set(_qt_svg_package libqt5svg5)
-if(QUARLIN_QT_MAJOR EQUAL 6)
-  set(_qt_svg_package libqt6svg6)
-endif()
 set(CPACK_DEBIAN_PROMPT_RUNTIME_PACKAGE_DEPENDS "${_host_package} (= ${_version}), ${_qt_svg_package}")
 set(CPACK_COMPONENT_PROMPT_RUNTIME_DESCRIPTION "prompt dialogs for a plotting application (Qt ${QUARLIN_QT_MAJOR})
 Focused questions a plotting and data-visualisation application asks its user:
@@ -74,10 +79,6 @@ reference host of libquarlin-host.")
 
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_NAME libquarlin-prompt-dev)
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_SECTION libdevel)
-set(_qt_dev_package qtbase5-dev)
-if(QUARLIN_QT_MAJOR EQUAL 6)
-  set(_qt_dev_package qt6-base-dev)
-endif()
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_DEPENDS
     "${_prompt_package} (= ${_version}), ${_host_package} (= ${_version}), ${_qt_dev_package}, libboost-dev (>= ${QUARLIN_BOOST_MINIMUM})")
 if(TARGET quarlin_prompt_testing)
@@ -112,7 +113,14 @@ License: BSD-3-clause
 
 License: BSD-3-clause
  ${_license_body}")
-string(TIMESTAMP _date "%a, %d %b %Y 00:00:00 +0000" UTC)
+# The release's date is the one CHANGELOG.md gives it, so the packages are the same whenever
+# they are built.
+file(STRINGS ${PROJECT_SOURCE_DIR}/CHANGELOG.md _release ENCODING UTF-8 REGEX "^## ${PROJECT_VERSION} [^0-9]* [0-9]+-[0-9]+-[0-9]+$")
+if(NOT _release MATCHES "([0-9]+)-([0-9]+)-([0-9]+)$")
+  message(FATAL_ERROR "CHANGELOG.md has no entry \"## ${PROJECT_VERSION} — YYYY-MM-DD\" for this version.")
+endif()
+execute_process(COMMAND date -u -R -d "${CMAKE_MATCH_0} 00:00:00" OUTPUT_VARIABLE _date
+                OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
 file(WRITE ${_debian_doc}/changelog.Debian "quarlin-prompt (${_version}) unstable; urgency=medium
 
   * Release ${PROJECT_VERSION}; what it changed for a host is in CHANGELOG.md,
