@@ -55,25 +55,39 @@ endfunction()
 # While the major version is 0 every minor release may change the ABI, so the SONAME carries
 # both numbers (libquarlin_prompt.so.0.1); the package's version file says the same.
 function(quarlin_shared_library_defaults target)
+  cmake_parse_arguments(PARSE_ARGV 1 arg "" "OBJECTS" "")
+  if(NOT arg_OBJECTS)
+    set(arg_OBJECTS ${target})
+  endif()
   if(PROJECT_VERSION_MAJOR EQUAL 0)
     set(soversion ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR})
   else()
     set(soversion ${PROJECT_VERSION_MAJOR})
   endif()
-  # Both libraries are installed side by side; each finds the other next to itself.
+  # Both libraries sit side by side, in the build tree as where they are installed, so each
+  # finds the other next to itself with the same RUNPATH. A build RUNPATH that install rewrites
+  # would be padded with empty entries, and an empty entry makes the loader search the current
+  # folder for Qt and the C++ runtime.
   set_target_properties(${target} PROPERTIES VERSION ${PROJECT_VERSION} SOVERSION ${soversion}
-                                             INSTALL_RPATH "$ORIGIN")
+                                             INSTALL_RPATH "$ORIGIN" BUILD_WITH_INSTALL_RPATH ON)
   quarlin_target_defaults(${target})
-  quarlin_load_fast(${target})
+  quarlin_load_fast(${target} ${arg_OBJECTS})
+  set_property(GLOBAL APPEND PROPERTY QUARLIN_SHARED_LIBRARIES ${target})
   install(FILES ${QUARLIN_STAGED_INCLUDEDIR}/${target}_export.h
           DESTINATION ${QUARLIN_INSTALL_INCLUDEDIR} COMPONENT development)
 endfunction()
 
-# A library binds its calls to its own functions when it is linked, not at every load: its
-# vtables and calls to itself need no symbol lookup then (a quarter fewer lookups at load). Qt
-# keeps the same rule, and hosts compile with -fPIC as Qt asks, so a function's address is the
-# same seen from either side. Data stays bound at load: a static in an inline function must be
-# one object for the library and the host.
-function(quarlin_load_fast target)
-  target_link_options(${target} PRIVATE -Wl,-Bsymbolic-functions -Wl,-O1)
+# A library binds references to its own functions and its own data when it is linked, not at
+# every load: its vtables, type information, meta-objects and calls to itself need no symbol
+# lookup then (a third fewer lookups at load). Qt binds its functions the same way, and hosts
+# compile with -fPIC as Qt's headers insist, so an address is the same seen from either side.
+# What a host may define as well, a static of an inline function or of a template, stays one
+# object for the process: InterposableData.cmake lists it from the objects before each link.
+function(quarlin_load_fast target objects)
+  set(list ${CMAKE_CURRENT_BINARY_DIR}/${target}.dynamic-list)
+  add_custom_command(TARGET ${target} PRE_LINK
+    COMMAND ${CMAKE_COMMAND} -DNM=${CMAKE_NM} -DOUTPUT=${list} "-DOBJECTS=$<TARGET_OBJECTS:${objects}>"
+            -P ${PROJECT_SOURCE_DIR}/cmake/InterposableData.cmake
+    VERBATIM)
+  target_link_options(${target} PRIVATE -Wl,--dynamic-list=${list} -Wl,-O1)
 endfunction()

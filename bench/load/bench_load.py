@@ -46,7 +46,12 @@ def main():
     for binary in args.binaries:
         t = statistics.median(times[binary])
         p = statistics.median(peaks[binary])
+        # The ratio within each round, where both ran seconds apart, is steadier than the ratio of
+        # the medians when the machine's speed drifts; its quartiles say how far to trust it.
+        ratios = sorted(c / b for c, b in zip(times[binary], times[base]))
+        q1, q2, q3 = statistics.quantiles(ratios, n=4) if len(ratios) > 1 else ratios * 3
         print(f"{os.path.basename(binary):24} median {t * 1000:7.1f} ms  {t / base_time:5.2f}x"
+              f"   per round {q2:5.2f}x [{q1:4.2f} {q3:4.2f}]"
               f"   peak {p / 1024:6.1f} MiB  {(p - base_peak) / 1024:+5.1f} MiB   ({args.runs} runs)")
 
 
