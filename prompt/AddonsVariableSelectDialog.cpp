@@ -76,16 +76,19 @@ AddonsVariableSelectDialog::AddonsVariableSelectDialog(QWidget& parent,
     form.var3 = std::move(var3);
     form.setupUi(this);
 
-    form.instructions_label->setText(QString::fromStdString(form.instructions));
+    // The add-on's texts throughout: the form's placeholders must not come back on a change.
+    followLanguage([this, &form] {
+        form.retranslateUi(this);
+        form.instructions_label->setText(QString::fromStdString(form.instructions));
+        QLabel* const rowLabels[] = {form.var1_label, form.var2_label, form.var3_label};
+        for (std::size_t row = 0; row < form.labels.size() && row < 3; ++row)
+            rowLabels[row]->setText(QString::fromStdString(form.labels[row]));
+    });
     QLabel* const rowLabels[] = {form.var1_label, form.var2_label, form.var3_label};
     QComboBox* const combos[] = {form.var1_comboBox, form.var2_comboBox, form.var3_comboBox};
-    for (std::size_t row = 0; row < 3; ++row) {
-        if (row < form.labels.size()) {
-            rowLabels[row]->setText(QString::fromStdString(form.labels[row]));
-        } else {
-            rowLabels[row]->hide();
-            combos[row]->hide();
-        }
+    for (std::size_t row = form.labels.size(); row < 3; ++row) {
+        rowLabels[row]->hide();
+        combos[row]->hide();
     }
     boost::shared_ptr<PropertyAbstract<int>> const properties[] = {form.var1, form.var2, form.var3};
     for (int i = 0; i < 3; ++i)

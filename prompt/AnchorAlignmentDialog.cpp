@@ -24,6 +24,7 @@ AnchorAlignmentDialog::AnchorAlignmentDialog(AnchorAlignment_e alignment, QWidge
 {
     setHelpAction(new common::LaunchHelpAction("contour.html#contour/details/anchor-alignment", *this));
     m_ui->setupUi(this);
+    followLanguage([this] { m_ui->retranslateUi(this); });
     setSelectedAlignmentButton(m_initialAlignment);
 }
 

@@ -28,6 +28,24 @@ public:
     boost::ptr_vector<ListViewPropertyBinding> bindings;
     std::unique_ptr<RelevanceApplier> okApplier;
     std::set<std::string> fileExtensions;
+    bool noneSuggested = false;
+
+    void showTexts(QDialog& dialog)
+    {
+        QString title = ChooseLoaderDialog::tr("Choose Loader ");
+        if (!fileExtensions.empty()) {
+            title += QLatin1Char('(');
+            for (std::string const& extension : fileExtensions)
+                title += QLatin1Char('*') + QString::fromStdString(extension) + QLatin1Char(' ');
+            title += QLatin1Char(')');
+        }
+        dialog.setWindowTitle(title);
+        label->setText(noneSuggested
+                           ? ChooseLoaderDialog::tr("A loader could not be found for this file type.\n"
+                                                    "Please choose which loader you would like to use.")
+                           : ChooseLoaderDialog::tr("Multiple loaders support this kind of file.\n"
+                                                    "Please choose which loader you would like to use."));
+    }
 };
 
 ChooseLoaderDialog* ChooseLoaderDialog::m_dialogInstance = nullptr;
@@ -60,6 +78,11 @@ ChooseLoaderDialog::ChooseLoaderDialog(QWidget& parent)
         std::initializer_list<QWidget*>{form.buttonBox->button(QDialogButtonBox::Ok)},
         RelevanceApplier::Manifestation_Sensitivity, BindingInterface::WidgetUpdateOnIdle);
     connect(form.LoadersList, &QAbstractItemView::doubleClicked, this, &ChooseLoaderDialog::accept);
+    followLanguage([this, &form] {
+        form.retranslateUi(this);
+        form.showTexts(*this);
+        form.manager.retranslate();
+    });
 }
 
 ChooseLoaderDialog::~ChooseLoaderDialog()
@@ -81,18 +104,8 @@ void ChooseLoaderDialog::prepare(
     if (!remembered.empty() && !form.manager.selectLoaderNamed(remembered))
         form.manager.selectFirstLoader();
 
-    QString title = tr("Choose Loader ");
-    if (!fileExtensions.empty()) {
-        title += QLatin1Char('(');
-        for (std::string const& extension : fileExtensions)
-            title += QLatin1Char('*') + QString::fromStdString(extension) + QLatin1Char(' ');
-        title += QLatin1Char(')');
-    }
-    setWindowTitle(title);
-    form.label->setText(suggestedLoaders.empty() ? tr("A loader could not be found for this file type.\n"
-                                                      "Please choose which loader you would like to use.")
-                                                 : tr("Multiple loaders support this kind of file.\n"
-                                                      "Please choose which loader you would like to use."));
+    form.noneSuggested = suggestedLoaders.empty();
+    refreshTexts();
 }
 
 boost::shared_ptr<sdk::DataLoaderInterface const> ChooseLoaderDialog::selectedLoader()

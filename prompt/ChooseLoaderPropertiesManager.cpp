@@ -21,6 +21,7 @@ struct ChooseLoaderPropertiesManager::Impl
     std::vector<boost::shared_ptr<sdk::DataLoaderInterface>> allLoaders =
         sdk::DataLoaderRepository::getInstance().dataLoaderInterfaces(false);
     std::string const keyPrefix = "LastLoaderUsedForExt_";
+    std::vector<boost::shared_ptr<sdk::DataLoaderInterface>> suggested;
 };
 
 ChooseLoaderPropertiesManager::ChooseLoaderPropertiesManager()
@@ -52,6 +53,7 @@ ChooseLoaderPropertiesManager::oneLoaderSelected() const
 void ChooseLoaderPropertiesManager::rebuild(
     std::vector<boost::shared_ptr<sdk::DataLoaderInterface>> const& suggestedLoaders)
 {
+    d->suggested = suggestedLoaders;
     StringListWithHeadersModel& model = *d->model;
     model.clear();
     std::set<std::string> suggested;
@@ -72,6 +74,15 @@ void ChooseLoaderPropertiesManager::rebuild(
             others.insert(loader->name());
     for (std::string const& name : others)
         model.append(name);
+}
+
+void ChooseLoaderPropertiesManager::retranslate()
+{
+    auto const selected = selectedLoader();
+    auto const suggested = d->suggested; // rebuild() takes its copy from what it is given
+    rebuild(suggested);
+    if (selected)
+        selectLoaderNamed(selected->name());
 }
 
 bool ChooseLoaderPropertiesManager::selectLoaderNamed(std::string const& name)

@@ -36,6 +36,8 @@ public:
 
     // Rebuilds the list: the suggested names sorted under "Suggested Loaders", then the others.
     void rebuild(std::vector<boost::shared_ptr<sdk::DataLoaderInterface>> const& suggestedLoaders);
+    // The list again with its headers in the language of the moment; the selected loader stays.
+    void retranslate();
     // Selects the first row showing name; false (selection unchanged) when no row does.
     bool selectLoaderNamed(std::string const& name);
     // Selects the first row that is not a header.

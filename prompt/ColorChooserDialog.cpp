@@ -57,6 +57,7 @@ ColorChooserDialog::ColorChooserDialog(QWidget& parent, bool showMultiColors)
 {
     setHelpAction(new common::LaunchHelpAction("plots.html#plots/color-chooser", *this));
     m_ui->setupUi(this);
+    followLanguage([this] { m_ui->retranslateUi(this); }); // the panel follows on its own
     auto* const frameLayout = new QGridLayout(m_ui->buttonGridFrame);
     frameLayout->setContentsMargins(0, 0, 0, 0);
     m_widget = new ColorChooserWidget(this, showMultiColors, ColorChooserWidget::ShowHelpButtonNever);

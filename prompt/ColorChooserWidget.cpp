@@ -47,6 +47,24 @@ QString accessibleColorName(int color)
     return ColorChooserWidget::tr(colorName(color, false).c_str());
 }
 
+struct Extra
+{
+    char const* text;
+    int color;
+};
+// The extra row: multi colours and RGB colouring.
+constexpr Extra extras[] = {
+    {QT_TRANSLATE_NOOP("quarlin::dialogs::prompt::ColorChooserWidget", "Multi &1"), -1},
+    {QT_TRANSLATE_NOOP("quarlin::dialogs::prompt::ColorChooserWidget", "&2"), -3},
+    {QT_TRANSLATE_NOOP("quarlin::dialogs::prompt::ColorChooserWidget", "&3"), -4},
+    {QT_TRANSLATE_NOOP("quarlin::dialogs::prompt::ColorChooserWidget", "&4"), -5},
+    {QT_TRANSLATE_NOOP("quarlin::dialogs::prompt::ColorChooserWidget", "&5"), -7},
+    {QT_TRANSLATE_NOOP("quarlin::dialogs::prompt::ColorChooserWidget", "&6"), -8},
+    {QT_TRANSLATE_NOOP("quarlin::dialogs::prompt::ColorChooserWidget", "&7"), -9},
+    {QT_TRANSLATE_NOOP("quarlin::dialogs::prompt::ColorChooserWidget", "&8"), -10},
+    {QT_TRANSLATE_NOOP("quarlin::dialogs::prompt::ColorChooserWidget", "&RGB"), rgbColor},
+};
+
 } // namespace
 
 ColorChooserWidget::ColorChooserWidget(QWidget* parent, bool showMultiColors, ShowHelpButton showHelpButton)
@@ -78,8 +96,6 @@ ColorChooserWidget::ColorChooserWidget(QWidget* parent, bool showMultiColors, Sh
         auto* const help = new QToolButton(this);
         help->setObjectName(QStringLiteral("helpButton"));
         help->setIcon(QIcon(QStringLiteral(":/help.svg")));
-        help->setAccessibleName(tr("Help"));
-        help->setToolTip(tr("Help"));
         auto* const action = new common::LaunchHelpAction(helpTopic, *help);
         connect(help, &QToolButton::clicked, action, &QAction::trigger);
         helpRow->addWidget(help);
@@ -89,23 +105,12 @@ ColorChooserWidget::ColorChooserWidget(QWidget* parent, bool showMultiColors, Sh
     layout->addWidget(gridWidget);
 
     if (showMultiColors) {
-        struct Extra
-        {
-            char const* text;
-            int color;
-        };
-        static constexpr Extra extras[] = {
-            {QT_TR_NOOP("Multi &1"), -1}, {QT_TR_NOOP("&2"), -3},  {QT_TR_NOOP("&3"), -4},
-            {QT_TR_NOOP("&4"), -5},       {QT_TR_NOOP("&5"), -7},  {QT_TR_NOOP("&6"), -8},
-            {QT_TR_NOOP("&7"), -9},       {QT_TR_NOOP("&8"), -10}, {QT_TR_NOOP("&RGB"), rgbColor},
-        };
         auto* const row = new QHBoxLayout;
         row->setContentsMargins(0, 0, 0, 0);
         row->setSpacing(0);
         int position = 1;
         for (Extra const& extra : extras) {
             auto* const button = new QToolButton(this);
-            button->setText(tr(extra.text));
             button->setObjectName(extra.color == rgbColor ? QStringLiteral("RGB")
                                                           : QStringLiteral("C%1").arg(position++));
             if (extra.color == -1) {
@@ -118,6 +123,7 @@ ColorChooserWidget::ColorChooserWidget(QWidget* parent, bool showMultiColors, Sh
         layout->addLayout(row);
     }
 
+    retranslate();
     m_colorMapChanges = toolbox::StateChangeEventObservable::getInstance().connectStateChanged(
         [this](toolbox::StateChangeEventInterface const& event) {
             if (event.kind() == StateChange_ColorMap || event.kind() == StateChange_StyleReset)
@@ -130,14 +136,37 @@ ColorChooserWidget::~ColorChooserWidget() = default;
 
 void ColorChooserWidget::addColorButton(QAbstractButton* button, int color)
 {
-    QString const name = accessibleColorName(color);
     button->setProperty("colorIndex", color); // what test support clicks by
-    button->setAccessibleName(name);
-    button->setToolTip(name);
     button->installEventFilter(this);
     connect(button, &QAbstractButton::clicked, this,
             [this, color] { runAtBoundary([&] { colorButtonTriggered(color); }); });
     m_choices.push_back({button, color});
+}
+
+void ColorChooserWidget::retranslate()
+{
+    for (Choice const& choice : m_choices) {
+        QString const name = accessibleColorName(choice.color);
+        choice.button->setAccessibleName(name);
+        choice.button->setToolTip(name);
+        for (Extra const& extra : extras)
+            if (extra.color == choice.color)
+                choice.button->setText(tr(extra.text));
+    }
+    if (auto* const help =
+            findChild<QToolButton*>(QStringLiteral("helpButton"), Qt::FindDirectChildrenOnly)) {
+        help->setAccessibleName(tr("Help"));
+        help->setToolTip(tr("Help"));
+        if (auto* const action = help->findChild<common::LaunchHelpAction*>())
+            action->retranslate();
+    }
+}
+
+void ColorChooserWidget::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        runAtBoundary([this] { retranslate(); });
 }
 
 void ColorChooserWidget::signalColorSelectedConnected() const {}

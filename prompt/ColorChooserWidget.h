@@ -67,11 +67,14 @@ public:
 protected:
     /// The swatches' keys: Enter chooses, arrow keys move through the grid.
     bool eventFilter(QObject* watched, QEvent* event) override;
+    /// On a language change, names the colours and the extra row's buttons again.
+    void changeEvent(QEvent* event) override;
 
 private:
     virtual void signalColorSelectedConnected() const;
     void colorButtonTriggered(int color);
     void addColorButton(QAbstractButton* button, int color);
+    void retranslate();
 
     struct Choice
     {

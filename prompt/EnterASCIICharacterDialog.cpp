@@ -71,6 +71,7 @@ EnterASCIICharacterDialog::EnterASCIICharacterDialog(QWidget& parent, std::strin
 
     setHelpAction(
         new common::LaunchHelpAction("polar.html#polar/symbols-map-layer/enter-ascii-character", *this));
+    followLanguage([this, &form] { form.retranslateUi(this); });
 }
 
 EnterASCIICharacterDialog::~EnterASCIICharacterDialog()

@@ -7,6 +7,11 @@
 
 namespace quarlin::dialogs::prompt {
 
+namespace {
+// Where the host's caption for OK is kept, beside the dialog's members.
+char const* const okCaptionProperty = "quarlinOkCaption";
+} // namespace
+
 EnterTextStringDialog::EnterTextStringDialog(QWidget& parent, QString const& prompt,
                                              QString const& initialText, QString const& helpTopic,
                                              bool /*unused*/)
@@ -14,8 +19,16 @@ EnterTextStringDialog::EnterTextStringDialog(QWidget& parent, QString const& pro
     , m_ui(std::make_unique<Ui::EnterTextString>())
 {
     m_ui->setupUi(this);
-    if (!prompt.isEmpty())
-        m_ui->EnterTextString_Label->setText(prompt); // keeps its buddy, so "&" still works
+    followLanguage([this, prompt] {
+        m_ui->retranslateUi(this);
+        if (!prompt.isEmpty())
+            m_ui->EnterTextString_Label->setText(prompt); // keeps its buddy, so "&" still works
+        // The button box names its buttons again on a change; a host's caption stays.
+        QString const caption = property(okCaptionProperty).toString();
+        if (!caption.isEmpty())
+            if (QPushButton* const ok = m_ui->EnterTextString_buttonBox->button(QDialogButtonBox::Ok))
+                ok->setText(caption);
+    });
     m_ui->EnterTextString_lineEdit->setText(initialText);
     m_ui->EnterTextString_lineEdit->selectAll();
     if (!helpTopic.isEmpty())
@@ -34,6 +47,7 @@ QString EnterTextStringDialog::text() const
 
 void EnterTextStringDialog::setOkButtonText(std::string const& caption)
 {
+    setProperty(okCaptionProperty, QString::fromStdString(caption));
     if (QPushButton* const ok = m_ui->EnterTextString_buttonBox->button(QDialogButtonBox::Ok))
         ok->setText(QString::fromStdString(caption));
 }

@@ -9,6 +9,7 @@
 #include <boost/ptr_container/ptr_vector.hpp>
 
 #include <algorithm>
+#include <array>
 
 namespace quarlin::dialogs::prompt {
 
@@ -65,9 +66,17 @@ EnterThreeIntValuesDialog::EnterThreeIntValuesDialog(QWidget& parent, std::strin
 {
     Impl& form = *m_impl;
     form.setupUi(this);
-    form.valueLabel1->setText(QString::fromStdString(label1));
-    form.valueLabel2->setText(QString::fromStdString(label2));
-    form.valueLabel3->setText(QString::fromStdString(label3));
+    // Every text is the host's; the form's placeholders must not come back on a language change.
+    followLanguage(
+        [this, &form, title,
+         texts = std::array<QString, 3>{QString::fromStdString(label1), QString::fromStdString(label2),
+                                        QString::fromStdString(label3)}] {
+            form.retranslateUi(this);
+            form.valueLabel1->setText(texts[0]);
+            form.valueLabel2->setText(texts[1]);
+            form.valueLabel3->setText(texts[2]);
+            setWindowTitle(QString::fromStdString(title));
+        });
 
     quarlin::ui::IntegralSpinBox* const spinBoxes[] = {form.value1, form.value2, form.value3};
     __int64 const minimums[] = {minimum1, minimum2, minimum3};
@@ -84,7 +93,6 @@ EnterThreeIntValuesDialog::EnterThreeIntValuesDialog(QWidget& parent, std::strin
     form.bindings.push_back(new SpinBoxLgIndexPropertyBinding(form.value3, form.manager.value3(), {}));
 
     setHelpAction(new common::LaunchHelpAction(helpTopic, *this));
-    setWindowTitle(QString::fromStdString(title));
 }
 
 EnterThreeIntValuesDialog::~EnterThreeIntValuesDialog()

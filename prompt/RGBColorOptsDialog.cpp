@@ -15,6 +15,8 @@
 #include <boost/make_shared.hpp>
 #include <boost/ptr_container/ptr_vector.hpp>
 
+#include <utility>
+
 namespace quarlin::dialogs::prompt {
 
 using namespace sdk::ui::propertymanager;
@@ -25,6 +27,7 @@ struct RGBColorOptsDialog::Impl
     explicit Impl(RGBColorOptsDialog& dialog);
     virtual ~Impl();
 
+    Ui::RGBColorOpts form;
     std::unique_ptr<RGBColorOptsPropertiesManager> manager;
     boost::ptr_vector<BindingInterface> bindings;
     // The spin boxes' bindings are not of the binding interface; they go with the others.
@@ -34,7 +37,6 @@ struct RGBColorOptsDialog::Impl
 
 RGBColorOptsDialog::Impl::Impl(RGBColorOptsDialog& dialog)
 {
-    Ui::RGBColorOpts form;
     form.setupUi(&dialog);
     auto const set = boost::make_shared<RGBColorOptsPropertiesGenerated>(
         dialog.windowModality() != Qt::NonModal, toolbox::StringList{});
@@ -105,6 +107,11 @@ RGBColorOptsDialog::RGBColorOptsDialog(QWidget& parent)
 {
     setLaunchedModeless(true);
     setHelpAction(new common::LaunchHelpAction("plots.html#plots/color-chooser/rgb-coloring", *this));
+    followLanguage([this, first = true]() mutable {
+        m_impl->form.retranslateUi(this); // a mode's item text goes to the model, which refuses it
+        if (!std::exchange(first, false))
+            m_impl->manager->retranslate();
+    });
 }
 
 RGBColorOptsDialog::~RGBColorOptsDialog()

@@ -144,6 +144,17 @@ ScatterSizeFontDialog::ScatterSizeFontDialog(QWidget& parent)
     : QtDialogAbstract(parent, relevance())
     , m_impl(std::make_unique<Impl>(*this))
 {
+    followLanguage([this] {
+        Impl& form = *m_impl;
+        form.retranslateUi(this);
+        if (auto* const recalculate = form.scatterSizeFont_buttonBox->findChild<QPushButton*>(
+                QStringLiteral("scatterSizeFont_RecalculateSize_Button")))
+            recalculate->setText(QCoreApplication::translate("ScatterSizeFont", "&Recalculate Size"));
+        PlotType_e const plotType = QrnUtilFrameGetPlotType();
+        bool const field = plotType == PlotType_Cartesian2D || plotType == PlotType_Cartesian3D;
+        setWindowTitle(field ? QCoreApplication::translate("ScatterSizeFont", "Scatter Size/Font")
+                             : QCoreApplication::translate("ScatterSizeFont", "Symbol Font"));
+    });
     setDialogForPlotType();
 }
 
@@ -156,11 +167,7 @@ ScatterSizeFontDialog::~ScatterSizeFontDialog()
 
 void ScatterSizeFontDialog::setDialogForPlotType()
 {
-    PlotType_e const plotType = QrnUtilFrameGetPlotType();
-    bool const field = plotType == PlotType_Cartesian2D || plotType == PlotType_Cartesian3D;
-    // Translated with the form's texts.
-    setWindowTitle(field ? QCoreApplication::translate("ScatterSizeFont", "Scatter Size/Font")
-                         : QCoreApplication::translate("ScatterSizeFont", "Symbol Font"));
+    refreshTexts(); // the title names what the plot type makes of the prompt
     // The topic is the same for every plot type; the earlier action goes with its replacement.
     QAction* const earlier = helpAction();
     setHelpAction(new common::LaunchHelpAction("scatter.html#scatter/scatter-size-font", *this));

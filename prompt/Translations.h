@@ -11,7 +11,7 @@ namespace quarlin::dialogs::prompt {
 /// Help...) where the system has it, on the running application. A later call replaces both;
 /// English, or a language the library has no translation for, removes them. Returns whether the
 /// library has a translation for the locale. Call it from the GUI thread, after the application
-/// object exists; dialogs built afterwards speak the language.
+/// object exists. Every prompt, built before or after and open or not, then speaks the language.
 QUARLIN_PROMPT_EXPORT bool installTranslations(QLocale const& locale = QLocale());
 
 } // namespace quarlin::dialogs::prompt

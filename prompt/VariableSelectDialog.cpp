@@ -152,8 +152,11 @@ VariableSelectDialog::VariableSelectDialog(QWidget& parent, toolbox::StringList 
 
     setHelpAction(new common::LaunchHelpAction(helpTopic, *this));
     // Shown before launch too, so a host that shows the dialog its own way sees the right form.
-    if (form.hasEveryLabel())
-        form.showTexts();
+    followLanguage([this, &form] {
+        form.retranslateUi(this);
+        if (form.hasEveryLabel())
+            form.showTexts();
+    });
     fitToTexts();
 }
 

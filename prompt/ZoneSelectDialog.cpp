@@ -93,6 +93,7 @@ ZoneSelectDialog::ZoneSelectDialog(QWidget& parent, int /*zone: preselected by g
         RelevanceApplier::Manifestation_Sensitivity, BindingInterface::WidgetUpdateImmediate);
     connect(form.Zone_Source_MList, &QAbstractItemView::doubleClicked, this, &QDialog::accept);
     setHelpAction(new common::LaunchHelpAction("select_mapping_zone.html", *this));
+    followLanguage([this, &form] { form.retranslateUi(this); });
 }
 
 ZoneSelectDialog::~ZoneSelectDialog()

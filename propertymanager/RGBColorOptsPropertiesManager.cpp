@@ -46,6 +46,11 @@ constexpr std::array<StateChange_e, 10> channelVarRelevantChanges = {
 
 } // namespace
 
+void RGBColorOptsPropertiesManager::retranslate()
+{
+    m_modeModel->setEntries(modeTable());
+}
+
 RGBColorOptsPropertiesManager::RGBColorOptsPropertiesManager(
     boost::shared_ptr<RGBColorOptsPropertiesGenerated> generated)
     : m_generated(std::move(generated))

@@ -46,6 +46,8 @@ public:
     RelevancePtr const& greenRelevance() const { return m_greenRelevance; }
     RelevancePtr const& blueRelevance() const { return m_blueRelevance; }
     boost::shared_ptr<ModeModel> const& modeModel() const { return m_modeModel; }
+    // The modes' names again, in the language of the moment; the mode chosen stays.
+    void retranslate();
     boost::shared_ptr<VariablesModel> const& variablesModel() const { return m_variablesModel; }
 
     // The host state changes after which the channel variables may have become invalid.

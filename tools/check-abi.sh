@@ -17,7 +17,7 @@ fi
 build=${1:-$root/build}
 libraries=(quarlin_prompt quarlin_host)
 
-for tool in abidw abidiff readelf xz; do
+for tool in abidw abidiff readelf nm xz; do
   command -v "$tool" >/dev/null || { echo "check-abi: $tool is missing (tools/install-deps.sh installs it)" >&2; exit 2; }
 done
 
@@ -54,8 +54,20 @@ for library in "${libraries[@]}"; do
   set -e
   # abidiff's status is a bit set: 1 error, 2 usage, 4 a change, 8 an incompatible change.
   # A new virtual function at the end of a vtable is one abidiff calls compatible; it is not for
-  # us, as hosts derive from our classes and their vtables continue ours.
-  if grep -q 'adds a new entry to the vtable\|vtable offset' "$work/$library.report"; then
+  # us, as hosts derive from our classes and their vtables continue ours. abidiff also notes "a
+  # new entry" for a new override of an inherited virtual, which takes no new slot; so the sizes
+  # of the vtables decide: any vtable of the baseline that is now of another size is a break.
+  if grep -q 'vtable offset' "$work/$library.report"; then
+    result=$((result | 8))
+  fi
+  sed -n "s/.*<elf-symbol name='\(_ZTV[^']*\)' size='\([0-9]*\)'.*is-defined='yes'.*/\1 \2/p" \
+    "$work/$library.abi" | sort > "$work/$library.vtables.was"
+  nm -D -S --defined-only "$binary" | while read -r _ size _ name; do
+    if [[ $name == _ZTV* ]]; then echo "$name $((16#$size))"; fi
+  done | sort > "$work/$library.vtables.now"
+  resized=$(join "$work/$library.vtables.was" "$work/$library.vtables.now" | awk '$2 != $3 { print "  " $1 ": " $2 " -> " $3 " bytes" }')
+  if [[ -n $resized ]]; then
+    printf 'vtables of another size:\n%s\n' "$resized" >> "$work/$library.report"
     result=$((result | 8))
   fi
   if ((result & 3)); then

@@ -25,6 +25,13 @@ public:
     int size() const override { return static_cast<int>(m_entries.size()); }
     T get(int index) const override { return entry(index).second; }
     std::string getStr(int index) override { return entry(index).first; }
+    /// Replaces every entry, then announces DataChanged: the same values under texts of another
+    /// language, for one. A listener that throws leaves the new entries in place.
+    void setEntries(Entries entries)
+    {
+        m_entries = std::move(entries);
+        this->emitDataChanged();
+    }
 
 private:
     typename Entries::value_type const& entry(int index) const
@@ -34,7 +41,7 @@ private:
         return m_entries[static_cast<std::size_t>(index)];
     }
 
-    Entries const m_entries;
+    Entries m_entries;
 };
 
 } // namespace quarlin::sdk::ui::dialogs::propertybindings::models

@@ -13,7 +13,7 @@ LaunchHelpAction::LaunchHelpAction(std::string const& helpTopic, QObject& parent
     , m_helpTopic(helpTopic)
 {
     setObjectName(QStringLiteral("LaunchHelpAction"));
-    setText(QCoreApplication::translate("LaunchHelpAction", "&Help"));
+    retranslate();
     setIcon(QIcon(QStringLiteral(":/help.svg")));
     setShortcut(QKeySequence(Qt::Key_F1));
     // F1 reaches the action from any widget of the window it is added to, and no further.
@@ -27,5 +27,10 @@ LaunchHelpAction::LaunchHelpAction(std::string const& helpTopic, QObject& parent
 }
 
 LaunchHelpAction::~LaunchHelpAction() = default;
+
+void LaunchHelpAction::retranslate()
+{
+    setText(QCoreApplication::translate("LaunchHelpAction", "&Help"));
+}
 
 } // namespace quarlin::dialogs::common

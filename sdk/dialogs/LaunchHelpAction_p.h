@@ -16,6 +16,7 @@ public:
     ~LaunchHelpAction() override;
 
     std::string const& helpTopic() const { return m_helpTopic; }
+    void retranslate();
 
 private:
     std::string m_helpTopic;

@@ -1,5 +1,6 @@
 #include "sdk/dialogs/QtDialogAbstract.h"
 
+#include "sdk/dialogs/LaunchHelpAction_p.h"
 #include "sdk/exception/ExceptionBoundary.h"
 #include "sdk/host/ApplicationSettings.h"
 #include "sdk/signals/SignalConnectionCollection.h"
@@ -136,6 +137,8 @@ struct QtDialogAbstract::Impl
     std::optional<Remembered> opened;
     QPointer<QObject> frameWatch; // owned by the dialog's window
     bool shownNoticeDue = false;
+    std::vector<std::function<void()>> textSetters;
+    QString libraryTitle; // the title the texts last set: another one is the host's
 };
 
 QtDialogAbstract::QtDialogAbstract(QWidget& parent, sdk::ui::propertymanager::RelevancePtr relevance)
@@ -249,6 +252,41 @@ bool QtDialogAbstract::ruleHolds() const
     bool usable = false;
     runAtBoundary([&] { usable = isUsable(); });
     return usable;
+}
+
+void QtDialogAbstract::followLanguage(std::function<void()> setTexts)
+{
+    if (!setTexts)
+        return;
+    setTexts();
+    d->textSetters.push_back(std::move(setTexts));
+    d->libraryTitle = windowTitle();
+}
+
+bool QtDialogAbstract::event(QEvent* event)
+{
+    bool const handled = QDialog::event(event); // the form's children first, Qt's buttons among them
+    if (event->type() == QEvent::LanguageChange)
+        runAtBoundary([this] { retranslate(); });
+    return handled;
+}
+
+void QtDialogAbstract::refreshTexts()
+{
+    retranslate();
+}
+
+void QtDialogAbstract::retranslate()
+{
+    QString const title = windowTitle();
+    bool const hostTitle = !d->textSetters.empty() && title != d->libraryTitle;
+    if (auto* const help = qobject_cast<LaunchHelpAction*>(d->helpAction.data()))
+        help->retranslate();
+    for (auto const& setTexts : d->textSetters)
+        setTexts();
+    d->libraryTitle = windowTitle();
+    if (hostTitle)
+        setWindowTitle(title);
 }
 
 void QtDialogAbstract::closeEvent(QCloseEvent* event)

@@ -84,6 +84,9 @@ public:
     bool isUsable() const;
 
 protected:
+    /// After the dialog and its children have taken a language change (Qt's standard buttons
+    /// retranslate themselves), runs what followLanguage() registered.
+    bool event(QEvent* event) override;
     /// A close of the visible dialog ends it through reject(), as Cancel does.
     void closeEvent(QCloseEvent* event) override;
     /// Wires the button boxes, greys out as the rule says, places the dialog (restoring a remembered
@@ -94,6 +97,17 @@ protected:
 
     /// A modeless dialog's launch() shows it and returns at once.
     void setLaunchedModeless(bool modeless);
+
+    /// Runs `setTexts` now, and again after each language change of the application, open or
+    /// not, once the dialog's own widgets have taken the new language. A prompt sets its
+    /// library texts there (a form's `retranslateUi()` among them) and sets again what a host
+    /// passed in, which a form's retranslation overwrites. A window title the host set after
+    /// construction stays as the host set it. Registrations run in their order; exceptions
+    /// thrown by `setTexts` on a language change are reported through the host's message box.
+    void followLanguage(std::function<void()> setTexts);
+    /// Runs what followLanguage() registered again now, as a language change does: for texts
+    /// that depend on what the prompt was last prepared with.
+    void refreshTexts();
 
 private Q_SLOTS:
     void triggerHelp();
@@ -110,6 +124,7 @@ private:
     void placeWhole(QRect const& wanted, QMargins const& frame);
     void rememberGeometry();
     void tellShown();
+    void retranslate();
 
     struct Impl;
     std::unique_ptr<Impl> d; ///< owned

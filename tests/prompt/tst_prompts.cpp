@@ -10,6 +10,7 @@
 #include "prompt/EnterASCIICharacterDialog.h"
 #include "prompt/EnterTextStringDialog.h"
 #include "prompt/EnterThreeIntValuesDialog.h"
+#include "prompt/Translations.h"
 #include "prompt/VariableSelectDialog.h"
 #include "prompt/ZoneSelectDialog.h"
 #include "referencehost/ReferenceHost.h"
@@ -270,6 +271,8 @@ struct ShownText
     bool mnemonic;
 };
 
+QList<ShownText> textsOf(QDialog& dialog, QString const& prompt);
+
 QList<ShownText> textsIn(QString const& prompt, QLocale const& locale)
 {
     quarlin::hostapp::installTranslations(locale);
@@ -278,9 +281,35 @@ QList<ShownText> textsIn(QString const& prompt, QLocale const& locale)
     QPointer<QDialog> const dialog = stage(prompt, session, parent);
     quarlin::test::showActive(dialog);
     quarlin::test::reachIdle();
-    QList<ShownText> shown{{dialog->windowTitle(), prompt, false}};
-    for (QWidget* const widget : dialog->findChildren<QWidget*>()) {
-        if (!widget->isVisibleTo(dialog) || widget->height() == 0) // a placeholder that takes no room
+    QList<ShownText> const shown = textsOf(*dialog, prompt);
+    dialog->reject();
+    return shown;
+}
+
+// The prompt opened in one language and read after the library switched to another; the
+// host's own texts stay English throughout, as a host gives them.
+QList<ShownText> textsAfterSwitch(QString const& prompt, QLocale const& opened, QLocale const& switched)
+{
+    quarlin::dialogs::prompt::installTranslations(opened);
+    HostSession session;
+    QWidget parent;
+    QPointer<QDialog> const dialog = stage(prompt, session, parent);
+    quarlin::test::showActive(dialog);
+    quarlin::test::reachIdle();
+    if (opened != switched) {
+        quarlin::dialogs::prompt::installTranslations(switched);
+        quarlin::test::reachIdle();
+    }
+    QList<ShownText> const shown = textsOf(*dialog, prompt);
+    dialog->reject();
+    return shown;
+}
+
+QList<ShownText> textsOf(QDialog& dialog, QString const& prompt)
+{
+    QList<ShownText> shown{{dialog.windowTitle(), prompt, false}};
+    for (QWidget* const widget : dialog.findChildren<QWidget*>()) {
+        if (!widget->isVisibleTo(&dialog) || widget->height() == 0) // a placeholder that takes no room
             continue;
         auto* const label = qobject_cast<QLabel*>(widget);
         auto* const button = qobject_cast<QAbstractButton*>(widget);
@@ -295,8 +324,14 @@ QList<ShownText> textsIn(QString const& prompt, QLocale const& locale)
             combo && widget->objectName().contains(QLatin1String("Mode")))
             for (int i = 0; i < combo->count(); ++i)
                 shown.push_back({combo->itemText(i), widget->objectName(), false});
+        shown.push_back({widget->accessibleName(), widget->objectName(), false});
+        // A list's headers are the library's; its other rows are the host's data.
+        if (auto* const view = qobject_cast<QAbstractItemView*>(widget); view && view->model())
+            for (int row = 0; row < view->model()->rowCount(); ++row)
+                if (QModelIndex const index = view->model()->index(row, 0);
+                    !(view->model()->flags(index) & Qt::ItemIsSelectable))
+                    shown.push_back({index.data().toString(), widget->objectName(), false});
     }
-    dialog->reject();
     return shown;
 }
 
@@ -1059,6 +1094,45 @@ private Q_SLOTS:
         }
         QVERIFY2(failures.isEmpty(), qPrintable(failures.join(QStringLiteral("; "))));
     }
+
+    // A prompt open while the language changes reads as one opened in the new language, and as
+    // before once the language is back; a host's texts stay as the host gave them.
+    void followsALanguageChangeWhileOpen()
+    {
+        QFETCH(QString, prompt);
+        auto const english =
+            qScopeGuard([] { quarlin::dialogs::prompt::installTranslations(QLocale(QLocale::English)); });
+        QLocale const en(QLocale::English), de(QLocale::German);
+        for (auto const& [from, to] : {std::pair{en, de}, std::pair{de, en}}) {
+            QList<ShownText> const fresh = textsAfterSwitch(prompt, to, to);
+            QList<ShownText> const switched = textsAfterSwitch(prompt, from, to);
+            QCOMPARE(switched.size(), fresh.size());
+            QStringList failures;
+            for (int i = 0; i < fresh.size(); ++i)
+                if (switched[i].text != fresh[i].text)
+                    failures << QStringLiteral("%1: \"%2\" where \"%3\" belongs")
+                                    .arg(fresh[i].where, switched[i].text, fresh[i].text);
+            QVERIFY2(failures.isEmpty(),
+                     qPrintable(to.name() + QLatin1String(": ") + failures.join(QStringLiteral("; "))));
+        }
+        // What the host named stays so: the window's title, and the text prompt's OK.
+        HostSession session;
+        QWidget parent;
+        QPointer<QDialog> const dialog = stage(prompt, session, parent);
+        dialog->setWindowTitle(QStringLiteral("Host title"));
+        auto* const text = qobject_cast<quarlin::dialogs::prompt::EnterTextStringDialog*>(dialog.data());
+        if (text)
+            text->setOkButtonText("Rename");
+        quarlin::test::showActive(dialog);
+        quarlin::dialogs::prompt::installTranslations(de);
+        quarlin::test::reachIdle();
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("Host title"));
+        if (text)
+            QCOMPARE(quarlin::test::dialogButton(*dialog, QDialogButtonBox::Ok)->text(),
+                     QStringLiteral("Rename"));
+        dialog->reject();
+    }
+    void followsALanguageChangeWhileOpen_data() { catalogRows(); }
 
     // The grid moves as it looks: up, down, left and right from the middle, then Enter.
     void anchorByArrowKeysAlone()
