@@ -1,5 +1,6 @@
 #include "hostapp/BindingsPage.h"
 
+#include "hostapp/FollowLanguage.h"
 #include "propertybindings/ColorButtonPropertyBinding.h"
 #include "referencehost/ReferenceHost.h"
 #include "sdk/exception/ExceptionBoundary.h"
@@ -11,7 +12,9 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSpinBox>
 
 #include "styleproperties/KernelProperty.h"
@@ -36,10 +39,15 @@ BindingsPage::BindingsPage(QWidget* parent)
 {
     setObjectName(QStringLiteral("BindingsPage"));
     auto* const layout = new QGridLayout(this);
-    layout->addWidget(new QLabel(tr("<b>Property</b>"), this), 0, 0);
-    layout->addWidget(new QLabel(tr("<b>Widget</b>"), this), 0, 1);
-    layout->addWidget(new QLabel(tr("<b>Value</b>"), this), 0, 2);
-    layout->addWidget(new QLabel(tr("<b>Set by the host</b>"), this), 0, 3);
+    QLabel* const headings[] = {new QLabel(this), new QLabel(this), new QLabel(this), new QLabel(this)};
+    for (int column = 0; column < 4; ++column)
+        layout->addWidget(headings[column], 0, column);
+    followLanguage(*this, [headings] {
+        char const* const texts[] = {QT_TR_NOOP("<b>Property</b>"), QT_TR_NOOP("<b>Widget</b>"),
+                                     QT_TR_NOOP("<b>Value</b>"), QT_TR_NOOP("<b>Set by the host</b>")};
+        for (int column = 0; column < 4; ++column)
+            headings[column]->setText(tr(texts[column]));
+    });
     layout->setColumnStretch(1, 1);
 
     fillVariables();
@@ -47,7 +55,7 @@ BindingsPage::BindingsPage(QWidget* parent)
     variableCombo->setObjectName(QStringLiteral("variableCombo"));
     m_bindings.push_back(std::make_unique<ComboBoxPropertyBinding<int>>(
         *variableCombo, m_chosenVariable, m_variables, BindingInterface::ModelUpdateImmediate));
-    addRow(tr("Chosen variable (row)"), variableCombo, m_chosenVariable);
+    addRow(QT_TR_NOOP("C&hosen variable (row)"), variableCombo, m_chosenVariable);
 
     // An editable combo: pick a listed row number or type any whole number and press Enter.
     auto* const strideCombo = new QComboBox(this);
@@ -55,13 +63,19 @@ BindingsPage::BindingsPage(QWidget* parent)
     strideCombo->setEditable(true);
     m_bindings.push_back(std::make_unique<ComboBoxPropertyBinding<int>>(
         *strideCombo, m_stride, m_strides, BindingInterface::ModelUpdateImmediate));
-    addRow(tr("Stride (editable)"), strideCombo, m_stride);
+    addRow(QT_TR_NOOP("Str&ide (editable)"), strideCombo, m_stride);
 
-    auto* const showMesh = new QCheckBox(tr("Show &mesh"), this);
+    auto* const showMesh = new QCheckBox(this);
     showMesh->setObjectName(QStringLiteral("showMeshCheckBox"));
     int const meshRow = layout->rowCount();
-    layout->addWidget(new QLabel(tr("Mesh (host style)"), this), meshRow, 0);
+    auto* const meshLabel = new QLabel(this);
+    meshLabel->setBuddy(showMesh);
+    layout->addWidget(meshLabel, meshRow, 0);
     layout->addWidget(showMesh, meshRow, 1);
+    followLanguage(*showMesh, [showMesh, meshLabel] {
+        showMesh->setText(tr("Show &mesh"));
+        meshLabel->setText(tr("Mesh (host style)"));
+    });
     auto const showMeshValue = [showMesh](bool shown) {
         QSignalBlocker const quiet(showMesh);
         showMesh->setChecked(shown);
@@ -75,9 +89,8 @@ BindingsPage::BindingsPage(QWidget* parent)
     // while the host shows the mesh.
     auto* const meshColor = new QPushButton(this);
     meshColor->setObjectName(QStringLiteral("meshColorButton"));
-    meshColor->setAccessibleName(tr("Mesh color"));
     m_bindings.push_back(std::make_unique<ColorButtonPropertyBinding>(meshColor, m_meshColor, true));
-    addRow(tr("Mesh color (host style)"), meshColor, m_meshColor);
+    addRow(QT_TR_NOOP("Mesh &color (host style)"), meshColor, m_meshColor);
     m_meshColorApplier = std::make_unique<RelevanceApplier>(
         boost::make_shared<sdk::ui::propertymanager::PropertyDependentRelevance<bool>>(
             boost::shared_ptr<PropertyAbstract<bool> const>(m_showMesh), true),
@@ -113,18 +126,31 @@ void BindingsPage::fillVariables()
         m_variables->append(zone);
 }
 
-void BindingsPage::addRow(QString const& title, QWidget* editor,
+void BindingsPage::addRow(char const* title, QWidget* editor,
                           boost::shared_ptr<PropertyAbstract<int>> const& property)
 {
     auto* const layout = static_cast<QGridLayout*>(this->layout());
     int const row = layout->rowCount();
+    auto* const label = new QLabel(this);
+    label->setBuddy(editor); // the access key and the name a screen reader gives the editor
     auto* const value = new QLabel(this);
     auto* const setter = new QSpinBox(this);
+    setter->setObjectName(editor->objectName() + QStringLiteral("_hostSetter"));
     setter->setRange(-10, 999);
-    layout->addWidget(new QLabel(title, this), row, 0);
+    layout->addWidget(label, row, 0);
     layout->addWidget(editor, row, 1);
     layout->addWidget(value, row, 2);
     layout->addWidget(setter, row, 3);
+    auto* const combo = qobject_cast<QComboBox*>(editor);
+    followLanguage(*label, [=] {
+        label->setText(tr(title));
+        QString const name = tr(title).remove(QRegularExpression(QStringLiteral("&(?!&)")));
+        editor->setAccessibleName(name); // a combo box is read by its value otherwise
+        if (combo && combo->lineEdit())
+            combo->lineEdit()->setAccessibleName(name);
+        setter->setAccessibleName(tr("%1, set by the host").arg(name));
+        value->setAccessibleName(tr("%1, value").arg(name));
+    });
 
     auto const show = [value, setter](int v) {
         value->setText(QString::number(v));

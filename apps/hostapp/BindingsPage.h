@@ -28,8 +28,7 @@ public:
     ~BindingsPage() override;
 
 private:
-    void addRow(QString const& title, QWidget* editor,
-                boost::shared_ptr<PropertyAbstract<int>> const& property);
+    void addRow(char const* title, QWidget* editor, boost::shared_ptr<PropertyAbstract<int>> const& property);
     void fillVariables();
 
     boost::shared_ptr<sdk::ui::dialogs::propertybindings::models::StringListWithHeadersModel> m_variables;

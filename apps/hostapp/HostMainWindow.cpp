@@ -1,6 +1,7 @@
 #include "hostapp/HostMainWindow.h"
 
 #include "hostapp/BindingsPage.h"
+#include "hostapp/FollowLanguage.h"
 #include "hostapp/HostStatePanel.h"
 #include "hostapp/ReferenceLoaders.h"
 #include "hostapp/RememberedLoadersView.h"
@@ -13,7 +14,9 @@
 #include "sdk/host/DataLoaderRepository.h"
 #include "sdk/host/QrnUtil.h"
 
+#include <QActionGroup>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDateTime>
 #include <QDockWidget>
 #include <QFileDialog>
@@ -21,6 +24,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QSettings>
 #include <QTabWidget>
 
 namespace quarlin::hostapp {
@@ -47,50 +51,56 @@ HostMainWindow::HostMainWindow(QWidget* parent)
     , m_rememberedLoaders(nullptr)
 {
     setObjectName(QStringLiteral("hostMainWindow"));
-    setWindowTitle(tr("Quarlin Prompt reference host"));
+    m_outcomes->setObjectName(QStringLiteral("outcomesLog"));
     m_outcomes->setReadOnly(true);
-    m_outcomes->setPlaceholderText(
-        tr("Choose a prompt from the Prompts menu; what it gives back appears here."));
+    m_activity->setObjectName(QStringLiteral("activityList"));
     auto* const pages = new QTabWidget(this);
     pages->setObjectName(QStringLiteral("hostPages"));
-    pages->addTab(m_outcomes, tr("&Outcomes"));
-    pages->addTab(new BindingsPage(pages), tr("&Bindings"));
-    pages->addTab(new StyleSettingsView(pages), tr("&Style settings"));
+    pages->addTab(m_outcomes, {});
+    pages->addTab(new BindingsPage(pages), {});
+    pages->addTab(new StyleSettingsView(pages), {});
     m_rememberedLoaders = new RememberedLoadersView(pages);
-    pages->addTab(m_rememberedLoaders, tr("&Remembered loaders"));
+    pages->addTab(m_rememberedLoaders, {});
     setCentralWidget(pages);
 
-    QMenu* const file = menuBar()->addMenu(tr("&File"));
-    QAction* const open = file->addAction(tr("&Open Data..."), this, [this] {
+    QMenu* const file = menuBar()->addMenu(QString());
+    file->setObjectName(QStringLiteral("fileMenu"));
+    QAction* const open = file->addAction(QString(), this, [this] {
         QString const fileName = QFileDialog::getOpenFileName(this, tr("Open Data"));
         if (!fileName.isEmpty())
             record(openDataFile(fileName));
     });
     open->setObjectName(QStringLiteral("openDataAction"));
     open->setShortcut(QKeySequence::Open);
+    file->addSeparator();
+    QAction* const quit =
+        file->addAction(QString(), qApp, &QApplication::closeAllWindows, QKeySequence::Quit);
+    quit->setObjectName(QStringLiteral("quitAction"));
 
-    QMenu* const edit = menuBar()->addMenu(tr("&Edit"));
-    QAction* const undo = edit->addAction(tr("&Undo"), this, [this] {
+    QMenu* const edit = menuBar()->addMenu(QString());
+    edit->setObjectName(QStringLiteral("editMenu"));
+    QAction* const undo = edit->addAction(QString(), this, [this] {
         record(host::ReferenceHost::instance().undo() ? tr("Undo: the last style step is reverted")
                                                       : tr("Undo: nothing to undo"));
     });
     undo->setObjectName(QStringLiteral("undoAction"));
     undo->setShortcut(QKeySequence::Undo);
 
-    QMenu* const prompts = menuBar()->addMenu(tr("&Prompts"));
+    QMenu* const prompts = menuBar()->addMenu(QString());
     prompts->setObjectName(QStringLiteral("promptsMenu"));
+    std::vector<QAction*> promptActions;
     for (PromptEntry const& entry : m_prompts) {
         QAction* const action = prompts->addAction(entry.menuText);
         action->setObjectName(entry.name + QStringLiteral("Action"));
         action->setProperty("formName", entry.formName);
         connect(action, &QAction::triggered, this, [this, &entry] { runPrompt(entry); });
+        promptActions.push_back(action);
     }
-    prompts->addSeparator();
-    prompts->addAction(tr("&Quit"), qApp, &QApplication::quit, QKeySequence::Quit);
 
-    // What a host offers its users over the prompts' geometry memory.
-    QMenu* const settings = menuBar()->addMenu(tr("&Settings"));
-    QAction* const remember = settings->addAction(tr("&Remember Dialog Sizes"));
+    // What a host offers its users over the prompts' geometry memory, and their language.
+    QMenu* const settings = menuBar()->addMenu(QString());
+    settings->setObjectName(QStringLiteral("settingsMenu"));
+    QAction* const remember = settings->addAction(QString());
     remember->setObjectName(QStringLiteral("rememberGeometryAction"));
     remember->setCheckable(true);
     remember->setChecked(dialogs::common::QtDialogAbstract::isGeometryMemoryEnabled());
@@ -98,16 +108,29 @@ HostMainWindow::HostMainWindow(QWidget* parent)
         dialogs::common::QtDialogAbstract::setGeometryMemoryEnabled(on);
         record(on ? tr("Dialog sizes: remembered") : tr("Dialog sizes: not remembered"));
     });
-    QAction* const forget = settings->addAction(tr("&Forget Dialog Sizes"), this, [this] {
+    QAction* const forget = settings->addAction(QString(), this, [this] {
         dialogs::common::QtDialogAbstract::forgetRememberedGeometries();
         record(tr("Dialog sizes: forgotten; every prompt opens at its own size"));
     });
     forget->setObjectName(QStringLiteral("forgetGeometryAction"));
+    QMenu* const language = settings->addMenu(QString());
+    language->setObjectName(QStringLiteral("languageMenu"));
+    auto* const languages = new QActionGroup(language);
+    // Each language by its own name, as a person looks for it.
+    for (auto const& [text, locale] : {std::pair{QStringLiteral("&English"), QLocale(QLocale::English)},
+                                       std::pair{QStringLiteral("&Deutsch"), QLocale(QLocale::German)}}) {
+        QAction* const choice = language->addAction(text);
+        choice->setObjectName(QStringLiteral("language_%1Action").arg(locale.name().left(2)));
+        choice->setCheckable(true);
+        choice->setData(locale.name().left(2));
+        choice->setActionGroup(languages);
+        connect(choice, &QAction::triggered, this, [this, locale = locale] { setLanguage(locale); });
+    }
 
     // How a host switches the vector layer on: ask for variables only when it must.
-    QMenu* const plot = menuBar()->addMenu(tr("P&lot"));
+    QMenu* const plot = menuBar()->addMenu(QString());
     plot->setObjectName(QStringLiteral("plotMenu"));
-    plot->addAction(tr("Show &Vectors"), this, [this] {
+    QAction* const vectors = plot->addAction(QString(), this, [this] {
         bool const on = dialogs::prompt::VectorVarAssignStrategy(*this)(QrnUtilFrameGetPlotType());
         if (on)
             host::ReferenceHost::instance().styleStore().change(host::StyleKey{{"FieldLayers", "ShowVector"}},
@@ -116,7 +139,7 @@ HostMainWindow::HostMainWindow(QWidget* parent)
     });
     // A host that opens a plot window for a question and closes it from the work it hands the
     // prompt: the axis prompt is that window's child and goes with it, inside its own OK.
-    QAction* const axesWindow = plot->addAction(tr("Axes in a New &Window..."), this, [this] {
+    QAction* const axesWindow = plot->addAction(QString(), this, [this] {
         QPointer<QWidget> const document = new QWidget(this, Qt::Window);
         document->setWindowTitle(tr("Plot window"));
         document->resize(360, 240);
@@ -136,15 +159,51 @@ HostMainWindow::HostMainWindow(QWidget* parent)
     axesWindow->setObjectName(QStringLiteral("axesInNewWindowAction"));
     axesWindow->setProperty("formName", QStringLiteral("VariableSelectDialog"));
 
-    auto* const stateDock = new QDockWidget(tr("Host state"), this);
+    auto* const stateDock = new QDockWidget(this);
     stateDock->setObjectName(QStringLiteral("hostStateDock"));
     stateDock->setWidget(new HostStatePanel(stateDock));
     addDockWidget(Qt::RightDockWidgetArea, stateDock);
 
-    auto* const activityDock = new QDockWidget(tr("Library activity"), this);
+    auto* const activityDock = new QDockWidget(this);
     activityDock->setObjectName(QStringLiteral("libraryActivityDock"));
     activityDock->setWidget(m_activity);
     addDockWidget(Qt::RightDockWidgetArea, activityDock);
+
+    followLanguage(*this, [=] {
+        setWindowTitle(tr("Quarlin Prompt reference host"));
+        m_outcomes->setPlaceholderText(
+            tr("Choose a prompt from the Prompts menu; what it gives back appears here."));
+        m_outcomes->setAccessibleName(tr("Outcomes"));
+        m_activity->setAccessibleName(tr("Library activity"));
+        pages->setTabText(0, tr("&Outcomes"));
+        pages->setTabText(1, tr("&Bindings"));
+        pages->setTabText(2, tr("St&yle settings"));
+        pages->setTabText(3, tr("&Remembered loaders"));
+        file->setTitle(tr("&File"));
+        open->setText(tr("&Open Data..."));
+        quit->setText(tr("&Quit"));
+        edit->setTitle(tr("&Edit"));
+        undo->setText(tr("&Undo"));
+        prompts->setTitle(tr("&Prompts"));
+        // The catalog names its prompts in the language of the moment; its order is the menu's.
+        HostSession names;
+        std::vector<PromptEntry> const renamed = promptCatalog(names);
+        for (std::size_t i = 0; i < promptActions.size() && i < renamed.size(); ++i)
+            promptActions[i]->setText(renamed[i].menuText);
+        settings->setTitle(tr("&Settings"));
+        remember->setText(tr("&Remember Dialog Sizes"));
+        forget->setText(tr("&Forget Dialog Sizes"));
+        language->setTitle(tr("&Language"));
+        QString const spoken =
+            QLocale().language() == QLocale::German ? QStringLiteral("de") : QStringLiteral("en");
+        for (QAction* const choice : languages->actions())
+            choice->setChecked(choice->data().toString() == spoken);
+        plot->setTitle(tr("P&lot"));
+        vectors->setText(tr("Show &Vectors"));
+        axesWindow->setText(tr("Axes in a New &Window..."));
+        stateDock->setWindowTitle(tr("Host state"));
+        activityDock->setWindowTitle(tr("Library activity"));
+    });
 
     auto& host = host::ReferenceHost::instance();
     m_messageConnection = host.messagePosted.connect([this](host::HostMessage const& message) {
@@ -157,6 +216,31 @@ HostMainWindow::HostMainWindow(QWidget* parent)
         m_activity->scrollToBottom();
     });
     resize(900, 560);
+}
+
+void HostMainWindow::setLanguage(QLocale const& locale)
+{
+    QLocale::setDefault(locale);
+    installTranslations(locale);
+    if (m_settings)
+        m_settings->setValue(QStringLiteral("language"), locale.name().left(2));
+    record(tr("Language: %1").arg(locale.nativeLanguageName()));
+}
+
+void HostMainWindow::rememberLayoutIn(QSettings& settings)
+{
+    m_settings = &settings;
+    restoreGeometry(settings.value(QStringLiteral("window/geometry")).toByteArray());
+    restoreState(settings.value(QStringLiteral("window/state")).toByteArray());
+}
+
+void HostMainWindow::closeEvent(QCloseEvent* event)
+{
+    if (m_settings) {
+        m_settings->setValue(QStringLiteral("window/geometry"), saveGeometry());
+        m_settings->setValue(QStringLiteral("window/state"), saveState());
+    }
+    QMainWindow::closeEvent(event);
 }
 
 void HostMainWindow::runPrompt(PromptEntry const& entry)

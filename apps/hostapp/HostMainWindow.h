@@ -7,6 +7,8 @@
 #include <QMainWindow>
 
 class QListWidget;
+class QLocale;
+class QSettings;
 
 namespace quarlin::hostapp {
 class RememberedLoadersView;
@@ -33,6 +35,16 @@ public:
     // its extension, or asks through the loader chooser; returns what the host logged.
     QString openDataFile(QString const& fileName);
 
+    // Restores the window's geometry and dock layout from `settings`, and keeps both, and the
+    // language chosen, there from now on; without it the window remembers nothing (tests, the
+    // gallery).
+    void rememberLayoutIn(QSettings& settings);
+    // Speaks `locale`'s language at once, this window and every prompt included.
+    void setLanguage(QLocale const& locale);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void runPrompt(PromptEntry const& entry);
     void record(QString const& line);
@@ -46,6 +58,7 @@ private:
     QString m_lastOutcome;
     boost::signals2::scoped_connection m_messageConnection;
     boost::signals2::scoped_connection m_helpConnection;
+    QSettings* m_settings = nullptr; // not owned; outlives the window
 };
 
 } // namespace quarlin::hostapp

@@ -1,11 +1,13 @@
 #include "hostapp/HostStatePanel.h"
 
+#include "hostapp/FollowLanguage.h"
 #include "referencehost/ReferenceHost.h"
 #include "sdk/host/StateChangeEvent.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
+#include <QLabel>
 #include <QSpinBox>
 
 namespace quarlin::hostapp {
@@ -18,17 +20,18 @@ struct PlotTypeChoice
     PlotType_e type;
 };
 
-constexpr PlotTypeChoice plotTypes[] = {{"Sketch", PlotType_Sketch},
-                                        {"XY Line", PlotType_XYLine},
-                                        {"Polar Line", PlotType_PolarLine},
-                                        {"2D Cartesian", PlotType_Cartesian2D},
-                                        {"3D Cartesian", PlotType_Cartesian3D}};
+constexpr PlotTypeChoice plotTypes[] = {
+    {QT_TRANSLATE_NOOP("quarlin::hostapp::HostStatePanel", "Sketch"), PlotType_Sketch},
+    {QT_TRANSLATE_NOOP("quarlin::hostapp::HostStatePanel", "XY Line"), PlotType_XYLine},
+    {QT_TRANSLATE_NOOP("quarlin::hostapp::HostStatePanel", "Polar Line"), PlotType_PolarLine},
+    {QT_TRANSLATE_NOOP("quarlin::hostapp::HostStatePanel", "2D Cartesian"), PlotType_Cartesian2D},
+    {QT_TRANSLATE_NOOP("quarlin::hostapp::HostStatePanel", "3D Cartesian"), PlotType_Cartesian3D}};
 
 } // namespace
 
 HostStatePanel::HostStatePanel(QWidget* parent)
     : QWidget(parent)
-    , m_dataSet(new QCheckBox(tr("Sample data set &loaded"), this))
+    , m_dataSet(new QCheckBox(this))
     , m_pages(new QSpinBox(this))
     , m_frames(new QSpinBox(this))
     , m_activeFrame(new QComboBox(this))
@@ -37,15 +40,39 @@ HostStatePanel::HostStatePanel(QWidget* parent)
     setObjectName(QStringLiteral("hostStatePanel"));
     m_pages->setRange(1, 99);
     m_frames->setRange(0, 99);
+    m_dataSet->setObjectName(QStringLiteral("dataSetCheckBox"));
+    m_pages->setObjectName(QStringLiteral("pagesSpinBox"));
+    m_frames->setObjectName(QStringLiteral("framesSpinBox"));
+    m_activeFrame->setObjectName(QStringLiteral("activeFrameCombo"));
+    m_plotType->setObjectName(QStringLiteral("plotTypeCombo"));
     for (PlotTypeChoice const& choice : plotTypes)
-        m_plotType->addItem(tr(choice.text), int(choice.type));
+        m_plotType->addItem(QString(), int(choice.type));
 
     auto* const layout = new QFormLayout(this);
     layout->addRow(m_dataSet);
-    layout->addRow(tr("&Pages:"), m_pages);
-    layout->addRow(tr("&Frames on page:"), m_frames);
-    layout->addRow(tr("&Active frame:"), m_activeFrame);
-    layout->addRow(tr("Plot &type:"), m_plotType);
+    // Each label is its field's buddy: the access key focuses the field, and a screen reader
+    // names the field by it. A combo box also gets the name itself, or it is read by its value.
+    QWidget* const fields[] = {m_pages, m_frames, m_activeFrame, m_plotType};
+    std::vector<QLabel*> labels;
+    for (QWidget* const field : fields) {
+        auto* const label = new QLabel(this);
+        label->setBuddy(field);
+        layout->addRow(label, field);
+        labels.push_back(label);
+    }
+    followLanguage(*this, [this, labels] {
+        m_dataSet->setText(tr("Sample data set loa&ded"));
+        QString const texts[] = {tr("Pa&ges:"), tr("Frames o&n page:"), tr("&Active frame:"),
+                                 tr("Plot &type:")};
+        QWidget* const named[] = {m_pages, m_frames, m_activeFrame, m_plotType};
+        for (std::size_t i = 0; i < labels.size(); ++i) {
+            labels[i]->setText(texts[i]);
+            named[i]->setAccessibleName(QString(texts[i]).remove(QLatin1Char('&')).remove(QLatin1Char(':')));
+        }
+        for (int i = 0; i < m_plotType->count(); ++i)
+            m_plotType->setItemText(i, tr(plotTypes[i].text));
+        showHostState(); // the frames are listed with their plot type's name
+    });
 
     auto& host = host::ReferenceHost::instance();
     connect(m_dataSet, &QCheckBox::toggled, this, [this, &host](bool loaded) {

@@ -1,5 +1,6 @@
 #include "hostapp/RememberedLoadersView.h"
 
+#include "hostapp/FollowLanguage.h"
 #include "sdk/host/ApplicationSettings.h"
 
 #include <QHeaderView>
@@ -18,17 +19,20 @@ std::string const prefix = "LastLoaderUsedForExt_";
 RememberedLoadersView::RememberedLoadersView(QWidget* parent)
     : QWidget(parent)
     , m_list(new QTreeWidget(this))
-    , m_forget(new QPushButton(tr("&Forget"), this))
+    , m_forget(new QPushButton(this))
 {
     setObjectName(QStringLiteral("rememberedLoadersView"));
     m_list->setObjectName(QStringLiteral("rememberedLoadersList"));
-    m_list->setHeaderLabels({tr("Extension"), tr("Loader")});
     m_list->setRootIsDecorated(false);
-    m_list->setAccessibleName(tr("Remembered loaders"));
     m_list->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     m_forget->setObjectName(QStringLiteral("forgetLoaderButton"));
-    m_forget->setToolTip(
-        tr("Forget the loader chosen for the selected extension; the next file of that kind asks again."));
+    followLanguage(*this, [this] {
+        m_list->setHeaderLabels({tr("Extension"), tr("Loader")});
+        m_list->setAccessibleName(tr("Remembered loaders"));
+        m_forget->setText(tr("Forget sele&cted"));
+        m_forget->setToolTip(tr(
+            "Forget the loader chosen for the selected extension; the next file of that kind asks again."));
+    });
     auto* const layout = new QVBoxLayout(this);
     layout->addWidget(m_list);
     layout->addWidget(m_forget, 0, Qt::AlignRight);

@@ -1,5 +1,6 @@
 #include "hostapp/StyleSettingsView.h"
 
+#include "hostapp/FollowLanguage.h"
 #include "referencehost/ReferenceHost.h"
 #include "sdk/host/StateChangeEvent.h"
 
@@ -11,14 +12,17 @@ StyleSettingsView::StyleSettingsView(QWidget* parent)
     : QTableWidget(0, 4, parent)
 {
     setObjectName(QStringLiteral("styleSettingsView"));
-    setHorizontalHeaderLabels({tr("Setting"), tr("Offsets"), tr("Value"), tr("Last step")});
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     verticalHeader()->hide();
-    horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    // Every column as wide as what it shows, a font name or a colour's number in full.
+    horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     horizontalHeader()->setStretchLastSection(true);
-    setAccessibleName(tr("Style settings"));
-    showSettings();
+    followLanguage(*this, [this] {
+        setHorizontalHeaderLabels({tr("Setting"), tr("Offsets"), tr("Value"), tr("Last step")});
+        setAccessibleName(tr("Style settings"));
+        showSettings();
+    });
     m_stateChanges = toolbox::StateChangeEventObservable::getInstance().connectStateChanged(
         [this](toolbox::StateChangeEventInterface const& event) {
             if (event.kind() == StateChange_Style || event.kind() == StateChange_StyleReset)

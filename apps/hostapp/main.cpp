@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFont>
 #include <QLocale>
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -86,8 +87,15 @@ int main(int argc, char** argv)
                       QStringLiteral("Speak LANGUAGE (for example de) instead of the system's language."),
                       QStringLiteral("LANGUAGE")});
     parser.process(app);
-    QLocale const locale =
-        parser.isSet(QStringLiteral("lang")) ? QLocale(parser.value(QStringLiteral("lang"))) : QLocale();
+    bool const interactive = !exercise && galleryDir.isEmpty();
+    // The window's layout and the language chosen in it, kept between runs of the window only.
+    QSettings settings;
+    QString const chosen = interactive ? settings.value(QStringLiteral("language")).toString() : QString();
+    QLocale const locale = parser.isSet(QStringLiteral("lang"))
+                               ? QLocale(parser.value(QStringLiteral("lang")))
+                           : chosen.isEmpty() ? QLocale()
+                                              : QLocale(chosen);
+    QLocale::setDefault(locale);
     if (!quarlin::hostapp::installTranslations(locale) && parser.isSet(QStringLiteral("lang"))
         && locale.language() != QLocale::English)
         std::fprintf(stderr, "No translation for \"%s\": the prompts speak English.\n",
@@ -118,6 +126,7 @@ int main(int argc, char** argv)
     host.setMessagePresenter(&quarlin::hostapp::presentInMessageBox);
     host.loadSampleDataSet();
     quarlin::hostapp::HostMainWindow window;
+    window.rememberLayoutIn(settings);
     window.show();
     return app.exec();
 }

@@ -111,28 +111,32 @@
         <translation>&lt;b&gt;Vom Host gesetzt&lt;/b&gt;</translation>
     </message>
     <message>
-        <source>Chosen variable (row)</source>
-        <translation>Gewählte Variable (Zeile)</translation>
-    </message>
-    <message>
-        <source>Stride (editable)</source>
-        <translation>Schrittweite (editierbar)</translation>
-    </message>
-    <message>
         <source>Show &amp;mesh</source>
-        <translation>&amp;Gitter zeigen</translation>
+        <translation>Gitter &amp;zeigen</translation>
     </message>
     <message>
         <source>Mesh (host style)</source>
         <translation>Gitter (Hoststil)</translation>
     </message>
     <message>
-        <source>Mesh color</source>
-        <translation>Gitterfarbe</translation>
+        <source>C&amp;hosen variable (row)</source>
+        <translation>Gewählte &amp;Variable (Zeile)</translation>
     </message>
     <message>
-        <source>Mesh color (host style)</source>
-        <translation>Gitterfarbe (Hoststil)</translation>
+        <source>Str&amp;ide (editable)</source>
+        <translation>Schritt&amp;weite (editierbar)</translation>
+    </message>
+    <message>
+        <source>%1, set by the host</source>
+        <translation>%1, vom Host gesetzt</translation>
+    </message>
+    <message>
+        <source>%1, value</source>
+        <translation>%1, Wert</translation>
+    </message>
+    <message>
+        <source>Mesh &amp;color (host style)</source>
+        <translation>Gitter&amp;farbe (Hoststil)</translation>
     </message>
 </context>
 <context>
@@ -154,12 +158,8 @@
         <translation>B&amp;indungen</translation>
     </message>
     <message>
-        <source>&amp;Style settings</source>
-        <translation>&amp;Stileinstellungen</translation>
-    </message>
-    <message>
         <source>&amp;Remembered loaders</source>
-        <translation>Gemerkte Daten&amp;lader</translation>
+        <translation>Ge&amp;merkte Datenlader</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -285,21 +285,25 @@
         <source>Axes in a new window: set; the window closed</source>
         <translation>Achsen in neuem Fenster: gesetzt; das Fenster ist geschlossen</translation>
     </message>
+    <message>
+        <source>Outcomes</source>
+        <translation>Ergebnisse</translation>
+    </message>
+    <message>
+        <source>St&amp;yle settings</source>
+        <translation>&amp;Stileinstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Sprache</translation>
+    </message>
+    <message>
+        <source>Language: %1</source>
+        <translation>Sprache: %1</translation>
+    </message>
 </context>
 <context>
     <name>quarlin::hostapp::HostStatePanel</name>
-    <message>
-        <source>Sample data set &amp;loaded</source>
-        <translation>Beispieldatensatz ge&amp;laden</translation>
-    </message>
-    <message>
-        <source>&amp;Pages:</source>
-        <translation>&amp;Seiten:</translation>
-    </message>
-    <message>
-        <source>&amp;Frames on page:</source>
-        <translation>&amp;Rahmen auf der Seite:</translation>
-    </message>
     <message>
         <source>&amp;Active frame:</source>
         <translation>A&amp;ktiver Rahmen:</translation>
@@ -312,13 +316,41 @@
         <source>other</source>
         <translation>andere</translation>
     </message>
+    <message>
+        <source>Sketch</source>
+        <translation>Skizze</translation>
+    </message>
+    <message>
+        <source>XY Line</source>
+        <translation>XY-Linie</translation>
+    </message>
+    <message>
+        <source>Polar Line</source>
+        <translation>Polarlinie</translation>
+    </message>
+    <message>
+        <source>2D Cartesian</source>
+        <translation>2D-kartesisch</translation>
+    </message>
+    <message>
+        <source>3D Cartesian</source>
+        <translation>3D-kartesisch</translation>
+    </message>
+    <message>
+        <source>Sample data set loa&amp;ded</source>
+        <translation>Beispieldatensatz ge&amp;laden</translation>
+    </message>
+    <message>
+        <source>Pa&amp;ges:</source>
+        <translation>Seite&amp;n:</translation>
+    </message>
+    <message>
+        <source>Frames o&amp;n page:</source>
+        <translation>&amp;Rahmen auf der Seite:</translation>
+    </message>
 </context>
 <context>
     <name>quarlin::hostapp::RememberedLoadersView</name>
-    <message>
-        <source>&amp;Forget</source>
-        <translation>&amp;Vergessen</translation>
-    </message>
     <message>
         <source>Extension</source>
         <translation>Endung</translation>
@@ -334,6 +366,10 @@
     <message>
         <source>Forget the loader chosen for the selected extension; the next file of that kind asks again.</source>
         <translation>Den für die gewählte Endung gewählten Datenlader vergessen; die nächste Datei dieser Art fragt wieder.</translation>
+    </message>
+    <message>
+        <source>Forget sele&amp;cted</source>
+        <translation>Ausgewählte &amp;vergessen</translation>
     </message>
 </context>
 <context>
