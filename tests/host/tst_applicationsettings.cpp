@@ -18,9 +18,20 @@ namespace {
 // Keys that QSettings alone would fold together, split into groups or mangle.
 std::vector<std::string> oddKeys()
 {
-    return {
-        "/", "a/b", "/x/", "a//b", "a\\b", "CSV", "csv", "General", "%41", "\xc3\xa9", std::string(300, 'k'),
-        ""};
+    return {"/",
+            "a/b",
+            "/x/",
+            "a//b",
+            "a\\b",
+            "CSV",
+            "csv",
+            "General",
+            "%41",
+            "%",
+            "k41",
+            "\xc3\xa9",
+            std::string(300, 'k'),
+            ""};
 }
 
 std::string valueFor(std::size_t index)
@@ -66,6 +77,60 @@ private Q_SLOTS:
         settings.removeValue("csv");
         QCOMPARE(settings.getStringValue("CSV"), valueFor(5));
         QCOMPARE(settings.getStringValue("csv"), std::string());
+    }
+
+    // A key of plain characters reads as itself in the file; one written by an earlier release,
+    // as hexadecimal digits, is still read, and moves to its readable name when written again.
+    void keysReadAsThemselves()
+    {
+        QTemporaryDir dir;
+        QString const file = dir.filePath(QStringLiteral("settings.ini"));
+        std::string const earlier = "LastLoaderUsedForExt_.dat";
+        QString hex = QStringLiteral("k");
+        for (unsigned char const byte : earlier)
+            hex += QStringLiteral("%1").arg(byte, 2, 16, QLatin1Char('0'));
+        {
+            QFile old(file);
+            QVERIFY(old.open(QIODevice::WriteOnly));
+            old.write("[Values]\n" + hex.toLatin1() + "=Whitespace Columns\n");
+        }
+        auto& settings = ApplicationSettings::getInstance();
+        settings.setFileName(file.toStdString());
+        QCOMPARE(settings.getStringValue(earlier), std::string("Whitespace Columns"));
+        settings.depositValue("LastLoaderUsedForExt_.csv", "Comma-Separated Values");
+        QCOMPARE(settings.keys(), (std::vector<std::string>{"LastLoaderUsedForExt_.csv", earlier}));
+        settings.depositValue(earlier, "Whitespace Columns");
+        QFile written(file);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QByteArray const text = written.readAll();
+        QVERIFY2(text.contains("LastLoaderUsedForExt_.csv=Comma-Separated Values"), text.constData());
+        QVERIFY2(text.contains("LastLoaderUsedForExt_.dat=Whitespace Columns"), text.constData());
+        QVERIFY2(!text.contains(hex.toLatin1()), text.constData());
+        QCOMPARE(quarlin::test::hostMessageTexts(), std::vector<std::string>{});
+    }
+
+    // Random bytes on disk: the person is told once that the file was damaged, and writing works.
+    void damagedFileIsToldOnceAndRewritten()
+    {
+        QTemporaryDir dir;
+        QString const file = dir.filePath(QStringLiteral("settings.ini"));
+        {
+            QFile damaged(file);
+            QVERIFY(damaged.open(QIODevice::WriteOnly));
+            QByteArray noise(4096, '\0');
+            for (int i = 0; i < noise.size(); ++i)
+                noise[i] = char((i * 7919 + 13) % 251);
+            damaged.write(noise);
+        }
+        auto& settings = ApplicationSettings::getInstance();
+        settings.setFileName(file.toStdString());
+        settings.depositValue("LastLoaderUsedForExt_.csv", "Comma-Separated Values");
+        settings.depositValue("LastLoaderUsedForExt_.dat", "Whitespace Columns");
+        auto const messages = quarlin::test::hostMessageTexts();
+        QCOMPARE(messages.size(), std::size_t(1));
+        QVERIFY2(messages.front().find("was damaged") != std::string::npos, messages.front().c_str());
+        settings.setFileName(file.toStdString()); // as the next run reads it
+        QCOMPARE(settings.getStringValue("LastLoaderUsedForExt_.dat"), std::string("Whitespace Columns"));
     }
 
     void unwritableFileIsReportedOnce()
