@@ -10,12 +10,16 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGuiApplication>
 #include <QHideEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QShowEvent>
 #include <QWindow>
@@ -122,6 +126,25 @@ public:
 private:
     std::function<void()> then_;
 };
+
+// A screen reader meets the text field inside an editable combo box as a control of its own:
+// it gets the combo box's name, else the text of the label that is the combo box's buddy.
+void nameInnerFields(QDialog& dialog)
+{
+    for (QComboBox* const combo : dialog.findChildren<QComboBox*>()) {
+        QLineEdit* const field = combo->lineEdit();
+        if (!field)
+            continue;
+        QString name = combo->accessibleName();
+        if (name.isEmpty())
+            for (QLabel const* const label : dialog.findChildren<QLabel*>())
+                if (label->buddy() == combo)
+                    name = label->text()
+                               .remove(QRegularExpression(QStringLiteral("&(?!&)")))
+                               .remove(QLatin1Char(':'));
+        field->setAccessibleName(name.trimmed());
+    }
+}
 
 } // namespace
 
@@ -261,6 +284,7 @@ void QtDialogAbstract::followLanguage(std::function<void()> setTexts)
     setTexts();
     d->textSetters.push_back(std::move(setTexts));
     d->libraryTitle = windowTitle();
+    nameInnerFields(*this);
 }
 
 bool QtDialogAbstract::event(QEvent* event)
@@ -287,6 +311,7 @@ void QtDialogAbstract::retranslate()
     d->libraryTitle = windowTitle();
     if (hostTitle)
         setWindowTitle(title);
+    nameInnerFields(*this);
 }
 
 void QtDialogAbstract::closeEvent(QCloseEvent* event)
@@ -301,6 +326,7 @@ void QtDialogAbstract::showEvent(QShowEvent* event)
     wireButtonBoxes();
     noDefaultButtonWithoutOk();
     tabIntoRadioGroupsAtTheirChoice();
+    nameInnerFields(*this);
     applyRelevance(ruleHolds());
     QDialog::showEvent(event); // places the dialog over its parent
     if (!event->spontaneous()) {
