@@ -37,20 +37,10 @@ namespace {
 
 QLocale const english(QLocale::English), german(QLocale::German);
 
-// The letter after a single "&", or nothing.
-QChar accessKey(QString const& text)
-{
-    for (int i = text.indexOf(QLatin1Char('&')); i >= 0 && i + 1 < text.size();
-         i = text.indexOf(QLatin1Char('&'), i + 2))
-        if (text.at(i + 1) != QLatin1Char('&'))
-            return text.at(i + 1).toLower();
-    return {};
-}
-
 void noClash(QStringList& failures, std::map<QChar, QString>& taken, QString const& text,
              QString const& where)
 {
-    QChar const key = accessKey(text);
+    QChar const key = quarlin::test::accessKey(text);
     if (key.isNull())
         return;
     if (auto const at = taken.find(key); at != taken.end())

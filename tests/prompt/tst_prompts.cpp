@@ -252,16 +252,6 @@ QStringList const sameInGerman{QStringLiteral("OK"), QStringLiteral("&RGB"), QSt
                                QStringLiteral("&Y"), QStringLiteral("&R"),   QStringLiteral("&G"),
                                QStringLiteral("&B"), QStringLiteral("Cyan")};
 
-// The letter after a single "&", or nothing.
-QChar accelerator(QString const& text)
-{
-    for (int i = text.indexOf(QLatin1Char('&')); i >= 0 && i + 1 < text.size();
-         i = text.indexOf(QLatin1Char('&'), i + 2))
-        if (text.at(i + 1) != QLatin1Char('&'))
-            return text.at(i + 1).toLower();
-    return {};
-}
-
 // What a person reads in the prompt built in a language, with where it stands and whether it
 // carries the accelerator of a control. The list of a combo box is data, but for the RGB mode's.
 struct ShownText
@@ -1085,7 +1075,7 @@ private Q_SLOTS:
             if (text == before[i].text && !sameInGerman.contains(text)
                 && text.contains(QRegularExpression(QStringLiteral("\\p{L}")))) // digits are digits
                 failures << QStringLiteral("\"%1\" (%2) is still English").arg(text, after[i].where);
-            if (QChar const key = accelerator(text); after[i].mnemonic && !key.isNull()) {
+            if (QChar const key = quarlin::test::accessKey(text); after[i].mnemonic && !key.isNull()) {
                 if (accelerators.count(key))
                     failures
                         << QStringLiteral("\"%1\" and \"%2\" share &%3").arg(accelerators[key], text, key);

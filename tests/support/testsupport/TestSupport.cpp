@@ -126,6 +126,15 @@ QStringList texts(std::initializer_list<char const*> items)
     return list;
 }
 
+QChar accessKey(QString const& text)
+{
+    for (int i = text.indexOf(QLatin1Char('&')); i >= 0 && i + 1 < text.size();
+         i = text.indexOf(QLatin1Char('&'), i + 2))
+        if (text.at(i + 1) != QLatin1Char('&'))
+            return text.at(i + 1).toLower();
+    return {};
+}
+
 QPushButton* dialogButton(QDialog& dialog, QDialogButtonBox::StandardButton which)
 {
     auto* const box = dialog.findChild<QDialogButtonBox*>();

@@ -65,6 +65,9 @@ T hostStyle(host::StylePath const& path, __int64 offset1 = -1, __int64 offset2 =
 // Texts written as literals (UTF-8).
 QStringList texts(std::initializer_list<char const*> items);
 
+// The access key a text gives (the letter after a single "&", lower case), or nothing.
+QChar accessKey(QString const& text);
+
 // A standard button of the dialog's button box.
 QPushButton* dialogButton(QDialog& dialog, QDialogButtonBox::StandardButton which);
 
