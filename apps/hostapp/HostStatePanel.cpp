@@ -102,7 +102,6 @@ HostStatePanel::HostStatePanel(QWidget* parent)
 
     m_stateChanges = toolbox::StateChangeEventObservable::getInstance().connectStateChanged(
         [this](toolbox::StateChangeEventInterface const&) { showHostState(); });
-    showHostState();
 }
 
 void HostStatePanel::showHostState()
