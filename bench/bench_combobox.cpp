@@ -1,17 +1,27 @@
-// What a combo box binding costs over a long list: build a ComboBoxPropertyBinding<int> over
-// 100,000 rows and follow 1,000 property changes, against a bare QComboBox over a
-// QStringListModel of the same rows doing the same setCurrentIndex calls, in the same run.
-// The lists are built once, outside the measurement; each iteration builds the combo box, shows
-// the list in it (setModel, or the binding with its Qt adapter) and follows the changes.
+// What a combo box binding costs over a long list, each case against bare Qt in the same run:
+// - build a ComboBoxPropertyBinding<int> over 100,000 rows and follow 1,000 property changes,
+//   against a bare QComboBox over a QStringListModel of the same rows doing the same
+//   setCurrentIndex calls. The lists are built once, outside the measurement; each iteration
+//   builds the combo box, shows the list in it and follows the changes;
+// - find as you type in 100,000 names: a person types "rms_0417" and erases it again, one key at
+//   a time (15 texts), in a shown combo box whose finder shows the rows in its open list, against
+//   a QSortFilterProxyModel over a QStringListModel of the same names given the same texts as a
+//   fixed, case-insensitive filter (the model alone, no view). Each iteration starts from a
+//   combo box whose finder has read nothing yet; the worst single keystroke is reported too;
+// - open and close the list of a bound combo box that has a finder, against a bare one.
 
 #include "BenchSupport.h"
 #include "property/Property.h"
+#include "propertybindings/ComboBoxFinder.h"
 #include "propertybindings/ComboBoxPropertyBinding.h"
 #include "propertybindings/models/StringListModel.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QSortFilterProxyModel>
 #include <QStringListModel>
+
+#include <chrono>
 
 #include <boost/make_shared.hpp>
 
@@ -59,8 +69,130 @@ void BoundComboFollowsProperty(benchmark::State& state)
     }
 }
 
+// Names as instruments give them: a quantity, what was measured, a probe number.
+std::string probeName(int i)
+{
+    static char const* const stems[] = {"Temperature_probe_", "Pressure_probe_", "U_velocity_rms_",
+                                        "V_velocity_rms_", "Density_mean_"};
+    std::string number = std::to_string(i / 5);
+    if (number.size() < 4)
+        number.insert(0, 4 - number.size(), '0');
+    return stems[i % 5] + number;
+}
+
+// A person types "rms_0417" and erases it again.
+QStringList typedTexts()
+{
+    QString const word = QStringLiteral("rms_0417");
+    QStringList texts;
+    for (int i = 1; i <= word.size(); ++i)
+        texts << word.left(i);
+    for (int i = word.size() - 1; i >= 1; --i)
+        texts << word.left(i);
+    return texts;
+}
+
+void ProxyFilterTyping(benchmark::State& state)
+{
+    QStringList names;
+    names.reserve(rows);
+    for (int i = 0; i < rows; ++i)
+        names << QString::fromStdString(probeName(i));
+    QStringListModel model(names);
+    QStringList const texts = typedTexts();
+    for (auto _ : state) {
+        QSortFilterProxyModel proxy;
+        proxy.setFilterCaseSensitivity(Qt::CaseInsensitive);
+        proxy.setSourceModel(&model);
+        for (QString const& text : texts) {
+            proxy.setFilterFixedString(text);
+            benchmark::DoNotOptimize(proxy.rowCount());
+        }
+    }
+}
+
+void FinderTyping(benchmark::State& state)
+{
+    using namespace quarlin::sdk::ui::dialogs::propertybindings;
+    std::vector<std::string> names;
+    names.reserve(rows);
+    for (int i = 0; i < rows; ++i)
+        names.push_back(probeName(i));
+    auto const model = boost::make_shared<models::StringListModel>(std::move(names));
+    QStringList const texts = typedTexts();
+    double worst = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto const property = boost::make_shared<quarlin::Property<int>>(0);
+        QComboBox combo;
+        ComboBoxPropertyBinding<int> binding(combo, property, model, BindingInterface::ModelUpdateImmediate);
+        ComboBoxFinder& finder = *binding.findAsYouType(ComboBoxFinder::Rows::Variables);
+        combo.show();
+        QApplication::processEvents();
+        state.ResumeTiming();
+        for (QString const& text : texts) {
+            auto const start = std::chrono::steady_clock::now();
+            finder.find(text);
+            QApplication::processEvents(); // the list lays out and paints what it shows
+            worst = std::max(
+                worst,
+                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+            benchmark::DoNotOptimize(finder.matchCount());
+        }
+        state.PauseTiming();
+        finder.close();
+        state.ResumeTiming();
+    }
+    state.counters["worst_key_ms"] = worst;
+}
+
+void BareComboOpensList(benchmark::State& state)
+{
+    QStringList names;
+    names.reserve(rows);
+    for (int i = 0; i < rows; ++i)
+        names << QString::fromStdString(probeName(i));
+    QStringListModel model(names);
+    QComboBox combo;
+    combo.setModel(&model);
+    combo.show();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        combo.showPopup();
+        QApplication::processEvents();
+        combo.hidePopup();
+        QApplication::processEvents();
+    }
+}
+
+void FindingComboOpensList(benchmark::State& state)
+{
+    using namespace quarlin::sdk::ui::dialogs::propertybindings;
+    std::vector<std::string> names;
+    names.reserve(rows);
+    for (int i = 0; i < rows; ++i)
+        names.push_back(probeName(i));
+    auto const model = boost::make_shared<models::StringListModel>(std::move(names));
+    auto const property = boost::make_shared<quarlin::Property<int>>(0);
+    QComboBox combo;
+    ComboBoxPropertyBinding<int> binding(combo, property, model, BindingInterface::ModelUpdateImmediate);
+    binding.findAsYouType();
+    combo.show();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        combo.showPopup();
+        QApplication::processEvents();
+        combo.hidePopup();
+        QApplication::processEvents();
+    }
+}
+
 BENCHMARK(BareComboSetCurrentIndex)->Unit(benchmark::kMillisecond);
 BENCHMARK(BoundComboFollowsProperty)->Unit(benchmark::kMillisecond);
+BENCHMARK(ProxyFilterTyping)->Unit(benchmark::kMillisecond);
+BENCHMARK(FinderTyping)->Unit(benchmark::kMillisecond);
+BENCHMARK(BareComboOpensList)->Unit(benchmark::kMillisecond);
+BENCHMARK(FindingComboOpensList)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
@@ -69,5 +201,8 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     return quarlin::bench::runWithRatios(
-        argc, argv, {{"Bound combo / bare combo", "BoundComboFollowsProperty", "BareComboSetCurrentIndex"}});
+        argc, argv,
+        {{"Bound combo / bare combo", "BoundComboFollowsProperty", "BareComboSetCurrentIndex"},
+         {"Finding, 15 keys / proxy filter", "FinderTyping", "ProxyFilterTyping"},
+         {"List opens: finding combo / bare", "FindingComboOpensList", "BareComboOpensList"}});
 }

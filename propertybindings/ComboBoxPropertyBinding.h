@@ -1,5 +1,6 @@
 #pragma once
 
+#include "propertybindings/ComboBoxFinder.h"
 #include "propertybindings/LineEditPropertyBindingAbstract.h"
 #include "propertybindings/WidgetUpdateDeferrerOnBusy.h"
 #include "propertybindings/models/ListModelInterface.h"
@@ -12,6 +13,7 @@
 
 #include <functional>
 #include <memory>
+#include <type_traits>
 
 namespace quarlin::sdk::ui::dialogs::propertybindings {
 
@@ -21,6 +23,9 @@ namespace intern {
 /// opens (set up at the combo box's first show). A shorter list keeps the form's and the
 /// style's settings. Called again when the list grows. See the definition for why.
 QUARLIN_PROMPT_EXPORT void prepareComboForLongLists(QComboBox& combo);
+/// Gives a combo box over the host's variables or zones (the library's lists of them) a finder;
+/// other lists are left as they are.
+QUARLIN_PROMPT_EXPORT void findInHostMembers(QComboBox& combo, models::ListModelInterface<int> const& model);
 } // namespace intern
 
 /// Keeps a combo box and a property in step over a list model: choosing an item sets the
@@ -32,6 +37,8 @@ QUARLIN_PROMPT_EXPORT void prepareComboForLongLists(QComboBox& combo);
 /// - When the list changes and loses the value that was chosen, the property moves to the first
 ///   row that is not a header; a value the list never held is left alone.
 /// - A choice the property refuses is reported by the combo observable and undone.
+/// - A person finds a row by any part of its text as they type where findAsYouType() asks for it;
+///   a list of the host's variables or zones has it from the start.
 /// The combo box, the property and the list model must outlive the binding.
 template <class T>
 class ComboBoxPropertyBinding : public LineEditPropertyBindingAbstract<T>
@@ -82,6 +89,8 @@ public:
 
         m_comboObservable = std::make_unique<qwidgetobservable::QComboBoxObservable>(combo);
         m_comboObservable->addListener(&m_comboListener);
+        if constexpr (std::is_same_v<T, int>)
+            intern::findInHostMembers(combo, *m_model);
         updateWidget();
     }
 
@@ -114,6 +123,19 @@ public:
 
     void updateVisibility() override { this->showAsUiPropertySays(m_combo); }
     void updateSensitivity() override { this->enableAsUiPropertySays(m_combo); }
+
+    /// Lets a person find a row by any part of its text as they type (see ComboBoxFinder); `rows`
+    /// says what the finder calls them. Returns the combo box's finder (it owns it), the one it
+    /// has if it has one already; null once the combo box is gone. A choice made by finding is
+    /// a choice as any other, through this binding.
+    ComboBoxFinder* findAsYouType(ComboBoxFinder::Rows rows = ComboBoxFinder::Rows::Items)
+    {
+        if (!m_combo)
+            return nullptr;
+        if (ComboBoxFinder* const existing = ComboBoxFinder::of(*m_combo))
+            return existing;
+        return new ComboBoxFinder(*m_combo, rows);
+    }
 
     /// Whether the list changed and the combo box has not yet been refilled from it.
     bool isModelResetPending() const { return m_modelResetPending; }

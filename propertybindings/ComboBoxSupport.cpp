@@ -1,5 +1,6 @@
 #include "propertybindings/ComboBoxPropertyBinding.h"
 #include "propertybindings/QObjectPropertyBinding.h"
+#include "propertybindings/models/ZoneVarListModelAbstract_p.h"
 
 #include <QEvent>
 #include <QListView>
@@ -133,6 +134,15 @@ void intern::prepareComboForLongLists(QComboBox& combo)
     if (combo.testAttribute(Qt::WA_WState_Polished))
         setCheapSizePolicy(combo);
     new PrepareWhenShown(combo); // the combo box owns it
+}
+
+void intern::findInHostMembers(QComboBox& combo, models::ListModelInterface<int> const& model)
+{
+    auto const* const members = dynamic_cast<models::ZoneVarListModelAbstract const*>(&model);
+    if (!members || ComboBoxFinder::of(combo))
+        return;
+    bool const zones = dynamic_cast<models::ZoneListModel const*>(members) != nullptr;
+    new ComboBoxFinder(combo, zones ? ComboBoxFinder::Rows::Zones : ComboBoxFinder::Rows::Variables);
 }
 
 template class QObjectPropertyBinding<int>;

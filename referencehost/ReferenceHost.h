@@ -91,6 +91,10 @@ public:
     /// enough to exercise every prompt. A host still in its fresh layout (one sketch frame) gets
     /// three frames to go with it: a 2-D one (active), a 3-D one and a line plot.
     void loadSampleDataSet();
+    /// The sample data set with `probes` more variables, without values, named as instruments
+    /// name their readings: "Temperature_probe_0417", "U_velocity_rms_0417", ... (a negative count
+    /// counts as 0). Enough to find a variable among 100,000.
+    void loadSampleDataSet(std::int32_t probes);
     /// No data set from now on; announced as a data set reset. Does nothing without one.
     void removeDataSet();
     /// Whether the host has a data set.

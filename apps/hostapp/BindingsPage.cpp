@@ -53,8 +53,11 @@ BindingsPage::BindingsPage(QWidget* parent)
     fillVariables();
     auto* const variableCombo = new QComboBox(this);
     variableCombo->setObjectName(QStringLiteral("variableCombo"));
-    m_bindings.push_back(std::make_unique<ComboBoxPropertyBinding<int>>(
-        *variableCombo, m_chosenVariable, m_variables, BindingInterface::ModelUpdateImmediate));
+    auto variableBinding = std::make_unique<ComboBoxPropertyBinding<int>>(
+        *variableCombo, m_chosenVariable, m_variables, BindingInterface::ModelUpdateImmediate);
+    // The host asks for finding as you type: its list mixes variables and zones under headers.
+    variableBinding->findAsYouType(ComboBoxFinder::Rows::Items);
+    m_bindings.push_back(std::move(variableBinding));
     addRow(QT_TR_NOOP("C&hosen variable (row)"), variableCombo, m_chosenVariable);
 
     // An editable combo: pick a listed row number or type any whole number and press Enter.

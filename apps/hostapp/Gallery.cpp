@@ -5,6 +5,7 @@
 #include "hostapp/PromptCatalog.h"
 #include "hostapp/RememberedLoadersView.h"
 #include "hostapp/StyleSettingsView.h"
+#include "propertybindings/ComboBoxFinder.h"
 #include "referencehost/ReferenceHost.h"
 #include "sdk/host/ApplicationSettings.h"
 
@@ -14,6 +15,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QLocale>
+#include <QPainter>
 #include <QPixmap>
 #include <QPointer>
 
@@ -22,17 +24,74 @@
 
 namespace quarlin::hostapp {
 
+using sdk::ui::dialogs::propertybindings::ComboBoxFinder;
+
 namespace {
 
-bool save(QWidget& widget, QString const& file)
+bool save(QPixmap const& picture, QString const& file)
 {
-    QPixmap const picture = widget.grab();
     if (picture.isNull() || !picture.save(file)) {
         std::fprintf(stderr, "%s: could not write\n", qPrintable(file));
         return false;
     }
     std::printf("%s (%dx%d)\n", qPrintable(file), picture.width(), picture.height());
     return true;
+}
+
+bool save(QWidget& widget, QString const& file)
+{
+    return save(widget.grab(), file);
+}
+
+// A window with a popup open over it, as a person sees both.
+bool saveWithPopup(QWidget& window, QWidget& popup, QString const& file)
+{
+    QRect const under = window.geometry();
+    QRect const over = popup.geometry();
+    QRect const all = under.united(over);
+    QPixmap picture(all.size());
+    picture.fill(window.palette().color(QPalette::Window));
+    QPainter painter(&picture);
+    painter.drawPixmap(under.topLeft() - all.topLeft(), window.grab());
+    painter.drawPixmap(over.topLeft() - all.topLeft(), popup.grab());
+    painter.end();
+    return save(picture, file);
+}
+
+// The axis prompt over 100,000 variables, a person having typed part of a name into its first list.
+int renderFinding(QDir const& dir)
+{
+    host::ReferenceHost::instance().loadSampleDataSet(100000);
+    int failures = 1;
+    HostSession session;
+    QWidget parent;
+    for (PromptEntry const& entry : promptCatalog(session)) {
+        if (entry.name != QLatin1String("VariableSelectAxis"))
+            continue;
+        QPointer<QDialog> const dialog = entry.stage(parent);
+        if (!dialog)
+            break;
+        dialog->show();
+        QApplication::processEvents();
+        auto* const combo = dialog->findChild<QComboBox*>(QStringLiteral("var1_comboBox"));
+        ComboBoxFinder* const finder = combo ? ComboBoxFinder::of(*combo) : nullptr;
+        if (finder) {
+            combo->setFocus();
+            finder->find(QStringLiteral("rms_0417"));
+            QApplication::processEvents();
+            if (QWidget* const popup = finder->popup();
+                popup
+                && saveWithPopup(*dialog, *popup,
+                                 dir.absoluteFilePath(QStringLiteral("VariableSelectAxis-find.png"))))
+                failures = 0;
+            finder->close();
+        }
+        delete dialog.data();
+    }
+    if (failures)
+        std::fprintf(stderr, "VariableSelectAxis-find: no finder in the first variable list\n");
+    host::ReferenceHost::instance().loadSampleDataSet();
+    return failures;
 }
 
 } // namespace
@@ -77,6 +136,7 @@ int renderGallery(QString const& directory)
             ++failures;
     }
     installTranslations(QLocale());
+    failures += renderFinding(dir);
 
     // The bindings page, with its data-set list filled.
     BindingsPage bindings;

@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QSpinBox>
 
+#include <algorithm>
+
 namespace quarlin::hostapp {
 
 namespace {
@@ -32,12 +34,19 @@ constexpr PlotTypeChoice plotTypes[] = {
 HostStatePanel::HostStatePanel(QWidget* parent)
     : QWidget(parent)
     , m_dataSet(new QCheckBox(this))
+    , m_probes(new QSpinBox(this))
     , m_pages(new QSpinBox(this))
     , m_frames(new QSpinBox(this))
     , m_activeFrame(new QComboBox(this))
     , m_plotType(new QComboBox(this))
 {
     setObjectName(QStringLiteral("hostStatePanel"));
+    // Up to 100,000 variables, for finding one by name; the data set loads once a count is set.
+    m_probes->setRange(0, 100000);
+    m_probes->setSingleStep(1000);
+    m_probes->setKeyboardTracking(false);
+    m_probes->setGroupSeparatorShown(true);
+    m_probes->setObjectName(QStringLiteral("probesSpinBox"));
     m_pages->setRange(1, 99);
     m_frames->setRange(0, 99);
     m_dataSet->setObjectName(QStringLiteral("dataSetCheckBox"));
@@ -52,7 +61,7 @@ HostStatePanel::HostStatePanel(QWidget* parent)
     layout->addRow(m_dataSet);
     // Each label is its field's buddy: the access key focuses the field, and a screen reader
     // names the field by it. A combo box also gets the name itself, or it is read by its value.
-    QWidget* const fields[] = {m_pages, m_frames, m_activeFrame, m_plotType};
+    QWidget* const fields[] = {m_probes, m_pages, m_frames, m_activeFrame, m_plotType};
     std::vector<QLabel*> labels;
     for (QWidget* const field : fields) {
         auto* const label = new QLabel(this);
@@ -62,9 +71,9 @@ HostStatePanel::HostStatePanel(QWidget* parent)
     }
     followLanguage(*this, [this, labels] {
         m_dataSet->setText(tr("Sample data set loa&ded"));
-        QString const texts[] = {tr("Pa&ges:"), tr("Frames o&n page:"), tr("&Active frame:"),
-                                 tr("Plot &type:")};
-        QWidget* const named[] = {m_pages, m_frames, m_activeFrame, m_plotType};
+        QString const texts[] = {tr("Probe &variables:"), tr("Pa&ges:"), tr("Frames o&n page:"),
+                                 tr("&Active frame:"), tr("Plot &type:")};
+        QWidget* const named[] = {m_probes, m_pages, m_frames, m_activeFrame, m_plotType};
         for (std::size_t i = 0; i < labels.size(); ++i) {
             labels[i]->setText(texts[i]);
             named[i]->setAccessibleName(QString(texts[i]).remove(QLatin1Char('&')).remove(QLatin1Char(':')));
@@ -82,6 +91,10 @@ HostStatePanel::HostStatePanel(QWidget* parent)
             host.loadSampleDataSet();
         else
             host.removeDataSet();
+    });
+    connect(m_probes, qOverload<int>(&QSpinBox::valueChanged), this, [this, &host](int count) {
+        if (!m_showing)
+            host.loadSampleDataSet(count);
     });
     connect(m_pages, qOverload<int>(&QSpinBox::valueChanged), this, [this, &host](int count) {
         if (!m_showing)
@@ -109,6 +122,9 @@ void HostStatePanel::showHostState()
     auto const& host = host::ReferenceHost::instance();
     m_showing = true;
     m_dataSet->setChecked(host.hasDataSet());
+    constexpr int sampleVariables = 8;
+    m_probes->setValue(host.hasDataSet() ? std::max(0, int(host.dataSet().variables.size()) - sampleVariables)
+                                         : 0);
     m_pages->setValue(host.pageCount());
     m_frames->setValue(host.frameCount());
     m_activeFrame->clear();

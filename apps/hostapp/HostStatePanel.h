@@ -10,9 +10,10 @@ class QSpinBox;
 
 namespace quarlin::hostapp {
 
-// The host's own controls over the state the prompts react to: whether a data set is loaded,
-// how many pages and frames exist, which frame is active, and its plot type. It also follows changes
-// made elsewhere, so what it shows is always the host's state.
+// The host's own controls over the state the prompts react to: whether a data set is loaded and
+// how many probe variables it has beyond the sample's, how many pages and frames exist, which
+// frame is active, and its plot type. It also follows changes made elsewhere, so what it shows is
+// always the host's state.
 class HostStatePanel : public QWidget
 {
     Q_OBJECT
@@ -24,6 +25,7 @@ private:
     void showHostState();
 
     QCheckBox* m_dataSet;     // owned by this widget
+    QSpinBox* m_probes;       // owned by this widget
     QSpinBox* m_pages;        // owned by this widget
     QSpinBox* m_frames;       // owned by this widget
     QComboBox* m_activeFrame; // owned by this widget

@@ -508,4 +508,43 @@ Bitte wählen Sie, welchen Datenlader Sie verwenden möchten.</translation>
         <translation>&amp;RGB</translation>
     </message>
 </context>
+<context>
+    <name>quarlin::sdk::ui::dialogs::propertybindings::ComboBoxFinder</name>
+    <message>
+        <source>Find variable</source>
+        <translation>Variable suchen</translation>
+    </message>
+    <message>
+        <source>No variable matches &quot;%1&quot;</source>
+        <translation>Keine Variable enthält „%1“</translation>
+    </message>
+    <message>
+        <source>Variables found: %1</source>
+        <translation>Gefundene Variablen: %1</translation>
+    </message>
+    <message>
+        <source>Find zone</source>
+        <translation>Zone suchen</translation>
+    </message>
+    <message>
+        <source>No zone matches &quot;%1&quot;</source>
+        <translation>Keine Zone enthält „%1“</translation>
+    </message>
+    <message>
+        <source>Zones found: %1</source>
+        <translation>Gefundene Zonen: %1</translation>
+    </message>
+    <message>
+        <source>Find item</source>
+        <translation>Eintrag suchen</translation>
+    </message>
+    <message>
+        <source>No item matches &quot;%1&quot;</source>
+        <translation>Kein Eintrag enthält „%1“</translation>
+    </message>
+    <message>
+        <source>Items found: %1</source>
+        <translation>Gefundene Einträge: %1</translation>
+    </message>
+</context>
 </TS>

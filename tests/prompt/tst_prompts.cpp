@@ -13,6 +13,7 @@
 #include "prompt/Translations.h"
 #include "prompt/VariableSelectDialog.h"
 #include "prompt/ZoneSelectDialog.h"
+#include "propertybindings/ComboBoxFinder.h"
 #include "referencehost/ReferenceHost.h"
 #include "sdk/dialogs/DialogInterface.h"
 #include "sdk/host/ApplicationSettings.h"
@@ -461,6 +462,39 @@ std::map<QString, int> listsOf(QDialog const& dialog)
     return lists;
 }
 
+// A data set with names to find in: the sample's, `probes` probe readings and names holding
+// characters that a pattern would read otherwise.
+void loadFindingDataSet(int probes)
+{
+    auto& host = ReferenceHost::instance();
+    host.loadSampleDataSet(probes);
+    quarlin::host::DataSet data = host.dataSet();
+    for (char const* const name : {"Temperature (K)", "rho*u", "path\\to", "x.y"})
+        data.variables.push_back({name, {}});
+    host.loadDataSet(std::move(data));
+}
+
+// The host's variables whose names hold `typed`, ignoring case, in the data set's order.
+QStringList variablesHolding(QString const& typed)
+{
+    QStringList names;
+    for (auto const& variable : ReferenceHost::instance().dataSet().variables)
+        if (QString const name = QString::fromStdString(variable.name);
+            name.contains(typed, Qt::CaseInsensitive))
+            names << name;
+    return names;
+}
+
+// Whether a combo box lists the host's variables: it offers each of them.
+bool listsEveryVariable(QComboBox const& combo)
+{
+    auto const& variables = ReferenceHost::instance().dataSet().variables;
+    return combo.count() >= int(variables.size())
+           && std::all_of(variables.begin(), variables.end(), [&combo](auto const& variable) {
+                  return combo.findText(QString::fromStdString(variable.name)) >= 0;
+              });
+}
+
 // After a prompt went with its window, the next request builds a new one under the new parent.
 bool buildsAfreshUnderANewParent(QString const& prompt, HostSession& session)
 {
@@ -536,6 +570,32 @@ private Q_SLOTS:
                 for (char const* change : {"replaced", "shrunk", "removed"})
                     QTest::addRow("%s, %s", qPrintable(entry.name), change)
                         << entry.name << following << QString::fromLatin1(change);
+        }
+    }
+
+    // A row for each way a person finds in each list of the host's variables the catalog's
+    // prompts show, the lists found by what they list.
+    void findAVariableByPartOfItsName_data()
+    {
+        QTest::addColumn<QString>("prompt");
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<QString>("action");
+        HostSession catalogSession;
+        for (auto const& entry : promptCatalog(catalogSession)) {
+            init();
+            loadFindingDataSet(300);
+            HostSession session;
+            QWidget parent;
+            QPointer<QDialog> const dialog = stage(entry.name, session, parent);
+            quarlin::test::showActive(dialog);
+            quarlin::test::reachIdle();
+            for (QComboBox* const combo : dialog->findChildren<QComboBox*>())
+                if (combo->isVisibleTo(dialog) && combo->isEnabled() && listsEveryVariable(*combo))
+                    for (char const* action : {"chosen", "literal", "Escape", "no match", "data set changed"})
+                        QTest::addRow("%s %s, %s", qPrintable(entry.name), qPrintable(combo->objectName()),
+                                      action)
+                            << entry.name << combo->objectName() << QString::fromLatin1(action);
+            delete dialog.data();
         }
     }
 
@@ -1123,6 +1183,86 @@ private Q_SLOTS:
         dialog->reject();
     }
     void followsALanguageChangeWhileOpen_data() { catalogRows(); }
+
+    // Typed into a list of variables, part of a name shows the variables holding it; Enter takes
+    // the one highlighted and the host gets it as any choice; Escape leaves the prompt as it
+    // was; no match chooses nothing; a pattern's characters are themselves; the host's data set
+    // changing under the open finder changes the rows, not what was typed.
+    void findAVariableByPartOfItsName()
+    {
+        QFETCH(QString, prompt);
+        QFETCH(QString, list);
+        QFETCH(QString, action);
+        loadFindingDataSet(300);
+        bool const chooses = action == QLatin1String("chosen") || action == QLatin1String("literal");
+        QString const typed = action == QLatin1String("no match")  ? QStringLiteral("zz(q")
+                              : action == QLatin1String("literal") ? QStringLiteral(".")
+                                                                   : QStringLiteral("RMS_000");
+        int const downs = action == QLatin1String("chosen") ? 1 : 0;
+        QString chosen;
+        QPointer<QDialog> dialog;
+        auto const act = [&] {
+            QVERIFY(quarlin::test::showActive(dialog));
+            auto* const combo = dialog->findChild<QComboBox*>(list);
+            QVERIFY(combo);
+            int const before = combo->currentIndex();
+            combo->setFocus(Qt::TabFocusReason);
+            quarlin::test::typeIntoFocus(typed);
+            auto* const finder = quarlin::sdk::ui::dialogs::propertybindings::ComboBoxFinder::of(*combo);
+            QVERIFY2(finder && finder->isOpen(), "typing opened no finder");
+            auto const shown = [&] {
+                QStringList texts;
+                for (int const row : finder->shownRows())
+                    texts << combo->itemText(row);
+                return texts;
+            };
+            QStringList const expected = variablesHolding(typed);
+            QCOMPARE(shown(), expected);
+            QVERIFY(finder->popup()->findChild<QLineEdit*>()->accessibleDescription().endsWith(
+                QString::number(expected.size())));
+            if (action == QLatin1String("data set changed")) {
+                loadFindingDataSet(40);
+                quarlin::test::reachIdle();
+                QCOMPARE(finder->text(), typed);
+                QCOMPARE(shown(), variablesHolding(typed));
+            }
+            for (int i = 0; i < downs; ++i)
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+            QTest::keyClick(QApplication::focusWidget(), chooses ? Qt::Key_Return : Qt::Key_Escape);
+            quarlin::test::reachIdle();
+            QVERIFY(dialog && dialog->isVisible()); // Escape closed the list, not the prompt
+            QVERIFY(!finder->isOpen());
+            if (chooses) {
+                chosen = expected.value(downs);
+                QCOMPARE(combo->currentText(), chosen);
+            } else if (action != QLatin1String("data set changed")) {
+                QCOMPARE(combo->currentIndex(), before);
+            }
+            if (QPushButton* const ok = quarlin::test::dialogButton(*dialog, QDialogButtonBox::Ok))
+                ok->click();
+        };
+        HostSession session;
+        QWidget parent;
+        for (auto const& entry : promptCatalog(session)) {
+            if (entry.name != prompt)
+                continue;
+            QString outcome;
+            if (expectations.at(prompt).modeless) {
+                dialog = stage(prompt, session, parent);
+                act();
+                outcome = entry.run(parent); // the prompt is open already: what the host holds
+            } else {
+                quarlin::test::runModal(
+                    nullptr, [&] { outcome = entry.run(parent); },
+                    [&] {
+                        dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+                        act();
+                    });
+            }
+            QVERIFY2(outcome.contains(chosen), qPrintable(outcome));
+            QCOMPARE(quarlin::test::hostMessageTexts(), std::vector<std::string>{});
+        }
+    }
 
     // The grid moves as it looks: up, down, left and right from the middle, then Enter.
     void anchorByArrowKeysAlone()

@@ -3,15 +3,19 @@
 #include "testsupport/TestValidators.h"
 
 #include "property/Property.h"
+#include "propertybindings/ComboBoxFinder.h"
 #include "propertybindings/ComboBoxPropertyBinding.h"
 #include "propertybindings/models/PremappedListModel.h"
 #include "referencehost/ReferenceHost.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QListView>
 #include <QProxyStyle>
 #include <QRegularExpressionValidator>
+#include <QSignalSpy>
 #include <QStyleFactory>
 #include <QStyleOptionComboBox>
 #include <QVBoxLayout>
@@ -25,6 +29,7 @@ using quarlin::ValidationResult;
 using quarlin::ValidatorInterface;
 using quarlin::host::ReferenceHost;
 using quarlin::sdk::ui::dialogs::propertybindings::BindingInterface;
+using quarlin::sdk::ui::dialogs::propertybindings::ComboBoxFinder;
 using quarlin::sdk::ui::dialogs::propertybindings::ComboBoxPropertyBinding;
 using quarlin::sdk::ui::dialogs::propertybindings::models::QListModel;
 using quarlin::test::AtMost;
@@ -83,6 +88,41 @@ struct Bench
     boost::signals2::scoped_connection heardConnection;
 };
 
+// Rows to find in: groups under headers, names of every kind a data set has.
+std::vector<Model::Row> const findable{
+    {"Temperatures", 0, true},
+    {"Temperature_probe_0417", 1},
+    {"temperature_mean", 2},
+    {"Velocities", 0, true},
+    {"U_velocity_rms", 3},
+    {"V_velocity_rms_0417", 4},
+    {"Odd names", 0, true},
+    {"T(K)", 5},
+    {"rho*u", 6},
+    {"back\\slash", 7},
+    {"x.y", 8},
+    {"\u00c4RGER", 9},
+};
+
+// What the finder's open list shows a person, row by row.
+QStringList shownIn(ComboBoxFinder const& finder)
+{
+    QStringList shown;
+    auto* const list = finder.popup() ? finder.popup()->findChild<QAbstractItemView*>() : nullptr;
+    for (int row = 0; list && row < list->model()->rowCount(); ++row)
+        shown << list->model()->index(row, 0).data().toString();
+    return shown;
+}
+
+// The combo box focused in its shown window, with its finder.
+ComboBoxFinder* focusToFind(Bench& bench)
+{
+    if (!quarlin::test::showActive(&bench.window))
+        return nullptr;
+    bench.combo->setFocus();
+    return bench.binding->findAsYouType();
+}
+
 } // namespace
 
 using quarlin::test::reachIdle;
@@ -133,6 +173,135 @@ private Q_SLOTS:
         QVERIFY(!proxy || proxy->baseStyle() != QApplication::style()); // the shared style is not taken over
         bench.binding.reset();
         bench.combo->setStyle(nullptr); // before hostStyle goes
+    }
+
+    // Typed text finds the rows holding it anywhere, ignoring case, under the headers of what it
+    // finds; the first row starting with it is taken by Enter, arrow keys skip headers.
+    void findsByAnyPartOfTheName_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("backspaces");
+        QTest::addColumn<int>("downs");
+        QTest::addColumn<QStringList>("shown");
+        QTest::addColumn<QString>("chosen"); // empty: nothing can be chosen
+        auto const add = [](char const* name, char const* typed, int backspaces, int downs,
+                            QStringList const& shown, char const* chosen) {
+            QTest::newRow(name) << QString::fromUtf8(typed) << backspaces << downs << shown
+                                << QString::fromUtf8(chosen);
+        };
+        using quarlin::test::texts;
+        QStringList const velocities = texts({"Velocities", "U_velocity_rms", "V_velocity_rms_0417"});
+        add("end of a name", "rms", 0, 0, velocities, "U_velocity_rms");
+        add("upper case", "RMS", 0, 0, velocities, "U_velocity_rms");
+        add("edited back", "rmsq", 1, 1, velocities, "V_velocity_rms_0417");
+        add("in two groups, Down skips a header", "0417", 0, 1,
+            texts({"Temperatures", "Temperature_probe_0417", "Velocities", "V_velocity_rms_0417"}),
+            "V_velocity_rms_0417");
+        add("first letters choose the name starting with them", "v", 0, 0, velocities, "V_velocity_rms_0417");
+        add("beyond ASCII", "\u00e4rg", 0, 0, texts({"Odd names", "\u00c4RGER"}), "\u00c4RGER");
+        for (char const* literal : {"(", "*", "\\", "."}) {
+            auto const row = std::find_if(findable.begin(), findable.end(), [literal](auto const& candidate) {
+                return candidate.text.find(literal) != std::string::npos;
+            });
+            QString const name = QString::fromStdString(row->text);
+            QTest::addRow("literal %s", literal) << QString::fromLatin1(literal) << 0 << 0
+                                                 << QStringList{QStringLiteral("Odd names"), name} << name;
+        }
+        add("no match", "zz(", 0, 0, texts({"No item matches \"zz(\""}), "");
+        QStringList all;
+        for (auto const& row : findable)
+            all << QString::fromStdString(row.text);
+        add("all erased: the whole list", "r", 1, 0, all, "temperature_mean");
+    }
+
+    void findsByAnyPartOfTheName()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, backspaces);
+        QFETCH(int, downs);
+        QFETCH(QStringList, shown);
+        QFETCH(QString, chosen);
+        Bench bench(2, findable);
+        ComboBoxFinder* const finder = focusToFind(bench);
+        QVERIFY(finder);
+        quarlin::test::typeIntoFocus(typed);
+        for (int i = 0; i < backspaces; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
+        QVERIFY(finder->isOpen());
+        QCOMPARE(finder->text(), typed.left(typed.size() - backspaces));
+        QCOMPARE(shownIn(*finder), shown);
+        for (int i = 0; i < downs; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        reachIdle();
+        QCOMPARE(finder->isOpen(), chosen.isEmpty()); // Enter on no match chooses nothing
+        QCOMPARE(bench.combo->currentText(), chosen.isEmpty() ? QStringLiteral("temperature_mean") : chosen);
+        QCOMPARE(bench.property->value(), bench.model->get(bench.combo->currentIndex()));
+        QVERIFY(hostMessageTexts().empty());
+    }
+
+    // Finding leaves everything else as it was: Escape changes nothing, a refused choice is
+    // reported and undone as any choice, the combo box's own list and an editable combo box's
+    // text keep working, and no amount of typing stops it.
+    void findingKeepsTheComboBoxsWays()
+    {
+        {
+            Bench bench(2, findable, false, boost::make_shared<AtMost>(3));
+            ComboBoxFinder* const finder = focusToFind(bench);
+            QVERIFY(finder);
+            quarlin::test::typeIntoFocus(QStringLiteral("0417"));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+            QVERIFY(!finder->isOpen());
+            QCOMPARE(bench.combo->currentIndex(), 2);
+            QCOMPARE(QApplication::focusWidget(), bench.combo);
+            // Refused by the property: reported, and the combo box shows what it holds.
+            QSignalSpy activated(bench.combo, qOverload<int>(&QComboBox::activated));
+            quarlin::test::typeIntoFocus(QStringLiteral("V_"));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            reachIdle();
+            QCOMPARE(activated.count(), 1);
+            QCOMPARE(hostMessageTexts().size(), std::size_t(1));
+            QCOMPARE(bench.property->value(), 2);
+            QCOMPARE(bench.combo->currentIndex(), 2);
+        }
+        {
+            // The combo box's own list open: the first key typed in it opens the finder.
+            Bench bench(2, findable);
+            ComboBoxFinder* const finder = focusToFind(bench);
+            QVERIFY(finder);
+            bench.combo->showPopup();
+            QTest::keyClick(bench.combo->view(), 'x');
+            QVERIFY(finder->isOpen());
+            QVERIFY(!bench.combo->view()->isVisible());
+            QCOMPARE(shownIn(*finder), quarlin::test::texts({"Odd names", "x.y"}));
+            // The field is named, and says how many rows match.
+            auto* const field = finder->popup()->findChild<QLineEdit*>();
+            QCOMPARE(field->accessibleName(), QStringLiteral("Find item"));
+            QCOMPARE(field->accessibleDescription(), QStringLiteral("Items found: 1"));
+            // 10,000 characters: no match, said briefly, and each key still answers at once (the
+            // field's own layout of that much text is most of what a key then costs).
+            QTest::keyClicks(field, QString(1000, QLatin1Char('y')));
+            field->insert(QString(8990, QLatin1Char('y')));
+            QElapsedTimer clock;
+            clock.start();
+            QTest::keyClicks(field, QString(10, QLatin1Char('y')));
+            QVERIFY2(clock.elapsed() < 500, qPrintable(QString::number(clock.elapsed())));
+            QCOMPARE(field->text().size(), 10001);
+            QCOMPARE(finder->matchCount(), 0);
+            QVERIFY(shownIn(*finder).value(0).endsWith(QStringLiteral("\u2026\"")));
+            QTest::keyClick(field, Qt::Key_Escape);
+            QVERIFY(!finder->isOpen());
+            QCOMPARE(bench.property->value(), 2);
+        }
+        {
+            // An editable combo box: typing edits its text; only its open list finds.
+            Bench bench(2, findable, true);
+            ComboBoxFinder* const finder = focusToFind(bench);
+            QVERIFY(finder);
+            QTest::keyClicks(bench.combo->lineEdit(), QStringLiteral("rm"));
+            QVERIFY(!finder->isOpen());
+            QVERIFY(bench.combo->lineEdit()->text().endsWith(QStringLiteral("rm")));
+        }
     }
 
     // What the combo shows for the property's value, at binding and after a change; showing never

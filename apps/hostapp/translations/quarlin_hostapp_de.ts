@@ -348,6 +348,10 @@
         <source>Frames o&amp;n page:</source>
         <translation>&amp;Rahmen auf der Seite:</translation>
     </message>
+    <message>
+        <source>Probe &amp;variables:</source>
+        <translation>S&amp;ondenvariablen:</translation>
+    </message>
 </context>
 <context>
     <name>quarlin::hostapp::RememberedLoadersView</name>

@@ -85,6 +85,13 @@ void typeText(QWidget* widget, QString const& text)
     }
 }
 
+void typeIntoFocus(QString const& text)
+{
+    for (uint const code : text.toUcs4())
+        if (QWidget* const focus = QApplication::focusWidget())
+            typeText(focus, QString::fromUcs4(&code, 1));
+}
+
 void reachIdle()
 {
     // Twice: an update run at the idle point may itself defer one more step.

@@ -39,6 +39,9 @@ ModalRun runModal(QWidget* dialog, std::function<void()> const& launch, std::fun
 
 // Types text as a keyboard would, any character included (QTest::keyClicks knows ASCII only).
 void typeText(QWidget* widget, QString const& text);
+// Types text as a person does: each key goes to whatever has the focus when it is pressed (a
+// popup a key opened takes the next ones).
+void typeIntoFocus(QString const& text);
 
 // Clicks a radio button or check box where a person would: on its indicator, which for a
 // button without text is not the middle of the widget; returns once the click is taken.
