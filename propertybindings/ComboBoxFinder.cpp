@@ -1,5 +1,6 @@
 #include "propertybindings/ComboBoxFinder.h"
 
+#include "propertybindings/models/QListModel.h"
 #include "sdk/exception/ExceptionBoundary.h"
 
 #include <QAbstractItemView>
@@ -16,6 +17,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QStringMatcher>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -51,6 +53,18 @@ void appendFolded(std::u16string& out, QString const& text)
     }
 }
 
+// The same for UTF-8 text: bytes of ASCII are folded as they are, anything else through QString.
+void appendFolded(std::u16string& out, std::string const& text)
+{
+    for (char const byte : text)
+        if (static_cast<unsigned char>(byte) >= 0x80) {
+            appendFolded(out, QString::fromStdString(text));
+            return;
+        }
+    for (char const byte : text)
+        out.push_back(byte >= 'A' && byte <= 'Z' ? char16_t(byte + 32) : char16_t(byte));
+}
+
 QString folded(QString const& text)
 {
     std::u16string out;
@@ -63,9 +77,11 @@ QString folded(QString const& text)
 class RowIndex
 {
 public:
-    void build(QAbstractItemModel const& model, int column, QModelIndex const& root)
+    // `read` calls its argument with each row's header flag and a function that appends the
+    // row's folded text.
+    template <class Read>
+    void build(int rows, Read const& read)
     {
-        int const rows = model.rowCount(root);
         m_text.clear();
         m_start.assign(std::size_t(rows) + 1, 0);
         m_header.assign(std::size_t(rows), false);
@@ -73,20 +89,27 @@ public:
         m_longest = 0;
         m_text.reserve(std::size_t(rows) * 24);
         int header = -1;
-        for (int row = 0; row < rows; ++row) {
+        int row = 0;
+        read([&](bool isHeader, auto const& text) {
+            if (row >= rows)
+                return;
             m_start[std::size_t(row)] = int(m_text.size());
-            QModelIndex const index = model.index(row, column, root);
-            if (!(model.flags(index) & Qt::ItemIsSelectable)) {
+            if (isHeader) {
                 if (m_headerAbove.empty())
                     m_headerAbove.assign(std::size_t(rows), -1);
                 m_header[std::size_t(row)] = true;
                 header = row;
             } else {
-                appendFolded(m_text, model.data(index, Qt::DisplayRole).toString());
+                appendFolded(m_text, text);
                 m_longest = std::max(m_longest, int(m_text.size()) - m_start[std::size_t(row)]);
                 if (!m_headerAbove.empty())
                     m_headerAbove[std::size_t(row)] = header;
             }
+            m_text.push_back(rowEnd);
+            ++row;
+        });
+        for (; row < rows; ++row) { // rows a model did not give: empty, never matched
+            m_start[std::size_t(row)] = int(m_text.size());
             m_text.push_back(rowEnd);
         }
         m_start[std::size_t(rows)] = int(m_text.size());
@@ -110,7 +133,16 @@ public:
                     found.push_back(row);
             return found;
         }
-        // One pass over the whole buffer: after a match, on from the next row's start.
+        if (needle.size() <= shortNeedle) {
+            // Most rows hold a short text: a plain scan of each row beats a matcher called once
+            // per match.
+            for (int row = 0, rows = this->rows(); row < rows; ++row)
+                if (!isHeader(row) && holds(row, needle))
+                    found.push_back(row);
+            return found;
+        }
+        // Longer texts match rarely: one pass over the whole buffer, skipping as a matcher
+        // does, on from the next row's start after a match.
         int const size = int(m_text.size());
         int row = 0;
         for (int from = 0; from < size;) {
@@ -136,6 +168,21 @@ public:
     }
 
 private:
+    static constexpr int shortNeedle = 2;
+
+    bool holds(int row, QString const& needle) const
+    {
+        auto const* const needleChars = reinterpret_cast<char16_t const*>(needle.constData());
+        int const n = needle.size();
+        char16_t const first = needleChars[0];
+        char16_t const* at = m_text.data() + start(row);
+        char16_t const* const last = at + length(row) - n;
+        for (; at <= last; ++at)
+            if (*at == first && std::equal(needleChars + 1, needleChars + n, at + 1))
+                return true;
+        return false;
+    }
+
     int start(int row) const { return m_start[std::size_t(row)]; }
     int length(int row) const { return m_start[std::size_t(row) + 1] - m_start[std::size_t(row)] - 1; }
 
@@ -225,7 +272,6 @@ public:
         setFrameStyle(QFrame::StyledPanel | QFrame::Plain);
         setAttribute(Qt::WA_WindowPropagation);
         field->setClearButtonEnabled(false);
-        count->setForegroundRole(QPalette::PlaceholderText);
         // The field keeps the focus: the keys that move in the list come to it.
         list->setFocusPolicy(Qt::NoFocus);
         list->setUniformItemSizes(true);
@@ -235,7 +281,8 @@ public:
         list->setTextElideMode(Qt::ElideRight);
         list->setModel(&model);
         auto* const top = new QHBoxLayout;
-        top->setContentsMargins(0, 0, 4, 0);
+        top->setContentsMargins(0, 0, 6, 0);
+        top->setSpacing(6);
         top->addWidget(field, 1);
         top->addWidget(count);
         auto* const layout = new QVBoxLayout(this);
@@ -349,6 +396,7 @@ public:
 
     QPointer<QWidget> container;
     QPointer<QAbstractItemView> view;
+    QTimer prepare;
 
     Said const& says() const { return said[int(rows)]; }
 
@@ -471,16 +519,52 @@ public:
             showFound();
     }
 
+    // Reads the rows' texts: at once from the library's own model, else row by row through Qt.
+    void buildIndex()
+    {
+        QAbstractItemModel const& model = *combo->model();
+        QModelIndex const root = combo->rootModelIndex();
+        int const column = combo->modelColumn();
+        index.build(model.rowCount(root), [&](auto const& add) {
+            bool const direct =
+                column == 0 && !root.isValid()
+                && ComboBoxFinder::readLibraryRows(
+                    model, [&add](std::string const& text, bool header) { add(header, text); });
+            if (direct)
+                return;
+            for (int row = 0, count = model.rowCount(root); row < count; ++row) {
+                QModelIndex const at = model.index(row, column, root);
+                add(!(model.flags(at) & Qt::ItemIsSelectable), model.data(at, Qt::DisplayRole).toString());
+            }
+        });
+        stale = false;
+        searched = false;
+    }
+
+    // Reads the rows soon after the combo box takes the focus, so that the first key finds them
+    // read; a key typed sooner reads them itself.
+    void prepareSoon()
+    {
+        if (!prepare.isActive())
+            prepare.start();
+    }
+
+    void prepareNow()
+    {
+        if (!combo || !combo->hasFocus() || popup)
+            return;
+        watchModel();
+        if (stale && combo->model())
+            buildIndex();
+    }
+
     void search()
     {
         if (!popup || !combo)
             return;
         watchModel();
-        if (stale) {
-            index.build(*combo->model(), combo->modelColumn(), combo->rootModelIndex());
-            stale = false;
-            searched = false;
-        }
+        if (stale)
+            buildIndex();
         QString const typed = folded(popup->field->text());
         if (typed.isEmpty()) {
             matches.clear();
@@ -650,6 +734,11 @@ ComboBoxFinder::ComboBoxFinder(QComboBox& combo, Rows rows)
     m_impl->active = first == this;
     if (!m_impl->active)
         return;
+    constexpr int afterFocus = 50; // ms: past the moment a window opens, before a person types
+    m_impl->prepare.setSingleShot(true);
+    m_impl->prepare.setInterval(afterFocus);
+    connect(&m_impl->prepare, &QTimer::timeout, this,
+            [this] { runAtBoundary([this] { m_impl->prepareNow(); }); });
     combo.installEventFilter(this);
     if (m_impl->ownListExists())
         m_impl->watchOwnList();
@@ -714,6 +803,20 @@ QWidget* ComboBoxFinder::popup() const
     return isOpen() ? m_impl->popup.data() : nullptr;
 }
 
+bool ComboBoxFinder::readLibraryRows(QAbstractItemModel const& model,
+                                     std::function<void(std::string const& text, bool header)> const& row)
+{
+    auto const* const library = qobject_cast<models::QListModel const*>(&model);
+    if (!library)
+        return false;
+    models::GenericModelWrapperInterface const& rows = *library->m_model;
+    for (int at = 0, count = std::min(library->m_rowCount, rows.size()); at < count; ++at) {
+        bool const header = rows.isHeader(at);
+        row(header ? std::string() : rows.getStr(at), header);
+    }
+    return true;
+}
+
 bool ComboBoxFinder::eventFilter(QObject* watched, QEvent* event)
 {
     Impl& d = *m_impl;
@@ -730,6 +833,8 @@ bool ComboBoxFinder::eventFilter(QObject* watched, QEvent* event)
         if (watched == d.combo) {
             if (type == QEvent::ChildPolished && d.ownListExists())
                 d.watchOwnList();
+            else if (type == QEvent::FocusIn)
+                d.prepareSoon();
             else if ((type == QEvent::Hide || (type == QEvent::EnabledChange && !d.combo->isEnabled()))
                      && d.popup)
                 d.popup->hide();

@@ -5,9 +5,12 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
+class QAbstractItemModel;
 class QComboBox;
 class QWidget;
 
@@ -78,6 +81,11 @@ protected:
 
 private:
     class Impl;
+    /// Calls `row` with each row's text (UTF-8) and whether it is a header, straight from the
+    /// library's own Qt model; false, calling nothing, for any other model.
+    static bool readLibraryRows(QAbstractItemModel const& model,
+                                std::function<void(std::string const& text, bool header)> const& row);
+
     std::unique_ptr<Impl> m_impl;
 };
 

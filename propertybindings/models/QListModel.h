@@ -8,6 +8,10 @@
 
 #include <memory>
 
+namespace quarlin::sdk::ui::dialogs::propertybindings {
+class ComboBoxFinder;
+}
+
 namespace quarlin::sdk::ui::dialogs::propertybindings::models {
 
 /// Shows a typed list model in Qt item views. Every change the model announces becomes the
@@ -54,6 +58,8 @@ public:
     Qt::ItemFlags flags(QModelIndex const& index) const override;
 
 private:
+    friend class propertybindings::ComboBoxFinder; // reads every row's text at once, without QVariant
+
     void dataChanged();
     void itemChanged(int index);
     void itemsInserted(int first, int last);
