@@ -108,13 +108,53 @@ QStringList typedTexts()
     return texts;
 }
 
+using quarlin::sdk::ui::dialogs::propertybindings::BindingInterface;
+using quarlin::sdk::ui::dialogs::propertybindings::ComboBoxFinder;
+using quarlin::sdk::ui::dialogs::propertybindings::ComboBoxPropertyBinding;
+using ProbeList = quarlin::sdk::ui::dialogs::propertybindings::models::StringListModel;
+
+// The probe names, as the library's list and as Qt's; built once, outside every measurement.
+boost::shared_ptr<ProbeList> const& probeList()
+{
+    static auto const list = [] {
+        std::vector<std::string> names;
+        names.reserve(rows);
+        for (int i = 0; i < rows; ++i)
+            names.push_back(probeName(i));
+        return boost::make_shared<ProbeList>(std::move(names));
+    }();
+    return list;
+}
+
+QStringList const& probeStrings()
+{
+    static QStringList const names = [] {
+        QStringList all;
+        all.reserve(rows);
+        for (int i = 0; i < rows; ++i)
+            all << QString::fromStdString(probeName(i));
+        return all;
+    }();
+    return names;
+}
+
+// A combo box bound to a property over the probe names, with or without a finder.
+struct ProbeCombo
+{
+    explicit ProbeCombo(bool finding)
+        : binding(combo, property, probeList(), BindingInterface::ModelUpdateImmediate)
+        , finder(finding ? binding.findAsYouType(ComboBoxFinder::Rows::Variables) : nullptr)
+    {}
+
+    boost::shared_ptr<quarlin::Property<int>> property = boost::make_shared<quarlin::Property<int>>(0);
+    QComboBox combo;
+    ComboBoxPropertyBinding<int> binding;
+    ComboBoxFinder* finder; // owned by the combo box
+};
+
 void ProxyFilterTyping(benchmark::State& state)
 {
-    QStringList names;
-    names.reserve(rows);
-    for (int i = 0; i < rows; ++i)
-        names << QString::fromStdString(probeName(i));
-    QStringListModel model(names);
+    QStringListModel model(probeStrings());
     QStringList const texts = typedTexts();
     for (auto _ : state) {
         QSortFilterProxyModel proxy;
@@ -129,107 +169,69 @@ void ProxyFilterTyping(benchmark::State& state)
 
 void FinderTyping(benchmark::State& state)
 {
-    using namespace quarlin::sdk::ui::dialogs::propertybindings;
-    std::vector<std::string> names;
-    names.reserve(rows);
-    for (int i = 0; i < rows; ++i)
-        names.push_back(probeName(i));
-    auto const model = boost::make_shared<models::StringListModel>(std::move(names));
     QStringList const texts = typedTexts();
     double worst = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        auto const property = boost::make_shared<quarlin::Property<int>>(0);
-        QComboBox combo;
-        ComboBoxPropertyBinding<int> binding(combo, property, model, BindingInterface::ModelUpdateImmediate);
-        ComboBoxFinder& finder = *binding.findAsYouType(ComboBoxFinder::Rows::Variables);
-        focusAndWait(combo);
+        auto probes = std::make_unique<ProbeCombo>(true);
+        focusAndWait(probes->combo);
         state.ResumeTiming();
         for (QString const& text : texts) {
             auto const start = std::chrono::steady_clock::now();
-            finder.find(text);
+            probes->finder->find(text);
             QApplication::processEvents(); // the list lays out and paints what it shows
             worst = std::max(
                 worst,
                 std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-            benchmark::DoNotOptimize(finder.matchCount());
+            benchmark::DoNotOptimize(probes->finder->matchCount());
         }
         state.PauseTiming();
-        finder.close();
+        probes.reset();
         state.ResumeTiming();
     }
     state.counters["worst_key_ms"] = worst;
 }
 
-// The list of a bound combo box, as it opened before finding existed: a binding over a list
-// that is not the host's gets no finder unless it asks.
 // The first key on a combo box that never had the focus: the finder reads the rows then.
 void FinderFirstKeyUnread(benchmark::State& state)
 {
-    using namespace quarlin::sdk::ui::dialogs::propertybindings;
-    std::vector<std::string> names;
-    names.reserve(rows);
-    for (int i = 0; i < rows; ++i)
-        names.push_back(probeName(i));
-    auto const model = boost::make_shared<models::StringListModel>(std::move(names));
     for (auto _ : state) {
         state.PauseTiming();
-        auto const property = boost::make_shared<quarlin::Property<int>>(0);
-        QComboBox combo;
-        ComboBoxPropertyBinding<int> binding(combo, property, model, BindingInterface::ModelUpdateImmediate);
-        ComboBoxFinder& finder = *binding.findAsYouType(ComboBoxFinder::Rows::Variables);
-        combo.show();
+        auto probes = std::make_unique<ProbeCombo>(true);
+        probes->combo.show();
         QApplication::processEvents();
         state.ResumeTiming();
-        finder.find(QStringLiteral("r"));
+        probes->finder->find(QStringLiteral("r"));
         QApplication::processEvents();
         state.PauseTiming();
-        finder.close();
+        probes.reset();
         state.ResumeTiming();
     }
 }
 
-void BoundComboOpensList(benchmark::State& state)
+void opensList(benchmark::State& state, bool finding)
 {
-    using namespace quarlin::sdk::ui::dialogs::propertybindings;
-    std::vector<std::string> names;
-    names.reserve(rows);
-    for (int i = 0; i < rows; ++i)
-        names.push_back(probeName(i));
-    auto const model = boost::make_shared<models::StringListModel>(std::move(names));
-    auto const property = boost::make_shared<quarlin::Property<int>>(0);
-    QComboBox combo;
-    ComboBoxPropertyBinding<int> binding(combo, property, model, BindingInterface::ModelUpdateImmediate);
-    combo.show();
+    ProbeCombo probes(finding);
+    probes.combo.show();
     QApplication::processEvents();
     for (auto _ : state) {
-        combo.showPopup();
+        probes.combo.showPopup();
         QApplication::processEvents();
-        combo.hidePopup();
+        probes.combo.hidePopup();
         QApplication::processEvents();
     }
+}
+
+// The list of a bound combo box, as it opened before finding existed: a binding over a list
+// that is not the host's gets no finder unless it asks.
+void BoundComboOpensList(benchmark::State& state)
+{
+    opensList(state, false);
 }
 
 void FindingComboOpensList(benchmark::State& state)
 {
-    using namespace quarlin::sdk::ui::dialogs::propertybindings;
-    std::vector<std::string> names;
-    names.reserve(rows);
-    for (int i = 0; i < rows; ++i)
-        names.push_back(probeName(i));
-    auto const model = boost::make_shared<models::StringListModel>(std::move(names));
-    auto const property = boost::make_shared<quarlin::Property<int>>(0);
-    QComboBox combo;
-    ComboBoxPropertyBinding<int> binding(combo, property, model, BindingInterface::ModelUpdateImmediate);
-    binding.findAsYouType();
-    combo.show();
-    QApplication::processEvents();
-    for (auto _ : state) {
-        combo.showPopup();
-        QApplication::processEvents();
-        combo.hidePopup();
-        QApplication::processEvents();
-    }
+    opensList(state, true);
 }
 
 BENCHMARK(BareComboSetCurrentIndex)->Unit(benchmark::kMillisecond);
