@@ -2,6 +2,7 @@
 #include "testsupport/TestSupport.h"
 #include "testsupport/TestValidators.h"
 
+#include "prompt/Translations.h"
 #include "property/Property.h"
 #include "propertybindings/ComboBoxFinder.h"
 #include "propertybindings/ComboBoxPropertyBinding.h"
@@ -15,6 +16,7 @@
 #include <QListView>
 #include <QProxyStyle>
 #include <QRegularExpressionValidator>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QStyleFactory>
 #include <QStyleOptionComboBox>
@@ -27,6 +29,7 @@
 using quarlin::Property;
 using quarlin::ValidationResult;
 using quarlin::ValidatorInterface;
+using quarlin::dialogs::prompt::installTranslations;
 using quarlin::host::ReferenceHost;
 using quarlin::sdk::ui::dialogs::propertybindings::BindingInterface;
 using quarlin::sdk::ui::dialogs::propertybindings::ComboBoxFinder;
@@ -278,6 +281,13 @@ private Q_SLOTS:
             auto* const field = finder->popup()->findChild<QLineEdit*>();
             QCOMPARE(field->accessibleName(), QStringLiteral("Find item"));
             QCOMPARE(field->accessibleDescription(), QStringLiteral("Items found: 1"));
+            {
+                // It follows a language change while open.
+                auto const english = qScopeGuard([] { installTranslations(QLocale(QLocale::English)); });
+                installTranslations(QLocale(QLocale::German));
+                reachIdle();
+                QCOMPARE(field->accessibleDescription(), QStringLiteral("Gefundene Eintr\u00e4ge: 1"));
+            }
             // 10,000 characters: no match, said briefly, and each key still answers at once (the
             // field's own layout of that much text is most of what a key then costs).
             QTest::keyClicks(field, QString(1000, QLatin1Char('y')));
