@@ -619,9 +619,9 @@ public:
         std::vector<int> const& listed = shown.model.rows();
         int target = -1;
         if (needle.isEmpty()) {
-            auto const at = std::find(listed.begin(), listed.end(), combo->currentIndex());
-            if (at != listed.end() && !index.isHeader(*at))
-                target = int(at - listed.begin());
+            int const current = combo->currentIndex(); // every row is listed, in order
+            if (current >= 0 && current < int(listed.size()) && !index.isHeader(current))
+                target = current;
         } else {
             for (std::size_t i = 0; i < listed.size() && target < 0; ++i)
                 if (!index.isHeader(listed[i]) && index.startsWith(listed[i], needle))

@@ -95,6 +95,11 @@ void ReferenceHost::loadDataSet(DataSet dataSet)
 
 void ReferenceHost::loadSampleDataSet()
 {
+    loadSampleDataSet(0);
+}
+
+void ReferenceHost::loadSampleDataSet(std::int32_t probes)
+{
     DataSet sample;
     sample.title = "Sample: heated block";
     constexpr int n = 9;
@@ -119,6 +124,19 @@ void ReferenceHost::loadSampleDataSet()
             }
         }
     }
+    static char const* const stems[] = {"Temperature_probe_", "Pressure_probe_", "U_velocity_rms_",
+                                        "V_velocity_rms_", "Density_mean_"};
+    constexpr int kinds = int(std::size(stems));
+    if (probes > 0) {
+        sample.title += ", " + std::to_string(probes) + " probes";
+        variables.reserve(variables.size() + std::size_t(probes));
+    }
+    for (int i = 0; i < probes; ++i) {
+        std::string number = std::to_string(i / kinds + 1);
+        if (number.size() < 4)
+            number.insert(0, 4 - number.size(), '0');
+        variables.push_back({stems[i % kinds] + number, {}});
+    }
     sample.variables = std::move(variables);
     sample.zones = {"Block", "Inlet", "Outlet"};
     loadDataSet(std::move(sample));
@@ -131,26 +149,6 @@ void ReferenceHost::loadSampleDataSet()
         announce(StateChange_FrameCount);
         announce(StateChange_PlotType);
     }
-}
-
-void ReferenceHost::loadSampleDataSet(std::int32_t probes)
-{
-    loadSampleDataSet();
-    if (probes <= 0)
-        return;
-    static char const* const stems[] = {"Temperature_probe_", "Pressure_probe_", "U_velocity_rms_",
-                                        "V_velocity_rms_", "Density_mean_"};
-    constexpr int kinds = int(std::size(stems));
-    DataSet data = m_dataSet;
-    data.title = "Sample: heated block, " + std::to_string(probes) + " probes";
-    data.variables.reserve(data.variables.size() + std::size_t(probes));
-    for (int i = 0; i < probes; ++i) {
-        std::string number = std::to_string(i / kinds + 1);
-        if (number.size() < 4)
-            number.insert(0, 4 - number.size(), '0');
-        data.variables.push_back({stems[i % kinds] + number, {}});
-    }
-    loadDataSet(std::move(data));
 }
 
 void ReferenceHost::removeDataSet()
